@@ -74,6 +74,9 @@ class FileSystem {
   virtual void DeleteFile(const std::string& path) = 0;
   // Renames or moves a file or folder; never replaces an existing target (58).
   virtual void Rename(const std::string& from, const std::string& to) = 0;
+  // Moves a file over an existing (or missing) target in one step, so the target is either
+  // the old file or the new one, never a partial copy. Used for safe rewrites of data files.
+  virtual void ReplaceFile(const std::string& from, const std::string& to) = 0;
   virtual void CopyFile(const std::string& from, const std::string& to) = 0;
   virtual void MakeFolder(const std::string& path) = 0;
   virtual void RemoveFolder(const std::string& path) = 0;
