@@ -1,0 +1,21 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "platform/locale.h"
+
+namespace platform::fake {
+
+// The regional settings of English (United States): short date "M/d/yyyy", long time
+// "h:mm:ss tt", English month and day names.
+class FakeLocale : public Locale {
+ public:
+  std::string ShortDate(const runtime::DateTime& value) override;
+  std::string LongTime(const runtime::DateTime& value) override;
+  std::string MonthName(int month, bool abbreviated) override;
+  std::string DayName(int weekday, bool abbreviated) override;
+  std::optional<runtime::DateTime> ParseTime(const std::string& text) override;
+};
+
+}  // namespace platform::fake
