@@ -18,6 +18,12 @@ class Locale {
   // Month 1-12 and weekday 1 (Sunday)-7, full or abbreviated.
   virtual std::string MonthName(int month, bool abbreviated) = 0;
   virtual std::string DayName(int weekday, bool abbreviated) = 0;
+  // The date and time separators and the morning and afternoon designators ("/", ":", "AM"
+  // and "PM" in en-US); a designator is "" where the settings have none.
+  virtual std::string DateSeparator() = 0;
+  virtual std::string TimeSeparator() = 0;
+  virtual std::string AmDesignator() = 0;
+  virtual std::string PmDesignator() = 0;
   // A time of day typed by the user ("11:30 PM", "23:30"); the date part is left as given.
   // Nothing when the text is not a time.
   virtual std::optional<runtime::DateTime> ParseTime(const std::string& text) = 0;

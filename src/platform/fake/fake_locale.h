@@ -15,6 +15,10 @@ class FakeLocale : public Locale {
   std::string LongTime(const runtime::DateTime& value) override;
   std::string MonthName(int month, bool abbreviated) override;
   std::string DayName(int weekday, bool abbreviated) override;
+  std::string DateSeparator() override { return "/"; }
+  std::string TimeSeparator() override { return ":"; }
+  std::string AmDesignator() override { return "AM"; }
+  std::string PmDesignator() override { return "PM"; }
   std::optional<runtime::DateTime> ParseTime(const std::string& text) override;
 };
 
