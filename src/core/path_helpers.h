@@ -1,0 +1,61 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/file_system.h"
+
+// Functions that take a Windows path apart. The text functions are pure: they never touch
+// the file system, never change letter case and treat only "\" as a separator. Their exact
+// results, edges included, become tag values and file names in the written batch script.
+namespace core {
+
+// The first two characters of path, whatever they are; nothing for an empty path.
+std::optional<std::string> GetDriveLetter(std::string_view path);
+
+// path up to and including its last "\"; "" when it has none.
+std::string GetFolder(std::string_view path);
+
+// The text after the last "\"; the whole path when it has none.
+std::string GetFileName(std::string_view path);
+
+// The file name less its last four characters (whatever they are); "" when the path has
+// three characters or fewer or the name has fewer than four.
+std::string GetBaseName(std::string_view path);
+
+// path up to and including the (n+1)-th "\" counted from the end; its first three
+// characters when it has fewer. n = 32767 is error 6 (overflow).
+std::string GetParentPath(std::string_view path, std::int16_t n);
+
+// path up to and including the (n+1)-th "\" counted from the start; the whole path when it
+// has fewer. n = 32767 is error 6 (overflow).
+std::string GetRootPath(std::string_view path, std::int16_t n);
+
+// From the character before the first ":" through the last "\" (a line of the batch script
+// may hold text before its drive letter). "" when no colon stands before the last "\" or the
+// colon is the first character.
+std::string GetDriveFolder(std::string_view path);
+
+// Creates the folder named by path and every missing folder above it. Drives and the
+// "\\server\share" of a network path are never created. Returns -1 when every folder exists
+// or was created, after letting pending window messages run once (doEvents); 0 at the first
+// failure, leaving what it created.
+int MakeFolderTree(platform::FileSystem& fs, std::string_view path, const std::function<void()>& doEvents);
+
+// The results of the Windows shell's path functions, computed without the shell.
+// The last component ("/" and ":" separate too); a trailing "\" stays with the component.
+std::string PathFileName(std::string_view path);
+// path less its last component and that component's backslash; a root keeps its backslash.
+std::string PathFolder(std::string_view path);
+// The extension with its dot ("" when none): the last dot after the last "\" or blank.
+std::string PathExtension(std::string_view path);
+
+// 1 when path names an existing file or folder, 0 otherwise.
+std::int16_t PathFileExists(platform::FileSystem& fs, const std::string& path);
+// 16 (the folder attribute) when path names an existing folder, 0 otherwise.
+std::int16_t PathIsFolder(platform::FileSystem& fs, const std::string& path);
+
+}  // namespace core
