@@ -42,9 +42,13 @@ std::string ProgramFolder(platform::FileSystem& fs, std::string_view program) {
 }
 
 std::string OopsText(std::string_view commandLine) {
-  return " " + runtime::UpperCase(commandLine) + " string is incorrect...\r" +
-         " Please check your settings (under the 'Tools -> Options' menu) or contact " + std::string(kSupportEmail) +
-         ".";
+  std::string text = " ";
+  text += runtime::UpperCase(commandLine);
+  text += " string is incorrect...\r";
+  text += " Please check your settings (under the 'Tools -> Options' menu) or contact ";
+  text += kSupportEmail;
+  text += '.';
+  return text;
 }
 
 // The fallback when the shell refuses: the command line as given, quotes and all.
