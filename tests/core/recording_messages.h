@@ -4,7 +4,7 @@
 
 #include "ui/message_box.h"
 
-namespace core::testing {
+namespace core_test {
 
 // Records every message box and answers OK (or a set answer).
 class RecordingMessages : public ui::MessageService {
@@ -18,4 +18,4 @@ class RecordingMessages : public ui::MessageService {
   ui::MsgAnswer answer = ui::MsgAnswer::kOk;
 };
 
-}  // namespace core::testing
+}  // namespace core_test
