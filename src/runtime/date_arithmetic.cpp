@@ -67,8 +67,8 @@ DateTime AddYears(const DateTime& value, int years) {
 }
 
 DateTime AddSeconds(const DateTime& value, std::int64_t seconds) {
-  std::int64_t total = DaysFromCivil(value.year, value.month, value.day) * kSecondsPerDay + value.hour * 3600 +
-                       value.minute * 60 + value.second + seconds;
+  std::int64_t secondOfValue = value.hour * 3600 + value.minute * 60 + value.second;
+  std::int64_t total = DaysFromCivil(value.year, value.month, value.day) * kSecondsPerDay + secondOfValue + seconds;
   std::int64_t days = FloorDiv(total, kSecondsPerDay);
   std::int64_t secondOfDay = total - days * kSecondsPerDay;
   DateTime result;
