@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -16,6 +17,7 @@ namespace {
 using platform::kAttrArchive;
 using platform::kAttrDirectory;
 using platform::kAttrHidden;
+using platform::kAttrNormal;
 using platform::kAttrReadOnly;
 using Names = std::vector<std::string>;
 
@@ -131,14 +133,19 @@ TEST_F(FileSystemContract, FindMatchesWindowsWildcards) {
 
 TEST_F(FileSystemContract, FindReportsAttributesAndSizesWithoutDotEntries) {
   fs_.MakeFolder(Path("Sub"));
-  Write("Sub\\inner.txt", "12345");
-  fs_.SetAttributes(Path("Sub\\inner.txt"), kAttrHidden | kAttrReadOnly);
+  Write("Sub\\hidden.txt", "12345");
+  fs_.SetAttributes(Path("Sub\\hidden.txt"), kAttrHidden);
+  Write("Sub\\locked.txt", "");
+  fs_.SetAttributes(Path("Sub\\locked.txt"), kAttrReadOnly);
 
   auto entries = fs_.Find(Path("Sub\\*"));
-  ASSERT_EQ(entries.size(), 1u);
-  EXPECT_EQ(entries[0].name, "inner.txt");
-  EXPECT_EQ(entries[0].attributes & ~kAttrArchive, kAttrHidden | kAttrReadOnly);
+  std::sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) { return a.name < b.name; });
+  ASSERT_EQ(entries.size(), 2u);
+  EXPECT_EQ(entries[0].name, "hidden.txt");
+  EXPECT_EQ(entries[0].attributes & ~kAttrArchive, kAttrHidden);
   EXPECT_EQ(entries[0].size, 5u);
+  EXPECT_EQ(entries[1].name, "locked.txt");
+  EXPECT_EQ(entries[1].attributes & ~kAttrArchive, kAttrReadOnly);
   platform::DirEntry folder = FindOne("Sub");
   EXPECT_NE(folder.attributes & kAttrDirectory, 0u);
   EXPECT_EQ(folder.size, 0u);
@@ -152,17 +159,18 @@ TEST_F(FileSystemContract, FindOfAMissingFolderIsEmptyAndAWildcardFolderIsABadNa
 
 // Wine reports the archive bit of every file, so it is left out of the comparisons.
 TEST_F(FileSystemContract, AttributesRoundTrip) {
-  Write("plain.txt", "x");
-  EXPECT_EQ(fs_.GetAttributes(Path("plain.txt")), kAttrArchive);
-  fs_.SetAttributes(Path("plain.txt"), kAttrHidden | kAttrReadOnly);
-  EXPECT_EQ(fs_.GetAttributes(Path("plain.txt")) & ~kAttrArchive, kAttrHidden | kAttrReadOnly);
-  fs_.SetAttributes(Path("plain.txt"), platform::kAttrNormal);
-  EXPECT_EQ(fs_.GetAttributes(Path("plain.txt")) & ~kAttrArchive, platform::kAttrNormal);
+  Write("file.txt", "x");
+  EXPECT_EQ(fs_.GetAttributes(Path("file.txt")), kAttrArchive);
+  const std::uint32_t cases[] = {kAttrReadOnly, kAttrHidden, kAttrHidden | platform::kAttrSystem, kAttrNormal};
+  for (std::uint32_t attributes : cases) {
+    fs_.SetAttributes(Path("file.txt"), attributes);
+    EXPECT_EQ(fs_.GetAttributes(Path("file.txt")) & ~kAttrArchive, attributes);
+  }
 
   fs_.MakeFolder(Path("Folder"));
   fs_.SetAttributes(Path("Folder"), kAttrHidden | kAttrDirectory);
   EXPECT_EQ(fs_.GetAttributes(Path("Folder")) & ~kAttrArchive, kAttrDirectory | kAttrHidden);
-  fs_.SetAttributes(Path("Folder"), platform::kAttrNormal);
+  fs_.SetAttributes(Path("Folder"), kAttrNormal);
   EXPECT_EQ(fs_.GetAttributes(Path("Folder")) & ~kAttrArchive, kAttrDirectory);
 }
 
