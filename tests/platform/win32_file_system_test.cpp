@@ -53,6 +53,30 @@ TEST_F(Win32FileSystemTest, FileHeldOpenByAnotherProgramIsPermissionDenied) {
   EXPECT_EQ(fs_.ReadAll(path), "AC1027");
 }
 
+TEST_F(Win32FileSystemTest, HiddenOrSystemFileIsNotRecreatedButCanBeAppendedTo) {
+  for (std::uint32_t attribute : {kAttrHidden, kAttrSystem}) {
+    std::string path = MakeFile("state" + std::to_string(attribute) + ".dat", "one");
+    fs_.SetAttributes(path, attribute);
+
+    EXPECT_EQ(ErrorNumberOf([&] { fs_.OpenForWrite(path, false); }), runtime::kPathFileAccessError) << attribute;
+    if (attribute == kAttrHidden) {
+      std::string source = MakeFile("new.dat", "new");
+      EXPECT_EQ(ErrorNumberOf([&] { fs_.CopyFile(source, path); }), runtime::kPathFileAccessError);
+    }
+    AppendToFile(fs_, path, "+two");
+    EXPECT_EQ(fs_.ReadAll(path), "one+two") << attribute;
+  }
+}
+
+TEST_F(Win32FileSystemTest, TheCurrentFolderCannotBeRemoved) {
+  std::string folder = env_->Root() + "\\Work";
+  fs_.MakeFolder(folder);
+  fs_.SetCurrentFolder(folder);
+
+  EXPECT_EQ(ErrorNumberOf([&] { fs_.RemoveFolder(folder); }), runtime::kPermissionDenied);
+  EXPECT_TRUE(Exists(fs_, folder));
+}
+
 TEST_F(Win32FileSystemTest, ReportsTheLastWriteTimeAsLocalTime) {
   std::string path = MakeFile("Plan.dwg", "x");
   SYSTEMTIME local{};

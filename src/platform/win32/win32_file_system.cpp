@@ -95,6 +95,20 @@ DriveInfo ReadDrive(const char* root) {
   return drive;
 }
 
+bool IsPresent(const std::string& path) {
+  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// Throws 75 when path is an existing file with any of the given attributes. Windows itself
+// refuses to write over a read-only file, CreateFileA with CREATE_ALWAYS refuses a hidden or
+// system file and CopyFileA a hidden one; Wine does not always, so the rules are checked here
+// as well and the program meets the same refusals everywhere.
+void RefuseFileWith(const std::string& path, DWORD refused) {
+  DWORD attributes = GetFileAttributesA(path.c_str());
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return;
+  if (attributes & refused) throw runtime::Error(runtime::kPathFileAccessError);
+}
+
 }  // namespace
 
 std::vector<DirEntry> Win32FileSystem::Find(const std::string& pattern) {
@@ -149,6 +163,9 @@ std::string Win32FileSystem::ReadAll(const std::string& path) {
 }
 
 std::unique_ptr<OutputFile> Win32FileSystem::OpenForWrite(const std::string& path, bool append) {
+  DWORD refused = FILE_ATTRIBUTE_READONLY;
+  if (!append) refused |= FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+  RefuseFileWith(path, refused);
   return Win32OutputFile::Open(path, append);
 }
 
@@ -161,10 +178,13 @@ void Win32FileSystem::Rename(const std::string& from, const std::string& to) {
 }
 
 void Win32FileSystem::ReplaceFile(const std::string& from, const std::string& to) {
+  if (IsPresent(from)) RefuseFileWith(to, FILE_ATTRIBUTE_READONLY);
   if (!MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) ThrowLastError();
 }
 
 void Win32FileSystem::CopyFile(const std::string& from, const std::string& to) {
+  // CopyFileA refuses a hidden or read-only target.
+  if (IsPresent(from)) RefuseFileWith(to, FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
   if (!CopyFileA(from.c_str(), to.c_str(), FALSE)) ThrowLastError();
 }
 
