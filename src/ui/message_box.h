@@ -24,4 +24,24 @@ class MessageService {
   virtual MsgAnswer Show(const MessageBoxSpec& box) = 0;
 };
 
+// The answer of the n-th button (1-based, from the left) of a box; the first button when n
+// is out of range.
+MsgAnswer ButtonAnswer(MsgButtons buttons, int n);
+// Whether a box with these buttons offers this answer.
+bool Offers(MsgButtons buttons, MsgAnswer answer);
+
+struct InputBoxSpec {
+  std::string prompt;
+  std::string title;
+  std::string defaultText;
+};
+
+// Asks the user for one line of text.
+class InputService {
+ public:
+  virtual ~InputService() = default;
+  // The text entered; "" when the user cancels.
+  virtual std::string InputBox(const InputBoxSpec& box) = 0;
+};
+
 }  // namespace ui

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+
+#include "ui/list_control.h"
+
+namespace ui {
+
+class ListBox : public ListControl {
+ public:
+  ListBox(Container* parent, std::string name, int index = -1);
+
+  // Adds an item at index (-1: at the end, or at its sorted place in a sorted list). An
+  // index outside 0 to ListCount is error 5. Sets NewIndex. Runs no event.
+  void AddItem(std::string item, int index = -1);
+  // Removes an item; an index outside the list is error 5. Runs no event.
+  void RemoveItem(int index);
+  // Removes every item. Runs no event.
+  void Clear();
+  // Replaces an item's text; an index outside the list is error 381.
+  void SetList(int index, std::string text);
+
+  // Sorted lists keep their items in alphabetical order, ignoring letter case.
+  bool Sorted() const { return sorted_; }
+  void SetSorted(bool sorted);
+  // The width in pixels the list can scroll horizontally; 0 = no horizontal scroll bar.
+  int HorizontalExtent() const { return horizontalExtent_; }
+  void SetHorizontalExtent(int pixels);
+
+ protected:
+  void DefaultKeyDown(int keyCode, int shift) override { HandleKey(keyCode, shift); }
+
+ private:
+  bool sorted_ = false;
+  int horizontalExtent_ = 0;
+};
+
+}  // namespace ui

@@ -1,0 +1,255 @@
+#include "ui/list_control.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "runtime/text.h"
+#include "ui/ui_errors.h"
+
+namespace ui {
+
+namespace {
+
+// Alphabetical order ignoring letter case, as sorted lists keep it.
+bool LessNoCase(const std::string& a, const std::string& b) {
+  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+    return static_cast<unsigned char>(runtime::LowerCase(x)) < static_cast<unsigned char>(runtime::LowerCase(y));
+  });
+}
+
+}  // namespace
+
+std::string ListControl::List(int index) const {
+  if (index < 0 || index >= ListCount()) return "";
+  return items_[static_cast<std::size_t>(index)].text;
+}
+
+void ListControl::SetListIndex(int index) {
+  if (index < -1 || index >= ListCount()) throw errors::InvalidPropertyValue();
+  if (index == listIndex_) return;
+  std::vector<bool> selected;
+  for (const Item& item : items_) selected.push_back(item.selected);
+  if (multiSelect_ == ui::MultiSelect::kNone) {
+    std::fill(selected.begin(), selected.end(), false);
+    if (index >= 0) selected[static_cast<std::size_t>(index)] = true;
+  }
+  ApplySelection(index, selected);
+}
+
+std::int32_t ListControl::ItemData(int index) const {
+  CheckIndex(index);
+  return items_[static_cast<std::size_t>(index)].data;
+}
+
+void ListControl::SetItemData(int index, std::int32_t value) {
+  CheckIndex(index);
+  items_[static_cast<std::size_t>(index)].data = value;
+}
+
+bool ListControl::Selected(int index) const {
+  CheckIndex(index);
+  return items_[static_cast<std::size_t>(index)].selected;
+}
+
+void ListControl::SetSelected(int index, bool selected) {
+  CheckIndex(index);
+  if (multiSelect_ == ui::MultiSelect::kNone) {
+    if (selected) {
+      SetListIndex(index);
+    } else if (index == listIndex_) {
+      SetListIndex(-1);
+    }
+    return;
+  }
+  std::vector<bool> selection;
+  for (const Item& item : items_) selection.push_back(item.selected);
+  selection[static_cast<std::size_t>(index)] = selected;
+  ApplySelection(listIndex_, selection);
+}
+
+int ListControl::SelCount() const {
+  return static_cast<int>(std::count_if(items_.begin(), items_.end(), [](const Item& item) { return item.selected; }));
+}
+
+void ListControl::SetMultiSelect(ui::MultiSelect mode) {
+  multiSelect_ = mode;
+}
+
+void ListControl::SetTopIndex(int index) {
+  if (index < 0) throw errors::InvalidPropertyValue();
+  index = std::min(index, std::max(0, ListCount() - 1));
+  if (index == topIndex_) return;
+  topIndex_ = index;
+  Changed(Property::kTopIndex);
+}
+
+void ListControl::ClickItem(int index, int shift) {
+  if (index < 0 || index >= ListCount()) return;
+  std::vector<bool> selected;
+  for (const Item& item : items_) selected.push_back(item.selected);
+  auto at = static_cast<std::size_t>(index);
+  switch (multiSelect_) {
+    case ui::MultiSelect::kNone:
+      std::fill(selected.begin(), selected.end(), false);
+      selected[at] = true;
+      break;
+    case ui::MultiSelect::kSimple:
+      selected[at] = !selected[at];
+      break;
+    case ui::MultiSelect::kExtended:
+      if ((shift & kCtrlMask) != 0) {
+        selected[at] = !selected[at];
+        anchor_ = index;
+      } else if ((shift & kShiftMask) != 0) {
+        int from = anchor_ >= 0 && anchor_ < ListCount() ? anchor_ : index;
+        for (int i = 0; i < ListCount(); ++i) {
+          selected[static_cast<std::size_t>(i)] = i >= std::min(from, index) && i <= std::max(from, index);
+        }
+      } else {
+        std::fill(selected.begin(), selected.end(), false);
+        selected[at] = true;
+        anchor_ = index;
+      }
+      break;
+  }
+  ApplySelection(index, selected);
+}
+
+void ListControl::DblClickItem(int index) {
+  ClickItem(index);
+  DblClick();
+}
+
+void ListControl::ApplySelection(int listIndex, const std::vector<bool>& selected) {
+  if (listIndex < -1 || listIndex >= ListCount()) throw errors::InvalidPropertyValue();
+  bool selectionChanged = false;
+  for (std::size_t i = 0; i < items_.size() && i < selected.size(); ++i) {
+    if (items_[i].selected != selected[i]) {
+      items_[i].selected = selected[i];
+      selectionChanged = true;
+    }
+  }
+  bool indexChanged = listIndex != listIndex_;
+  if (!indexChanged && !selectionChanged) return;
+  listIndex_ = listIndex;
+  Changed(Property::kListIndex);
+  if (indexChanged) {
+    OnListIndexChanged();
+  } else {
+    Raise(onClick);
+  }
+}
+
+void ListControl::DblClick() {
+  Raise(onDblClick);
+}
+
+int ListControl::InsertItem(std::string text, int index, bool sorted) {
+  if (index < -1 || index > ListCount()) throw errors::InvalidProcedureCall();
+  if (index == -1) {
+    index = ListCount();
+    if (sorted) {
+      auto place = std::upper_bound(items_.begin(), items_.end(), text, [](const std::string& value, const Item& item) {
+        return LessNoCase(value, item.text);
+      });
+      index = static_cast<int>(place - items_.begin());
+    }
+  }
+  items_.insert(items_.begin() + index, Item{std::move(text)});
+  if (listIndex_ >= index) ++listIndex_;
+  if (anchor_ >= index) ++anchor_;
+  newIndex_ = index;
+  if (Peer() != nullptr) Peer()->ItemInserted(index);
+  return index;
+}
+
+void ListControl::RemoveItemAt(int index) {
+  if (index < 0 || index >= ListCount()) throw errors::InvalidProcedureCall();
+  items_.erase(items_.begin() + index);
+  if (listIndex_ == index) {
+    listIndex_ = -1;
+  } else if (listIndex_ > index) {
+    --listIndex_;
+  }
+  if (anchor_ >= index) --anchor_;
+  newIndex_ = -1;
+  topIndex_ = std::min(topIndex_, std::max(0, ListCount() - 1));
+  if (Peer() != nullptr) Peer()->ItemRemoved(index);
+}
+
+void ListControl::ClearItems() {
+  ReplaceItems({});
+}
+
+void ListControl::ReplaceItems(std::vector<std::string> items) {
+  items_.clear();
+  for (std::string& text : items) items_.push_back(Item{std::move(text)});
+  listIndex_ = -1;
+  newIndex_ = -1;
+  topIndex_ = 0;
+  anchor_ = -1;
+  Changed(Property::kItems);
+}
+
+void ListControl::SetItemText(int index, std::string text) {
+  CheckIndex(index);
+  items_[static_cast<std::size_t>(index)].text = std::move(text);
+  if (Peer() != nullptr) {
+    Peer()->ItemRemoved(index);
+    Peer()->ItemInserted(index);
+    Peer()->Changed(Property::kListIndex);
+  }
+}
+
+void ListControl::SetListIndexQuietly(int index) {
+  if (index < -1 || index >= ListCount()) throw errors::InvalidPropertyValue();
+  listIndex_ = index;
+  if (multiSelect_ == ui::MultiSelect::kNone) {
+    for (std::size_t i = 0; i < items_.size(); ++i) items_[i].selected = static_cast<int>(i) == index;
+  }
+  Changed(Property::kListIndex);
+}
+
+void ListControl::OnListIndexChanged() {
+  Raise(onClick);
+}
+
+void ListControl::HandleKey(int keyCode, int shift) {
+  if (ListCount() == 0) return;
+  int last = ListCount() - 1;
+  int current = listIndex_;
+  int target;
+  switch (keyCode) {
+    case kKeyUp:
+      target = current < 0 ? 0 : std::max(0, current - 1);
+      break;
+    case kKeyDown:
+      target = current < 0 ? 0 : std::min(last, current + 1);
+      break;
+    case kKeyHome:
+      target = 0;
+      break;
+    case kKeyEnd:
+      target = last;
+      break;
+    default:
+      return;
+  }
+  MoveFocus(target, shift);
+}
+
+void ListControl::MoveFocus(int index, int shift) {
+  if (multiSelect_ == ui::MultiSelect::kSimple || (shift & kCtrlMask) != 0) {
+    std::vector<bool> selected;
+    for (const Item& item : items_) selected.push_back(item.selected);
+    ApplySelection(index, selected);
+    return;
+  }
+  ClickItem(index, shift & kShiftMask);
+}
+
+void ListControl::CheckIndex(int index) const {
+  if (index < 0 || index >= ListCount()) throw errors::InvalidArrayIndex();
+}
+
+}  // namespace ui
