@@ -1,0 +1,205 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "support/app_fixture.h"
+#include "test_forms.h"
+#include "ui/ui.h"
+
+namespace {
+
+using test::frmDialog;
+using test::frmOwner;
+
+class FormLifecycleTest : public test::AppFixture {
+ protected:
+  test::TestApp app{ctx};
+};
+
+TEST_F(FormLifecycleTest, AFormLoadsOnFirstTouchAndOnlyOnce) {
+  EXPECT_FALSE(app.dialog_.Loaded());
+  app.Dialog().Text1.SetText("kept");
+  app.Dialog().Check1.SetValue(ui::kChecked);
+  EXPECT_TRUE(app.dialog_.Loaded());
+  EXPECT_EQ(app.Dialog().log, (std::vector<std::string>{"Form_Load", "Text1_Change kept", "Check1_Click 1"}));
+  EXPECT_FALSE(app.Dialog().Visible()) << "touching loads, it does not show";
+}
+
+TEST_F(FormLifecycleTest, HideKeepsTheFormAndItsState) {
+  app.Dialog().Show();
+  app.Dialog().Text1.SetText("typed");
+  app.Dialog().Hide();
+  EXPECT_TRUE(app.dialog_.Loaded());
+  app.Dialog().Show();
+  EXPECT_EQ(app.Dialog().Text1.Text(), "typed");
+  EXPECT_EQ(std::count(app.Dialog().log.begin(), app.Dialog().log.end(), "Form_Load"), 1);
+}
+
+TEST_F(FormLifecycleTest, UnloadGivesAFreshFormOnTheNextTouch) {
+  app.Dialog().Text1.SetText("old");
+  frmDialog* first = &app.Dialog();
+  app.Dialog().Unload();
+  EXPECT_FALSE(app.dialog_.Loaded());
+  EXPECT_EQ(first->log.back(), "Form_Unload") << "the old form lives until no handler runs";
+  ctx.CollectRetired();
+  EXPECT_EQ(app.Dialog().Text1.Text(), "");
+  EXPECT_EQ(app.Dialog().log, std::vector<std::string>{"Form_Load"});
+}
+
+TEST_F(FormLifecycleTest, AFormThatUnloadsItselfInItsHandlerFinishesTheHandler) {
+  app.Dialog().Show();
+  app.Dialog().cmdCancel.onClick = [this] {
+    frmDialog& self = app.Dialog();
+    self.Unload();
+    self.log.push_back("after Unload");  // the form must still be alive here
+    self.Text1.SetText("still alive");
+  };
+  user.Click(app.Dialog().cmdCancel);
+  EXPECT_FALSE(app.dialog_.Loaded());
+  EXPECT_EQ(app.Dialog().log, std::vector<std::string>{"Form_Load"}) << "destroyed after the click, fresh now";
+}
+
+TEST_F(FormLifecycleTest, QueryUnloadCanRefuseTheCloseBox) {
+  app.Dialog().Show();
+  app.Dialog().refuseToClose = true;
+  user.Close(app.Dialog());
+  EXPECT_TRUE(app.dialog_.Loaded());
+  EXPECT_TRUE(app.Dialog().Visible());
+  app.Dialog().refuseToClose = false;
+  user.Close(app.Dialog());
+  EXPECT_FALSE(app.dialog_.Loaded());
+}
+
+TEST_F(FormLifecycleTest, QueryUnloadTellsTheCloseBoxFromCode) {
+  app.Dialog().Show();
+  frmDialog& dialog = app.Dialog();
+  dialog.refuseToClose = true;
+  user.Close(dialog);
+  dialog.Unload();
+  EXPECT_NE(std::find(dialog.log.begin(), dialog.log.end(), "Form_QueryUnload 0"), dialog.log.end());
+  EXPECT_NE(std::find(dialog.log.begin(), dialog.log.end(), "Form_QueryUnload 1"), dialog.log.end());
+}
+
+TEST_F(FormLifecycleTest, ShowModalWaitsUntilTheScriptHidesTheForm) {
+  app.Owner().Show();
+  OnModal<frmDialog>([this](frmDialog& dialog) {
+    EXPECT_TRUE(dialog.Visible());
+    EXPECT_TRUE(backend.IsBlocked(app.Owner()));
+    user.Fill(dialog.Text1, "answer");
+    user.Click(dialog.cmdOK);
+  });
+  user.Click(app.Owner().cmdOpen);
+  EXPECT_EQ(app.Owner().afterModal, "answer") << "Show returned after the script, the hidden form kept its text";
+  EXPECT_FALSE(backend.IsBlocked(app.Owner()));
+  EXPECT_EQ(backend.ModalForms(), std::vector<std::string>{"frmDialog"});
+}
+
+TEST_F(FormLifecycleTest, TheUserCannotReachTheOwnerWhileAModalFormIsOpen) {
+  std::vector<std::string> failures;
+  backend.onFailure = [&](const std::string& what) { failures.push_back(what); };
+  app.Owner().Show();
+  OnModal<frmDialog>([this](frmDialog& dialog) {
+    user.Fill(app.Owner().Text1, "typed into the owner");
+    user.Click(dialog.cmdOK);
+    user.Click(dialog.cmdOK);
+  });
+  user.Click(app.Owner().cmdOpen);
+  ASSERT_EQ(failures.size(), 2u);
+  EXPECT_NE(failures[0].find("a modal form blocks its form"), std::string::npos);
+  EXPECT_NE(failures[1].find("its form is not shown"), std::string::npos) << "the script ends when the form hides";
+  EXPECT_EQ(app.Owner().Text1.Text(), "");
+}
+
+TEST_F(FormLifecycleTest, AModalFormWithoutAScriptFailsAndIsClosed) {
+  std::vector<std::string> failures;
+  backend.onFailure = [&](const std::string& what) { failures.push_back(what); };
+  app.Owner().Show();
+  user.Click(app.Owner().cmdOpen);
+  ASSERT_EQ(failures.size(), 1u);
+  EXPECT_NE(failures[0].find("frmDialog was shown without a script"), std::string::npos);
+  EXPECT_FALSE(app.Dialog().Visible());
+}
+
+TEST_F(FormLifecycleTest, ShowingAVisibleFormModallyIsError400) {
+  app.Dialog().Show();
+  try {
+    app.Dialog().Show(ui::ShowMode::kModal);
+    FAIL() << "no error";
+  } catch (const runtime::Error& error) {
+    EXPECT_EQ(error.Number(), 400);
+  }
+}
+
+TEST_F(FormLifecycleTest, ActivationMovesBetweenTheProgramsWindows) {
+  app.Owner().Show();
+  EXPECT_EQ(app.Owner().activations, 1);
+  app.Dialog().Show();
+  EXPECT_EQ(app.Owner().deactivations, 1);
+  EXPECT_EQ(backend.ActiveForm(), &app.Dialog());
+  user.Activate(app.Owner());
+  EXPECT_EQ(app.Owner().activations, 2);
+  EXPECT_EQ(app.Dialog().log.back(), "Form_Deactivate");
+  app.Owner().Hide();
+  EXPECT_EQ(backend.ActiveForm(), &app.Dialog()) << "the other window takes over";
+}
+
+TEST_F(FormLifecycleTest, TheOwnerIsActivatedAgainWhenItsModalFormCloses) {
+  app.Owner().Show();
+  OnModal<frmDialog>([this](frmDialog& dialog) { user.Click(dialog.cmdCancel); });
+  user.Click(app.Owner().cmdOpen);
+  EXPECT_EQ(app.Owner().activations, 2);
+  EXPECT_EQ(backend.ActiveForm(), &app.Owner());
+}
+
+// A window with a minimum size kept by its Resize handler, as the main window does.
+class frmSizable : public ui::Form {
+ public:
+  explicit frmSizable(ui::Context& ctx) : Form(ctx, "frmSizable") {
+    Move(0, 0, 9000, 7000);
+    onResize = [this] { Form_Resize(); };
+  }
+  void Form_Resize() {
+    seen.push_back(Width());
+    if (WindowState() == ui::WindowState::kMinimized) return;
+    if (Width() < 8000) SetWidth(8001);
+  }
+  std::vector<int> seen;
+};
+
+TEST_F(FormLifecycleTest, ResizeMayResizeTheFormAgain) {
+  frmSizable form{ctx};
+  form.Show();
+  EXPECT_EQ(form.seen, std::vector<int>{9000}) << "the first show resizes";
+  user.Resize(form, 5000, 7000);
+  EXPECT_EQ(form.Width(), 8001);
+  EXPECT_EQ(form.seen, (std::vector<int>{9000, 5000, 8001}));
+  EXPECT_EQ(form.ScaleWidth(), 8001 - 240) << "the client area is the outer size less the frame";
+}
+
+TEST_F(FormLifecycleTest, WindowStatesKeepTheNormalBounds) {
+  frmSizable form{ctx};
+  form.Show();
+  user.Maximize(form);
+  EXPECT_EQ(form.Bounds(), backend.WorkArea());
+  try {
+    form.SetWidth(100);
+    FAIL() << "no error";
+  } catch (const runtime::Error& error) {
+    EXPECT_EQ(error.Number(), 384);
+  }
+  user.Minimize(form);
+  user.Restore(form);
+  EXPECT_EQ(form.Bounds(), (ui::Rect{0, 0, 9000, 7000}));
+}
+
+TEST_F(FormLifecycleTest, CenterScreenPlacesTheFormAtItsFirstShow) {
+  frmDialog& dialog = app.Dialog();
+  dialog.Move(0, 0, 4800, 3600);
+  dialog.SetStartUpPosition(ui::StartUpPosition::kCenterScreen);
+  dialog.Show();
+  EXPECT_EQ(dialog.Left(), (28800 - 4800) / 2);
+  EXPECT_EQ(dialog.Top(), (15600 - 3600) / 2);
+}
+
+}  // namespace
