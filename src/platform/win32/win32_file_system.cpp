@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <string_view>
 
 #include "platform/win32/win32_api.h"
 #include "platform/win32/win32_error.h"
