@@ -68,7 +68,6 @@ void HeadlessBackend::AdvanceTime(std::int64_t milliseconds) {
     clock_.Advance(next->due - clock_.TickMilliseconds());
     Timer* timer = next->timer;
     next->due = clock_.TickMilliseconds() + timer->Interval();
-    next->order = timerOrder_++;
     ctx_->UserAction([timer] { timer->Tick(); });
     if (ended_) return;
   }
@@ -80,7 +79,6 @@ void HeadlessBackend::RunDueTimers() {
   while (TimerState* next = NextDue(now)) {
     Timer* timer = next->timer;
     next->due = now + timer->Interval();
-    next->order = timerOrder_++;
     ctx_->UserAction([timer] { timer->Tick(); });
     if (ended_) return;
   }

@@ -84,7 +84,7 @@ struct ShownPopup {
 //   end of the script. A modal form without a script is a failure (and is hidden).
 // - DoEvents runs the actions scheduled for its n-th call, then any due timers.
 // - Timers run on the fake clock: AdvanceTime moves it and runs every timer that falls due,
-//   in time order.
+//   in time order; timers due at the same moment run in the order they were started.
 // - Activation (Activate/Deactivate) moves between the shown forms as Windows would.
 // Failures go to onFailure (the test fixture turns them into test failures) and to Failures().
 class HeadlessBackend : public Backend {
