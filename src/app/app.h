@@ -1,0 +1,38 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "platform/services.h"
+#include "ui/context.h"
+
+namespace app {
+
+// The program object: it owns every window of the program (each loaded on first touch through
+// its accessor, created afresh after an unload) and the module-wide values. Forms receive it
+// in their constructor and reach each other through it every time:
+//
+//   app_.frmOptions().tbAutoCadEXE.Text()
+//
+// Adding a window: declare its accessor here, and its slot and accessor body in app.cpp.
+class App {
+ public:
+  explicit App(ui::Context& ctx);
+  ~App();
+  App(const App&) = delete;
+  App& operator=(const App&) = delete;
+
+  ui::Context& Ctx() const { return ctx_; }
+  platform::Services& Services() const { return ctx_.Services(); }
+
+  // Module-wide values.
+  std::string AppVersion;  // major, minor and revision joined by "."
+  long ScanFileCount = 0;  // files found by the running recursive folder scan
+
+ private:
+  struct Forms;
+  ui::Context& ctx_;
+  std::unique_ptr<Forms> forms_;
+};
+
+}  // namespace app
