@@ -70,7 +70,8 @@ class FakeFileSystem : public FileSystem {
   bool IsOpen(const std::string& path);
   // The bytes of a file; 53 when there is no such file.
   std::string Contents(const std::string& path);
-  // Every folder (with a trailing "\") and file of every volume, in search order.
+  // Every folder (with a trailing "\") and file of every volume, in search order; the
+  // volumes are written in upper case ("C:\", "\\SERVER\SHARE\").
   std::vector<std::string> AllPaths();
 
  private:
