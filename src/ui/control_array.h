@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ui/container.h"
+#include "ui/form.h"
 #include "ui/ui_errors.h"
 
 namespace ui {
@@ -25,11 +26,12 @@ class ControlArray {
   ControlArray& operator=(const ControlArray&) = delete;
 
   // Creates the element of this index (error 360 when it exists); its events are wired as
-  // On asked for the others.
+  // On asked for the others. On a loaded form the back end shows it at once.
   T& Load(int index) {
     if (elements_.count(index)) throw errors::ArrayElementExists();
     auto& element = elements_[index] = std::make_unique<T>(parent_, name_, index);
     for (auto& wire : wiring_) wire(*element);
+    element->ParentForm().ControlLoaded(*element);
     return *element;
   }
   // The element of this index; error 340 when there is none.

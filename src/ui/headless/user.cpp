@@ -1,5 +1,7 @@
 #include "ui/headless/user.h"
 
+#include "runtime/text.h"
+#include "ui/access_key.h"
 #include "ui/check_box.h"
 #include "ui/combo_box.h"
 #include "ui/command_button.h"
@@ -24,7 +26,11 @@ namespace {
 
 std::string NameOf(const Control& control) {
   std::string name = control.ParentForm().Name() + "." + control.Name();
-  if (control.Index() >= 0) name += "(" + std::to_string(control.Index()) + ")";
+  if (control.Index() >= 0) {
+    name += '(';
+    name += std::to_string(control.Index());
+    name += ')';
+  }
   return name;
 }
 
@@ -288,6 +294,24 @@ void User::PressKey(Control& control, int keyCode, int shift) {
     int up = keyCode;
     control.KeyUp(up, shift);
   });
+}
+
+void User::PressAccessKey(Form& form, char key) {
+  if (!CanReach(form, "press an access key")) return;
+  char wanted = runtime::UpperCase(key);
+  for (Control* control : form.AllControls()) {
+    if (!control->IsShown() || !control->IsEnabled()) continue;
+    if (auto* button = dynamic_cast<CommandButton*>(control); button && AccessKey(button->Caption()) == wanted) {
+      return Click(*button);
+    }
+    if (auto* box = dynamic_cast<CheckBox*>(control); box && AccessKey(box->Caption()) == wanted) return Click(*box);
+    if (auto* option = dynamic_cast<OptionButton*>(control); option && AccessKey(option->Caption()) == wanted) {
+      return Click(*option);
+    }
+  }
+  for (MenuItem* menu : form.Menus()) {
+    if (menu->Visible() && menu->Enabled() && AccessKey(menu->Caption()) == wanted) return ChooseMenu(*menu);
+  }
 }
 
 void User::ChooseMenu(MenuItem& item) {

@@ -75,6 +75,9 @@ class User {
   // own handling, KeyPress for keys that type a character, KeyUp. Enter and Escape press the
   // form's default and cancel buttons, as dialogs do.
   void PressKey(Control& control, int keyCode, int shift = 0);
+  // Alt and a letter: presses the button, check box or option button whose caption marks that
+  // access key, else opens the top-level menu that marks it.
+  void PressAccessKey(Form& form, char key);
   // Opens the menus above the item (their Click runs) and chooses it.
   void ChooseMenu(MenuItem& item);
   void PressShortcut(Form& form, Shortcut shortcut);

@@ -1,0 +1,427 @@
+#include "ui/win32/win32_backend.h"
+
+#include <algorithm>
+#include <string>
+
+#include "ui/form.h"
+#include "ui/tab_control.h"
+#include "ui/option_button.h"
+#include "ui/timer.h"
+#include "ui/win32/input_mapping.h"
+#include "ui/win32/peer_factory.h"
+#include "ui/win32/win32_control_peer.h"
+#include "ui/win32/win32_form_peer.h"
+#include "ui/win32/win32_input_box.h"
+#include "ui/win32/win32_tab_control_peer.h"
+
+namespace ui::win32 {
+
+namespace {
+
+// DoEvents handles at most this many messages, so a flood of posted messages cannot keep it.
+constexpr int kMaxPumpedMessages = 10000;
+
+bool IsOurTopLevel(HWND window) {
+  char name[32] = {};
+  GetClassNameA(window, name, sizeof name);
+  return lstrcmpA(name, kFormClass) == 0 || lstrcmpA(name, kDialogClass) == 0;
+}
+
+}  // namespace
+
+struct Win32Backend::ModalSession {
+  const Form* form;
+  std::vector<const Form*> blocked;
+  bool open = true;
+};
+
+Win32Backend::Win32Backend() : scale_(PixelScale::OfScreen()), gdi_(scale_.Dpi()) {
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_TAB_CLASSES | ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&controls);
+  RegisterWindowClasses();
+  helper_ = CreateHandledWindow(0, kHelperClass, "", 0, RECT{0, 0, 0, 0}, HWND_MESSAGE, nullptr, this);
+}
+
+Win32Backend::~Win32Backend() {
+  for (auto& [id, timer] : timers_) KillTimer(helper_, id);
+  if (helper_ != nullptr) {
+    Unhook(helper_, true);
+    DestroyWindow(helper_);
+  }
+}
+
+void Win32Backend::Attach(Context& ctx) { ctx_ = &ctx; }
+
+void Win32Backend::Run() {
+  try {
+    Loop([this] { return ending_ || forms_.empty(); });
+  } catch (const ProgramEnd&) {
+    ending_ = true;
+  }
+}
+
+// --- forms and controls ---------------------------------------------------------------------
+
+void Win32Backend::FormLoaded(Form& form) {
+  form.AttachPeer(std::make_unique<Win32FormPeer>(*this, form));
+  std::vector<Container*> containers{&form};
+  for (Control* control : form.AllControls()) {
+    CreateControlPeer(*control);
+    Container* container = &control->ParentContainer();
+    if (std::find(containers.begin(), containers.end(), container) == containers.end()) containers.push_back(container);
+  }
+  for (Container* container : containers) ArrangeTabOrder(*container);
+  Settle();
+}
+
+void Win32Backend::ControlAdded(Control& control) {
+  CreateControlPeer(control);
+  ArrangeTabOrder(control.ParentContainer());
+  Settle();
+}
+
+void Win32Backend::CreateControlPeer(Control& control) {
+  std::unique_ptr<ControlPeer> peer = MakePeer(*this, control);
+  if (peer == nullptr) return;
+  auto* windowPeer = dynamic_cast<Win32ControlPeer*>(peer.get());
+  control.AttachPeer(std::move(peer));
+  if (windowPeer != nullptr) windowPeer->Realise();
+}
+
+void Win32Backend::FormShown(Form& form) {
+  ForgetShown(form);
+  shownOrder_.push_back(&form);
+  if (Win32FormPeer* peer = FormPeerOf(form)) peer->Activate();
+  Settle();
+}
+
+void Win32Backend::FormHiding(const Form& form) { CloseSessionsOf(form); }
+
+void Win32Backend::FormHidden(Form& form) {
+  CloseSessionsOf(form);
+  ForgetShown(form);
+  if (FormPeerOf(GetActiveWindow()) == nullptr) ActivateLastShown();
+  Settle();
+}
+
+void Win32Backend::FormUnloaded(Form& form) {
+  CloseSessionsOf(form);
+  ForgetShown(form);
+  if (activeForm_ == &form) activeForm_ = nullptr;
+  if (Win32FormPeer* peer = FormPeerOf(form)) peer->Destroy();
+  if (FormPeerOf(GetActiveWindow()) == nullptr) ActivateLastShown();
+  Settle();
+}
+
+void Win32Backend::FormActivated(Form& form) {
+  if (activeForm_ == &form) return;
+  const Form* previous = activeForm_;
+  activeForm_ = &form;
+  for (Win32FormPeer* peer : forms_) {
+    Form& other = peer->GetForm();
+    if (&other == previous) Deliver([&other] { other.Deactivated(); });
+  }
+  if (activeForm_ == &form) Deliver([&form] { form.Activated(); });
+}
+
+void Win32Backend::ForgetShown(const Form& form) { std::erase(shownOrder_, &form); }
+
+void Win32Backend::ActivateLastShown() {
+  for (auto shown = shownOrder_.rbegin(); shown != shownOrder_.rend(); ++shown) {
+    Win32FormPeer* peer = FormPeerOf(**shown);
+    if (peer == nullptr || peer->Hwnd() == nullptr || !IsWindowVisible(peer->Hwnd()) || !peer->TakesInput()) continue;
+    peer->Activate();
+    return;
+  }
+}
+
+HWND Win32Backend::ActiveFormWindow() const {
+  HWND active = GetActiveWindow();
+  if (FormPeerOf(active) != nullptr) return active;
+  for (auto shown = shownOrder_.rbegin(); shown != shownOrder_.rend(); ++shown) {
+    Win32FormPeer* peer = FormPeerOf(**shown);
+    if (peer != nullptr && peer->Hwnd() != nullptr && IsWindowVisible(peer->Hwnd())) return peer->Hwnd();
+  }
+  return nullptr;
+}
+
+Win32FormPeer* Win32Backend::FormPeerOf(const Form& form) const { return dynamic_cast<Win32FormPeer*>(form.Peer()); }
+
+Win32FormPeer* Win32Backend::FormPeerOf(HWND window) const {
+  if (window == nullptr) return nullptr;
+  for (Win32FormPeer* peer : forms_) {
+    if (peer->Hwnd() == window) return peer;
+  }
+  return nullptr;
+}
+
+Win32ControlPeer* Win32Backend::PeerOf(const Control& control) {
+  return dynamic_cast<Win32ControlPeer*>(control.Peer());
+}
+
+Site Win32Backend::SiteOf(Container& container) {
+  if (Control* control = container.AsControl()) {
+    Win32ControlPeer* peer = PeerOf(*control);
+    return Site{peer != nullptr ? peer->ChildParent() : nullptr, POINT{0, 0}};
+  }
+  if (auto* page = dynamic_cast<TabPage*>(&container)) {
+    auto* tabs = dynamic_cast<Win32TabControlPeer*>(PeerOf(page->Tabs()));
+    return tabs != nullptr ? tabs->PageSite(page->TabIndex()) : Site{};
+  }
+  Win32FormPeer* form = FormPeerOf(container.ParentForm());
+  return Site{form != nullptr ? form->Hwnd() : nullptr, POINT{0, 0}};
+}
+
+void Win32Backend::ArrangeTabOrder(Container& container) {
+  std::vector<Control*> controls;
+  for (Control* control : container.Controls()) {
+    Win32ControlPeer* peer = PeerOf(*control);
+    if (peer != nullptr && peer->Hwnd() != nullptr) controls.push_back(control);
+  }
+  std::stable_sort(controls.begin(), controls.end(),
+                   [](Control* a, Control* b) { return a->TabIndex() < b->TabIndex(); });
+  HWND after = HWND_TOP;
+  bool previousOption = false;
+  for (Control* control : controls) {
+    HWND window = PeerOf(*control)->Hwnd();
+    bool option = dynamic_cast<OptionButton*>(control) != nullptr;
+    LONG style = GetWindowLongA(window, GWL_STYLE) & ~WS_GROUP;
+    if (!(option && previousOption)) style |= WS_GROUP;
+    SetWindowLongA(window, GWL_STYLE, style);
+    previousOption = option;
+    SetWindowPos(window, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+    after = window;
+  }
+}
+
+void Win32Backend::AddFormPeer(Win32FormPeer* peer) { forms_.push_back(peer); }
+
+void Win32Backend::RemoveFormPeer(Win32FormPeer* peer) { std::erase(forms_, peer); }
+
+// --- input and loops --------------------------------------------------------------------------
+
+void Win32Backend::Deliver(const std::function<void()>& action) {
+  if (ending_ || ctx_ == nullptr) return;
+  if (!InsideWindowProc()) {
+    ctx_->UserAction(action);
+    return;
+  }
+  try {
+    ctx_->UserAction(action);
+  } catch (...) {
+    KeepCurrentException();
+  }
+}
+
+void Win32Backend::Settle() { RethrowKeptException(); }
+
+void Win32Backend::Loop(const std::function<bool()>& done) {
+  MSG message;
+  while (!done()) {
+    BOOL got = GetMessageA(&message, nullptr, 0, 0);
+    if (got <= 0) {
+      if (got == 0) PostQuitMessage(static_cast<int>(message.wParam));
+      return;
+    }
+    Pump(message);
+    Settle();
+    if (ctx_ != nullptr) ctx_->CollectRetired();
+  }
+}
+
+void Win32Backend::Pump(MSG& message) {
+  if ((message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN) && PressShortcut(message)) return;
+  HWND root = message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+  if (root != nullptr && IsOurTopLevel(root) && IsDialogMessageA(root, &message)) return;
+  TranslateMessage(&message);
+  DispatchMessageA(&message);
+}
+
+bool Win32Backend::PressShortcut(const MSG& message) {
+  HWND root = message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+  Win32FormPeer* peer = FormPeerOf(root);
+  if (peer == nullptr || !IsWindowEnabled(root)) return false;
+  std::optional<Shortcut> shortcut = ShortcutOf(static_cast<int>(message.wParam), GetKeyState(VK_CONTROL) < 0,
+                                                GetKeyState(VK_MENU) < 0, GetKeyState(VK_SHIFT) < 0);
+  if (!shortcut) return false;
+  bool ran = false;
+  Form& form = peer->GetForm();
+  Deliver([&form, &ran, &shortcut] { ran = form.PressShortcut(*shortcut); });
+  return ran;
+}
+
+void Win32Backend::RunModal(Form& form) {
+  ModalSession session{&form, BlockVisibleForms(&form)};
+  sessions_.push_back(&session);
+  struct Close {
+    Win32Backend& backend;
+    ModalSession& session;
+    ~Close() { backend.CloseSession(session); }
+  } close{*this, session};
+  Loop([&session] { return !session.open; });
+}
+
+std::vector<const Form*> Win32Backend::BlockVisibleForms(const Form* except) {
+  std::vector<const Form*> blocked;
+  for (Win32FormPeer* peer : forms_) {
+    if (&peer->GetForm() == except || peer->Hwnd() == nullptr || !IsWindowVisible(peer->Hwnd())) continue;
+    peer->Block();
+    blocked.push_back(&peer->GetForm());
+  }
+  return blocked;
+}
+
+void Win32Backend::Unblock(const std::vector<const Form*>& blocked) {
+  for (const Form* form : blocked) {
+    for (Win32FormPeer* peer : forms_) {
+      if (&peer->GetForm() == form) peer->Unblock();
+    }
+  }
+}
+
+void Win32Backend::CloseSession(ModalSession& session) {
+  std::erase(sessions_, &session);
+  if (!session.open) return;
+  session.open = false;
+  Unblock(session.blocked);
+}
+
+void Win32Backend::CloseSessionsOf(const Form& form) {
+  std::vector<ModalSession*> sessions = sessions_;
+  for (ModalSession* session : sessions) {
+    if (session->form == &form && session->open) {
+      session->open = false;
+      Unblock(session->blocked);
+    }
+  }
+}
+
+void Win32Backend::DoEvents() {
+  MSG message;
+  for (int i = 0; i < kMaxPumpedMessages && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE); ++i) {
+    if (message.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(message.wParam));
+      break;
+    }
+    Pump(message);
+    Settle();
+  }
+}
+
+MenuItem* Win32Backend::PopupMenu(Form& form, MenuItem& menu, MenuItem* defaultItem) {
+  Win32FormPeer* peer = FormPeerOf(form);
+  if (peer == nullptr || peer->Hwnd() == nullptr) return nullptr;
+  HWND window = peer->Hwnd();
+  HMENU root = peer->Menus().OpenPopup(menu, defaultItem);
+  POINT at;
+  GetCursorPos(&at);
+  SetForegroundWindow(window);
+  auto id = static_cast<UINT>(TrackPopupMenu(root, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN,
+                                             at.x, at.y, 0, window, nullptr));
+  PostMessageA(window, WM_NULL, 0, 0);
+  peer = FormPeerOf(form);
+  if (peer != nullptr) {
+    peer->Menus().ClosePopup(root);
+  } else {
+    Win32MenuBar::DiscardPopup(root);
+  }
+  Settle();
+  return peer != nullptr && id != 0 ? peer->Menus().ItemOf(id) : nullptr;
+}
+
+// --- timers, pointer, screen --------------------------------------------------------------------
+
+void Win32Backend::StartTimer(Timer& timer) {
+  StopTimer(timer);
+  UINT_PTR id = nextTimerId_++;
+  timers_[id] = &timer;
+  SetTimer(helper_, id, static_cast<UINT>(std::max(1, timer.Interval())), nullptr);
+}
+
+void Win32Backend::StopTimer(Timer& timer) {
+  for (auto entry = timers_.begin(); entry != timers_.end(); ++entry) {
+    if (entry->second != &timer) continue;
+    KillTimer(helper_, entry->first);
+    timers_.erase(entry);
+    return;
+  }
+}
+
+LRESULT Win32Backend::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != WM_TIMER) return DefWindowProcA(window, message, wParam, lParam);
+  auto found = timers_.find(wParam);
+  if (found == timers_.end() || found->second == ticking_) return 0;
+  Timer* timer = found->second;
+  ticking_ = timer;
+  Deliver([timer] { timer->Tick(); });
+  ticking_ = nullptr;
+  return 0;
+}
+
+void Win32Backend::SetScreenPointer(Pointer pointer) {
+  screenPointer_ = pointer;
+  if (LPCSTR id = CursorId(pointer)) {
+    SetCursor(LoadCursorA(nullptr, id));
+    return;
+  }
+  POINT at;
+  GetCursorPos(&at);
+  SetCursorPos(at.x, at.y);  // the window under the pointer sets its own cursor again
+}
+
+Rect Win32Backend::WorkArea() {
+  RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+  return Rect{scale_.ToTwips(area.left), scale_.ToTwips(area.top), scale_.ToTwips(area.right - area.left),
+              scale_.ToTwips(area.bottom - area.top)};
+}
+
+Size Win32Backend::NonClientSize(const Form& form) {
+  Win32FormPeer* peer = FormPeerOf(form);
+  SIZE frame = peer != nullptr ? peer->FrameSize() : Win32FormPeer::FrameSizeOf(form);
+  return Size{scale_.ToTwips(frame.cx), scale_.ToTwips(frame.cy)};
+}
+
+void Win32Backend::EndProgram() {
+  ending_ = true;
+  for (auto& [id, timer] : timers_) KillTimer(helper_, id);
+  timers_.clear();
+  std::vector<Win32FormPeer*> forms = forms_;
+  for (Win32FormPeer* peer : forms) peer->Destroy();
+}
+
+// --- message box and input box ---------------------------------------------------------------
+
+MsgAnswer Win32Backend::Show(const MessageBoxSpec& box) {
+  HWND owner = ActiveFormWindow();
+  std::vector<const Form*> blocked = BlockVisibleForms(nullptr);
+  std::string title = box.title.empty() && ctx_ != nullptr ? ctx_->App().title : box.title;
+  int answer = MessageBoxA(owner, box.text.c_str(), title.c_str(), MessageBoxFlags(box));
+  Unblock(blocked);
+  if (owner != nullptr && IsWindow(owner)) SetActiveWindow(owner);
+  Settle();
+  return AnswerOf(answer);
+}
+
+std::string Win32Backend::InputBox(const InputBoxSpec& box) {
+  HWND owner = ActiveFormWindow();
+  std::vector<const Form*> blocked = BlockVisibleForms(nullptr);
+  InputBoxSpec shown = box;
+  if (shown.title.empty() && ctx_ != nullptr) shown.title = ctx_->App().title;
+  std::string result;
+  {
+    Win32InputBox dialog(*this, shown, owner);
+    struct Restore {
+      Win32Backend& backend;
+      std::vector<const Form*>& blocked;
+      ~Restore() { backend.Unblock(blocked); }
+    } restore{*this, blocked};
+    Loop([&dialog] { return dialog.Done(); });
+    result = dialog.Result();
+  }
+  if (owner != nullptr && IsWindow(owner)) SetActiveWindow(owner);
+  Settle();
+  return result;
+}
+
+}  // namespace ui::win32

@@ -1,0 +1,170 @@
+#include "ui/win32/win32_list_box_peer.h"
+
+#include "ui/list_box.h"
+
+namespace ui::win32 {
+
+Win32ControlPeer::WindowSpec Win32ListBoxPeer::Spec() const {
+  DWORD style = WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_HASSTRINGS;
+  if (list_.MultiSelect() == ui::MultiSelect::kSimple) style |= LBS_MULTIPLESEL;
+  if (list_.MultiSelect() == ui::MultiSelect::kExtended) style |= LBS_EXTENDEDSEL;
+  return WindowSpec{"LISTBOX", style, WS_EX_CLIENTEDGE, ""};
+}
+
+void Win32ListBoxPeer::SyncAll() {
+  Fill();
+  SyncExtent();
+}
+
+void Win32ListBoxPeer::Changed(Property what) {
+  if (Hwnd() == nullptr) return;
+  switch (what) {
+    case Property::kItems:
+      Fill();
+      break;
+    case Property::kListIndex:
+      SyncSelection();
+      break;
+    case Property::kTopIndex:
+      SyncTopIndex();
+      break;
+    case Property::kHorizontalExtent:
+      SyncExtent();
+      break;
+    default:
+      Win32ControlPeer::Changed(what);
+      break;
+  }
+}
+
+void Win32ListBoxPeer::Fill() {
+  Updating updating(*this);
+  HWND list = Hwnd();
+  SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+  SendMessageA(list, LB_RESETCONTENT, 0, 0);
+  SendMessageA(list, LB_INITSTORAGE, static_cast<WPARAM>(list_.ListCount()), static_cast<LPARAM>(list_.ListCount()) * 32);
+  for (int i = 0; i < list_.ListCount(); ++i) {
+    SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(list_.List(i).c_str()));
+    SendMessageA(list, LB_SETITEMDATA, static_cast<WPARAM>(i), list_.ItemData(i));
+  }
+  SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(list, nullptr, TRUE);
+  SyncSelection();
+  SyncTopIndex();
+}
+
+void Win32ListBoxPeer::ItemInserted(int index) {
+  if (Hwnd() == nullptr) return;
+  Updating updating(*this);
+  SendMessageA(Hwnd(), LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(list_.List(index).c_str()));
+  SendMessageA(Hwnd(), LB_SETITEMDATA, static_cast<WPARAM>(index), list_.ItemData(index));
+}
+
+void Win32ListBoxPeer::ItemRemoved(int index) {
+  if (Hwnd() == nullptr) return;
+  Updating updating(*this);
+  SendMessageA(Hwnd(), LB_DELETESTRING, static_cast<WPARAM>(index), 0);
+}
+
+// The selected items as the window shows them.
+std::vector<int> Win32ListBoxPeer::ShownSelection() const {
+  if (!MultiSelect()) {
+    auto current = static_cast<int>(SendMessageA(Hwnd(), LB_GETCURSEL, 0, 0));
+    return current >= 0 ? std::vector<int>{current} : std::vector<int>{};
+  }
+  auto count = static_cast<int>(SendMessageA(Hwnd(), LB_GETSELCOUNT, 0, 0));
+  std::vector<int> selected(static_cast<std::size_t>(count > 0 ? count : 0));
+  if (count > 0) SendMessageA(Hwnd(), LB_GETSELITEMS, static_cast<WPARAM>(count), reinterpret_cast<LPARAM>(selected.data()));
+  return selected;
+}
+
+void Win32ListBoxPeer::SyncSelection() {
+  Updating updating(*this);
+  HWND list = Hwnd();
+  if (!MultiSelect()) {
+    if (SendMessageA(list, LB_GETCURSEL, 0, 0) != list_.ListIndex()) {
+      SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(list_.ListIndex()), 0);
+    }
+    return;
+  }
+  std::vector<int> wanted;
+  for (int i = 0; i < list_.ListCount(); ++i) {
+    if (list_.Selected(i)) wanted.push_back(i);
+  }
+  if (ShownSelection() != wanted) {
+    SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+    SendMessageA(list, LB_SETSEL, FALSE, -1);
+    for (int i : wanted) SendMessageA(list, LB_SETSEL, TRUE, i);
+    SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list, nullptr, TRUE);
+  }
+  if (list_.ListIndex() >= 0 && SendMessageA(list, LB_GETCARETINDEX, 0, 0) != list_.ListIndex()) {
+    SendMessageA(list, LB_SETCARETINDEX, static_cast<WPARAM>(list_.ListIndex()), FALSE);
+  }
+}
+
+void Win32ListBoxPeer::SyncTopIndex() {
+  if (SendMessageA(Hwnd(), LB_GETTOPINDEX, 0, 0) == list_.TopIndex()) return;
+  Updating updating(*this);
+  SendMessageA(Hwnd(), LB_SETTOPINDEX, static_cast<WPARAM>(list_.TopIndex()), 0);
+}
+
+void Win32ListBoxPeer::SyncExtent() {
+  auto* box = dynamic_cast<ListBox*>(&list_);
+  if (box != nullptr) SendMessageA(Hwnd(), LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(box->HorizontalExtent()), 0);
+}
+
+bool Win32ListBoxPeer::Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  if (message != WM_COMMAND) return Win32ControlPeer::Reflect(message, wParam, lParam, result);
+  if (updating_) return true;
+  if (HIWORD(wParam) == LBN_SELCHANGE) TellSelection();
+  if (HIWORD(wParam) == LBN_DBLCLK) {
+    ListControl& list = list_;
+    Deliver([&list] { list.DblClick(); });
+  }
+  return true;
+}
+
+// The user changed the selection: the model takes the window's current item and selection.
+void Win32ListBoxPeer::TellSelection() {
+  int count = list_.ListCount();
+  std::vector<bool> selected(static_cast<std::size_t>(count), false);
+  for (int i : ShownSelection()) {
+    if (i >= 0 && i < count) selected[static_cast<std::size_t>(i)] = true;
+  }
+  int current = MultiSelect() ? static_cast<int>(SendMessageA(Hwnd(), LB_GETCARETINDEX, 0, 0))
+                              : static_cast<int>(SendMessageA(Hwnd(), LB_GETCURSEL, 0, 0));
+  if (current < -1 || current >= count) current = -1;
+  ListControl& list = list_;
+  Deliver([&list, current, &selected] { list.ApplySelection(current, selected); });
+}
+
+void Win32ListBoxPeer::TellTopIndex() {
+  if (updating_) return;
+  auto top = static_cast<int>(SendMessageA(Hwnd(), LB_GETTOPINDEX, 0, 0));
+  if (top < 0 || top == list_.TopIndex()) return;
+  Updating updating(*this);
+  list_.SetTopIndex(top);
+}
+
+void Win32ListBoxPeer::AfterMessage(UINT message) {
+  switch (message) {
+    case WM_VSCROLL:
+    case WM_MOUSEWHEEL:
+    case WM_KEYDOWN:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_MOUSEMOVE:
+    case WM_SIZE:
+      TellTopIndex();
+      break;
+    default:
+      break;
+  }
+}
+
+bool Win32ListBoxPeer::ModelHandlesKey(int keyCode) const {
+  return modelKeys_ && (keyCode == VK_UP || keyCode == VK_DOWN || keyCode == VK_HOME || keyCode == VK_END);
+}
+
+}  // namespace ui::win32

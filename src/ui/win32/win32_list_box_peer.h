@@ -1,0 +1,44 @@
+#pragma once
+
+#include <vector>
+
+#include "ui/list_control.h"
+#include "ui/win32/win32_control_peer.h"
+
+namespace ui::win32 {
+
+// A list box (also the file list box): a LISTBOX holding the model's items and item data in
+// the model's order (the model sorts). The user's selection reaches the model as the new
+// current item and selection (LBN_SELCHANGE), the first visible item as it scrolls.
+class Win32ListBoxPeer : public Win32ControlPeer {
+ public:
+  // modelKeys: the model moves the current item itself on the arrow, Home and End keys.
+  Win32ListBoxPeer(Win32Backend& backend, ListControl& list, bool modelKeys)
+      : Win32ControlPeer(backend, list), list_(list), modelKeys_(modelKeys) {}
+
+  void Changed(Property what) override;
+  void ItemInserted(int index) override;
+  void ItemRemoved(int index) override;
+  bool Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+ protected:
+  WindowSpec Spec() const override;
+  void SyncAll() override;
+  void AfterMessage(UINT message) override;
+  bool ModelHandlesKey(int keyCode) const override;
+
+ private:
+  bool MultiSelect() const { return list_.MultiSelect() != ui::MultiSelect::kNone; }
+  void Fill();
+  void SyncSelection();
+  void SyncTopIndex();
+  void SyncExtent();
+  std::vector<int> ShownSelection() const;
+  void TellSelection();
+  void TellTopIndex();
+
+  ListControl& list_;
+  bool modelKeys_;
+};
+
+}  // namespace ui::win32
