@@ -1,5 +1,6 @@
 #include "platform/fake/fake_find_pattern.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -51,8 +52,8 @@ bool MatchesFindPattern(std::string_view name, std::string_view pattern) {
   std::size_t n = upper.size();
   std::size_t width = n + 1;
   // matches[i * width + j]: pieces from i on match the name from j on.
-  std::vector<char> matches((pieces.size() + 1) * width, 0);
-  auto at = [&](std::size_t i, std::size_t j) -> char& { return matches[i * width + j]; };
+  std::vector<std::uint8_t> matches((pieces.size() + 1) * width, 0);
+  auto at = [&](std::size_t i, std::size_t j) -> std::uint8_t& { return matches[i * width + j]; };
   at(pieces.size(), n) = 1;
 
   for (std::size_t i = pieces.size(); i-- > 0;) {
@@ -60,23 +61,25 @@ bool MatchesFindPattern(std::string_view name, std::string_view pattern) {
     for (std::size_t j = n + 1; j-- > 0;) {
       bool more = j < n;
       bool dot = more && upper[j] == '.';
+      bool match = false;
       switch (piece.token) {
         case Token::kLiteral:
-          at(i, j) = more && upper[j] == piece.c && at(i + 1, j + 1);
+          match = more && upper[j] == piece.c && at(i + 1, j + 1);
           break;
         case Token::kStar:
-          at(i, j) = at(i + 1, j) || (more && at(i, j + 1));
+          match = at(i + 1, j) || (more && at(i, j + 1));
           break;
         case Token::kDosStar:
-          at(i, j) = at(i + 1, j) || (more && j != lastDot && at(i, j + 1));
+          match = at(i + 1, j) || (more && j != lastDot && at(i, j + 1));
           break;
         case Token::kDosQm:
-          at(i, j) = (more && !dot) ? at(i + 1, j + 1) : at(i + 1, j);
+          match = (more && !dot) ? at(i + 1, j + 1) : at(i + 1, j);
           break;
         case Token::kDosDot:
-          at(i, j) = (dot && at(i + 1, j + 1)) || (!more && at(i + 1, j));
+          match = (dot && at(i + 1, j + 1)) || (!more && at(i + 1, j));
           break;
       }
+      at(i, j) = match ? 1 : 0;
     }
   }
   return at(0, 0) != 0;
