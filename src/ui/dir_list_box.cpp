@@ -63,7 +63,8 @@ void DirListBox::Read(const std::string& path) {
 
 std::string DirListBox::List(int index) const {
   if (index >= 0 && index < ListCount()) return subfolders_[static_cast<std::size_t>(index)];
-  if (index < 0 && index >= -Levels()) return levels_[static_cast<std::size_t>(Levels() + index)];
+  int level = Levels() + index;
+  if (index < 0 && level >= 0) return levels_[static_cast<std::size_t>(level)];
   return "";
 }
 
