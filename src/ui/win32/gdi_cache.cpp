@@ -39,9 +39,9 @@ HFONT GdiCache::Font(const ui::Font& font) {
   auto found = fonts_.find(key);
   if (found != fonts_.end()) return found->second;
   int height = -static_cast<int>(std::lround(font.size * dpi_ / 72.0));
-  HFONT made = CreateFontA(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, font.italic, FALSE, FALSE,
-                           DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                           DEFAULT_PITCH | FF_DONTCARE, font.name.c_str());
+  HFONT made = CreateFontA(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, font.italic, FALSE, FALSE, DEFAULT_CHARSET,
+                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                           font.name.c_str());
   if (made == nullptr) return DialogFont();
   fonts_[key] = made;
   return made;

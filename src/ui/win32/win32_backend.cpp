@@ -4,8 +4,8 @@
 #include <string>
 
 #include "ui/form.h"
-#include "ui/tab_control.h"
 #include "ui/option_button.h"
+#include "ui/tab_control.h"
 #include "ui/timer.h"
 #include "ui/win32/input_mapping.h"
 #include "ui/win32/peer_factory.h"
@@ -50,7 +50,9 @@ Win32Backend::~Win32Backend() {
   }
 }
 
-void Win32Backend::Attach(Context& ctx) { ctx_ = &ctx; }
+void Win32Backend::Attach(Context& ctx) {
+  ctx_ = &ctx;
+}
 
 void Win32Backend::Run() {
   try {
@@ -95,7 +97,9 @@ void Win32Backend::FormShown(Form& form) {
   Settle();
 }
 
-void Win32Backend::FormHiding(const Form& form) { CloseSessionsOf(form); }
+void Win32Backend::FormHiding(const Form& form) {
+  CloseSessionsOf(form);
+}
 
 void Win32Backend::FormHidden(Form& form) {
   CloseSessionsOf(form);
@@ -124,7 +128,9 @@ void Win32Backend::FormActivated(Form& form) {
   if (activeForm_ == &form) Deliver([&form] { form.Activated(); });
 }
 
-void Win32Backend::ForgetShown(const Form& form) { std::erase(shownOrder_, &form); }
+void Win32Backend::ForgetShown(const Form& form) {
+  std::erase(shownOrder_, &form);
+}
 
 void Win32Backend::ActivateLastShown() {
   for (auto shown = shownOrder_.rbegin(); shown != shownOrder_.rend(); ++shown) {
@@ -145,7 +151,9 @@ HWND Win32Backend::ActiveFormWindow() const {
   return nullptr;
 }
 
-Win32FormPeer* Win32Backend::FormPeerOf(const Form& form) const { return dynamic_cast<Win32FormPeer*>(form.Peer()); }
+Win32FormPeer* Win32Backend::FormPeerOf(const Form& form) const {
+  return dynamic_cast<Win32FormPeer*>(form.Peer());
+}
 
 Win32FormPeer* Win32Backend::FormPeerOf(HWND window) const {
   if (window == nullptr) return nullptr;
@@ -183,7 +191,15 @@ void Win32Backend::ArrangeTabOrder(Container& container) {
   HWND after = HWND_TOP;
   bool previousOption = false;
   for (Control* control : controls) {
-    HWND window = PeerOf(*control)->Hwnd();
+    Win32ControlPeer* peer = PeerOf(*control);
+    HWND window = peer->Hwnd();
+    // A tab control's pages lie just above it.
+    if (auto* tabs = dynamic_cast<Win32TabControlPeer*>(peer)) {
+      for (HWND page : tabs->PageWindows()) {
+        SetWindowPos(page, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+        after = page;
+      }
+    }
     bool option = dynamic_cast<OptionButton*>(control) != nullptr;
     LONG style = GetWindowLongA(window, GWL_STYLE) & ~WS_GROUP;
     if (!(option && previousOption)) style |= WS_GROUP;
@@ -194,9 +210,13 @@ void Win32Backend::ArrangeTabOrder(Container& container) {
   }
 }
 
-void Win32Backend::AddFormPeer(Win32FormPeer* peer) { forms_.push_back(peer); }
+void Win32Backend::AddFormPeer(Win32FormPeer* peer) {
+  forms_.push_back(peer);
+}
 
-void Win32Backend::RemoveFormPeer(Win32FormPeer* peer) { std::erase(forms_, peer); }
+void Win32Backend::RemoveFormPeer(Win32FormPeer* peer) {
+  std::erase(forms_, peer);
+}
 
 // --- input and loops --------------------------------------------------------------------------
 
@@ -213,7 +233,9 @@ void Win32Backend::Deliver(const std::function<void()>& action) {
   }
 }
 
-void Win32Backend::Settle() { RethrowKeptException(); }
+void Win32Backend::Settle() {
+  RethrowKeptException();
+}
 
 void Win32Backend::Loop(const std::function<bool()>& done) {
   MSG message;
@@ -316,8 +338,8 @@ MenuItem* Win32Backend::PopupMenu(Form& form, MenuItem& menu, MenuItem* defaultI
   POINT at;
   GetCursorPos(&at);
   SetForegroundWindow(window);
-  auto id = static_cast<UINT>(TrackPopupMenu(root, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN,
-                                             at.x, at.y, 0, window, nullptr));
+  auto id = static_cast<UINT>(TrackPopupMenu(root, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN, at.x,
+                                             at.y, 0, window, nullptr));
   PostMessageA(window, WM_NULL, 0, 0);
   peer = FormPeerOf(form);
   if (peer != nullptr) {

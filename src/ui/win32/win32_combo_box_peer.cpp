@@ -67,7 +67,8 @@ void Win32ComboBoxPeer::Fill() {
 void Win32ComboBoxPeer::ItemInserted(int index) {
   if (Hwnd() == nullptr) return;
   Updating updating(*this);
-  SendMessageA(Hwnd(), CB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(list_.List(index).c_str()));
+  SendMessageA(Hwnd(), CB_INSERTSTRING, static_cast<WPARAM>(index),
+               reinterpret_cast<LPARAM>(list_.List(index).c_str()));
   SendMessageA(Hwnd(), CB_SETITEMDATA, static_cast<WPARAM>(index), list_.ItemData(index));
 }
 

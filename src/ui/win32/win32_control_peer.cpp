@@ -48,7 +48,7 @@ void Win32ControlPeer::Realise() {
     hwnd_ = CreateWindowExA(spec.exStyle, spec.className, spec.text.c_str(), style, bounds.left, bounds.top,
                             bounds.right - bounds.left, bounds.bottom - bounds.top, site.window, id,
                             GetModuleHandleA(nullptr), nullptr);
-    if (hwnd_ != nullptr) SubclassWindow(hwnd_, this);
+    if (hwnd_ != nullptr) HookWindow(hwnd_, this);
   }
   if (hwnd_ == nullptr) return;
   SetPropA(hwnd_, kPeerProperty, this);
@@ -62,7 +62,7 @@ void Win32ControlPeer::Realise() {
 void Win32ControlPeer::AdoptWindow(HWND window) {
   if (window == nullptr) return;
   adopted_.push_back(window);
-  SubclassWindow(window, this);
+  HookWindow(window, this);
 }
 
 Win32ControlPeer* Win32ControlPeer::Of(HWND window) {
@@ -179,7 +179,9 @@ void Win32ControlPeer::SyncFont() {
   SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(backend_.Gdi().Font(control_.Font())), TRUE);
 }
 
-void Win32ControlPeer::Deliver(const std::function<void()>& action) const { backend_.Deliver(action); }
+void Win32ControlPeer::Deliver(const std::function<void()>& action) const {
+  backend_.Deliver(action);
+}
 
 std::string Win32ControlPeer::WindowText() const {
   int length = GetWindowTextLengthA(hwnd_);

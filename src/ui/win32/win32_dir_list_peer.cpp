@@ -8,15 +8,14 @@ namespace ui::win32 {
 
 namespace {
 
-constexpr int kIndent = 8;         // pixels per folder level
-constexpr int kIconWidth = 20;     // the folder picture and its gap
+constexpr int kIndent = 8;      // pixels per folder level
+constexpr int kIconWidth = 20;  // the folder picture and its gap
 constexpr COLORREF kFolderFill = RGB(255, 224, 120);
 
 }  // namespace
 
 Win32ControlPeer::WindowSpec Win32DirListPeer::Spec() const {
-  DWORD style =
-      WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS;
+  DWORD style = WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS;
   return WindowSpec{"LISTBOX", style, WS_EX_CLIENTEDGE, ""};
 }
 

@@ -27,9 +27,10 @@ Win32FormPeer::Win32FormPeer(Win32Backend& backend, Form& form) : backend_(backe
   updating_ = true;
   const PixelScale& scale = backend_.Scale();
   Rect bounds = form_.Bounds();
-  RECT pixels{scale.ToPixels(bounds.left), scale.ToPixels(bounds.top),
-              scale.ToPixels(bounds.left + bounds.width), scale.ToPixels(bounds.top + bounds.height)};
-  hwnd_ = CreateHandledWindow(ExStyle(form_), kFormClass, form_.Caption().c_str(), Style(form_), pixels, nullptr, nullptr, this);
+  RECT pixels{scale.ToPixels(bounds.left), scale.ToPixels(bounds.top), scale.ToPixels(bounds.left + bounds.width),
+              scale.ToPixels(bounds.top + bounds.height)};
+  hwnd_ = CreateHandledWindow(ExStyle(form_), kFormClass, form_.Caption().c_str(), Style(form_), pixels, nullptr,
+                              nullptr, this);
   SetWindowName(hwnd_, form_.Name());
   menus_.Attach(hwnd_);
   backend_.AddFormPeer(this);
@@ -114,7 +115,9 @@ void Win32FormPeer::Changed(Property what) {
   }
 }
 
-void Win32FormPeer::MenuChanged(MenuItem& item) { menus_.Changed(item); }
+void Win32FormPeer::MenuChanged(MenuItem& item) {
+  menus_.Changed(item);
+}
 
 void Win32FormPeer::SyncVisible() {
   bool updating = std::exchange(updating_, true);
@@ -170,7 +173,9 @@ void Win32FormPeer::SyncBorder() {
   updating_ = updating;
 }
 
-void Win32FormPeer::SyncEnabled() { EnableWindow(hwnd_, TakesInput()); }
+void Win32FormPeer::SyncEnabled() {
+  EnableWindow(hwnd_, TakesInput());
+}
 
 void Win32FormPeer::SyncTopMost() {
   SetWindowPos(hwnd_, form_.TopMost() ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
@@ -187,7 +192,9 @@ void Win32FormPeer::Unblock() {
   if (hwnd_ != nullptr) SyncEnabled();
 }
 
-bool Win32FormPeer::TakesInput() const { return form_.Enabled() && blocked_ == 0; }
+bool Win32FormPeer::TakesInput() const {
+  return form_.Enabled() && blocked_ == 0;
+}
 
 void Win32FormPeer::Activate() {
   if (hwnd_ == nullptr || !IsWindowVisible(hwnd_)) return;
@@ -203,9 +210,9 @@ void Win32FormPeer::Activate() {
 void Win32FormPeer::SetToolTip(HWND control, const std::string& text) {
   if (toolTips_ == nullptr) {
     if (text.empty()) return;
-    toolTips_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, GetModuleHandleA(nullptr),
-                                nullptr);
+    toolTips_ =
+        CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, GetModuleHandleA(nullptr), nullptr);
   }
   TOOLINFOA tool = {};
   tool.cbSize = sizeof tool;
@@ -377,7 +384,8 @@ void Win32FormPeer::HandleMoved() {
            scale.ToTwips(window.bottom - window.top)};
   Rect model = form_.Bounds();
   // The model keeps twips; a rectangle that rounds to the same pixels has not moved.
-  RECT shown{scale.ToPixels(model.left), scale.ToPixels(model.top), scale.ToPixels(model.left) + scale.ToPixels(model.width),
+  RECT shown{scale.ToPixels(model.left), scale.ToPixels(model.top),
+             scale.ToPixels(model.left) + scale.ToPixels(model.width),
              scale.ToPixels(model.top) + scale.ToPixels(model.height)};
   if (EqualRect(&shown, &window)) return;
   Deliver([this, now] { form_.Move(now.left, now.top, now.width, now.height); });

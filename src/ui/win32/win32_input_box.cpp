@@ -45,8 +45,8 @@ Win32InputBox::Win32InputBox(Win32Backend& backend, const InputBoxSpec& box, HWN
   if (hwnd_ == nullptr) return;
   SetWindowName(hwnd_, "InputBox");
   int buttonLeft = kClientWidth - kMargin - kButtonWidth;
-  AddChild("STATIC", box.prompt, SS_LEFT | SS_NOPREFIX, RECT{kMargin, kMargin, kMargin + promptWidth, kMargin + promptHeight},
-           -1, nullptr);
+  AddChild("STATIC", box.prompt, SS_LEFT | SS_NOPREFIX,
+           RECT{kMargin, kMargin, kMargin + promptWidth, kMargin + promptHeight}, -1, nullptr);
   AddChild("BUTTON", "OK", BS_DEFPUSHBUTTON | WS_TABSTOP | WS_GROUP,
            RECT{buttonLeft, kMargin, buttonLeft + kButtonWidth, kMargin + kButtonHeight}, IDOK, "InputBox.OK");
   AddChild("BUTTON", "Cancel", BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP,

@@ -42,7 +42,8 @@ void Win32ListBoxPeer::Fill() {
   HWND list = Hwnd();
   SendMessageA(list, WM_SETREDRAW, FALSE, 0);
   SendMessageA(list, LB_RESETCONTENT, 0, 0);
-  SendMessageA(list, LB_INITSTORAGE, static_cast<WPARAM>(list_.ListCount()), static_cast<LPARAM>(list_.ListCount()) * 32);
+  SendMessageA(list, LB_INITSTORAGE, static_cast<WPARAM>(list_.ListCount()),
+               static_cast<LPARAM>(list_.ListCount()) * 32);
   for (int i = 0; i < list_.ListCount(); ++i) {
     SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(list_.List(i).c_str()));
     SendMessageA(list, LB_SETITEMDATA, static_cast<WPARAM>(i), list_.ItemData(i));
@@ -56,7 +57,8 @@ void Win32ListBoxPeer::Fill() {
 void Win32ListBoxPeer::ItemInserted(int index) {
   if (Hwnd() == nullptr) return;
   Updating updating(*this);
-  SendMessageA(Hwnd(), LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(list_.List(index).c_str()));
+  SendMessageA(Hwnd(), LB_INSERTSTRING, static_cast<WPARAM>(index),
+               reinterpret_cast<LPARAM>(list_.List(index).c_str()));
   SendMessageA(Hwnd(), LB_SETITEMDATA, static_cast<WPARAM>(index), list_.ItemData(index));
 }
 
@@ -74,7 +76,8 @@ std::vector<int> Win32ListBoxPeer::ShownSelection() const {
   }
   auto count = static_cast<int>(SendMessageA(Hwnd(), LB_GETSELCOUNT, 0, 0));
   std::vector<int> selected(static_cast<std::size_t>(count > 0 ? count : 0));
-  if (count > 0) SendMessageA(Hwnd(), LB_GETSELITEMS, static_cast<WPARAM>(count), reinterpret_cast<LPARAM>(selected.data()));
+  if (count > 0)
+    SendMessageA(Hwnd(), LB_GETSELITEMS, static_cast<WPARAM>(count), reinterpret_cast<LPARAM>(selected.data()));
   return selected;
 }
 

@@ -150,7 +150,10 @@ void Win32MenuBar::DiscardPopup(HMENU root) {
 
 std::string Win32MenuBar::ItemText(const MenuItem& item) {
   std::string text = item.Caption();
-  if (!item.Shortcut().IsNone()) text += "\t" + item.Shortcut().Text();
+  if (!item.Shortcut().IsNone()) {
+    text += '\t';
+    text += item.Shortcut().Text();
+  }
   return text;
 }
 

@@ -79,7 +79,7 @@ HWND CreateHandledWindow(DWORD exStyle, const char* className, const char* text,
                          bounds.bottom - bounds.top, parent, menuOrId, GetModuleHandleA(nullptr), handler);
 }
 
-void SubclassWindow(HWND window, WindowHandler* handler) {
+void HookWindow(HWND window, WindowHandler* handler) {
   SetWindowSubclass(window, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(handler));
 }
 
@@ -106,8 +106,12 @@ void RethrowKeptException() {
   std::rethrow_exception(kept);
 }
 
-bool HasKeptException() { return Kept() != nullptr; }
+bool HasKeptException() {
+  return Kept() != nullptr;
+}
 
-bool InsideWindowProc() { return depth > 0; }
+bool InsideWindowProc() {
+  return depth > 0;
+}
 
 }  // namespace ui::win32

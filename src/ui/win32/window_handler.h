@@ -20,8 +20,8 @@ class WindowHandler {
 };
 
 // Our window classes.
-inline constexpr const char* kFormClass = "TornavaneForm";    // a form's top-level window
-inline constexpr const char* kPanelClass = "TornavanePanel";  // frames, picture boxes, tab pages
+inline constexpr const char* kFormClass = "TornavaneForm";      // a form's top-level window
+inline constexpr const char* kPanelClass = "TornavanePanel";    // frames, picture boxes, tab pages
 inline constexpr const char* kHelperClass = "TornavaneHelper";  // the back end's hidden window
 inline constexpr const char* kDialogClass = "TornavaneDialog";  // the input box
 
@@ -35,7 +35,7 @@ HWND CreateHandledWindow(DWORD exStyle, const char* className, const char* text,
 // Sends a standard control's messages to handler first; the handler calls DefaultProc for
 // the control's own processing (windows of our own classes use DefWindowProcA). Unhooked by
 // itself when the window is destroyed.
-void SubclassWindow(HWND window, WindowHandler* handler);
+void HookWindow(HWND window, WindowHandler* handler);
 LRESULT DefaultProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Stops sending a window's messages to its handler (before the handler goes away).
