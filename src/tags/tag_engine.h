@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "core/settings_model.h"
+#include "platform/services.h"
+#include "tags/dynamic_tags.h"
+#include "tags/queue_view.h"
+
+// The tag engine: turns a text into its value for one drawing of the queue.
+namespace tags {
+
+// What the engine reads besides its arguments, afresh at every call.
+struct TagSources {
+  // Read: the tag settings and TAG1..TAG50. Written: the date and time texts.
+  core::SettingsModel& settings;
+  // The queue, for "$FILECOUNTINQUEUE$" and the entries around a position.
+  const QueueView& queue;
+  // Clock, Locale, SystemInfo (user and computer names) and FileSystem (project files).
+  platform::Services& services;
+  // The program folder, without a trailing backslash; project files lie in its DATA folder.
+  std::string programFolder;
+  // The date and time texts of the last second, kept by whoever keeps the sources.
+  mutable DateTextCache dateTexts{};
+};
+
+// The placeholder drawing path of a text that belongs to no drawing.
+inline constexpr std::string_view kNoDrawing = "-INVALID-    ";
+
+// Replaces the dynamic tags and then "$TAG1$".."$TAG50$" in text, for the drawing at
+// drawingPath, which sits at the 1-based position of the queue (0 for no position). Letter
+// case is ignored; a value may hold a tag of a later step, which that step then replaces.
+// Every call leaves the date and time texts in the settings model, "$" or not. A tag whose
+// value cannot be computed (a bad stored count, an unreadable user name) becomes "".
+std::string SubstituteTAGS(const TagSources& sources, std::string_view text, std::int32_t counter,
+                           std::string_view drawingPath, std::int32_t position);
+
+// Replaces "$PROJECTTAG1$".."$PROJECTTAG40$" with the values of the first project in the
+// index "DATA\PTAGMAN.DAT" whose path pattern matches drawingPath. The counter plays no part.
+// A missing index leaves the text as it is; missing project files and blank index lines are
+// passed over. A project file that exists but cannot be read throws runtime::Error.
+std::string SubstituteProjectTAGS(const TagSources& sources, std::string_view text, std::int32_t counter,
+                                  std::string_view drawingPath);
+
+// The project pass, then SubstituteTAGS with position 0.
+std::string SpSubstituteProjectTAGS(const TagSources& sources, std::string_view text, std::int32_t counter,
+                                    std::string_view drawingPath);
+
+}  // namespace tags
