@@ -88,7 +88,12 @@ void DirListBox::SetTopIndex(int index) {
 }
 
 void DirListBox::ClickItem(int index) {
-  if (index >= -Levels() && index < ListCount()) SetListIndex(index);
+  if (index < -Levels() || index >= ListCount()) return;
+  if (index == listIndex_) {
+    Raise(onClick);
+  } else {
+    SetListIndex(index);
+  }
 }
 
 void DirListBox::OpenItem(int index) {
@@ -98,10 +103,10 @@ void DirListBox::OpenItem(int index) {
 void DirListBox::DefaultKeyDown(int keyCode, int shift) {
   switch (keyCode) {
     case kKeyUp:
-      ClickItem(std::max(-Levels(), listIndex_ - 1));
+      SetListIndex(std::max(-Levels(), listIndex_ - 1));
       break;
     case kKeyDown:
-      ClickItem(std::min(ListCount() - 1, listIndex_ + 1));
+      SetListIndex(std::min(ListCount() - 1, listIndex_ + 1));
       break;
     case kKeyReturn:
       OpenItem(listIndex_);

@@ -42,7 +42,8 @@ class DirListBox : public Control {
   int TopIndex() const { return topIndex_; }
   void SetTopIndex(int index);
 
-  // The user clicked an item (it is highlighted), or double-clicked it (it becomes Path).
+  // The user clicked an item (it is highlighted; Click runs even when it already was), or
+  // double-clicked it (it becomes Path).
   void ClickItem(int index);
   void OpenItem(int index);
 

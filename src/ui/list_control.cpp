@@ -85,6 +85,10 @@ void ListControl::SetTopIndex(int index) {
 
 void ListControl::ClickItem(int index, int shift) {
   if (index < 0 || index >= ListCount()) return;
+  Select(index, SelectionAfterClick(index, shift), true);
+}
+
+std::vector<bool> ListControl::SelectionAfterClick(int index, int shift) {
   std::vector<bool> selected;
   for (const Item& item : items_) selected.push_back(item.selected);
   auto at = static_cast<std::size_t>(index);
@@ -112,7 +116,7 @@ void ListControl::ClickItem(int index, int shift) {
       }
       break;
   }
-  ApplySelection(index, selected);
+  return selected;
 }
 
 void ListControl::DblClickItem(int index) {
@@ -121,6 +125,10 @@ void ListControl::DblClickItem(int index) {
 }
 
 void ListControl::ApplySelection(int listIndex, const std::vector<bool>& selected) {
+  Select(listIndex, selected, false);
+}
+
+void ListControl::Select(int listIndex, const std::vector<bool>& selected, bool clicked) {
   if (listIndex < -1 || listIndex >= ListCount()) throw errors::InvalidPropertyValue();
   bool selectionChanged = false;
   for (std::size_t i = 0; i < items_.size() && i < selected.size(); ++i) {
@@ -130,7 +138,10 @@ void ListControl::ApplySelection(int listIndex, const std::vector<bool>& selecte
     }
   }
   bool indexChanged = listIndex != listIndex_;
-  if (!indexChanged && !selectionChanged) return;
+  if (!indexChanged && !selectionChanged) {
+    if (clicked) Raise(onClick);
+    return;
+  }
   listIndex_ = listIndex;
   Changed(Property::kListIndex);
   if (indexChanged) {
@@ -245,7 +256,7 @@ void ListControl::MoveFocus(int index, int shift) {
     ApplySelection(index, selected);
     return;
   }
-  ClickItem(index, shift & kShiftMask);
+  Select(index, SelectionAfterClick(index, shift & kShiftMask), false);
 }
 
 void ListControl::CheckIndex(int index) const {

@@ -47,7 +47,7 @@ class ListControl : public Control {
   void SetTopIndex(int index);
 
   // The user clicked an item, with the shift state (Shift extends, Ctrl toggles in an
-  // extended list). Click runs once when the current item or the selection changed.
+  // extended list). Click runs once, also when the click changed nothing.
   void ClickItem(int index, int shift = 0);
   // The user double-clicked an item: the click, then DblClick.
   void DblClickItem(int index);
@@ -82,6 +82,9 @@ class ListControl : public Control {
     bool selected = false;
   };
   void MoveFocus(int index, int shift);
+  void Select(int listIndex, const std::vector<bool>& selected, bool clicked);
+  // The selection a click on an item with this shift state leaves (moves the anchor).
+  std::vector<bool> SelectionAfterClick(int index, int shift);
 
   std::vector<Item> items_;
   int listIndex_ = -1;

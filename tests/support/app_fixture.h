@@ -30,10 +30,11 @@ namespace test {
 // action on a control the user cannot reach) fails the test, and so does an expected box or
 // script left unused at the end.
 class AppFixture : public ::testing::Test {
- protected:
+ public:
   static constexpr const char* kProgramFolder = "C:\\Program Files\\Tornavane";
   static constexpr const char* kAppTitle = "Tornavane for AutoCAD";
 
+ protected:
   AppFixture();
   ~AppFixture() override;
   void TearDown() override;

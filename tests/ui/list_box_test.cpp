@@ -117,6 +117,18 @@ TEST_F(ListBoxTest, ExtendedSelectionFollowsShiftAndCtrlClicks) {
   EXPECT_EQ(form.clicks, 6);
 }
 
+TEST_F(ListBoxTest, EveryClickOnAnItemRunsClickButCodeOnlyOnAChange) {
+  int clicks = 0;
+  form.Sorted.AddItem("only");
+  form.Sorted.onClick = [&] { ++clicks; };
+  user.ClickItem(form.Sorted, 0);
+  user.ClickItem(form.Sorted, 0);
+  form.Sorted.SetListIndex(0);
+  EXPECT_EQ(clicks, 2);
+  user.PressKey(form.Sorted, ui::kKeyUp);
+  EXPECT_EQ(clicks, 2) << "a key that moves nothing changes nothing";
+}
+
 TEST_F(ListBoxTest, TheCurrentItemOfAMultiSelectListNeedNotBeSelected) {
   form.List1.SetSelected(0, true);
   form.List1.SetSelected(4, true);

@@ -70,6 +70,28 @@ TEST_F(UserInputTest, EnterAndEscapePressTheDefaultAndCancelButtons) {
   EXPECT_EQ(form.ActiveControl(), &form.Text1);
 }
 
+TEST_F(UserInputTest, TabMovesTheFocusInTabIndexOrder) {
+  std::vector<std::string> focus;
+  form.cmdOK.SetTabIndex(1);
+  form.Text1.SetTabIndex(2);
+  form.cmdCancel.SetTabIndex(3);
+  form.cmdCancel.SetEnabled(false);
+  form.List1.SetTabIndex(4);
+  form.VScroll1.SetTabStop(false);
+  form.cmdRun.SetTabIndex(5);
+  form.Text1.onGotFocus = [&] { focus.push_back("Text1_GotFocus"); };
+  form.Text1.onLostFocus = [&] { focus.push_back("Text1_LostFocus"); };
+  user.PressKey(form.cmdOK, ui::kKeyTab);
+  EXPECT_EQ(form.ActiveControl(), &form.Text1);
+  user.PressKey(form.Text1, ui::kKeyTab);
+  EXPECT_EQ(form.ActiveControl(), &form.List1) << "disabled controls are skipped";
+  user.PressKey(form.List1, ui::kKeyTab, ui::kShiftMask);
+  user.PressKey(form.cmdRun, ui::kKeyTab);
+  EXPECT_EQ(form.ActiveControl(), &form.cmdOK) << "the order wraps round";
+  EXPECT_EQ(focus,
+            (std::vector<std::string>{"Text1_GotFocus", "Text1_LostFocus", "Text1_GotFocus", "Text1_LostFocus"}));
+}
+
 TEST_F(UserInputTest, DroppedFilesReachTheControlThatTakesThem) {
   std::vector<std::string> failures;
   backend.onFailure = [&](const std::string& what) { failures.push_back(what); };

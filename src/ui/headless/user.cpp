@@ -1,5 +1,7 @@
 #include "ui/headless/user.h"
 
+#include <algorithm>
+
 #include "runtime/text.h"
 #include "ui/access_key.h"
 #include "ui/check_box.h"
@@ -273,6 +275,10 @@ void User::Scroll(ScrollBar& bar, int smallSteps, int largeSteps) {
 
 void User::PressKey(Control& control, int keyCode, int shift) {
   if (!CanReach(control, "press a key on")) return;
+  if (keyCode == kKeyTab) {
+    Act([&] { TabFrom(control, (shift & kShiftMask) != 0); });
+    return;
+  }
   Act([&] {
     Focus(control);
     Form& form = control.ParentForm();
@@ -312,6 +318,21 @@ void User::PressAccessKey(Form& form, char key) {
   for (MenuItem* menu : form.Menus()) {
     if (menu->Visible() && menu->Enabled() && AccessKey(menu->Caption()) == wanted) return ChooseMenu(*menu);
   }
+}
+
+void User::TabFrom(Control& control, bool backwards) {
+  std::vector<Control*> order;
+  for (Control* candidate : control.ParentForm().AllControls()) {
+    bool stops = candidate == &control ||
+                 (candidate->TabStop() && TakesFocus(*candidate) && candidate->IsShown() && candidate->IsEnabled());
+    if (stops) order.push_back(candidate);
+  }
+  std::stable_sort(order.begin(), order.end(),
+                   [](const Control* a, const Control* b) { return a->TabIndex() < b->TabIndex(); });
+  auto at = std::find(order.begin(), order.end(), &control) - order.begin();
+  auto count = static_cast<std::ptrdiff_t>(order.size());
+  Control* next = order[static_cast<std::size_t>((at + (backwards ? count - 1 : 1)) % count)];
+  if (TakesFocus(*next)) next->SetFocus();
 }
 
 void User::ChooseMenu(MenuItem& item) {

@@ -73,7 +73,8 @@ class User {
 
   // A key pressed on the control with the focus moved there first: KeyDown, the control's
   // own handling, KeyPress for keys that type a character, KeyUp. Enter and Escape press the
-  // form's default and cancel buttons, as dialogs do.
+  // form's default and cancel buttons, as dialogs do; Tab (Shift+Tab) moves the focus to the
+  // next (previous) control in TabIndex order. For typing text use Type.
   void PressKey(Control& control, int keyCode, int shift = 0);
   // Alt and a letter: presses the button, check box or option button whose caption marks that
   // access key, else opens the top-level menu that marks it.
@@ -104,6 +105,7 @@ class User {
   bool CanReach(Form& form, const char* action);
   void Act(const std::function<void()>& action);
   void Focus(Control& control);
+  void TabFrom(Control& control, bool backwards);
 
   Context& ctx_;
   HeadlessBackend& backend_;

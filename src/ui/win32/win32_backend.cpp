@@ -309,6 +309,7 @@ void Win32Backend::CloseSession(ModalSession& session) {
 }
 
 void Win32Backend::CloseSessionsOf(const Form& form) {
+  WakeLoop();
   std::vector<ModalSession*> sessions = sessions_;
   for (ModalSession* session : sessions) {
     if (session->form == &form && session->open) {
@@ -317,6 +318,10 @@ void Win32Backend::CloseSessionsOf(const Form& form) {
     }
   }
 }
+
+// A loop waiting in GetMessage checks whether it is done only when a message arrives; a change
+// made by a message sent from another process arrives as none.
+void Win32Backend::WakeLoop() { PostMessageA(helper_, WM_NULL, 0, 0); }
 
 void Win32Backend::DoEvents() {
   MSG message;

@@ -100,6 +100,7 @@ class Win32Backend : public Backend, private WindowHandler {
   bool PressShortcut(const MSG& message);
   // Runs one message loop until done() holds.
   void Loop(const std::function<bool()>& done);
+  void WakeLoop();
   void CloseSessionsOf(const Form& form);
   void CloseSession(ModalSession& session);
   void ForgetShown(const Form& form);

@@ -98,6 +98,7 @@ void Win32InputBox::Finish(bool ok) {
   }
   done_ = true;
   ShowWindow(hwnd_, SW_HIDE);
+  PostMessageA(hwnd_, WM_NULL, 0, 0);  // wakes the loop when the button was pressed from another process
 }
 
 LRESULT Win32InputBox::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
