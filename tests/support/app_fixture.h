@@ -50,6 +50,8 @@ class AppFixture : public ::testing::Test {
   void OnModal(std::function<void(T&)> script) {
     backend.OnModal<T>(std::move(script));
   }
+  // The item the user picks from the next pop-up menu ("" dismisses it).
+  void ExpectPopup(std::string menu, std::string choose) { backend.ExpectPopup(std::move(menu), std::move(choose)); }
   // Runs an action at the n-th DoEvents from now.
   void AtPump(int n, std::function<void()> action) { backend.AtPump(n, std::move(action)); }
   void AdvanceTime(std::int64_t milliseconds) { backend.AdvanceTime(milliseconds); }

@@ -26,6 +26,33 @@ TEST_F(FormLifecycleTest, AFormLoadsOnFirstTouchAndOnlyOnce) {
   EXPECT_FALSE(app.Dialog().Visible()) << "touching loads, it does not show";
 }
 
+// A form whose Load fails or unloads the form again.
+class frmTroubled : public ui::Form {
+ public:
+  frmTroubled(ui::Context& ctx, int trouble) : Form(ctx, "frmTroubled") {
+    onLoad = [this, trouble] {
+      if (trouble == 1) throw runtime::Error(runtime::kFileNotFound);
+      Unload();
+    };
+  }
+};
+
+TEST_F(FormLifecycleTest, AnErrorInLoadReachesTheToucherAndAFormThatUnloadsInLoadIsError364) {
+  int trouble = 1;
+  ui::FormSlot<frmTroubled> slot{ctx, [&] { return std::make_unique<frmTroubled>(ctx, trouble); }};
+  EXPECT_THROW(slot(), runtime::Error);
+  EXPECT_TRUE(slot.Loaded()) << "the form stays loaded as far as Load got";
+  slot().Unload();
+  trouble = 2;
+  try {
+    slot();
+    FAIL() << "no error";
+  } catch (const runtime::Error& error) {
+    EXPECT_EQ(error.Number(), 364);
+  }
+  EXPECT_FALSE(slot.Loaded());
+}
+
 TEST_F(FormLifecycleTest, HideKeepsTheFormAndItsState) {
   app.Dialog().Show();
   app.Dialog().Text1.SetText("typed");
