@@ -6,6 +6,10 @@
 #include "platform/services.h"
 #include "ui/context.h"
 
+namespace mainwindow {
+class frmMain;
+}
+
 namespace app {
 
 // The program object: it owns every window of the program (each loaded on first touch through
@@ -24,6 +28,9 @@ class App {
 
   ui::Context& Ctx() const { return ctx_; }
   platform::Services& Services() const { return ctx_.Services(); }
+
+  // Windows.
+  mainwindow::frmMain& frmMain();
 
   // Module-wide values.
   std::string AppVersion;  // major, minor and revision joined by "."
