@@ -1,6 +1,11 @@
 #include "app/app.h"
 
 #include "mainwindow/frm_main.h"
+#include "options/frm_about.h"
+#include "options/frm_options.h"
+#include "options/frm_tips.h"
+#include "options/pickers.h"
+#include "tags/frm_var_setup.h"
 #include "ui/form_slot.h"
 
 namespace app {
@@ -10,6 +15,21 @@ struct App::Forms {
   explicit Forms(App& app) : app_(app) {}
   App& app_;
   ui::FormSlot<mainwindow::frmMain> frmMain{app_.Ctx(), [this] { return std::make_unique<mainwindow::frmMain>(app_); }};
+  ui::FormSlot<options::frmAbout> frmAbout{app_.Ctx(), [this] { return std::make_unique<options::frmAbout>(app_); }};
+  ui::FormSlot<options::frmAutoCADEXEBrowse> frmAutoCADEXEBrowse{
+      app_.Ctx(), [this] { return std::make_unique<options::frmAutoCADEXEBrowse>(app_); }};
+  ui::FormSlot<options::frmBrowseSCRIPSDir> frmBrowseSCRIPSDir{
+      app_.Ctx(), [this] { return std::make_unique<options::frmBrowseSCRIPSDir>(app_); }};
+  ui::FormSlot<options::frmOptions> frmOptions{app_.Ctx(),
+                                               [this] { return std::make_unique<options::frmOptions>(app_); }};
+  ui::FormSlot<options::frmOUTDirSelect> frmOUTDirSelect{
+      app_.Ctx(), [this] { return std::make_unique<options::frmOUTDirSelect>(app_); }};
+  ui::FormSlot<options::frmSCRDirSelect> frmSCRDirSelect{
+      app_.Ctx(), [this] { return std::make_unique<options::frmSCRDirSelect>(app_); }};
+  ui::FormSlot<options::frmTips> frmTips{app_.Ctx(), [this] { return std::make_unique<options::frmTips>(app_); }};
+  ui::FormSlot<options::frmTXTEDITORDirSelect> frmTXTEDITORDirSelect{
+      app_.Ctx(), [this] { return std::make_unique<options::frmTXTEDITORDirSelect>(app_); }};
+  ui::FormSlot<tags::frmVARSetup> frmVARSetup{app_.Ctx(), [this] { return std::make_unique<tags::frmVARSetup>(app_); }};
 };
 
 App::App(ui::Context& ctx) : ctx_(ctx), forms_(std::make_unique<Forms>(*this)) {}
@@ -18,6 +38,42 @@ App::~App() = default;
 
 mainwindow::frmMain& App::frmMain() {
   return forms_->frmMain();
+}
+
+options::frmAbout& App::frmAbout() {
+  return forms_->frmAbout();
+}
+
+options::frmAutoCADEXEBrowse& App::frmAutoCADEXEBrowse() {
+  return forms_->frmAutoCADEXEBrowse();
+}
+
+options::frmBrowseSCRIPSDir& App::frmBrowseSCRIPSDir() {
+  return forms_->frmBrowseSCRIPSDir();
+}
+
+options::frmOptions& App::frmOptions() {
+  return forms_->frmOptions();
+}
+
+options::frmOUTDirSelect& App::frmOUTDirSelect() {
+  return forms_->frmOUTDirSelect();
+}
+
+options::frmSCRDirSelect& App::frmSCRDirSelect() {
+  return forms_->frmSCRDirSelect();
+}
+
+options::frmTips& App::frmTips() {
+  return forms_->frmTips();
+}
+
+options::frmTXTEDITORDirSelect& App::frmTXTEDITORDirSelect() {
+  return forms_->frmTXTEDITORDirSelect();
+}
+
+tags::frmVARSetup& App::frmVARSetup() {
+  return forms_->frmVARSetup();
 }
 
 }  // namespace app

@@ -10,6 +10,20 @@ namespace mainwindow {
 class frmMain;
 }
 
+namespace options {
+class frmAbout;
+class frmAutoCADEXEBrowse;
+class frmBrowseSCRIPSDir;
+class frmOptions;
+class frmOUTDirSelect;
+class frmSCRDirSelect;
+class frmTips;
+class frmTXTEDITORDirSelect;
+}  // namespace options
+namespace tags {
+class frmVARSetup;
+}
+
 namespace app {
 
 // The program object: it owns every window of the program (each loaded on first touch through
@@ -31,6 +45,15 @@ class App {
 
   // Windows.
   mainwindow::frmMain& frmMain();
+  options::frmAbout& frmAbout();
+  options::frmAutoCADEXEBrowse& frmAutoCADEXEBrowse();
+  options::frmBrowseSCRIPSDir& frmBrowseSCRIPSDir();
+  options::frmOptions& frmOptions();
+  options::frmOUTDirSelect& frmOUTDirSelect();
+  options::frmSCRDirSelect& frmSCRDirSelect();
+  options::frmTips& frmTips();
+  options::frmTXTEDITORDirSelect& frmTXTEDITORDirSelect();
+  tags::frmVARSetup& frmVARSetup();
 
   // Module-wide values.
   std::string AppVersion;  // major, minor and revision joined by "."

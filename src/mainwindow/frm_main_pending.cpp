@@ -25,13 +25,4 @@ void frmMain::cmdOUTBrowse_Click() {}
 void frmMain::lblFilesProcessed_Click() {}
 void frmMain::mnuSaveSettings_Click() {}
 
-void frmMain::mnuViewOptions_Click() {}
-void frmMain::mnuUserTagManager_Click() {}
-void frmMain::mnuReadmeh_Click() {}
-void frmMain::mnuOnlineFAQ_Click() {}
-void frmMain::mnuForum_Click() {}
-void frmMain::mnuSGenWWW2_Click() {}
-void frmMain::mnuTipOfTheDay_Click() {}
-void frmMain::mnuHelpAbout_Click() {}
-
 }  // namespace mainwindow

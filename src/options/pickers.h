@@ -1,0 +1,110 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "ui/ui.h"
+
+namespace app {
+class App;
+}
+
+// The folder and program pickers: small windows with a drive list and a folder list (and a
+// file list in two of them) that write the user's choice into a box of the options dialog or
+// into the SAVEAS options of the main window. OK and Cancel hide a picker, so it opens again
+// as it was left; its close box unloads it.
+namespace options {
+
+// folder followed by "\" unless it already ends with one (a drive root such as "C:\").
+std::string FolderWithBackslash(std::string_view folder);
+// folder and name joined with exactly one backslash.
+std::string JoinPath(std::string_view folder, std::string_view name);
+// A program path as a command line takes it: in double quotes when it holds a blank.
+std::string QuoteProgramPath(std::string_view path);
+
+// What every picker shares: the drive and folder lists, and what a drive change does.
+class FolderPicker : public ui::Form {
+ public:
+  FolderPicker(app::App& app, std::string name);
+
+  ui::DriveListBox Drive1{this, "Drive1"};
+  ui::DirListBox Dir1{this, "Dir1"};
+
+  // Moves the folder list to the chosen drive; a drive that does not answer sends the lists
+  // back to drive C and says so.
+  void Drive1_Change();
+
+ protected:
+  // The folder Dir1 shows, with a closing backslash.
+  std::string Folder() const { return FolderWithBackslash(Dir1.Path()); }
+  // Opens Explorer on the folder Dir1 shows; the picker stays open.
+  void ExploreFolder();
+
+  app::App& app_;
+};
+
+// Picks the folder of the batch script (normally AutoCAD's SUPPORT folder).
+class frmSCRDirSelect : public FolderPicker {
+ public:
+  explicit frmSCRDirSelect(app::App& app);
+
+  ui::Label Label1{this, "Label1"};
+  ui::CommandButton SCRSelectCommandOk{this, "SCRSelectCommandOk"};
+  ui::CommandButton SCRSelectCommandCancel{this, "SCRSelectCommandCancel"};
+  ui::CommandButton SCRSelectExplorer{this, "SCRSelectExplorer"};
+
+  void Form_Load();
+  void SCRSelectCommandOk_Click();
+};
+
+// Picks the text editor's program file.
+class frmTXTEDITORDirSelect : public FolderPicker {
+ public:
+  explicit frmTXTEDITORDirSelect(app::App& app);
+
+  ui::FileListBox File1{this, "File1"};
+  ui::CommandButton TXTEDITORCommandOk{this, "TXTEDITORCommandOk"};
+  ui::CommandButton TXTEDITORCommandCancel{this, "TXTEDITORCommandCancel"};
+  ui::CommandButton TXTEDITORExplorer{this, "TXTEDITORExplorer"};
+
+  void TXTEDITORCommandOk_Click();
+};
+
+// Picks the SAVEAS output folder of the main window.
+class frmOUTDirSelect : public FolderPicker {
+ public:
+  explicit frmOUTDirSelect(app::App& app);
+
+  ui::CommandButton OUTSelectCommandOk{this, "OUTSelectCommandOk"};
+  ui::CommandButton OUTSelectCommandCancel{this, "OUTSelectCommandCancel"};
+  ui::CommandButton OUTSelectExplorer{this, "OUTSelectExplorer"};
+
+  void Form_Load();
+  void OUTSelectCommandOk_Click();
+};
+
+// Picks the AutoCAD program, and on request the batch script path in its SUPPORT folder.
+class frmAutoCADEXEBrowse : public FolderPicker {
+ public:
+  explicit frmAutoCADEXEBrowse(app::App& app);
+
+  ui::FileListBox File1{this, "File1"};
+  ui::CommandButton cmdOK{this, "cmdOK"};
+  ui::CommandButton cmdCancel{this, "cmdCancel"};
+
+  void File1_Click();
+  void cmdOK_Click();
+};
+
+// Picks the folder of the user scripts.
+class frmBrowseSCRIPSDir : public FolderPicker {
+ public:
+  explicit frmBrowseSCRIPSDir(app::App& app);
+
+  ui::CommandButton cmdOK{this, "cmdOK"};
+  ui::CommandButton cmdCancel{this, "cmdCancel"};
+
+  void cmdOK_Click();
+};
+
+}  // namespace options
