@@ -1,0 +1,51 @@
+#pragma once
+
+#include <functional>
+#include <string_view>
+
+#include "core/settings_model.h"
+#include "platform/settings_store.h"
+#include "ui/context.h"
+
+namespace core {
+
+// The message a stored value of the wrong type (or one its field or control cannot take)
+// gets while the main window loads.
+inline constexpr std::string_view kBadReadValue = " Hey, error #13 - Bad Read Value from Registry\r";
+inline constexpr std::string_view kBadReadValueTitle = "Tornavane Message";
+
+// Runs the actions of the main window's load one at a time, answering each failure on its
+// own, so the load never stops part-way and every later setting still reaches its field and
+// control:
+//   - a stored value that is no number: the message above; the field keeps its value;
+//   - a stored number too large for its field, or a value its control refuses: the same
+//     message, and the field and control take the key's default;
+//   - any other failure of an action: that action is skipped silently.
+// The end of the program (the root-folder check) passes through.
+class LoadSteps {
+ public:
+  LoadSteps(ui::Context& ctx, platform::SettingsStore& store, SettingsModel& model)
+      : ctx_(ctx), store_(store), model_(model) {}
+
+  // Runs one action; a failure skips it.
+  void Step(const std::function<void()>& action);
+  // Reads a store key into its field.
+  void Read(std::string_view key);
+  // Reads a key, then pushes its field into a control.
+  void ReadAndPush(std::string_view key, const std::function<void()>& push);
+  // Pushes a field read earlier into its control; a refused value is replaced by the key's
+  // default, pushed again.
+  void Push(std::string_view key, const std::function<void()>& push);
+
+ private:
+  // Reads the key; returns false when the message was shown.
+  bool ReadQuietly(std::string_view key);
+  void PushOrDefault(std::string_view key, const std::function<void()>& push, bool reported);
+  void ReportBadValue();
+
+  ui::Context& ctx_;
+  platform::SettingsStore& store_;
+  SettingsModel& model_;
+};
+
+}  // namespace core
