@@ -321,7 +321,9 @@ void Win32Backend::CloseSessionsOf(const Form& form) {
 
 // A loop waiting in GetMessage checks whether it is done only when a message arrives; a change
 // made by a message sent from another process arrives as none.
-void Win32Backend::WakeLoop() { PostMessageA(helper_, WM_NULL, 0, 0); }
+void Win32Backend::WakeLoop() {
+  PostMessageA(helper_, WM_NULL, 0, 0);
+}
 
 void Win32Backend::DoEvents() {
   MSG message;

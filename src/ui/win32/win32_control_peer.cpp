@@ -197,7 +197,9 @@ void Win32ControlPeer::SetWindowTextQuietly(const std::string& text) {
 }
 
 LRESULT Win32ControlPeer::CallDefault(HWND window, UINT message, WPARAM wParam, LPARAM lParam) const {
-  if (ownClass_ && window == hwnd_) return DefWindowProcA(window, message, wParam, lParam);
+  // A window of our own class is never subclassed (it is not yet known as hwnd_ while it is
+  // being created); adopted windows are.
+  if (ownClass_) return DefWindowProcA(window, message, wParam, lParam);
   return DefaultProc(window, message, wParam, lParam);
 }
 

@@ -6,7 +6,9 @@
 namespace ui::win32 {
 
 Win32ControlPeer::WindowSpec Win32FramePeer::Spec() const {
-  return WindowSpec{kPanelClass, WS_CLIPCHILDREN, WS_EX_CONTROLPARENT, frame_.Caption(), true};
+  // No WS_CLIPCHILDREN: the group box paints only its edge and caption, on the panel's
+  // background.
+  return WindowSpec{kPanelClass, 0, WS_EX_CONTROLPARENT, frame_.Caption(), true};
 }
 
 void Win32FramePeer::SyncAll() {

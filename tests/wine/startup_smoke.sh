@@ -1,0 +1,152 @@
+#!/usr/bin/env bash
+# Start-up and shutdown of the real tornavane.exe under Wine. The exe and its data are
+# installed into a folder of the build tree and started twice:
+#   FirstStart  an empty registry: the main window opens with the tip of the day; closing it
+#               stores the defaults and writes the (empty) working-set files;
+#   RoundTrip   a stored batch-flow text and a saved user script come back and are saved
+#               again unchanged.
+# A driver process closes the windows with real window messages. Prints GoogleTest-like
+# lines; exits non-zero on a failure.
+#
+# Needs a running Wine (WINEPREFIX, DISPLAY), as scripts/test provides; runs from the
+# repository root.  Usage: tests/wine/startup_smoke.sh [win32 build folder, default build/win32]
+set -uo pipefail
+
+build=${1:-build/win32}
+work="$build/startup-smoke"
+install="$work/Tornavane"
+caption="Tornavane v1.0.0"
+key='HKCU\Software\VB and VBA Program Settings\TornavanePowerTool'
+passed=0
+failed=()
+problems=0
+
+problem() {
+  echo "  $*"
+  problems=$((problems + 1))
+}
+
+# The value of one stored setting ("" when missing).
+stored() {
+  wine reg query "$key\\$1" /v "$2" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$2 *REG_SZ *//p"
+}
+
+expect_stored() {
+  local actual
+  actual=$(stored "$1" "$2")
+  [ "$actual" = "$3" ] || problem "$1\\$2 is '$actual', expected '$3'"
+}
+
+# The bytes of a file as one line of hex, for exact comparisons.
+hex() { od -An -tx1 -v "$1" | tr -d ' \n'; }
+
+expect_bytes() {
+  if [ ! -f "$1" ]; then
+    problem "$1 was not written"
+    return
+  fi
+  local expected
+  expected=$(printf '%b' "$2" | od -An -tx1 -v | tr -d ' \n')
+  [ "$(hex "$1")" = "$expected" ] || problem "$1 holds $(hex "$1"), expected $expected"
+}
+
+# Starts the exe, lets the driver close it, and waits (bounded) for the process to end.
+run_program() {
+  local tip=$1
+  (cd "$install" && exec wine tornavane.exe) >"$work/exe.log" 2>&1 &
+  local exe=$!
+  timeout 60 wine "$work/startup_driver.exe" "$caption" "$tip" >"$work/driver.log" 2>&1
+  local driver=$?
+  sed 's/^/  driver: /' "$work/driver.log" | tr -d '\r'
+  [ "$driver" -eq 0 ] || problem "the driver exited with $driver"
+  for _ in $(seq 300); do kill -0 "$exe" 2>/dev/null || break; sleep 0.1; done
+  if kill -0 "$exe" 2>/dev/null; then
+    problem "tornavane.exe did not end after its main window closed"
+    kill "$exe" 2>/dev/null
+  fi
+  wait "$exe" 2>/dev/null
+  wineserver -w
+}
+
+scenario() {
+  local name=$1
+  echo "[ RUN      ] StartupSmoke.$name"
+  problems=0
+  "$name"
+  if [ "$problems" -eq 0 ]; then
+    echo "[       OK ] StartupSmoke.$name"
+    passed=$((passed + 1))
+  else
+    echo "[  FAILED  ] StartupSmoke.$name"
+    failed+=("StartupSmoke.$name")
+  fi
+}
+
+FirstStart() {
+  run_program tip
+  expect_stored Startup Version 1.0.0
+  expect_stored Startup Left 520
+  expect_stored Startup Top 520
+  expect_stored Startup Width 13084
+  expect_stored Startup Height 10130
+  expect_stored Startup Initialize "_SDI 1"
+  expect_stored Startup PreUserScript "ZOOM E"
+  expect_stored Startup Uninitialize "_SDI 0"
+  expect_stored Startup SaveAsType "Don't Change"
+  expect_stored Startup Face 0
+  local appPath
+  appPath=$(stored Paths "Application Path")
+  case "$appPath" in
+    *'\') ;;
+    *) problem "Paths\\Application Path is '$appPath', expected the program folder and a backslash" ;;
+  esac
+  local scr
+  scr=$(ls "$install/DATA/"*-scr.tmp 2>/dev/null | grep -v -- '-[0-9]-scr.tmp$' | head -1)
+  if [ -z "$scr" ]; then
+    problem "no working-set files in $install/DATA"
+    return
+  fi
+  local user
+  user=$(basename "$scr" -scr.tmp)
+  expect_bytes "$install/DATA/$user-list.tmp" ''
+  expect_bytes "$scr" '\r\n'
+  expect_bytes "$install/DATA/$user-s.tmp" '\r\n'
+  echo "$user" >"$work/user"
+}
+
+RoundTrip() {
+  local user
+  user=$(cat "$work/user" 2>/dev/null)
+  [ -n "$user" ] || { problem "the first start wrote no working set"; return; }
+  printf 'ZOOM E\r\nQSAVE\r\n\r\n' >"$install/DATA/$user-scr.tmp"
+  printf 'Plot sheets\r\n' >"$install/DATA/$user-s.tmp"
+  wine reg add "$key\\Startup" /v Initialize /d "PURGE A * N" /f >/dev/null 2>&1
+  wine reg add "$key\\Startup" /v Left /d 1440 /f >/dev/null 2>&1
+  run_program tip
+  expect_stored Startup Initialize "PURGE A * N"
+  expect_stored Startup Left 1440
+  expect_bytes "$install/DATA/$user-scr.tmp" 'ZOOM E\r\nQSAVE\r\n\r\n'
+  expect_bytes "$install/DATA/$user-s.tmp" 'Plot sheets\r\n'
+}
+
+rm -rf "$work"
+mkdir -p "$work"
+if ! scripts/install "$build" "$install" >"$work/install.log" 2>&1; then
+  cat "$work/install.log"
+  exit 1
+fi
+if ! x86_64-w64-mingw32-g++ -O1 -static tests/wine/startup_driver.cpp -o "$work/startup_driver.exe" -luser32; then
+  echo "the driver did not compile"
+  exit 1
+fi
+wine reg delete "$key" /f >/dev/null 2>&1
+
+scenario FirstStart
+scenario RoundTrip
+
+echo "[  PASSED  ] $passed tests."
+if [ "${#failed[@]}" -gt 0 ]; then
+  echo "[  FAILED  ] ${#failed[@]} tests, listed below:"
+  for test in "${failed[@]}"; do echo "[  FAILED  ] $test"; done
+  exit 1
+fi
