@@ -161,16 +161,6 @@ void frmMain::SSTab1_Click(int previousTab) {
   if (previousTab == 0) File2.Refresh();
 }
 
-void frmMain::optPage_Click(int index) {
-  // The save reports its own failures; the chosen set is loaded whatever it did.
-  try {
-    SaveSnapshot(Face);
-  } catch (const runtime::Error&) {
-  }
-  LoadSnapshot(static_cast<std::int16_t>(index));
-  Face = static_cast<std::int16_t>(index);
-}
-
 void frmMain::Picture2_MouseDown(int, int, int, int) {
   Picture2.SetBackColor(ui::kBlack);
 }
