@@ -1,0 +1,73 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "batch/script_services.h"
+
+// One drawing's block of the batch script: the lines that open the drawing, the commands
+// before the user script, the user script, the delay, the save and the commands after it.
+namespace batch {
+
+// Every line of the batch script ends with CR LF.
+inline constexpr std::string_view kCrLf = "\r\n";
+
+// The state of a drawing file when its block is written.
+enum class FileState {
+  kNormal,       // exists, can be opened with a lock, not read-only
+  kReadOnly,     // exists and can be opened, but carries the read-only attribute
+  kUnavailable,  // missing, or held open by another program
+};
+
+// The state from the lock test's answer (FileUnavailable: -1 missing or in use) and the
+// read-only test.
+FileState ClassifyDrawingFile(std::int16_t fileUnavailable, bool readOnly);
+
+// The main window's controls and fields that a block reads, afresh for every drawing.
+// The initial values are the program's defaults.
+struct DrawingSettings {
+  std::string Text1;  // the user script
+  std::string tbPreUserScript = "ZOOM E";
+  std::string tbPostUserScript;
+  std::int16_t chkIncludeStatus = 0;  // 1: the status line before the pre-user-script text
+  std::int16_t DebugComments = 1;     // 1: the marker comment lines
+  std::int16_t UseDelay = 0;          // not 0: the delay line
+  std::int16_t LoadOpen = 2;          // 0 OPEN, 1 RECOVER, 2 OpenOther, 3 DWGGateway
+  std::string OpenOther = "_OPEN";
+  std::int16_t LT = 0;          // not 0: AutoCAD LT, no AutoLISP
+  std::int16_t chkSaveAS = 0;   // 1: save with the SAVEAS settings
+  std::int16_t chkTestRun = 0;  // 1: no save line (full AutoCAD only)
+  std::string cmbOutFormat = "Don't Change";
+  std::string tbPrefix;
+  std::string tbSuffix;
+  bool optOriginalLocation = true;  // SAVEAS into the drawing's own folder
+  std::string tbSpecFolder;         // SAVEAS folder otherwise
+  std::int16_t chkOverwriteExistingFiles = 1;
+};
+
+// The values of one block that come from the build rather than from the controls.
+struct DrawingBlockInput {
+  std::string_view path;      // the queue entry, unchanged
+  std::int32_t counter = 0;   // the value of "$COUNTER$"
+  std::int32_t position = 0;  // 1-based position in the build
+  FileState state = FileState::kNormal;
+  std::string_view Delay;       // the delay in milliseconds, as the build read it
+  bool lockedFileSeen = false;  // DWGGateway: an earlier drawing of the build was not normal
+};
+
+struct DrawingBlock {
+  std::string text;             // every record, each ending with CR LF
+  std::string postUserScript;   // the substituted post-user-script text
+  bool lockedFileSeen = false;  // the flag for the next drawing
+};
+
+// The open lines: how AutoCAD is told to open the drawing, by load method, LT mode and
+// state. Each line ends with CR LF; an unknown load method gives none.
+std::string OpenLines(const DrawingSettings& settings, std::string_view path, FileState state, bool lockedFileSeen);
+
+// Composes the block of one drawing, passing every text through the tag engine.
+DrawingBlock ComposeDrawingBlock(const DrawingSettings& settings, const DrawingBlockInput& input,
+                                 ScriptServices& services);
+
+}  // namespace batch

@@ -1,0 +1,26 @@
+#include "batch/script_services.h"
+
+#include "core/file_helpers.h"
+
+namespace batch {
+
+std::string EngineScriptServices::SubstituteTAGS(std::string_view text, std::int32_t counter,
+                                                 std::string_view drawingPath, std::int32_t position) {
+  return tags::SubstituteTAGS(sources_, text, counter, drawingPath, position);
+}
+
+std::string EngineScriptServices::SubstituteProjectTAGS(std::string_view text, std::int32_t counter,
+                                                        std::string_view drawingPath) {
+  return tags::SubstituteProjectTAGS(sources_, text, counter, drawingPath);
+}
+
+std::string EngineScriptServices::SpSubstituteProjectTAGS(std::string_view text, std::int32_t counter,
+                                                          std::string_view drawingPath) {
+  return tags::SpSubstituteProjectTAGS(sources_, text, counter, drawingPath);
+}
+
+bool EngineScriptServices::SaveAsTargetExists(const std::string& target, const std::string& fileName) {
+  return core::Path_Exists(sources_.services.fileSystem, messages_, target, fileName) != 0;
+}
+
+}  // namespace batch

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "tags/tag_engine.h"
+#include "ui/message_box.h"
+
+namespace batch {
+
+// What writing the batch script asks of the rest of the program: the three passes of the
+// tag engine and the test whether a SAVEAS target already exists. Tests put a recording or
+// identity version in its place; the build uses EngineScriptServices.
+class ScriptServices {
+ public:
+  virtual ~ScriptServices() = default;
+
+  // The dynamic and static tags of text, for the drawing at drawingPath and position.
+  virtual std::string SubstituteTAGS(std::string_view text, std::int32_t counter, std::string_view drawingPath,
+                                     std::int32_t position) = 0;
+  // The project tags of text, for the drawing at drawingPath.
+  virtual std::string SubstituteProjectTAGS(std::string_view text, std::int32_t counter,
+                                            std::string_view drawingPath) = 0;
+  // The project tags, then the other tags with position 0.
+  virtual std::string SpSubstituteProjectTAGS(std::string_view text, std::int32_t counter,
+                                              std::string_view drawingPath) = 0;
+  // True when a directory search for target finds a plain file named fileName.
+  virtual bool SaveAsTargetExists(const std::string& target, const std::string& fileName) = 0;
+};
+
+// The real services: the tag engine over its sources, and the file system's search.
+class EngineScriptServices : public ScriptServices {
+ public:
+  // Both must outlive this object; messages shows a failing search.
+  EngineScriptServices(const tags::TagSources& sources, ui::MessageService& messages)
+      : sources_(sources), messages_(messages) {}
+
+  std::string SubstituteTAGS(std::string_view text, std::int32_t counter, std::string_view drawingPath,
+                             std::int32_t position) override;
+  std::string SubstituteProjectTAGS(std::string_view text, std::int32_t counter, std::string_view drawingPath) override;
+  std::string SpSubstituteProjectTAGS(std::string_view text, std::int32_t counter,
+                                      std::string_view drawingPath) override;
+  bool SaveAsTargetExists(const std::string& target, const std::string& fileName) override;
+
+ private:
+  const tags::TagSources& sources_;
+  ui::MessageService& messages_;
+};
+
+}  // namespace batch

@@ -1,0 +1,85 @@
+#include "batch/script_writer.h"
+
+#include <limits>
+#include <utility>
+
+#include "runtime/error.h"
+
+namespace batch {
+
+namespace {
+
+void WriteDrawings(ScriptSink& sink, const ScriptStart& start, const std::vector<std::string>& queue,
+                   ScriptSource& source, ScriptServices& services) {
+  const auto count = static_cast<std::int32_t>(queue.size());
+  DrawingCounter counter(start.COUNTERSTART, start.COUNTERSTEP);
+  bool lockedFileSeen = false;
+  std::int32_t position = 0;
+  for (const std::string& path : queue) {
+    ++position;
+    source.BeforeDrawing(position, count);
+    const DrawingSettings& settings = source.ReadDrawingSettings();
+    const DrawingBlockInput input{
+        .path = path,
+        .counter = counter.Value(),
+        .position = position,
+        .state = source.ReadFileState(path),
+        .Delay = start.Delay,
+        .lockedFileSeen = lockedFileSeen,
+    };
+    const DrawingBlock block = ComposeDrawingBlock(settings, input, services);
+    sink.Write(block.text);
+    lockedFileSeen = block.lockedFileSeen;
+    source.AfterDrawing(block.postUserScript);
+    counter.Advance();
+  }
+}
+
+}  // namespace
+
+void ScriptSink::Write(std::string_view bytes) {
+  buffer_ += bytes;
+  if (buffer_.size() >= kChunk) Flush();
+}
+
+void ScriptSink::Flush() {
+  if (buffer_.empty()) return;
+  std::string chunk = std::exchange(buffer_, {});
+  file_.Write(chunk);
+  buffer_ = std::move(chunk);  // keep the capacity for the next chunk
+  buffer_.clear();
+}
+
+std::int32_t DrawingCounter::Value() const {
+  if (value_ < std::numeric_limits<std::int32_t>::min() || value_ > std::numeric_limits<std::int32_t>::max()) {
+    throw runtime::Error(runtime::kOverflow);
+  }
+  return static_cast<std::int32_t>(value_);
+}
+
+void WriteBatchScript(platform::OutputFile& file, const ScriptStart& start, const std::vector<std::string>& queue,
+                      ScriptSource& source, ScriptServices& services) {
+  if (queue.size() > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max())) {
+    throw runtime::Error(runtime::kOverflow);
+  }
+  ScriptSink sink(file);
+  try {
+    sink.Write(HeaderText(start.AppVersion, start.stamp));
+    sink.Write(PreBatchText(start.tbPreBatch, start.DebugComments, services));
+    WriteDrawings(sink, start, queue, source, services);
+    const auto written = static_cast<std::int32_t>(queue.size());
+    source.AfterDrawings(written);
+    sink.Write(PostBatchText(source.ReadPostBatch(), written, services));
+    sink.Flush();
+  } catch (...) {
+    // Leave the file as far as the build got; the first failure is the one reported.
+    try {
+      sink.Flush();
+    } catch (...) {
+    }
+    throw;
+  }
+  file.Close();
+}
+
+}  // namespace batch
