@@ -1,10 +1,12 @@
 #include "app/app.h"
 
+#include "batch/frm_file_error_report.h"
 #include "mainwindow/frm_main.h"
 #include "options/frm_about.h"
 #include "options/frm_options.h"
 #include "options/frm_tips.h"
 #include "options/pickers.h"
+#include "queue/frm_scan_stop.h"
 #include "tags/frm_var_setup.h"
 #include "ui/form_slot.h"
 
@@ -14,6 +16,10 @@ namespace app {
 struct App::Forms {
   explicit Forms(App& app) : app_(app) {}
   App& app_;
+  ui::FormSlot<batch::frmFileErrorReport> frmFileErrorReport{
+      app_.Ctx(), [this] { return std::make_unique<batch::frmFileErrorReport>(app_); }};
+  ui::FormSlot<queue::frmScanStop> frmScanStop{app_.Ctx(),
+                                               [this] { return std::make_unique<queue::frmScanStop>(app_); }};
   ui::FormSlot<mainwindow::frmMain> frmMain{app_.Ctx(), [this] { return std::make_unique<mainwindow::frmMain>(app_); }};
   ui::FormSlot<options::frmAbout> frmAbout{app_.Ctx(), [this] { return std::make_unique<options::frmAbout>(app_); }};
   ui::FormSlot<options::frmAutoCADEXEBrowse> frmAutoCADEXEBrowse{
@@ -35,6 +41,14 @@ struct App::Forms {
 App::App(ui::Context& ctx) : ctx_(ctx), forms_(std::make_unique<Forms>(*this)) {}
 
 App::~App() = default;
+
+batch::frmFileErrorReport& App::frmFileErrorReport() {
+  return forms_->frmFileErrorReport();
+}
+
+queue::frmScanStop& App::frmScanStop() {
+  return forms_->frmScanStop();
+}
 
 mainwindow::frmMain& App::frmMain() {
   return forms_->frmMain();

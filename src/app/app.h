@@ -6,10 +6,15 @@
 #include "platform/services.h"
 #include "ui/context.h"
 
+namespace batch {
+class frmFileErrorReport;
+}
+namespace queue {
+class frmScanStop;
+}
 namespace mainwindow {
 class frmMain;
 }
-
 namespace options {
 class frmAbout;
 class frmAutoCADEXEBrowse;
@@ -44,6 +49,8 @@ class App {
   platform::Services& Services() const { return ctx_.Services(); }
 
   // Windows.
+  batch::frmFileErrorReport& frmFileErrorReport();
+  queue::frmScanStop& frmScanStop();
   mainwindow::frmMain& frmMain();
   options::frmAbout& frmAbout();
   options::frmAutoCADEXEBrowse& frmAutoCADEXEBrowse();

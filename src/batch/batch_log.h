@@ -7,6 +7,10 @@
 #include "platform/locale.h"
 #include "runtime/date_time.h"
 
+namespace app {
+class App;
+}
+
 namespace batch {
 
 // Everything one batch log record holds, read from the settings, the main window, the
@@ -49,5 +53,12 @@ inline constexpr const char* kBatchLogName = "tornavane.log";
 // breaks stay as they are, so their later lines stand in the file without a label. The date
 // is the locale's short date, the time hh:mm:ss on the 24-hour clock.
 std::vector<std::string> BatchLogRecord(const BatchLogInput& input, platform::Locale& locale);
+
+// With EnableLogging at 1, appends the record of the build that is being written to "tornavane.log" in the DATA
+// folder, line by line, reading the settings, the main window, the options dialog and the
+// build's queue copy (Queue). The status label shows "Writing Log File" meanwhile. A log that
+// cannot be written is reported as such, naming the log file, and the build goes on: the
+// batch script does not depend on its log.
+void WriteBatchLog(app::App& app);
 
 }  // namespace batch

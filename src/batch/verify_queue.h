@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+
+namespace app {
+class App;
+}
+
+namespace batch {
+
+// How a queue check ended.
+enum class VerifyOutcome {
+  kCompleted,  // every queue entry was examined
+  kStopped,    // the user pressed Stop in the stop window
+  kFailed,     // an unexpected error ended it (the user was told)
+};
+
+// The check of the queued files before a build or on request: every queue entry is tested
+// for existence, for another program holding it and for the read-only attribute, with the
+// stop window showing progress; the problems found go into the file access error report,
+// which is shown modally when it lists any. The stop window is shown even while a dialog is
+// open, so a build started from a dialog is checked like any other.
+// The caller holds the busy guard of its operation.
+VerifyOutcome VerifyQueue(app::App& app);
+
+// The progress of the check after done of total entries, in whole percent: the fraction
+// rounded to two decimal places, halves to even (1 of 3 gives 33, 1 of 8 gives 12).
+int ProgressPercent(int done, int total);
+std::string ProgressText(int done, int total);
+
+}  // namespace batch
