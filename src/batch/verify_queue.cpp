@@ -1,5 +1,8 @@
 #include "batch/verify_queue.h"
 
+#include <string>
+#include <vector>
+
 #include "app/app.h"
 #include "batch/frm_file_error_report.h"
 #include "core/app_title.h"
@@ -57,9 +60,11 @@ VerifyOutcome Examine(app::App& app) {
   for (int i = 0; i < main.List1.ListCount(); ++i) main.Queue.push_back(main.List1.List(i));
   app.frmFileErrorReport().ClearEntries();
 
-  const int total = static_cast<int>(main.Queue.size());
+  // Events run between entries, so the loop keeps its own copy of the entries to examine.
+  const std::vector<std::string> entries = main.Queue;
+  const int total = static_cast<int>(entries.size());
   for (int done = 0; done < total;) {
-    ExamineEntry(app, app.frmMain().Queue[done], app.frmFileErrorReport());
+    ExamineEntry(app, entries[done], app.frmFileErrorReport());
     ++done;
     app.Ctx().DoEvents();
     ShowProgress(app, ProgressText(done, total));
