@@ -1,0 +1,272 @@
+// The program's start: the order of Main, the load with an empty store, the root-folder
+// check, damaged stored values, a missing drawing folder and the working-set restore.
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+#include "app/program_run.h"
+#include "options/frm_options.h"
+#include "support/app_fixture.h"
+#include "tags/frm_var_setup.h"
+
+namespace {
+
+constexpr const char* kData = "C:\\Program Files\\Tornavane\\DATA\\";
+constexpr const char* kBadValue = " Hey, error #13 - Bad Read Value from Registry\r";
+
+class StartupTest : public test::AppFixture {
+ protected:
+  std::optional<std::string> Stored(const std::string& section, const std::string& key) {
+    return settings.Read("TornavanePowerTool", section, key);
+  }
+  void Store(const std::string& section, const std::string& key, const std::string& value) {
+    settings.Write("TornavanePowerTool", section, key, value);
+  }
+  std::string Data(const std::string& name) { return kData + name; }
+};
+
+TEST_F(StartupTest, AFirstStartShowsTheDefaultsAndTheTip) {
+  test::ProgramRun run(services, clock);
+  run.backend.OnModal<options::frmTips>([&](options::frmTips& tips) {
+    EXPECT_TRUE(run.Main().Visible());
+    EXPECT_EQ(Stored("Startup", "Version"), "1.0.0");
+    EXPECT_EQ(Stored("Paths", "Application Path"), std::nullopt);
+    run.user.Click(tips.cmdClose);
+  });
+  run.Start(false);
+
+  mainwindow::frmMain& main = run.Main();
+  EXPECT_EQ(main.Caption(), "Tornavane v1.0.0");
+  EXPECT_EQ(run.app.AppVersion, "1.0.0");
+  EXPECT_EQ(run.backend.ModalForms(), std::vector<std::string>{"frmTips"});
+  EXPECT_EQ(Stored("Paths", "Application Path"), "C:\\Program Files\\Tornavane\\");
+  EXPECT_EQ(main.Left(), 520);
+  EXPECT_EQ(main.Top(), 520);
+  EXPECT_EQ(main.Width(), 13084);
+  EXPECT_EQ(main.Height(), 10130);
+  EXPECT_EQ(main.List1.ListCount(), 0);
+  EXPECT_EQ(main.Text1.Text(), "");
+  EXPECT_EQ(main.Text2.Text(), "");
+  EXPECT_EQ(main.Dir1.Path(), "C:\\");
+  EXPECT_EQ(main.ProgramPath, "C:\\Program Files\\Tornavane\\");
+  EXPECT_EQ(main.tbPreBatch.Text(), "_SDI 1");
+  EXPECT_EQ(main.tbPreUserScript.Text(), "ZOOM E");
+  EXPECT_EQ(main.tbPostUserScript.Text(), "");
+  EXPECT_EQ(main.tbPostBatch.Text(), "_SDI 0");
+  EXPECT_EQ(main.cbIncludeDebugComments.Value(), 1);
+  EXPECT_EQ(main.chkOverwriteExistingFiles.Value(), 1);
+  EXPECT_TRUE(main.optOriginalLocation.Value());
+  EXPECT_EQ(main.cmbOutFormat.Text(), "Don't Change");
+  EXPECT_EQ(main.cmbOutFormat.ListCount(), 9);
+  EXPECT_TRUE(main.optPage[0].Value());
+  EXPECT_EQ(main.lblFilesProcessed.Caption(), "Processed = 0");
+  EXPECT_EQ(main.lblUpdate.Caption(), "Ready");
+  EXPECT_EQ(main.SCRIPTSDir, "C:\\Program Files\\Tornavane\\SCRIPTS");
+  EXPECT_EQ(main.SCRChanged, 0);
+
+  // The two dialogs are loaded hidden and hold their copies of the settings.
+  options::frmOptions& options = run.app.frmOptions();
+  EXPECT_FALSE(options.Visible());
+  EXPECT_EQ(options.tbDelay.Text(), "2000");
+  EXPECT_EQ(options.chkWarnBlankLine.Value(), 1);
+  EXPECT_EQ(options.tbResourceFileLimit.Text(), "5");
+  EXPECT_TRUE(options.optLoadOpen[2].Value());
+  EXPECT_EQ(options.tbOpenOther.Text(), "_OPEN");
+  EXPECT_EQ(options.Text2.Text(), "notepad.exe");
+  tags::frmVARSetup& tags = run.app.frmVARSetup();
+  EXPECT_FALSE(tags.Visible());
+  EXPECT_EQ(tags.tbTag(1).Text(), "GADGETS && CO.");
+  EXPECT_EQ(tags.tbTag(6).Text(), "B. CHECKER");
+  EXPECT_EQ(tags.tbTag(7).Text(), "");
+  EXPECT_EQ(tags.vsPadCounter.Value(), 2);
+  EXPECT_EQ(tags.tbCounterStart.Text(), "1");
+
+  // Selecting the stored User Set at load is no page switch: no snapshot file is written.
+  EXPECT_FALSE(fileSystem.Exists(Data("drafter1-0-list.tmp")));
+}
+
+TEST_F(StartupTest, WithTheTipOffTheProgramFolderIsStoredRightAway) {
+  Store("Startup", "TipsShow", "0");
+  test::ProgramRun run(services, clock);
+  run.Start(false);
+  EXPECT_TRUE(run.backend.ModalForms().empty());
+  EXPECT_EQ(Stored("Paths", "Application Path"), "C:\\Program Files\\Tornavane\\");
+}
+
+TEST_F(StartupTest, TheRootOfADriveEndsTheProgramBeforeAnythingIsSaved) {
+  system.programFolder = "C:\\";
+  test::ProgramRun run(services, clock);
+  run.backend
+      .ExpectMessage("Ooops",
+                     "You have attempted to launch Tornavane from the ROOT directory on a drive.\r\n\r\n"
+                     "Please place the Tornavane files into a directory, then relaunch Tornavane\r\n\r\nThanks.")
+      .Icon(ui::MsgIcon::kCritical);
+  run.Start(false);
+  EXPECT_TRUE(run.backend.ProgramEnded());
+  EXPECT_EQ(Stored("Startup", "Version"), "1.0.0");
+  EXPECT_EQ(Stored("Paths", "Application Path"), std::nullopt);
+  EXPECT_EQ(Stored("Startup", "Left"), std::nullopt);
+  EXPECT_FALSE(fileSystem.Exists("C:\\DATA\\drafter1-list.tmp"));
+}
+
+// A damaged value costs only itself: the message, a sound value, and everything after it in
+// the load still arrives (the stored PreBatch text below is read late in the load's order
+// compared with most of these keys, and pushed at its very end).
+struct BadValueCase {
+  const char* section;
+  const char* key;
+  const char* stored;
+  std::function<void(test::ProgramRun&)> check;
+};
+
+class BadStoredValueTest : public StartupTest, public ::testing::WithParamInterface<BadValueCase> {};
+
+TEST_P(BadStoredValueTest, IsReportedOnceAndTheLoadGoesOn) {
+  const BadValueCase& c = GetParam();
+  Store(c.section, c.key, c.stored);
+  Store("Startup", "Initialize", "PURGE A * N");
+  Store("UserTags", "TAG50", "LAST");
+  test::ProgramRun run(services, clock);
+  run.backend.ExpectMessage("Tornavane Message", kBadValue);
+  run.Start();
+  c.check(run);
+  EXPECT_EQ(run.Main().tbPreBatch.Text(), "PURGE A * N");
+  EXPECT_EQ(run.app.frmVARSetup().tbTag(50).Text(), "LAST");
+  EXPECT_EQ(run.Main().lblUpdate.Caption(), "Ready");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, BadStoredValueTest,
+    ::testing::Values(
+        BadValueCase{"Startup", "Left", "abc",
+                     [](test::ProgramRun& run) {
+                       EXPECT_EQ(run.Main().LeftCoord, 0);
+                       EXPECT_EQ(run.Main().Left(), 0);
+                     }},
+        BadValueCase{"Startup", "Height", "99999",
+                     [](test::ProgramRun& run) { EXPECT_EQ(run.Main().Height(), 10130); }},
+        BadValueCase{"Startup", "Face", "7",
+                     [](test::ProgramRun& run) {
+                       EXPECT_EQ(run.Main().Face, 0);
+                       EXPECT_TRUE(run.Main().optPage[0].Value());
+                     }},
+        BadValueCase{"Startup", "TestRun", "5",
+                     [](test::ProgramRun& run) { EXPECT_EQ(run.Main().chkTestRun.Value(), 0); }},
+        BadValueCase{"Startup", "AutoSortType", "9",
+                     [](test::ProgramRun& run) { EXPECT_TRUE(run.app.frmOptions().optSort[0].Value()); }},
+        BadValueCase{"Startup", "LoadMethod_Open", "12",
+                     [](test::ProgramRun& run) { EXPECT_TRUE(run.app.frmOptions().optLoadOpen[2].Value()); }},
+        BadValueCase{"Startup", "ResourceFileLimit", "",
+                     [](test::ProgramRun& run) { EXPECT_EQ(run.app.frmOptions().tbResourceFileLimit.Text(), "0"); }},
+        BadValueCase{"UserTags", "PadDigits", "20",
+                     [](test::ProgramRun& run) {
+                       EXPECT_EQ(run.Main().PADDIGITS, 2);
+                       EXPECT_EQ(run.app.frmVARSetup().vsPadCounter.Value(), 2);
+                     }},
+        BadValueCase{"UserTags", "CounterStart", "one",
+                     [](test::ProgramRun& run) { EXPECT_EQ(run.app.frmVARSetup().tbCounterStart.Text(), "0"); }}));
+
+TEST_F(StartupTest, AStoredCounterStartBeyondSixteenBitsIsReadInFull) {
+  Store("UserTags", "CounterStart", "70000");
+  test::ProgramRun run(services, clock);
+  run.Start();
+  EXPECT_EQ(run.Main().COUNTERSTART, 70000);
+}
+
+TEST_F(StartupTest, OnlyMinusOneSelectsTheSameLocation) {
+  Store("Startup", "SaveAsOriginalLocation", "1");
+  test::ProgramRun run(services, clock);
+  run.Start();
+  EXPECT_FALSE(run.Main().optOriginalLocation.Value());
+  EXPECT_TRUE(run.Main().optSpecFolder.Value());
+}
+
+TEST_F(StartupTest, AGoneDrawingFolderFallsBackToTheCurrentFolder) {
+  for (const char* source : {"C:\\Jobs\\Renamed", "Q:\\Jobs"}) {
+    Store("Paths", "Source", source);
+    test::ProgramRun run(services, clock);
+    run.backend.ExpectMessage(" No big deal...",
+                              std::string(" The previously saved working-path is unavailable (possibly renamed)...") +
+                                  source + "\r Defaulting to current path.");
+    run.Start();
+    EXPECT_EQ(run.Main().Dir1.Path(), "C:\\") << source;
+    EXPECT_EQ(run.Main().tbPostBatch.Text(), "_SDI 0") << source;
+  }
+}
+
+TEST_F(StartupTest, SaveAsWinsOverTestRunWhenBothWereStored) {
+  Store("Startup", "SAVEAS", "1");
+  Store("Startup", "TestRun", "1");
+  test::ProgramRun run(services, clock);
+  run.Start();
+  EXPECT_EQ(run.Main().chkSaveAS.Value(), 1);
+  EXPECT_EQ(run.Main().chkTestRun.Value(), 0);
+}
+
+TEST_F(StartupTest, AutoCadLtClearsAndGreysTestRun) {
+  Store("Startup", "LT", "1");
+  Store("Startup", "TestRun", "1");
+  test::ProgramRun run(services, clock);
+  run.Start();
+  EXPECT_EQ(run.Main().chkTestRun.Value(), 0);
+  EXPECT_FALSE(run.Main().chkTestRun.Enabled());
+  EXPECT_EQ(run.Main().TestRun, 0);
+}
+
+TEST_F(StartupTest, TheDelayBoxLoadsAsOnForTheBuilder) {
+  Store("Startup", "UseDelay", "1");
+  Store("Startup", "DebugComments", "0");
+  test::ProgramRun run(services, clock);
+  run.Start();
+  EXPECT_EQ(run.Main().chkDelay.Value(), 1);
+  EXPECT_EQ(run.Main().UseDelay, -1);
+  EXPECT_EQ(run.Main().DebugComments, 0);
+}
+
+struct RestoreCase {
+  const char* name;
+  const char* queueFile;   // nullptr: no file
+  const char* scriptFile;  // nullptr: no file
+  const char* nameFile;    // nullptr: no file
+  std::vector<std::string> queue;
+  std::string script;
+  std::string scriptName;
+};
+
+class RestoreTest : public StartupTest, public ::testing::WithParamInterface<RestoreCase> {};
+
+TEST_P(RestoreTest, RestoresTheWorkingSet) {
+  const RestoreCase& c = GetParam();
+  if (c.queueFile) fileSystem.AddFile(Data("drafter1-list.tmp"), c.queueFile);
+  if (c.scriptFile) fileSystem.AddFile(Data("drafter1-scr.tmp"), c.scriptFile);
+  if (c.nameFile) fileSystem.AddFile(Data("drafter1-s.tmp"), c.nameFile);
+  test::ProgramRun run(services, clock);
+  run.Start();
+  mainwindow::frmMain& main = run.Main();
+  std::vector<std::string> queue;
+  for (int i = 0; i < main.List1.ListCount(); ++i) queue.push_back(main.List1.List(i));
+  EXPECT_EQ(queue, c.queue);
+  EXPECT_EQ(main.Text1.Text(), c.script);
+  EXPECT_EQ(main.Text2.Text(), c.scriptName);
+  EXPECT_EQ(main.SCRChanged, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, RestoreTest,
+    ::testing::Values(
+        RestoreCase{"Complete",
+                    "C:\\A.dwg\r\nC:\\B.dwg\r\n",
+                    "ZOOM\r\nQSAVE\r\n",
+                    "Plot\r\n",
+                    {"C:\\A.dwg", "C:\\B.dwg"},
+                    "ZOOM\r\nQSAVE",
+                    "Plot"},
+        RestoreCase{"EmptyLinesAreEntries", "C:\\A.dwg\r\n\r\n\r\n", nullptr, nullptr, {"C:\\A.dwg", "", ""}, "", ""},
+        RestoreCase{"ScriptOfOneLineEnd", nullptr, "\r\n", nullptr, {}, "", ""},
+        RestoreCase{"ScriptOfOneCharacter", nullptr, "x", nullptr, {}, "", ""},
+        RestoreCase{"ScriptEndingWithALineEnd", nullptr, "ZOOM\r\n\r\n", nullptr, {}, "ZOOM\r\n", ""},
+        RestoreCase{"EmptyNameFile", "C:\\A.dwg\r\n", "Z\r\n", "", {"C:\\A.dwg"}, "Z", ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
