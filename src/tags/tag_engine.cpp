@@ -3,7 +3,6 @@
 #include "core/system_helpers.h"
 #include "tags/dynamic_tags.h"
 #include "tags/project_tags.h"
-#include "tags/tag_replacer.h"
 
 namespace tags {
 
@@ -51,7 +50,7 @@ std::string ComputerNameClean(platform::SystemInfo& system) {
 std::string SubstituteTAGS(const TagSources& sources, std::string_view text, std::int32_t counter,
                            std::string_view drawingPath, std::int32_t position) {
   core::SettingsModel& settings = sources.settings;
-  const DateTexts& dates = sources.dateTexts.For(sources.services.clock.Now(), sources.services.locale);
+  const DateTexts& dates = sources.cache.dateTexts.For(sources.services.clock.Now(), sources.services.locale);
   StoreDateTexts(dates, settings);
 
   const TagInputs inputs{
@@ -70,7 +69,7 @@ std::string SubstituteTAGS(const TagSources& sources, std::string_view text, std
       .TAG = &settings.TAG,
   };
   const std::vector<TagStep>& steps = SubstitutionSteps();
-  return ReplaceInOrder(text, SubstitutionVocabulary(), [&](std::size_t index) {
+  return sources.cache.replacer.Run(SubstitutionVocabulary(), text, [&](std::size_t index) {
     const TagStep& step = steps[index];
     if (step.kind == TagKind::kUser) return core::GetUserNameClean(sources.services.system);
     if (step.kind == TagKind::kComputer) return ComputerNameClean(sources.services.system);

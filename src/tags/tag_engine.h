@@ -8,9 +8,18 @@
 #include "platform/services.h"
 #include "tags/dynamic_tags.h"
 #include "tags/queue_view.h"
+#include "tags/tag_replacer.h"
 
 // The tag engine: turns a text into its value for one drawing of the queue.
 namespace tags {
+
+// What the engine keeps from one call to the next: the date and time texts of the last
+// second and its working buffers, so a build does not format and allocate them for every
+// text. Nothing in it changes a result.
+struct TagEngineCache {
+  DateTextCache dateTexts;
+  TagReplacer replacer;
+};
 
 // What the engine reads besides its arguments, afresh at every call.
 struct TagSources {
@@ -22,8 +31,7 @@ struct TagSources {
   platform::Services& services;
   // The program folder, without a trailing backslash; project files lie in its DATA folder.
   std::string programFolder;
-  // The date and time texts of the last second, kept by whoever keeps the sources.
-  mutable DateTextCache dateTexts{};
+  mutable TagEngineCache cache{};
 };
 
 // The placeholder drawing path of a text that belongs to no drawing.

@@ -4,34 +4,16 @@
 
 namespace tags {
 
-const std::string* StepValues::Find(std::size_t step) const {
-  for (const auto& [known, value] : values_) {
-    if (known == step) return &value;
-  }
-  return nullptr;
-}
-
-const std::string& StepValues::Add(std::size_t step, std::string value) {
-  if (values_.empty()) values_.reserve(8);
-  values_.emplace_back(step, std::move(value));
-  return values_.back().second;
-}
-
-TagReplacer::TagReplacer(const TagVocabulary& vocabulary, std::string_view text)
-    : vocabulary_(vocabulary), source_(text) {
-  dollars_.reserve(16);
+void TagReplacer::Start(const TagVocabulary& vocabulary, std::string_view text) {
+  vocabulary_ = &vocabulary;
+  source_ = text;
+  replaced_ = false;
+  values_.clear();
+  dollars_.clear();
   for (std::size_t at = text.find('$'); at != std::string_view::npos; at = text.find('$', at + 1)) {
     dollars_.push_back({at});
   }
   LookUpSpans(dollars_, text);
-}
-
-std::size_t TagReplacer::NextStep(std::size_t from) const {
-  std::size_t next = TagVocabulary::kNone;
-  for (const Dollar& dollar : dollars_) {
-    if (dollar.tag >= from && dollar.tag < next) next = dollar.tag;
-  }
-  return next;
 }
 
 // Fills in the tags of the spans. A span between two "$" that were neighbours before the
@@ -39,14 +21,22 @@ std::size_t TagReplacer::NextStep(std::size_t from) const {
 void TagReplacer::LookUpSpans(std::vector<Dollar>& dollars, std::string_view text) const {
   for (std::size_t j = 0; j + 1 < dollars.size(); ++j) {
     const std::size_t origin = dollars[j].origin;
-    if (origin != kNew && dollars[j + 1].origin == origin + 1) {
+    if (origin != kNone && dollars[j + 1].origin == origin + 1) {
       dollars[j].tag = dollars_[origin].tag;
     } else {
       const std::size_t length = dollars[j + 1].position - dollars[j].position + 1;
-      dollars[j].tag = vocabulary_.IndexOf(text.substr(dollars[j].position, length));
+      dollars[j].tag = vocabulary_->IndexOf(text.substr(dollars[j].position, length));
     }
   }
-  if (!dollars.empty()) dollars.back().tag = TagVocabulary::kNone;
+  if (!dollars.empty()) dollars.back().tag = kNone;
+}
+
+std::size_t TagReplacer::NextStep(std::size_t from) const {
+  std::size_t next = kNone;
+  for (const Dollar& dollar : dollars_) {
+    if (dollar.tag >= from && dollar.tag < next) next = dollar.tag;
+  }
+  return next;
 }
 
 // An occurrence is a span that spells the tag. It uses up its closing "$", so the next
@@ -54,18 +44,13 @@ void TagReplacer::LookUpSpans(std::vector<Dollar>& dollars, std::string_view tex
 // would find it.
 void TagReplacer::Replace(std::size_t index, std::string_view value) {
   const std::string_view text = Text();
-  const auto occurrences = static_cast<std::size_t>(
-      std::count_if(dollars_.begin(), dollars_.end(), [index](const Dollar& d) { return d.tag == index; }));
-  const auto valueDollars = static_cast<std::size_t>(std::count(value.begin(), value.end(), '$'));
   nextText_.clear();
-  nextText_.reserve(text.size() + occurrences * value.size());
   nextDollars_.clear();
-  nextDollars_.reserve(dollars_.size() + occurrences * valueDollars);
   std::size_t done = 0;  // text is copied into nextText_ up to here
   std::size_t i = 0;
   while (i < dollars_.size()) {
     if (dollars_[i].tag != index) {
-      nextDollars_.push_back({nextText_.size() + dollars_[i].position - done, TagVocabulary::kNone, i});
+      nextDollars_.push_back({nextText_.size() + dollars_[i].position - done, kNone, i});
       ++i;
       continue;
     }
@@ -77,7 +62,7 @@ void TagReplacer::Replace(std::size_t index, std::string_view value) {
     done = dollars_[i + 1].position + 1;
     i += 2;
   }
-  if (occurrences == 0) return;
+  if (done == 0) return;
   nextText_.append(text.substr(done));
   LookUpSpans(nextDollars_, nextText_);
   text_.swap(nextText_);
@@ -88,11 +73,11 @@ void TagReplacer::Replace(std::size_t index, std::string_view value) {
 // A text joined around a replaced tag runs from the "$" before it to the "$" after it, so it
 // holds the whole span on either side; when either is longer than any tag, so is the join.
 bool TagReplacer::TagsStandApart() const {
-  const std::size_t longest = vocabulary_.Longest();
+  const std::size_t longest = vocabulary_->Longest();
   auto spanLength = [this](std::size_t i) { return dollars_[i + 1].position - dollars_[i].position + 1; };
   for (std::size_t i = 0; i < dollars_.size(); ++i) {
-    if (dollars_[i].tag == TagVocabulary::kNone) continue;
-    if (i > 0 && dollars_[i - 1].tag != TagVocabulary::kNone) return false;
+    if (dollars_[i].tag == kNone) continue;
+    if (i > 0 && dollars_[i - 1].tag != kNone) return false;
     const bool leftOpen = i == 0 || spanLength(i - 1) > longest;
     const bool rightOpen = i + 2 >= dollars_.size() || spanLength(i + 1) > longest;
     if (!leftOpen && !rightOpen) return false;
@@ -100,21 +85,21 @@ bool TagReplacer::TagsStandApart() const {
   return true;
 }
 
-std::string TagReplacer::ReplaceAllAtOnce(const StepValues& values) const {
+std::string TagReplacer::ReplaceAllAtOnce() const {
   const std::string_view text = Text();
   std::size_t size = text.size();
   for (std::size_t i = 0; i < dollars_.size(); ++i) {
-    if (dollars_[i].tag == TagVocabulary::kNone) continue;
-    size += values.Find(dollars_[i].tag)->size();
+    if (dollars_[i].tag == kNone) continue;
+    size += FindValue(dollars_[i].tag)->size();
     size -= dollars_[i + 1].position - dollars_[i].position + 1;
   }
   std::string result;
   result.reserve(size);
   std::size_t done = 0;
   for (std::size_t i = 0; i < dollars_.size(); ++i) {
-    if (dollars_[i].tag == TagVocabulary::kNone) continue;
+    if (dollars_[i].tag == kNone) continue;
     result.append(text.substr(done, dollars_[i].position - done));
-    result.append(*values.Find(dollars_[i].tag));
+    result.append(*FindValue(dollars_[i].tag));
     done = dollars_[i + 1].position + 1;
   }
   result.append(text.substr(done));
@@ -123,6 +108,13 @@ std::string TagReplacer::ReplaceAllAtOnce(const StepValues& values) const {
 
 std::string TagReplacer::TakeText() {
   return replaced_ ? std::move(text_) : std::string(source_);
+}
+
+const std::string* TagReplacer::FindValue(std::size_t step) const {
+  for (const auto& [known, value] : values_) {
+    if (known == step) return &value;
+  }
+  return nullptr;
 }
 
 }  // namespace tags
