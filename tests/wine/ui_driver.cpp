@@ -126,6 +126,32 @@ void CheckNames() {
   Report(std::string("dirFolder shown: ") + (IsWindowVisible(Need("dirFolder")) ? "yes" : "no"));
 }
 
+// The name of the window that has the keyboard focus in the proof's thread.
+std::string FocusName(HWND form) {
+  GUITHREADINFO info = {};
+  info.cbSize = sizeof info;
+  GetGUIThreadInfo(GetWindowThreadProcessId(form, nullptr), &info);
+  return info.hwndFocus != nullptr ? NameOf(info.hwndFocus) : "";
+}
+
+// Tab moves the focus in the tab order (leaving the multi-line box), an access key chooses
+// its option button.
+void UseTheKeyboard(HWND form) {
+  Report("focus: " + FocusName(form));
+  for (const char* next : {"txtNotes", "chkDelay"}) {
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(form, nullptr), &info);
+    PostMessageA(info.hwndFocus, WM_KEYDOWN, VK_TAB, 0);
+    WaitFor(std::string("the focus to reach ") + next, [&] { return FocusName(form) == next; });
+    Report("after Tab: " + FocusName(form));
+  }
+  PostMessageA(Need("chkDelay"), WM_SYSCHAR, 's', 1 << 29);  // Alt+S: "&Second"
+  WaitFor("optPage(1) to be chosen",
+          [&] { return SendMessageA(Need("optPage(1)"), BM_GETCHECK, 0, 0) == BST_CHECKED; });
+  Report("after Alt+S: " + FocusName(form));
+}
+
 // The user sizes the window, minimises it and restores it.
 void ResizeByUser(HWND form) {
   SetWindowPos(form, nullptr, 0, 0, 700, 520, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -199,6 +225,7 @@ void Main() {
   HWND form = WaitForWindow("frmProof");
   WaitForText("lblStatus", "Timer done");
   CheckNames();
+  UseTheKeyboard(form);
   ResizeByUser(form);
   DriveControls(form);
   DriveMenus(form);

@@ -41,6 +41,7 @@ Win32FormPeer::Win32FormPeer(Win32Backend& backend, Form& form) : backend_(backe
 }
 
 Win32FormPeer::~Win32FormPeer() {
+  *alive_ = false;
   backend_.RemoveFormPeer(this);
   Destroy();
 }
@@ -278,7 +279,9 @@ LRESULT Win32FormPeer::HandleMessage(HWND window, UINT message, WPARAM wParam, L
     }
     case WM_INITMENUPOPUP:
       if (MenuItem* item = menus_.SubmenuOwner(reinterpret_cast<HMENU>(wParam))) {
+        std::shared_ptr<bool> alive = alive_;
         Deliver([item] { item->Click(); });
+        if (!*alive) return 0;
         if (MenuItem* still = menus_.SubmenuOwner(reinterpret_cast<HMENU>(wParam))) {
           menus_.Fill(reinterpret_cast<HMENU>(wParam), *still);
         }
@@ -364,8 +367,9 @@ void Win32FormPeer::HandleActivate(WPARAM wParam) {
     if (focus != nullptr && IsChild(hwnd_, focus)) lastFocus_ = focus;
     return;
   }
+  std::shared_ptr<bool> alive = alive_;
   if (!updating_) backend_.FormActivated(form_);
-  if (hwnd_ == nullptr || HIWORD(wParam) != 0) return;
+  if (!*alive || hwnd_ == nullptr || HIWORD(wParam) != 0) return;
   HWND focus = lastFocus_;
   if (focus == nullptr || !IsWindow(focus) || !IsChild(hwnd_, focus) || !IsWindowVisible(focus) ||
       !IsWindowEnabled(focus)) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "ui/form.h"
@@ -79,6 +80,8 @@ class Win32FormPeer : public FormPeer, private WindowHandler {
   int blocked_ = 0;
   int nextId_ = 100;
   bool updating_ = false;
+  // False once the peer is gone: an event run from this window may unload the form.
+  std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 
 }  // namespace ui::win32
