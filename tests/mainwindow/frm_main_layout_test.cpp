@@ -137,9 +137,9 @@ TEST_F(MainWindowLayout, HorizontalExtentComesFromTheListWidth) {
 }
 
 TEST_F(MainWindowLayout, SimpleModeShowsTheScriptSelectorAndHidesTheAuthoringTools) {
+  settings.Write("TornavanePowerTool", "Startup", "SimpleMode", "1");
   mainwindow::frmMain& main = Main();
-  main.SimpleMode = 1;
-  main.ApplySimpleModeLayout();
+  ASSERT_EQ(main.SimpleMode, 1);
   EXPECT_FALSE(main.SSTab1.Visible());
   EXPECT_TRUE(main.frameSimpleScrSelect.Visible());
   EXPECT_FALSE(main.chkDelay.Enabled());
@@ -155,8 +155,7 @@ TEST_F(MainWindowLayout, SimpleModeShowsTheScriptSelectorAndHidesTheAuthoringToo
 
 TEST_F(MainWindowLayout, NormalModeHidesTheScriptSelector) {
   mainwindow::frmMain& main = Main();
-  main.SimpleMode = 0;
-  main.ApplySimpleModeLayout();
+  ASSERT_EQ(main.SimpleMode, 0);
   EXPECT_TRUE(main.SSTab1.Visible());
   EXPECT_FALSE(main.frameSimpleScrSelect.Visible());
   EXPECT_TRUE(main.mnuScriptEditor.IsAvailable());
