@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "app/app.h"
 #include "mainwindow/frm_main.h"
 #include "support/program_fixture.h"
@@ -10,12 +12,12 @@ class CheckScriptSyntaxTest : public test::ProgramFixture {
  protected:
   mainwindow::frmMain& Main() { return app.frmMain(); }
 
-  void AllWarningsOn() {
-    Main().WarnSpaceInBlank = 1;
-    Main().WarnLineEndsWithSpace = 1;
-    Main().WarnDoubleSpace = 1;
-    Main().WarnBlankLine = 1;
-    Main().WarnLTLisp = 1;
+  void SetWarnings(std::int16_t value) {
+    Main().WarnSpaceInBlank = value;
+    Main().WarnLineEndsWithSpace = value;
+    Main().WarnDoubleSpace = value;
+    Main().WarnBlankLine = value;
+    Main().WarnLTLisp = value;
   }
   void CleanBoxes() {
     Main().tbPreBatch.SetText("_SDI 1");
@@ -26,7 +28,8 @@ class CheckScriptSyntaxTest : public test::ProgramFixture {
 };
 
 TEST_F(CheckScriptSyntaxTest, WarnsAboutTheScriptAndTheBoxesOfTheMainWindow) {
-  AllWarningsOn();
+  SetWarnings(1);
+  Main().LT = 0;
   CleanBoxes();
   Main().Text1.SetText("ZOOM  E");
   Main().tbPostBatch.SetText("_SDI 0\r\n");
@@ -45,7 +48,7 @@ TEST_F(CheckScriptSyntaxTest, WarnsAboutTheScriptAndTheBoxesOfTheMainWindow) {
 }
 
 TEST_F(CheckScriptSyntaxTest, ReadsTheLtSwitchOfTheSettings) {
-  AllWarningsOn();
+  SetWarnings(1);
   CleanBoxes();
   Main().Text1.SetText("(command \"ZOOM\" \"E\")");
   Main().LT = 1;
@@ -60,6 +63,7 @@ TEST_F(CheckScriptSyntaxTest, ReadsTheLtSwitchOfTheSettings) {
 }
 
 TEST_F(CheckScriptSyntaxTest, ShowsNothingWhenEverySwitchIsOffAndTheBoxesAreClean) {
+  SetWarnings(0);
   CleanBoxes();
   Main().Text1.SetText("ZOOM  E\r\n\r\n \r\n(x)");
   Main().LT = 1;

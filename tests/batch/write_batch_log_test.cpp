@@ -25,6 +25,8 @@ class WriteBatchLogTest : public test::ProgramFixture {
     app.AppVersion = "1.0.0";
     mainwindow::frmMain& main = Main();
     main.EnableLogging = 1;
+    main.R14Compatible = 0;
+    main.LT = 0;
     main.OS_Platform = "Windows NT";
     main.OS = "Windows XP";
     main.AutoCADEXE = "C:\\Program Files\\Autodesk\\acad.exe";
