@@ -24,7 +24,10 @@ std::string JoinPath(std::string_view folder, std::string_view name) {
 
 std::string QuoteProgramPath(std::string_view path) {
   if (path.find(' ') == std::string_view::npos || path.starts_with('"')) return std::string(path);
-  return "\"" + std::string(path) + "\"";
+  std::string quoted(1, '"');
+  quoted.append(path);
+  quoted.push_back('"');
+  return quoted;
 }
 
 FolderPicker::FolderPicker(app::App& app, std::string name) : Form(app.Ctx(), std::move(name)), app_(app) {
