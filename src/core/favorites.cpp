@@ -1,0 +1,37 @@
+#include "core/favorites.h"
+
+#include <vector>
+
+#include "runtime/error.h"
+#include "runtime/text_file.h"
+
+namespace core {
+
+std::string FavoritesPath(std::string_view programPath) {
+  std::string path(programPath);
+  path.append("DATA\\Favorites.dat");
+  return path;
+}
+
+void WriteFavorites(platform::FileSystem& fs, const std::string& path, const ui::ListBox& list) {
+  std::vector<std::string> entries;
+  for (int i = 0; i < list.ListCount(); ++i) entries.push_back(list.List(i));
+  try {
+    runtime::WriteLineList(fs, path, entries, runtime::WriteMode::kSafe);
+  } catch (const runtime::Error&) {
+    // The favourites are a convenience: the old file stays, and the user is not interrupted.
+  }
+}
+
+void ReadFavorites(platform::FileSystem& fs, const std::string& path, ui::ListBox& list) {
+  list.Clear();
+  std::vector<std::string> entries;
+  try {
+    entries = runtime::ReadLineList(fs, path);
+  } catch (const runtime::Error&) {
+    return;
+  }
+  for (std::string& entry : entries) list.AddItem(std::move(entry));
+}
+
+}  // namespace core

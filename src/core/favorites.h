@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "platform/file_system.h"
+#include "ui/list_box.h"
+
+// The favourite folders file "Favorites.dat" in the DATA folder: a line list shared by every
+// user of the installation, shown in the favourites dialog's list.
+namespace core {
+
+// The file of a program path given with its trailing backslash.
+std::string FavoritesPath(std::string_view programPath);
+
+// Writes every entry of the list, first to last, one a line. The file is written beside the
+// old one and moved over it, so a failure (a write-protected file, a missing DATA folder)
+// leaves the old file as it was; nothing is shown.
+void WriteFavorites(platform::FileSystem& fs, const std::string& path, const ui::ListBox& list);
+
+// Empties the list and adds every line of the file (a sorted list sorts them in). A missing or
+// unreadable file leaves the list empty; nothing is shown.
+void ReadFavorites(platform::FileSystem& fs, const std::string& path, ui::ListBox& list);
+
+}  // namespace core
