@@ -259,6 +259,29 @@ TEST_F(Win32BackendTest, TheUsersListSelectionReachesTheModelOnce) {
   EXPECT_EQ(form.listClicks, 2);
 }
 
+TEST_F(Win32BackendTest, EveryMouseClickOnAListItemRunsClickOnce) {
+  FrmTest form(ctx, "frmTest");
+  form.Load();
+  HWND list = Window(form.lstItems);
+  auto height = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
+  auto click = [&](int item) {
+    LPARAM at = MAKELPARAM(5, item * height + height / 2);
+    SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageA(list, WM_LBUTTONUP, 0, at);
+  };
+  click(1);
+  EXPECT_EQ(form.lstItems.ListIndex(), 1);
+  EXPECT_EQ(form.listClicks, 1);
+  click(1);
+  EXPECT_EQ(form.lstItems.ListIndex(), 1);
+  EXPECT_EQ(form.listClicks, 2);
+  click(2);
+  EXPECT_EQ(form.lstItems.ListIndex(), 2);
+  EXPECT_EQ(form.listClicks, 3);
+  click(5);  // below the last item
+  EXPECT_EQ(form.listClicks, 3);
+}
+
 TEST_F(Win32BackendTest, OptionButtonsShowTheChoiceTheModelMakes) {
   FrmTest form(ctx, "frmTest");
   form.Load();

@@ -1,6 +1,7 @@
 #include "ui/win32/win32_list_box_peer.h"
 
 #include "ui/list_box.h"
+#include "ui/win32/input_mapping.h"
 
 namespace ui::win32 {
 
@@ -120,7 +121,10 @@ void Win32ListBoxPeer::SyncExtent() {
 bool Win32ListBoxPeer::Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   if (message != WM_COMMAND) return Win32ControlPeer::Reflect(message, wParam, lParam, result);
   if (updating_) return true;
-  if (HIWORD(wParam) == LBN_SELCHANGE) TellSelection();
+  if (HIWORD(wParam) == LBN_SELCHANGE) {
+    pressChanged_ = true;
+    TellSelection();
+  }
   if (HIWORD(wParam) == LBN_DBLCLK) {
     ListControl& list = list_;
     Deliver([&list] { list.DblClick(); });
@@ -150,7 +154,31 @@ void Win32ListBoxPeer::TellTopIndex() {
   list_.SetTopIndex(top);
 }
 
+bool Win32ListBoxPeer::KindMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  if (message == WM_LBUTTONDOWN) {
+    pressedAt_ = lParam;
+    pressChanged_ = false;
+  }
+  return false;
+}
+
+void Win32ListBoxPeer::ClickedWithoutChange() {
+  // LB_ITEMFROMPOINT keeps only 16 bits of the index; a queue may hold more items.
+  auto height = static_cast<int>(SendMessageA(Hwnd(), LB_GETITEMHEIGHT, 0, 0));
+  int y = GET_Y_LPARAM(pressedAt_);
+  if (height <= 0 || y < 0) return;
+  int index = static_cast<int>(SendMessageA(Hwnd(), LB_GETTOPINDEX, 0, 0)) + y / height;
+  if (index >= list_.ListCount()) return;
+  int shift = ShiftState();
+  ListControl& list = list_;
+  Deliver([&list, index, shift] { list.ClickItem(index, shift); });
+}
+
 void Win32ListBoxPeer::AfterMessage(UINT message) {
+  if (message == WM_LBUTTONDOWN && !pressChanged_) {
+    ClickedWithoutChange();
+    return;
+  }
   switch (message) {
     case WM_VSCROLL:
     case WM_MOUSEWHEEL:

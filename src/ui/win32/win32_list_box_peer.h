@@ -24,6 +24,7 @@ class Win32ListBoxPeer : public Win32ControlPeer {
  protected:
   WindowSpec Spec() const override;
   void SyncAll() override;
+  bool KindMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   void AfterMessage(UINT message) override;
   bool ModelHandlesKey(int keyCode) const override;
 
@@ -37,8 +38,14 @@ class Win32ListBoxPeer : public Win32ControlPeer {
   void TellSelection();
   void TellTopIndex();
 
+  void ClickedWithoutChange();
+
   ListControl& list_;
   bool modelKeys_;
+  // A press on an item: where, and whether it changed the selection (a click that changed
+  // nothing still runs Click).
+  LPARAM pressedAt_ = 0;
+  bool pressChanged_ = false;
 };
 
 }  // namespace ui::win32

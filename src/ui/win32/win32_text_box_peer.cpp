@@ -125,9 +125,7 @@ bool Win32TextBoxPeer::KindMessage(UINT message, WPARAM wParam, LPARAM lParam, L
   }
   if (message == WM_LBUTTONDBLCLK) {
     TextBox& box = box_;
-    Deliver([&box] {
-      if (box.onDblClick) box.onDblClick();
-    });
+    Deliver([&box] { box.DblClick(); });
   }
   return false;
 }
@@ -164,6 +162,10 @@ void Win32TextBoxPeer::AfterMessage(UINT message) {
       break;
     default:
       break;
+  }
+  if (message == WM_LBUTTONUP) {
+    TextBox& box = box_;
+    Deliver([&box] { box.Click(); });
   }
 }
 
