@@ -54,6 +54,7 @@ class FrmDialog : public ui::Form {
       Ctx().End();
     };
     onActivate = [this] { record_.push_back("frmDialog_Activate"); };
+    onDeactivate = [this] { record_.push_back("frmDialog_Deactivate"); };  // not when it hides
   }
 
   ui::Label lblAnswer{this, "lblAnswer"};

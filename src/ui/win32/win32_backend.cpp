@@ -97,7 +97,10 @@ void Win32Backend::FormShown(Form& form) {
   Settle();
 }
 
+// A form being hidden stops being the active one without a Deactivate; the form activated
+// next only gets its Activate.
 void Win32Backend::FormHiding(const Form& form) {
+  if (activeForm_ == &form) activeForm_ = nullptr;
   CloseSessionsOf(form);
 }
 

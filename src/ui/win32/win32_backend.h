@@ -80,8 +80,8 @@ class Win32Backend : public Backend, private WindowHandler {
   // the activation moved between two of the program's forms.
   void FormActivated(Form& form);
 
-  // A form is about to be hidden: the windows its modal loop blocked take input again first,
-  // so the activation can go back to them.
+  // A form is about to be hidden: it is no longer the active form, and the windows its modal
+  // loop blocked take input again first, so the activation can go back to them.
   void FormHiding(const Form& form);
   // Rethrows what a window procedure kept while the model's call into the back end ran
   // system code (an error, or the end of the program).
