@@ -1,0 +1,123 @@
+// Drives a running Tornavane's options dialog from outside, as the user would: waits for the
+// main window (found by its caption), chooses Tools > Options (a WM_COMMAND with the entry's
+// command id), edits boxes of the dialog (found by the "TornavaneName" property each window
+// carries), then confirms with "&OK" or leaves by the close box, and closes the main window.
+// Prints one line per step; exits non-zero when a window does not appear or go away in time.
+//
+//   options_driver.exe "Tornavane v1.0.0" <menu id> ok         edit, then "&OK"
+//   options_driver.exe "Tornavane v1.0.0" <menu id> closebox   edit, then the close box
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+constexpr DWORD kWaitMs = 30000;
+constexpr DWORD kPollMs = 50;
+
+std::string NameOf(HWND window) {
+  auto atom = static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(GetPropA(window, "TornavaneName")));
+  if (atom == 0) return "";
+  char buffer[256] = {};
+  UINT length = GlobalGetAtomNameA(atom, buffer, sizeof buffer);
+  return std::string(buffer, length);
+}
+
+struct Search {
+  std::string name;
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchChild(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<Search*>(data);
+  if (NameOf(window) != search->name) return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+BOOL CALLBACK MatchTop(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<Search*>(data);
+  if (NameOf(window) == search->name) {
+    search->found = window;
+    return FALSE;
+  }
+  EnumChildWindows(window, MatchChild, data);
+  return search->found == nullptr;
+}
+
+HWND Find(const std::string& name) {
+  Search search{name};
+  EnumWindows(MatchTop, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+[[noreturn]] void Fail(const std::string& what) {
+  std::printf("FAILED: %s\n", what.c_str());
+  std::fflush(stdout);
+  std::exit(1);
+}
+
+void Report(const std::string& line) {
+  std::printf("%s\n", line.c_str());
+  std::fflush(stdout);
+}
+
+template <class Condition>
+void WaitFor(const std::string& what, Condition condition) {
+  for (DWORD waited = 0; waited < kWaitMs; waited += kPollMs) {
+    if (condition()) return;
+    Sleep(kPollMs);
+  }
+  Fail("timed out waiting for " + what);
+}
+
+HWND Need(const std::string& name) {
+  HWND window = Find(name);
+  if (window == nullptr) Fail("no window named " + name);
+  return window;
+}
+
+void SetText(const std::string& name, const char* text) {
+  SendMessageA(Need(name), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+  Report(name + " set");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 4) Fail("usage: options_driver.exe <main window caption> <menu id> ok|closebox");
+  const std::string caption = argv[1];
+  const auto menuId = static_cast<WPARAM>(std::strtoul(argv[2], nullptr, 0));
+  const std::string scenario = argv[3];
+
+  HWND main = nullptr;
+  WaitFor("the main window", [&] { return (main = FindWindowA(nullptr, caption.c_str())) != nullptr && IsWindowVisible(main); });
+  WaitFor("the main window to take input", [&] { return IsWindowEnabled(main) != FALSE; });
+  Report("main window shown");
+
+  PostMessageA(main, WM_COMMAND, MAKEWPARAM(menuId, 0), 0);
+  HWND dialog = nullptr;
+  WaitFor("the options dialog", [&] { return (dialog = Find("frmOptions")) != nullptr && IsWindowVisible(dialog); });
+  Report(std::string("options dialog shown, main window enabled: ") + (IsWindowEnabled(main) ? "yes" : "no"));
+
+  if (scenario == "ok") {
+    SetText("tbAutoCadEXE", "C:\\ACAD\\acad.exe");
+    SetText("Text1", "C:\\ACAD\\SUPPORT\\tornavane.scr");
+    SetText("tbDelay", "750");
+    PostMessageA(Need("Command2"), BM_CLICK, 0, 0);
+  } else {
+    SetText("tbAutoCadEXE", "C:\\Other\\acad.exe");
+    PostMessageA(dialog, WM_CLOSE, 0, 0);
+  }
+  WaitFor("the options dialog to go", [&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); });
+  WaitFor("the main window to take input again", [&] { return IsWindowEnabled(main) != FALSE; });
+  Report("options dialog gone");
+
+  PostMessageA(main, WM_CLOSE, 0, 0);
+  WaitFor("the main window to close", [&] { return !IsWindow(main); });
+  Report("main window closed");
+  return 0;
+}
