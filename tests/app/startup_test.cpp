@@ -7,6 +7,7 @@
 
 #include "app/program_run.h"
 #include "options/frm_options.h"
+#include "runtime/error.h"
 #include "support/app_fixture.h"
 #include "tags/frm_var_setup.h"
 
@@ -268,5 +269,19 @@ INSTANTIATE_TEST_SUITE_P(
         RestoreCase{"ScriptEndingWithALineEnd", nullptr, "ZOOM\r\n\r\n", nullptr, {}, "ZOOM\r\n", ""},
         RestoreCase{"EmptyNameFile", "C:\\A.dwg\r\n", "Z\r\n", "", {"C:\\A.dwg"}, "Z", ""}),
     [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+
+namespace {
+
+TEST(StartupMessagesTest, TheTwoStartupFailureMessages) {
+  EXPECT_EQ(core::SystemIssueMessage(runtime::Error(53)),
+            "System Issue #53\r\nFile not found\r\n0\r\n\r\n0\r\n\r\nPlease contact support@tornavane.example.");
+  EXPECT_EQ(core::MissingComponentMessage(),
+            "Necessary Component Not installed.\r\nPlease run the Installer from\r\n"
+            "https://tornavane.example/download\r\n\r\nAborting");
+  EXPECT_TRUE(core::IsMissingComponent(runtime::Error(429)));
+  EXPECT_FALSE(core::IsMissingComponent(runtime::Error(53)));
+}
 
 }  // namespace
