@@ -40,6 +40,14 @@ frmVARSetup::frmVARSetup(app::App& app) : Form(app.Ctx(), "frmVARSetup"), app_(a
   onLoad = [this] { Form_Load(); };
   vsPadCounter.onChange = [this] { vsPadCounter_Change(); };
   cmbTAGSelector.onChange = [this] { cmbTAGSelector_Change(); };
+  cmbTAGSelector.onClick = [this] { cmbTAGSelector_Click(); };
+  cmdOK.onClick = [this] { cmdOK_Click(); };
+  cmdClearAllTags.onClick = [this] { cmdClearAllTags_Click(); };
+  cmdSaveTAG.onClick = [this] { cmdSaveTAG_Click(); };
+  cmdDelTAG.onClick = [this] { cmdDelTAG_Click(); };
+  chkLock.onClick = [this] { chkLock_Click(); };
+  tbSheetChars.onLostFocus = [this] { tbSheetChars_LostFocus(); };
+  tbFirstFileChars.onLostFocus = [this] { tbFirstFileChars_LostFocus(); };
 }
 
 void frmVARSetup::DesignDynamicGroup() {

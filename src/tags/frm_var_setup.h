@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "ui/ui.h"
@@ -74,11 +75,42 @@ class frmVARSetup : public ui::Form {
   // "Read Only" and disables "&Delete" and "&Save".
   void cmbTAGSelector_Change();
 
+  // "&Ok": stores every value under "UserTags", copies it into the main window's fields and
+  // hides the dialog.
+  void cmdOK_Click();
+  // Empties the 50 tag boxes after the user confirms; the fields keep their values until OK.
+  void cmdClearAllTags_Click();
+  // A character count that the tag engine cannot use is reset, with a message.
+  void tbSheetChars_LostFocus();
+  void tbFirstFileChars_LostFocus();
+
+  // Templates. A list entry picked loads that template.
+  void cmbTAGSelector_Click();
+  void cmdSaveTAG_Click();
+  void cmdDelTAG_Click();
+  // Locks or unlocks the selected template's file, then UpdateLockButtons.
+  void chkLock_Click();
+  // "&Delete" and "&Save" are disabled while "Read Only" is ticked.
+  void UpdateLockButtons();
+  // Loads the template fileName (relative to the DATA folder) into the tag boxes and the main
+  // window's TAG1 to TAG50, and reports the result in the main window's status label. Never
+  // fails toward its caller.
+  void LoadTAG(const std::string& fileName);
+  // Writes the 50 tag boxes as the template fileName; reports a failure and returns false.
+  bool SaveTAG(const std::string& fileName);
+
  private:
   void DesignDynamicGroup();
   void DesignStaticGroup();
 
+  bool SaveNameAccepted(const std::string& name);
+  bool CounterAccepted(ui::TextBox& box, const char* what);
+  void ShowLockState(bool locked);
+  std::string DataFile(const std::string& fileName) const;
+
   app::App& app_;
+  // Set while the dialog shows a file's lock state: "Read Only" then touches no file.
+  bool showingLockState_ = false;
   std::vector<std::unique_ptr<ui::Label>> lblTags_;
   std::vector<std::unique_ptr<ui::TextBox>> tbTags_;
 };

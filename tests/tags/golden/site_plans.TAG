@@ -1,0 +1,50 @@
+GADGETS && CO.
+DOODAD DIVISION
+
+Café "North" $TAG1$
+  blanks kept  
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+
+LAST TAG
