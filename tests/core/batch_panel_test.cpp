@@ -5,6 +5,7 @@
 #include <string>
 
 #include "mainwindow/frm_main.h"
+#include "options/pickers.h"
 #include "support/program_fixture.h"
 
 namespace {
@@ -121,6 +122,18 @@ TEST_F(BatchPanelTest, TheFormatListKeepsAFormatItHas) {
   main.cmbOutFormat.SetText("R12");
   main.FillOutFormatList();
   EXPECT_EQ(main.cmbOutFormat.Text(), "Don't Change");
+}
+
+TEST_F(BatchPanelTest, BrowseFillsTheSaveAsFolderAndChoosesIt) {
+  fileSystem.AddFolder("C:\\Jobs\\Out");
+  mainwindow::frmMain& main = Main();
+  main.Dir1.SetPath("C:\\Jobs\\Out");
+  user.ChooseTab(main.SSTab1, 2);
+  OnModal<options::frmOUTDirSelect>([&](options::frmOUTDirSelect& picker) { user.Click(picker.OUTSelectCommandOk); });
+  user.Click(main.cmdOUTBrowse);
+  EXPECT_EQ(main.tbSpecFolder.Text(), "C:\\Jobs\\Out\\");
+  EXPECT_TRUE(main.optSpecFolder.Value());
+  EXPECT_FALSE(main.optOriginalLocation.Value());
 }
 
 }  // namespace
