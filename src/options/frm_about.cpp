@@ -13,7 +13,6 @@ constexpr ui::Color kLinkBlue = 0xFF0000;
 
 void MakeLink(ui::Label& label) {
   label.SetForeColor(kLinkBlue);
-  label.SetMousePointer(ui::Pointer::kUpArrow);
 }
 
 }  // namespace

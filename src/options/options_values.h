@@ -9,8 +9,8 @@
 #include "core/settings_model.h"
 #include "runtime/date_time.h"
 
-// What the options dialog's "&OK" does with the values of its controls, apart from the
-// controls themselves: the checks, the settings fields it sets and the values it stores.
+// What the options dialog does with values, apart from its controls: the checks of "&OK",
+// the settings fields it sets and the values it stores, and the name of a scripts backup.
 namespace options {
 
 // The application name of the program's settings in the settings store.
