@@ -32,14 +32,11 @@ void AddLine(std::string& out, std::string_view first, std::string_view second =
   out += kCrLf;
 }
 
-// The drawing's path between double quotes.
-std::string Quoted(std::string_view path) {
-  std::string quoted;
-  quoted.reserve(path.size() + 2);
-  quoted += '"';
-  quoted += path;
-  quoted += '"';
-  return quoted;
+// Appends the drawing's path between double quotes.
+void AddQuoted(std::string& out, std::string_view path) {
+  out += '"';
+  out += path;
+  out += '"';
 }
 
 void AddDwgGatewayLines(std::string& out, std::string_view path, FileState state, bool lockedFileSeen) {
@@ -59,28 +56,33 @@ void AddDwgGatewayLines(std::string& out, std::string_view path, FileState state
   }
 }
 
-// The pre-user-script commands and the user script, with their markers.
-std::string Body(const DrawingSettings& settings, const DrawingBlockInput& input, ScriptServices& services) {
+// Appends the pre-user-script commands and the user script, with their markers.
+void AddBody(std::string& out, const DrawingSettings& settings, const DrawingBlockInput& input,
+             ScriptServices& services) {
   const std::string userScript =
       services.SubstituteTAGS(services.SubstituteProjectTAGS(settings.Text1, input.counter, input.path), input.counter,
                               input.path, input.position);
-  std::string pre = settings.tbPreUserScript;
+  std::string withStatus;
+  std::string_view pre = settings.tbPreUserScript;
   if (settings.chkIncludeStatus == 1) {
-    pre = pre.empty() ? std::string(kStatusLine) : std::string(kStatusLine) + std::string(kCrLf) + pre;
+    withStatus = kStatusLine;
+    if (!pre.empty()) {
+      withStatus += kCrLf;
+      withStatus += pre;
+    }
+    pre = withStatus;
   }
-  if (pre.empty()) return userScript;
-
-  const std::string substituted = services.SubstituteTAGS(pre, input.counter, input.path, input.position);
-  std::string body;
-  if (settings.DebugComments == 1) {
-    AddLine(body, kStartPreUserScript);
-    AddLine(body, substituted);
-    AddLine(body, kStartUserScript);
-  } else {
-    AddLine(body, substituted);
+  if (!pre.empty()) {
+    const std::string substituted = services.SubstituteTAGS(pre, input.counter, input.path, input.position);
+    if (settings.DebugComments == 1) {
+      AddLine(out, kStartPreUserScript);
+      AddLine(out, substituted);
+      AddLine(out, kStartUserScript);
+    } else {
+      AddLine(out, substituted);
+    }
   }
-  body += userScript;
-  return body;
+  out += userScript;
 }
 
 // "_QSAVE" after the user script: only a normal drawing, and never in a test run of full
@@ -90,9 +92,10 @@ bool QuickSaves(const DrawingSettings& settings, FileState state) {
   return settings.LT != 0 || settings.chkTestRun == 0;
 }
 
-// The SAVEAS record; "" when the drawing cannot be saved. The tags of the prefix, suffix and
-// folder are replaced for every drawing, as the engine's date fields follow each call.
-std::string SaveAsRecord(const DrawingSettings& settings, const DrawingBlockInput& input, ScriptServices& services) {
+// Appends the SAVEAS record, when the drawing can be saved. The tags of the prefix, suffix
+// and folder are replaced for every drawing, as the engine's date fields follow each call.
+void AddSaveAsRecord(std::string& out, const DrawingSettings& settings, const DrawingBlockInput& input,
+                     ScriptServices& services) {
   const std::string format = SaveAsFormat(settings.cmbOutFormat);
   auto nameTags = [&](const std::string& text) {
     return services.SpSubstituteProjectTAGS(services.SubstituteTAGS(text, input.counter, input.path, input.position),
@@ -105,28 +108,24 @@ std::string SaveAsRecord(const DrawingSettings& settings, const DrawingBlockInpu
       settings.optOriginalLocation
           ? core::GetFolder(input.path)
           : services.SubstituteTAGS(settings.tbSpecFolder, input.counter, input.path, input.position);
-  if (input.state == FileState::kUnavailable) return {};
+  if (input.state == FileState::kUnavailable) return;
 
   const std::string target = folder + name;
   const bool answer = settings.chkOverwriteExistingFiles == 1 && services.SaveAsTargetExists(target, name);
-  std::string record;
-  AddLine(record, SaveAsLine(format, target, answer));
-  return record;
+  AddLine(out, SaveAsLine(format, target, answer));
 }
 
-// The commands after the user script, with their markers; "" when the box is empty.
-std::string PostRecord(const DrawingSettings& settings, const std::string& substituted) {
-  if (settings.tbPostUserScript.empty()) return {};
-  std::string record;
+// Appends the commands after the user script, with their markers, when the box holds text.
+void AddPostRecord(std::string& out, const DrawingSettings& settings, const std::string& substituted) {
+  if (settings.tbPostUserScript.empty()) return;
   if (settings.DebugComments == 1) {
-    AddLine(record, kEndUserScript);
-    AddLine(record, kStartPostUserScript);
-    AddLine(record, substituted);
-    AddLine(record, kEndPostUserScript);
+    AddLine(out, kEndUserScript);
+    AddLine(out, kStartPostUserScript);
+    AddLine(out, substituted);
+    AddLine(out, kEndPostUserScript);
   } else {
-    AddLine(record, substituted);
+    AddLine(out, substituted);
   }
-  return record;
 }
 
 }  // namespace
@@ -137,66 +136,83 @@ FileState ClassifyDrawingFile(std::int16_t fileUnavailable, bool readOnly) {
 }
 
 std::string OpenLines(const DrawingSettings& settings, std::string_view path, FileState state, bool lockedFileSeen) {
+  std::string lines;
+  AddOpenLines(lines, settings, path, state, lockedFileSeen);
+  return lines;
+}
+
+void AddOpenLines(std::string& out, const DrawingSettings& settings, std::string_view path, FileState state,
+                  bool lockedFileSeen) {
   const bool normal = state == FileState::kNormal;
   const std::string_view answer = normal ? "" : " Y";
   const bool lt = settings.LT != 0;
-  std::string lines;
   switch (settings.LoadOpen) {
     case 0:
       if (lt) {
-        AddLine(lines, "_OPEN ", Quoted(path));
-        if (!normal) AddLine(lines, "Y");
+        out += "_OPEN ";
+        AddQuoted(out, path);
+        AddLine(out, "");
+        if (!normal) AddLine(out, "Y");
       } else {
-        AddLine(lines, kOpenGuard);
-        AddLine(lines, Quoted(path), answer);
+        AddLine(out, kOpenGuard);
+        AddQuoted(out, path);
+        AddLine(out, answer);
       }
       break;
     case 1:
       if (lt) {
-        AddLine(lines, "_RECOVER ", Quoted(path), answer);
+        out += "_RECOVER ";
+        AddQuoted(out, path);
+        AddLine(out, answer);
       } else {
-        AddLine(lines, kRecoverGuard);
-        AddLine(lines, Quoted(path), answer);
+        AddLine(out, kRecoverGuard);
+        AddQuoted(out, path);
+        AddLine(out, answer);
       }
-      AddLine(lines, "");  // one more Enter
+      AddLine(out, "");  // one more Enter
       break;
     case 2:
-      AddLine(lines, settings.OpenOther);
-      AddLine(lines, Quoted(path), answer);
+      AddLine(out, settings.OpenOther);
+      AddQuoted(out, path);
+      AddLine(out, answer);
       break;
     case 3:
-      AddDwgGatewayLines(lines, path, state, lockedFileSeen);
+      AddDwgGatewayLines(out, path, state, lockedFileSeen);
       break;
     default:
       break;
   }
-  return lines;
+}
+
+void ComposeDrawingBlock(const DrawingSettings& settings, const DrawingBlockInput& input, ScriptServices& services,
+                         DrawingBlock& block) {
+  std::string& out = block.text;
+  out.clear();
+  AddOpenLines(out, settings, input.path, input.state, input.lockedFileSeen);
+  AddBody(out, settings, input, services);
+  if (settings.UseDelay != 0) {
+    out += kCrLf;
+    out += "_DELAY ";
+    out += input.Delay;
+  }
+  if (QuickSaves(settings, input.state)) {
+    out += kCrLf;
+    out += "_QSAVE";
+  }
+  out += kCrLf;
+
+  if (settings.chkSaveAS == 1) AddSaveAsRecord(out, settings, input, services);
+
+  block.postUserScript = services.SubstituteTAGS(settings.tbPostUserScript, input.counter, input.path, input.position);
+  AddPostRecord(out, settings, block.postUserScript);
+
+  block.lockedFileSeen = input.lockedFileSeen || (settings.LoadOpen == 3 && input.state != FileState::kNormal);
 }
 
 DrawingBlock ComposeDrawingBlock(const DrawingSettings& settings, const DrawingBlockInput& input,
                                  ScriptServices& services) {
   DrawingBlock block;
-  const std::string body = Body(settings, input, services);
-
-  block.text = OpenLines(settings, input.path, input.state, input.lockedFileSeen);
-  block.text += body;
-  if (settings.UseDelay != 0) {
-    block.text += kCrLf;
-    block.text += "_DELAY ";
-    block.text += input.Delay;
-  }
-  if (QuickSaves(settings, input.state)) {
-    block.text += kCrLf;
-    block.text += "_QSAVE";
-  }
-  block.text += kCrLf;
-
-  if (settings.chkSaveAS == 1) block.text += SaveAsRecord(settings, input, services);
-
-  block.postUserScript = services.SubstituteTAGS(settings.tbPostUserScript, input.counter, input.path, input.position);
-  block.text += PostRecord(settings, block.postUserScript);
-
-  block.lockedFileSeen = input.lockedFileSeen || (settings.LoadOpen == 3 && input.state != FileState::kNormal);
+  ComposeDrawingBlock(settings, input, services, block);
   return block;
 }
 

@@ -65,9 +65,14 @@ struct DrawingBlock {
 // The open lines: how AutoCAD is told to open the drawing, by load method, LT mode and
 // state. Each line ends with CR LF; an unknown load method gives none.
 std::string OpenLines(const DrawingSettings& settings, std::string_view path, FileState state, bool lockedFileSeen);
+void AddOpenLines(std::string& out, const DrawingSettings& settings, std::string_view path, FileState state,
+                  bool lockedFileSeen);
 
 // Composes the block of one drawing, passing every text through the tag engine.
 DrawingBlock ComposeDrawingBlock(const DrawingSettings& settings, const DrawingBlockInput& input,
                                  ScriptServices& services);
+// The same into block, whose buffers are reused from one drawing to the next.
+void ComposeDrawingBlock(const DrawingSettings& settings, const DrawingBlockInput& input, ScriptServices& services,
+                         DrawingBlock& block);
 
 }  // namespace batch

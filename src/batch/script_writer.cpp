@@ -13,7 +13,7 @@ void WriteDrawings(ScriptSink& sink, const ScriptStart& start, const std::vector
                    ScriptSource& source, ScriptServices& services) {
   const auto count = static_cast<std::int32_t>(queue.size());
   DrawingCounter counter(start.COUNTERSTART, start.COUNTERSTEP);
-  bool lockedFileSeen = false;
+  DrawingBlock block;
   std::int32_t position = 0;
   for (const std::string& path : queue) {
     ++position;
@@ -25,11 +25,10 @@ void WriteDrawings(ScriptSink& sink, const ScriptStart& start, const std::vector
         .position = position,
         .state = source.ReadFileState(path),
         .Delay = start.Delay,
-        .lockedFileSeen = lockedFileSeen,
+        .lockedFileSeen = block.lockedFileSeen,
     };
-    const DrawingBlock block = ComposeDrawingBlock(settings, input, services);
+    ComposeDrawingBlock(settings, input, services, block);
     sink.Write(block.text);
-    lockedFileSeen = block.lockedFileSeen;
     source.AfterDrawing(block.postUserScript);
     counter.Advance();
   }
