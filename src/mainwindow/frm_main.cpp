@@ -114,7 +114,7 @@ void frmMain::DesignUserScriptTab() {
 
   Label14.SetCaption("User Script Name:");
   Place(Label14, 120, 2200, 1455, 315);
-  Place(Text2, 1695, 2200, 2910, 300);
+  Place(Text2, 1695, 2200, 2910, 285);
 
   cmdSAVESCR.SetCaption("&Save");
   cmdSAVESCR.SetToolTipText("Save the currently displayed script");
@@ -148,10 +148,9 @@ void frmMain::DesignSettingsTab() {
   };
   auto flowBox = [](ui::TextBox& box, const char* tip, int top) {
     box.SetMultiLine(true);
-    box.SetScrollBars(ui::ScrollBars::kVertical);
     box.SetFontName(kCourier);
     box.SetToolTipText(tip);
-    box.Move(2280, top, 4080, 375);
+    box.Move(2280, top, 3780, 375);
   };
   step(lblPreBatch, "1. PreBatch Command", 500);
   flowBox(tbPreBatch, "This command is added to the beginning of your script (optional)", 460);
@@ -167,25 +166,25 @@ void frmMain::DesignSettingsTab() {
   lblLooped.SetCaption("This gets Looped");
   lblLooped.SetWordWrap(true);
   lblLooped.SetAlignment(ui::Alignment::kCenter);
-  lblLooped.Move(6420, 1500, 660, 480);
+  lblLooped.Move(6120, 1420, 720, 720);
 
   cbIncludeDebugComments.SetCaption("Include Debug Comments (1-7)");
   cbIncludeDebugComments.SetToolTipText(
       "Include comments in script which identify each of the parts shown on the left");
-  cbIncludeDebugComments.Move(7140, 460, 2700, 255);
+  cbIncludeDebugComments.Move(6960, 420, 2880, 255);
   chkIncludeStatus.SetCaption("Include Status in AutoCAD Status Bar");
-  chkIncludeStatus.Move(7140, 760, 2700, 255);
+  chkIncludeStatus.Move(6960, 700, 2880, 420);
   cmdSettingsEditor.SetCaption("Larger Editor");
-  cmdSettingsEditor.Move(7140, 1120, 1455, 315);
+  cmdSettingsEditor.Move(6960, 1170, 1455, 315);
 
   Frame5.SetCaption("Default Templates");
-  Frame5.Move(7140, 1560, 2640, 1395);
+  Frame5.Move(6960, 1580, 2760, 1395);
   cmdClear.SetCaption("Clear");
-  cmdClear.Move(120, 270, 2400, 315);
+  cmdClear.Move(120, 270, 2520, 315);
   cmdCloseDefault.SetCaption("Use _CLOSE");
-  cmdCloseDefault.Move(120, 630, 2400, 315);
+  cmdCloseDefault.Move(120, 630, 2520, 315);
   cmdSDIDefault.SetCaption("Use SDI on/off");
-  cmdSDIDefault.Move(120, 990, 2400, 315);
+  cmdSDIDefault.Move(120, 990, 2520, 315);
 }
 
 void frmMain::DesignSaveAsTab() {
@@ -200,7 +199,7 @@ void frmMain::DesignSaveAsTab() {
   caption(lblPrefix, "Output Name Prefix:", 240, 960, 1935);
   tbPrefix.SetToolTipText("Output file Prefix");
   tbPrefix.Move(2280, 915, 1935, 285);
-  caption(lblSuffix, "Suffix:", 4335, 960, 735);
+  caption(lblSuffix, "Suffix:", 4260, 960, 810);
   tbSuffix.SetToolTipText("Output file Suffix");
   tbSuffix.Move(5160, 915, 1935, 285);
   caption(lblSAVEASExOutput, "Example Output Filename:", 240, 1380, 1935);

@@ -59,7 +59,6 @@ class frmMain : public ui::Form, public core::SettingsModel {
 
   // Tab 0, "User Script".
   ui::TextBox Text1{SSTab1.Page(0), "Text1"};
-  ui::PictureBox Picture1{SSTab1.Page(0), "Picture1"};
   ui::Frame frameUserScriptList{SSTab1.Page(0), "frameUserScriptList"};
   ui::FileListBox File2{&frameUserScriptList, "File2"};
   ui::TextBox scrFilter{&frameUserScriptList, "scrFilter"};
@@ -75,6 +74,8 @@ class frmMain : public ui::Form, public core::SettingsModel {
   ui::CommandButton Command2{SSTab1.Page(0), "Command2"};
   ui::CommandButton cmdSCREditOpen{SSTab1.Page(0), "cmdSCREditOpen"};
   ui::CheckBox chkAppend{SSTab1.Page(0), "chkAppend"};
+  // A thin bar created last, so the controls of the tab lie over it.
+  ui::PictureBox Picture1{SSTab1.Page(0), "Picture1"};
 
   // Tab 1, "Settings": the batch-flow boxes with their step labels.
   ui::Label lblPreBatch{SSTab1.Page(1), "lblPreBatch"};

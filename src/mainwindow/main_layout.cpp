@@ -68,7 +68,8 @@ void UserScriptGroup(const LayoutInput& in, int th, int t2, std::vector<Placemen
   out.push_back({T::kCmdSAVESCR, 150, fu - 400, 855, 315});
   out.push_back({T::kChkReadOnly, 2280, fu - 400, 1215, 315});
   out.push_back({T::kLabel14, 120, fu - 750, 1455, 315});
-  out.push_back({T::kText2, 1695, fu - 750, 2910, 200});
+  // The name box is as tall as the other one-line boxes, so its text shows whole.
+  out.push_back({T::kText2, 1695, fu - 750, 2910, 285});
   out.push_back({T::kFile2, 105, 540, 4515, fu - 1350});
   out.push_back({T::kChkAppend, lu - 1180, th - 350, 1000, 255});
 }

@@ -81,7 +81,7 @@ TEST(MainLayout, PlacesEveryPanelFromSizeAndSplittersInOrder) {
       {T::kCmdSAVESCR, 150, 2950, 855, 315},
       {T::kChkReadOnly, 2280, 2950, 1215, 315},
       {T::kLabel14, 120, 2600, 1455, 315},
-      {T::kText2, 1695, 2600, 2910, 200},
+      {T::kText2, 1695, 2600, 2910, 285},
       {T::kFile2, 105, 540, 4515, 2000},
       {T::kChkAppend, 5820, 3500, 1000, 255},
   };
