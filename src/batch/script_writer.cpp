@@ -9,15 +9,21 @@ namespace batch {
 
 namespace {
 
-void WriteDrawings(ScriptSink& sink, const ScriptStart& start, const std::vector<std::string>& queue,
-                   ScriptSource& source, ScriptServices& services) {
+// Writes the block of every drawing and returns how many were written. The queue is read by
+// index after each pause for events, so a queue shortened meanwhile is never read past its
+// end; entries added meanwhile are left out.
+std::int32_t WriteDrawings(ScriptSink& sink, const ScriptStart& start, const std::vector<std::string>& queue,
+                           ScriptSource& source, ScriptServices& services) {
   const auto count = static_cast<std::int32_t>(queue.size());
   DrawingCounter counter(start.COUNTERSTART, start.COUNTERSTEP);
   DrawingBlock block;
   std::int32_t position = 0;
-  for (const std::string& path : queue) {
+  auto more = [&] { return position < count && static_cast<std::size_t>(position) < queue.size(); };
+  while (more()) {
+    source.BeforeDrawing(position + 1, count);
+    if (!more()) break;
+    const std::string& path = queue[static_cast<std::size_t>(position)];
     ++position;
-    source.BeforeDrawing(position, count);
     const DrawingSettings& settings = source.ReadDrawingSettings();
     const DrawingBlockInput input{
         .path = path,
@@ -32,6 +38,7 @@ void WriteDrawings(ScriptSink& sink, const ScriptStart& start, const std::vector
     source.AfterDrawing(block.postUserScript);
     counter.Advance();
   }
+  return position;
 }
 
 }  // namespace
@@ -65,8 +72,7 @@ void WriteBatchScript(platform::OutputFile& file, const ScriptStart& start, cons
   try {
     sink.Write(HeaderText(start.AppVersion, start.stamp));
     sink.Write(PreBatchText(start.tbPreBatch, start.DebugComments, services));
-    WriteDrawings(sink, start, queue, source, services);
-    const auto written = static_cast<std::int32_t>(queue.size());
+    const std::int32_t written = WriteDrawings(sink, start, queue, source, services);
     source.AfterDrawings(written);
     sink.Write(PostBatchText(source.ReadPostBatch(), written, services));
     sink.Flush();

@@ -24,7 +24,7 @@ constexpr const char* kDgOpenWithoutAnswer = R"((if (/= (getvar "DBMOD") 0)(comm
 // One block with the identity services; the settings start compact: no markers, no
 // pre-user-script text, a user script of one line.
 class DrawingBlockTest : public ::testing::Test {
- protected:
+ public:
   DrawingBlockTest() {
     settings.Text1 = "REGEN";
     settings.tbPreUserScript = "";

@@ -55,6 +55,19 @@ TEST_F(ScriptWriterTest, SettingsAreReadAfreshForEveryDrawing) {
   EXPECT_EQ(source.progress, (std::vector<std::string>{"1/3", "2/3", "3/3"}));
 }
 
+TEST_F(ScriptWriterTest, AQueueShortenedWhileEventsRunIsNeverReadPastItsEnd) {
+  source.tbPostBatch = "; $COUNTER$ $FILENAME-PREV$";
+  Normal("C:\\DWG\\A.dwg");
+  Normal("C:\\DWG\\B.dwg");
+  Normal("C:\\DWG\\C.dwg");
+  source.onDrawing = [this](std::int32_t position, batch::DrawingSettings&) {
+    if (position == 2) queue.pop_back();
+  };
+  // The post-batch text gets the number of drawings written as its position.
+  EXPECT_EQ(Build(), kHeader + Block("C:\\DWG\\A.dwg") + Block("C:\\DWG\\B.dwg") + Lines({"; 0 A"}));
+  EXPECT_EQ(source.events, (std::vector<std::string>{"after 2", "post-batch read"}));
+}
+
 TEST_F(ScriptWriterTest, PostUserScriptOfEachDrawingIsHandedBackAndTheLogComesBeforeThePostBatchText) {
   source.settings.tbPostUserScript = "; closed $FILENAME$";
   source.tbPostBatch = "_SDI 0";
@@ -104,7 +117,7 @@ TEST_F(ScriptWriterTest, DiskFullIsReportedToTheCaller) {
 
 TEST_F(ScriptWriterTest, AFullDriveIsReportedToTheCaller) {
   for (int i = 0; i < 4000; ++i) Missing("C:\\DWG\\SHEET-" + std::to_string(i) + ".dwg");
-  fs.SetCapacity("C:", 100 * 1024);  // room for the first chunks, not for the whole script
+  fs.SetCapacity("C:", std::uint64_t{100} * 1024);  // room for the first chunks, not for the whole script
   EXPECT_EQ(FailureOf(*this), runtime::kDiskFull);
 }
 
