@@ -109,6 +109,16 @@ TEST_F(ShutdownTest, StoresTheSettingsInTheirFormats) {
   EXPECT_EQ(fileSystem.Contents(Data("drafter1-s.tmp")), "\r\n");
 }
 
+TEST_F(ShutdownTest, ExitSavesAsTheCloseBoxDoes) {
+  test::ProgramRun run(services, clock);
+  run.Start();
+  run.user.Fill(run.Main().Text2, "By exit");
+  run.user.ChooseMenu(run.Main().mnuFileExit);
+  EXPECT_TRUE(run.backend.ProgramEnded());
+  EXPECT_EQ(fileSystem.Contents(Data("drafter1-s.tmp")), "By exit\r\n");
+  EXPECT_EQ(Stored("Startup", "Initialize"), "_SDI 1");
+}
+
 TEST_F(ShutdownTest, AMinimisedWindowKeepsItsLastGeometry) {
   settings.Write("TornavanePowerTool", "Startup", "Left", "2000");
   test::ProgramRun run(services, clock);
