@@ -109,8 +109,6 @@ class frmVARSetup : public ui::Form {
   std::string DataFile(const std::string& fileName) const;
 
   app::App& app_;
-  // Set while the dialog shows a file's lock state: "Read Only" then touches no file.
-  bool showingLockState_ = false;
   std::vector<std::unique_ptr<ui::Label>> lblTags_;
   std::vector<std::unique_ptr<ui::TextBox>> tbTags_;
 };

@@ -121,7 +121,7 @@ void frmVARSetup::cmdDelTAG_Click() {
 
 void frmVARSetup::chkLock_Click() {
   int index = cmbTAGSelector.ListIndex();
-  if (showingLockState_ || index < 0) {
+  if (index < 0) {
     UpdateLockButtons();
     return;
   }
@@ -149,11 +149,10 @@ void frmVARSetup::chkLock_Click() {
   UpdateLockButtons();
 }
 
-// Shows a lock state that is already the file's own, without writing it back.
+// Shows the file's own lock state; writing that state back, as "Read Only" does, changes
+// nothing, and a second failure stays quiet since the box then matches the file.
 void frmVARSetup::ShowLockState(bool locked) {
-  showingLockState_ = true;
   chkLock.SetValue(locked ? ui::kChecked : ui::kUnchecked);
-  showingLockState_ = false;
   UpdateLockButtons();
 }
 
