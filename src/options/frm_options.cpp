@@ -117,7 +117,7 @@ void frmOptions::DesignPrefsTab() {
     top += 300;
   }
   // The limit box sits in the gap the caption leaves for it.
-  Place(tbResourceFileLimit, 3180, 540, 615, 285);
+  Place(tbResourceFileLimit, 3600, 555, 615, 285);
   chkWarnDoubleSpace.SetToolTipText(
       "This option will enable a simple check on your script, and display any potential problems, when you "
       "attempt to \"create\" it.");

@@ -58,8 +58,9 @@ class frmOptions : public ui::Form {
 
   ui::Frame fraSyntaxWarnings{SSTab1.Page(1), "fraSyntaxWarnings"};
   ui::CheckBox chkWarnLTLisp{&fraSyntaxWarnings, "chkWarnLTLisp"};
-  ui::CheckBox chkResourcesStarved{&fraSyntaxWarnings, "chkResourcesStarved"};
+  // Declared before its check box, so it lies above it in the gap of the caption.
   ui::TextBox tbResourceFileLimit{&fraSyntaxWarnings, "tbResourceFileLimit"};
+  ui::CheckBox chkResourcesStarved{&fraSyntaxWarnings, "chkResourcesStarved"};
   ui::CheckBox chkScanForRogueTags{&fraSyntaxWarnings, "chkScanForRogueTags"};
   ui::CheckBox chkVerifyFilesInQueue{&fraSyntaxWarnings, "chkVerifyFilesInQueue"};
   ui::CheckBox chkWarnFolderNotExist{&fraSyntaxWarnings, "chkWarnFolderNotExist"};
