@@ -46,6 +46,16 @@ TEST_F(MainWindowLayout, MinimisingAndRestoringKeepsThePanels) {
   EXPECT_EQ(main.File1.Bounds(), files);
 }
 
+TEST_F(MainWindowLayout, MaximisedWindowFillsTheScreenWithThePanels) {
+  mainwindow::frmMain& main = Main();
+  user.Maximize(main);
+  ASSERT_EQ(main.WindowState(), ui::WindowState::kMaximized);
+  EXPECT_EQ(main.List1.Width(), main.ScaleWidth() - 4200);
+  EXPECT_EQ(main.SSTab1.Width(), main.Width() - 3150);
+  EXPECT_EQ(main.Command1_Compile.Top(), main.ScaleHeight() - 650);
+  EXPECT_EQ(main.Text1.Width(), main.Width() - 8200);
+}
+
 TEST_F(MainWindowLayout, UserScriptControlsCatchUpWhenTheirTabReturns) {
   mainwindow::frmMain& main = Main();
   user.Resize(main, 14000, 11000);
