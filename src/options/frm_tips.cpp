@@ -12,14 +12,14 @@ frmTips::frmTips(app::App& app) : Form(app.Ctx(), "frmTips"), app_(app) {
   SetCaption(" Tip of the Day");
   SetBorderStyle(ui::BorderStyle::kFixedDialog);
   SetStartUpPosition(ui::StartUpPosition::kCenterScreen);
-  Move(0, 0, 6735, 4200);
+  Move(0, 0, 7335, 4200);
 
   Text1.SetMultiLine(true);
   Text1.SetLocked(true);
   Text1.SetScrollBars(ui::ScrollBars::kVertical);
   Text1.SetFontName("Arial");
   Text1.SetFontSize(12);
-  Text1.Move(120, 120, 6375, 2895);
+  Text1.Move(120, 120, 6975, 2895);
   lblTipNum.SetCaption("Nothing");
   lblTipNum.Move(120, 3165, 1335, 255);
   cmdPreviousTip.SetCaption("<<");
@@ -27,10 +27,10 @@ frmTips::frmTips(app::App& app) : Form(app.Ctx(), "frmTips"), app_(app) {
   cmdNextTip.SetCaption(">>");
   cmdNextTip.Move(2280, 3120, 615, 375);
   Check1.SetCaption("Show Tip of the Day at Startup");
-  Check1.Move(3000, 3165, 2295, 255);
+  Check1.Move(3000, 3165, 2775, 255);
   cmdClose.SetCaption("&Close");
   cmdClose.SetDefault(true);
-  cmdClose.Move(5400, 3120, 1095, 375);
+  cmdClose.Move(5880, 3120, 1215, 375);
 
   onLoad = [this] { Form_Load(); };
   cmdNextTip.onClick = [this] { cmdNextTip_Click(); };

@@ -49,10 +49,10 @@ frmSCRDirSelect::frmSCRDirSelect(app::App& app) : FolderPicker(app, "frmSCRDirSe
   SetCaption("Select AutoCAD \"SUPPORT\" Folder");
   Label1.SetCaption("Please Select your AutoCAD SUPPORT directory, and press OK");
   Label1.SetWordWrap(true);
-  Label1.Move(120, 120, 4695, 435);
+  Label1.Move(120, 120, 4695, 495);
   SetButtons(SCRSelectCommandOk, SCRSelectCommandCancel);
   SCRSelectExplorer.SetCaption("&Explorer");
-  LayOutFolderOnly(*this, 600, SCRSelectCommandOk, SCRSelectCommandCancel, &SCRSelectExplorer);
+  LayOutFolderOnly(*this, 720, SCRSelectCommandOk, SCRSelectCommandCancel, &SCRSelectExplorer);
   onLoad = [this] { Form_Load(); };
   SCRSelectCommandOk.onClick = [this] { SCRSelectCommandOk_Click(); };
   SCRSelectCommandCancel.onClick = [this] { Hide(); };
