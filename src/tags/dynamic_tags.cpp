@@ -14,9 +14,19 @@ namespace tags {
 
 namespace {
 
-// A whole number of 0 or more held in a setting's text; nothing otherwise.
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+// A whole number of 0 or more held in a setting's text; nothing otherwise. A text of a few
+// plain digits, as the settings hold it, is read without the general conversion.
 template <typename Int, Int (*convert)(std::string_view)>
 std::optional<Int> Count(std::string_view text) {
+  if (!text.empty() && text.size() <= 4 && std::all_of(text.begin(), text.end(), IsDigit)) {
+    Int value = 0;
+    for (char c : text) value = static_cast<Int>(value * 10 + (c - '0'));
+    return value;
+  }
   try {
     const Int value = convert(text);
     if (value < 0) return std::nullopt;

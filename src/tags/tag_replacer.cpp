@@ -1,6 +1,7 @@
 #include "tags/tag_replacer.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace tags {
 
@@ -13,12 +14,13 @@ void TagReplacer::Start(const TagVocabulary& vocabulary, std::string_view text) 
   for (std::size_t at = text.find('$'); at != std::string_view::npos; at = text.find('$', at + 1)) {
     dollars_.push_back({at});
   }
-  LookUpSpans(dollars_, text);
+  steps_ = LookUpSpans(dollars_, text);
 }
 
-// Fills in the tags of the spans. A span between two "$" that were neighbours before the
-// last replacement holds the same text as before, so it spells the same tag.
-void TagReplacer::LookUpSpans(std::vector<Dollar>& dollars, std::string_view text) const {
+// A span between two "$" that were neighbours before the last replacement holds the same
+// text as before, so it spells the same tag.
+TagReplacer::StepSet TagReplacer::LookUpSpans(std::vector<Dollar>& dollars, std::string_view text) const {
+  StepSet steps;
   for (std::size_t j = 0; j + 1 < dollars.size(); ++j) {
     const std::size_t origin = dollars[j].origin;
     if (origin != kNone && dollars[j + 1].origin == origin + 1) {
@@ -27,16 +29,19 @@ void TagReplacer::LookUpSpans(std::vector<Dollar>& dollars, std::string_view tex
       const std::size_t length = dollars[j + 1].position - dollars[j].position + 1;
       dollars[j].tag = vocabulary_->IndexOf(text.substr(dollars[j].position, length));
     }
+    if (dollars[j].tag != kNone) steps.Add(dollars[j].tag);
   }
   if (!dollars.empty()) dollars.back().tag = kNone;
+  return steps;
 }
 
-std::size_t TagReplacer::NextStep(std::size_t from) const {
-  std::size_t next = kNone;
-  for (const Dollar& dollar : dollars_) {
-    if (dollar.tag >= from && dollar.tag < next) next = dollar.tag;
+std::size_t TagReplacer::StepSet::Next(std::size_t from) const {
+  for (std::size_t word = from / 64; word < words_.size(); ++word) {
+    std::uint64_t bits = words_[word];
+    if (word == from / 64) bits &= ~std::uint64_t{0} << (from % 64);
+    if (bits != 0) return word * 64 + static_cast<std::size_t>(std::countr_zero(bits));
   }
-  return next;
+  return kNone;
 }
 
 // An occurrence is a span that spells the tag. It uses up its closing "$", so the next
@@ -64,7 +69,7 @@ void TagReplacer::Replace(std::size_t index, std::string_view value) {
   }
   if (done == 0) return;
   nextText_.append(text.substr(done));
-  LookUpSpans(nextDollars_, nextText_);
+  steps_ = LookUpSpans(nextDollars_, nextText_);
   text_.swap(nextText_);
   dollars_.swap(nextDollars_);
   replaced_ = true;
@@ -88,11 +93,7 @@ bool TagReplacer::TagsStandApart() const {
 std::string TagReplacer::ReplaceAllAtOnce() const {
   const std::string_view text = Text();
   std::size_t size = text.size();
-  for (std::size_t i = 0; i < dollars_.size(); ++i) {
-    if (dollars_[i].tag == kNone) continue;
-    size += FindValue(dollars_[i].tag)->size();
-    size -= dollars_[i + 1].position - dollars_[i].position + 1;
-  }
+  for (const auto& [step, value] : values_) size += value.size();
   std::string result;
   result.reserve(size);
   std::size_t done = 0;

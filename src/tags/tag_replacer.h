@@ -1,6 +1,8 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -35,11 +37,23 @@ class TagReplacer {
     std::size_t origin = kNone;  // its index before the last replacement; kNone when new
   };
 
+  // The tags the spans of the text spell, one bit per tag index.
+  class StepSet {
+   public:
+    void Add(std::size_t step) { words_[step / 64] |= std::uint64_t{1} << (step % 64); }
+    // The lowest step at or after from, or kNone.
+    std::size_t Next(std::size_t from) const;
+
+   private:
+    std::array<std::uint64_t, TagVocabulary::kMostTags / 64> words_{};
+  };
+
   void Start(const TagVocabulary& vocabulary, std::string_view text);
   std::string_view Text() const { return replaced_ ? std::string_view(text_) : source_; }
-  void LookUpSpans(std::vector<Dollar>& dollars, std::string_view text) const;
+  // Fills in the tags the spans of text spell and gives the set of them.
+  StepSet LookUpSpans(std::vector<Dollar>& dollars, std::string_view text) const;
   // The lowest index at or after from whose tag occurs in the text now, or kNone.
-  std::size_t NextStep(std::size_t from) const;
+  std::size_t NextStep(std::size_t from) const { return steps_.Next(from); }
   // Replaces every occurrence of the tag at index, exactly as runtime::ReplaceAllNoCase
   // does.
   void Replace(std::size_t index, std::string_view value);
@@ -59,6 +73,7 @@ class TagReplacer {
   std::string text_;  // the text once a replacement has changed it
   bool replaced_ = false;
   std::vector<Dollar> dollars_;
+  StepSet steps_;
   std::vector<std::pair<std::size_t, std::string>> values_;  // asked for so far, by step
   // Scratch of Replace.
   std::string nextText_;

@@ -9,6 +9,7 @@
 namespace tags {
 
 TagVocabulary::TagVocabulary(std::vector<std::string> tags) : tags_(std::move(tags)) {
+  if (tags_.size() > kMostTags) throw std::invalid_argument("too many tags");
   for (int c = 0; c < 256; ++c) upper_[static_cast<std::size_t>(c)] = runtime::UpperCase(static_cast<char>(c));
   slots_.assign(std::bit_ceil(4 * tags_.size() + 1), 0);
   for (std::size_t i = 0; i < tags_.size(); ++i) {

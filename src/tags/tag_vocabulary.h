@@ -18,9 +18,10 @@ namespace tags {
 class TagVocabulary {
  public:
   static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+  static constexpr std::size_t kMostTags = 128;
 
   // Throws std::invalid_argument for a tag that is not "$" + a name without "$" + "$", or
-  // longer than 63 characters.
+  // longer than 63 characters, and for more than kMostTags tags.
   explicit TagVocabulary(std::vector<std::string> tags);
 
   std::size_t Size() const { return tags_.size(); }
