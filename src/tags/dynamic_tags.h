@@ -38,7 +38,7 @@ DateTexts FormatDateTexts(const runtime::DateTime& now, platform::Locale& locale
 
 // The texts of the last moment asked for. They depend only on the moment (to the second)
 // and the regional settings, so a build that substitutes many texts within one second
-// formats them once.
+// formats them once. A change of the regional settings shows from the next second on.
 class DateTextCache {
  public:
   const DateTexts& For(const runtime::DateTime& now, platform::Locale& locale);

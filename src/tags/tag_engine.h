@@ -15,7 +15,7 @@ namespace tags {
 
 // What the engine keeps from one call to the next: the date and time texts of the last
 // second and its working buffers, so a build does not format and allocate them for every
-// text. Nothing in it changes a result.
+// text. Keep one TagSources for as long as texts are substituted.
 struct TagEngineCache {
   DateTextCache dateTexts;
   TagReplacer replacer;
