@@ -1,6 +1,7 @@
 // The user tag manager's templates: load, save, delete and the read-only lock.
 
 #include <string>
+#include <vector>
 
 #include "app/app.h"
 #include "core/app_title.h"
@@ -29,6 +30,20 @@ bool ListedWithExactCase(const ui::ComboBox& list, const std::string& name) {
     if (list.List(i) == name) return true;
   }
   return false;
+}
+
+void ShowFileNotFound(ui::Context& ctx) {
+  ctx.MsgBox({"File not found!!", "Tornavane", ui::MsgButtons::kOk, ui::MsgIcon::kExclamation});
+}
+
+// Whether the template's file is read-only now; a file that cannot be examined counts as
+// unlocked.
+bool LockedNow(platform::FileSystem& fs, const std::string& path) {
+  try {
+    return IsTemplateLocked(fs, path);
+  } catch (const runtime::Error&) {
+    return false;
+  }
 }
 
 }  // namespace
@@ -106,13 +121,14 @@ void frmVARSetup::cmdSaveTAG_Click() {
 
 void frmVARSetup::cmdDelTAG_Click() {
   int index = cmbTAGSelector.ListIndex();
+  if (index < 0) {
+    ShowFileNotFound(Ctx());
+    return;
+  }
   try {
-    if (index < 0) throw runtime::Error(runtime::kFileNotFound);
     Ctx().Services().fileSystem.DeleteFile(DataFile(TemplateFileName(cmbTAGSelector.List(index))));
   } catch (const runtime::Error& error) {
-    if (error.Number() == runtime::kFileNotFound) {
-      Ctx().MsgBox({"File not found!!", "Tornavane", ui::MsgButtons::kOk, ui::MsgIcon::kExclamation});
-    }
+    if (error.Number() == runtime::kFileNotFound) ShowFileNotFound(Ctx());
     return;
   }
   Ctx().DoEvents();
@@ -132,12 +148,7 @@ void frmVARSetup::chkLock_Click() {
   try {
     SetTemplateLocked(fs, path, wanted);
   } catch (const runtime::Error& error) {
-    bool locked = false;
-    try {
-      locked = IsTemplateLocked(fs, path);
-    } catch (const runtime::Error&) {
-      locked = false;
-    }
+    bool locked = LockedNow(fs, path);
     if (locked != wanted) {
       std::string text = "The template " + name + (wanted ? " could not be locked." : " could not be unlocked.") +
                          "\r\n\r\n" + ErrorText(error);
