@@ -1,6 +1,7 @@
 #include "app/app.h"
 
 #include "batch/frm_file_error_report.h"
+#include "batch/frm_scr_complete.h"
 #include "mainwindow/frm_main.h"
 #include "options/frm_about.h"
 #include "options/frm_options.h"
@@ -18,6 +19,8 @@ struct App::Forms {
   App& app_;
   ui::FormSlot<batch::frmFileErrorReport> frmFileErrorReport{
       app_.Ctx(), [this] { return std::make_unique<batch::frmFileErrorReport>(app_); }};
+  ui::FormSlot<batch::frmScrComplete> frmScrComplete{app_.Ctx(),
+                                                     [this] { return std::make_unique<batch::frmScrComplete>(app_); }};
   ui::FormSlot<queue::frmScanStop> frmScanStop{app_.Ctx(),
                                                [this] { return std::make_unique<queue::frmScanStop>(app_); }};
   ui::FormSlot<mainwindow::frmMain> frmMain{app_.Ctx(), [this] { return std::make_unique<mainwindow::frmMain>(app_); }};
@@ -44,6 +47,10 @@ App::~App() = default;
 
 batch::frmFileErrorReport& App::frmFileErrorReport() {
   return forms_->frmFileErrorReport();
+}
+
+batch::frmScrComplete& App::frmScrComplete() {
+  return forms_->frmScrComplete();
 }
 
 queue::frmScanStop& App::frmScanStop() {

@@ -8,7 +8,8 @@
 
 namespace batch {
 class frmFileErrorReport;
-}
+class frmScrComplete;
+}  // namespace batch
 namespace queue {
 class frmScanStop;
 }
@@ -50,6 +51,7 @@ class App {
 
   // Windows.
   batch::frmFileErrorReport& frmFileErrorReport();
+  batch::frmScrComplete& frmScrComplete();
   queue::frmScanStop& frmScanStop();
   mainwindow::frmMain& frmMain();
   options::frmAbout& frmAbout();

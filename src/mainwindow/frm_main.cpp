@@ -352,6 +352,9 @@ void frmMain::WireEvents() {
   cmdSettingsEditor.onClick = [this] { cmdSettingsEditor_Click(); };
   cmdOUTBrowse.onClick = [this] { cmdOUTBrowse_Click(); };
   lblFilesProcessed.onClick = [this] { lblFilesProcessed_Click(); };
+
+  Command1_Compile.onClick = [this] { Command1_Compile_Click(); };
+  cmdCreateAndRun.onClick = [this] { cmdCreateAndRun_Click(); };
 }
 
 }  // namespace mainwindow

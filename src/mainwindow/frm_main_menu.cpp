@@ -129,6 +129,10 @@ void frmMain::WireMenus() {
   mnuSaveSettings.onClick = [this] { mnuSaveSettings_Click(); };
   mnuFileExit.onClick = [this] { mnuFileExit_Click(); };
 
+  mnuVerifyFilesInQueue.onClick = [this] { mnuVerifyFilesInQueue_Click(); };
+  mnuVerifyFiles2.onClick = [this] { mnuVerifyFilesInQueue_Click(); };
+  mnuCheckScriptSyntax.onClick = [this] { mnuCheckScriptSyntax_Click(); };
+
   mnuUserTagManager.onClick = [this] { mnuUserTagManager_Click(); };
   mnuViewOptions.onClick = [this] { mnuViewOptions_Click(); };
 

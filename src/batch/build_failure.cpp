@@ -1,0 +1,74 @@
+#include <string>
+
+#include "batch/build.h"
+
+namespace batch {
+
+namespace {
+
+BuildFailureNotice Locked() {
+  return {.text =
+              "The Output Script file is Read-Only.\r"
+              "Please wait for AutoCAD to finish using the Script,\r"
+              "before you try overwriting it with anoth another.",
+          .title = "Tornavane Alert"};
+}
+
+BuildFailureNotice ReadOnly(std::string_view path) {
+  return {.text = "Please confirm your Tornavane Batch Script OUTPUT Path and file are NOT READ-ONLY.\r\r(i.e. " +
+                  std::string(path) + " should NOT be READ-ONLY).\r",
+          .title = "Tornavane Alert",
+          .showOptions = true};
+}
+
+BuildFailureNotice FolderMissing() {
+  return {.text =
+              "Tornavane script output path not found, please confirm this location.\r"
+              "(Please use AutoCAD SUPPORT directory)",
+          .title = "Tornavane Setup Alert",
+          .showOptions = true};
+}
+
+std::string ErrorText(const runtime::Error& error) {
+  return "Error " + std::to_string(error.Number()) + " (" + error.Description() + ")";
+}
+
+// A failure while the batch script was being written leaves it cut short: the user must
+// not run it, and the run button will not.
+BuildFailureNotice Unfinished(const runtime::Error& error, BuildStage stage, std::string_view path) {
+  std::string text;
+  switch (stage) {
+    case BuildStage::kBeforeWriting:
+      text = "The batch script was not written:\r\n";
+      break;
+    case BuildStage::kWriting:
+      text = "The batch script is INCOMPLETE. Writing it failed:\r\n";
+      break;
+    case BuildStage::kWritten:
+      text = "The batch script was written, but checking it failed:\r\n";
+      break;
+  }
+  text += std::string(path) + "\r\n\r\n" + ErrorText(error);
+  if (stage == BuildStage::kWriting) text += "\r\n\r\nPlease do not run this batch script; create it again.";
+  return {.text = text, .title = "Tornavane Alert", .icon = ui::MsgIcon::kExclamation};
+}
+
+}  // namespace
+
+BuildFailureNotice BuildFailureMessage(const runtime::Error& error, BuildStage stage, std::string_view path) {
+  // Cut short while writing, the file is incomplete whatever the cause; the messages about
+  // the output file's access name the causes of a file that cannot be created or read back.
+  if (stage == BuildStage::kWriting) return Unfinished(error, stage, path);
+  switch (error.Number()) {
+    case runtime::kPermissionDenied:
+      return Locked();
+    case runtime::kPathFileAccessError:
+      return ReadOnly(path);
+    case runtime::kPathNotFound:
+      return FolderMissing();
+    default:
+      return Unfinished(error, stage, path);
+  }
+}
+
+}  // namespace batch

@@ -1,0 +1,86 @@
+#include "batch/control_source.h"
+
+#include <utility>
+
+#include "app/app.h"
+#include "batch/build.h"
+#include "core/file_helpers.h"
+#include "mainwindow/frm_main.h"
+
+namespace batch {
+
+namespace {
+
+std::int16_t Box(const ui::CheckBox& box) {
+  return static_cast<std::int16_t>(box.Value());
+}
+
+}  // namespace
+
+DrawingSettings ReadDrawingSettings(const mainwindow::frmMain& main) {
+  DrawingSettings s;
+  s.Text1 = main.Text1.Text();
+  s.tbPreUserScript = main.tbPreUserScript.Text();
+  s.tbPostUserScript = main.tbPostUserScript.Text();
+  s.chkIncludeStatus = Box(main.chkIncludeStatus);
+  s.DebugComments = main.DebugComments;
+  s.UseDelay = main.UseDelay;
+  s.LoadOpen = main.LoadOpen;
+  s.OpenOther = main.OpenOther;
+  s.LT = main.LT;
+  s.chkSaveAS = Box(main.chkSaveAS);
+  s.chkTestRun = Box(main.chkTestRun);
+  s.cmbOutFormat = main.cmbOutFormat.Text();
+  s.tbPrefix = main.tbPrefix.Text();
+  s.tbSuffix = main.tbSuffix.Text();
+  s.optOriginalLocation = main.optOriginalLocation.Value();
+  s.tbSpecFolder = main.tbSpecFolder.Text();
+  s.chkOverwriteExistingFiles = Box(main.chkOverwriteExistingFiles);
+  return s;
+}
+
+ScriptStart ReadScriptStart(app::App& app) {
+  const mainwindow::frmMain& main = app.frmMain();
+  platform::Services& services = app.Services();
+  ScriptStart start;
+  start.AppVersion = app.AppVersion;
+  start.stamp = StampNow(services.clock, services.locale);
+  start.tbPreBatch = main.tbPreBatch.Text();
+  start.DebugComments = main.DebugComments;
+  start.COUNTERSTART = main.COUNTERSTART;
+  start.COUNTERSTEP = main.COUNTERSTEP;
+  start.Delay = main.Delay;
+  return start;
+}
+
+MainWindowSource::MainWindowSource(app::App& app, std::function<void(std::int32_t)> afterDrawings)
+    : app_(app), afterDrawings_(std::move(afterDrawings)) {}
+
+void MainWindowSource::BeforeDrawing(std::int32_t position, std::int32_t count) {
+  app_.frmMain().lblUpdate.SetCaption(ProgressLabel(position, count));
+  app_.Ctx().DoEvents();
+}
+
+const DrawingSettings& MainWindowSource::ReadDrawingSettings() {
+  settings_ = batch::ReadDrawingSettings(app_.frmMain());
+  return settings_;
+}
+
+FileState MainWindowSource::ReadFileState(const std::string& path) {
+  const std::int16_t unavailable = core::FileUnavailable(app_.Services().fileSystem, path);
+  return ClassifyDrawingFile(unavailable, app_.frmMain().IsReadonly(path));
+}
+
+void MainWindowSource::AfterDrawing(const std::string& postUserScript) {
+  app_.frmMain().PostUserScript = postUserScript;
+}
+
+void MainWindowSource::AfterDrawings(std::int32_t drawingsWritten) {
+  if (afterDrawings_) afterDrawings_(drawingsWritten);
+}
+
+std::string MainWindowSource::ReadPostBatch() {
+  return app_.frmMain().tbPostBatch.Text();
+}
+
+}  // namespace batch

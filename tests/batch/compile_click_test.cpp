@@ -1,0 +1,140 @@
+// "&Create Batch Script" pressed by the user, through the real handler over the fakes.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "batch/build.h"
+#include "build_fixture.h"
+#include "core/settings_model.h"
+
+namespace test {
+namespace {
+
+class CompileClickTest : public BuildFixture {};
+
+TEST_F(CompileClickTest, WorkedExampleWritesTheGoldenScript) {
+  WorkedExampleQueue();
+  ExpectNotice([this](batch::frmScrComplete& notice) {
+    EXPECT_EQ(notice.lblOutputPathAndFile.Caption(), kOutput);
+    EXPECT_TRUE(notice.Text1.Visible());
+    EXPECT_FALSE(fileSystem.IsOpen(kOutput));
+  });
+  ClickCreate();
+
+  EXPECT_EQ(Written(), ReadGolden("worked_example"));
+  EXPECT_EQ(Main().StopBatch, core::kFalse);
+  EXPECT_EQ(Main().lblUpdate.Caption(), "Ready");
+  EXPECT_EQ(Main().TotalFilesProcessed, 2.0);
+  EXPECT_EQ(Main().lblFilesProcessed.Caption(), "Processed = 2");
+  EXPECT_FALSE(Main().cmdRemoveDwg.Enabled());
+  EXPECT_FALSE(Main().mnuCopySelectedtoClip.Enabled());
+  EXPECT_TRUE(Main().Queue.empty());
+  EXPECT_EQ(ctx.ScreenPointer(), ui::Pointer::kDefault);
+  EXPECT_EQ(Main().WindowState(), ui::WindowState::kNormal);
+}
+
+TEST_F(CompileClickTest, ProgressShowsEachDrawingsShareOfTheQueue) {
+  Main().VerifyFilesBit = 0;
+  Main().ShowSCRComplete = 0;
+  QueueAndScript({"C:\\DWG\\1.dwg", "C:\\DWG\\2.dwg", "C:\\DWG\\3.dwg"}, "REGEN");
+  std::vector<std::string> seen;
+  for (int pump = 1; pump <= 3; ++pump) AtPump(pump, [&] { seen.push_back(Main().lblUpdate.Caption()); });
+  ClickCreate();
+  EXPECT_EQ(seen, (std::vector<std::string>{"Progress = 33%", "Progress = 67%", "Progress = 100%"}));
+}
+
+TEST(ProgressLabelTest, RoundsTheShareToWholePercentHalvesToEven) {
+  struct Case {
+    int position;
+    int count;
+    const char* text;
+  };
+  for (const Case& c : {Case{4, 8, "Progress = 50%"}, Case{1, 8, "Progress = 12%"}, Case{3, 8, "Progress = 38%"},
+                        Case{1, 3, "Progress = 33%"}, Case{2, 3, "Progress = 67%"}, Case{1, 1, "Progress = 100%"}}) {
+    EXPECT_EQ(batch::ProgressLabel(c.position, c.count), c.text) << c.position << " of " << c.count;
+  }
+}
+
+// Boxes changed while the build lets events run reach the drawings written after it.
+TEST_F(CompileClickTest, EachDrawingReadsTheBoxesAfresh) {
+  Main().VerifyFilesBit = 0;
+  Main().ShowSCRComplete = 0;
+  WorkedExampleQueue();
+  AtPump(2, [&] { Main().Text1.SetText("PURGE"); });
+  ClickCreate();
+  const std::string script = Written();
+  EXPECT_NE(script.find("REGEN\r\n_QSAVE\r\n_OPEN\r\n\"C:\\DWG\\B.dwg\""), std::string::npos) << script;
+  EXPECT_NE(script.find("PURGE\r\n_QSAVE\r\n_SDI 0\r\n"), std::string::npos) << script;
+}
+
+TEST_F(CompileClickTest, TestRunLeavesTheProcessedCountAlone) {
+  Main().ShowSCRComplete = 0;
+  Main().chkTestRun.SetValue(1);
+  WorkedExampleQueue();
+  ClickCreate();
+  EXPECT_EQ(Main().TotalFilesProcessed, 0.0);
+  EXPECT_EQ(Main().lblFilesProcessed.Caption(), "Processed = 0");
+}
+
+TEST_F(CompileClickTest, CancelledVerificationWritesNothingAndSaysNothing) {
+  fileSystem.AddFile(kOutput, "old script\r\n");
+  QueueAndScript({kA}, "REGEN");
+  Main().List1.AddItem("C:\\DWG\\Gone.dwg");
+  OnModal<batch::frmFileErrorReport>([this](batch::frmFileErrorReport& report) { user.Click(report.cmdCancel); });
+  ClickCreate();
+  EXPECT_EQ(Written(), "old script\r\n");
+  EXPECT_EQ(Main().StopBatch, core::kTrue);
+  EXPECT_EQ(Main().List1.ListCount(), 2);
+}
+
+TEST_F(CompileClickTest, NightRunSkipsTheChecksAndEndsCleared) {
+  Main().ShowSCRComplete = 0;
+  QueueAndScript({kA}, "REGEN  \r\n");  // a double space and a blank line: warnings by hand
+  Main().List1.AddItem("C:\\DWG\\Gone.dwg");
+  Main().InNightRun = core::kTrue;
+  AsEvent([this] { Main().Command1_Compile_Click(); });
+  EXPECT_EQ(Main().InNightRun, core::kFalse);
+  EXPECT_NE(Written().find("\"C:\\DWG\\Gone.dwg\""), std::string::npos);
+  EXPECT_TRUE(backend.Messages().empty());
+}
+
+TEST_F(CompileClickTest, AfterTheBuildTheWindowMinimisesWhenAsked) {
+  Main().ShowSCRComplete = 0;
+  Main().AutoMinimize = 1;
+  WorkedExampleQueue();
+  ClickCreate();
+  EXPECT_EQ(Main().WindowState(), ui::WindowState::kMinimized);
+}
+
+TEST_F(CompileClickTest, NoNoticeWhileTheOptionsDialogIsOpen) {
+  WorkedExampleQueue();
+  Options().Show(ui::ShowMode::kModeless);
+  ClickCreate();
+  EXPECT_EQ(Written(), ReadGolden("worked_example"));
+  EXPECT_TRUE(backend.ModalForms().empty());
+}
+
+// A second press of either button while the build lets events run between drawings is
+// refused: the first build writes its whole script once and shows its notice once.
+TEST_F(CompileClickTest, ABuildRequestedDuringABuildIsRefused) {
+  Main().VerifyFilesBit = 0;
+  WorkedExampleQueue();
+  AtPump(1, [&] {
+    ClickCreate();
+    ClickRun();
+  });
+  Options().tbAutoCadEXE.SetText("C:\\ACAD\\acad.exe");
+  fileSystem.AddFile("C:\\ACAD\\acad.exe", "MZ");
+  ExpectNotice();
+  ClickCreate();
+  EXPECT_EQ(Written(), ReadGolden("worked_example"));
+  EXPECT_EQ(backend.ModalForms(), (std::vector<std::string>{"frmScrComplete"}));
+  EXPECT_TRUE(shell.executeCalls.empty());
+  EXPECT_TRUE(shell.processCalls.empty());
+  EXPECT_EQ(Main().StopBatch, core::kFalse);
+}
+
+}  // namespace
+}  // namespace test
