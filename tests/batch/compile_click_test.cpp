@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "batch/build.h"
+#include "batch/syntax_check.h"
 #include "build_fixture.h"
 #include "core/settings_model.h"
 
@@ -134,6 +135,57 @@ TEST_F(CompileClickTest, ABuildRequestedDuringABuildIsRefused) {
   EXPECT_TRUE(shell.executeCalls.empty());
   EXPECT_TRUE(shell.processCalls.empty());
   EXPECT_EQ(Main().StopBatch, core::kFalse);
+}
+
+TEST_F(CompileClickTest, TheLogRecordListsTheQueueOfTheBuild) {
+  Main().ShowSCRComplete = 0;
+  Main().EnableLogging = 1;
+  WorkedExampleQueue();
+  ClickCreate();
+  const std::string log = fileSystem.Contents(std::string(kProgramFolder) + "\\DATA\\tornavane.log");
+  EXPECT_NE(log.find("\r\nC:\\DWG\\A.dwg\r\nC:\\DWG\\B.dwg\r\n"), std::string::npos) << log;
+  EXPECT_TRUE(Main().Queue.empty());
+  EXPECT_EQ(Written(), ReadGolden("worked_example"));
+}
+
+// The syntax warnings come first, and never stop the build; Simple Mode skips them.
+TEST_F(CompileClickTest, SyntaxWarningsComeBeforeTheBuild) {
+  Main().ShowSCRComplete = 0;
+  QueueAndScript({kA}, "ZOOM  E");
+  batch::SyntaxCheckInput input;
+  input.userScript = "ZOOM  E";
+  input.preBatch = Main().tbPreBatch.Text();
+  input.preUserScript = Main().tbPreUserScript.Text();
+  input.postBatch = Main().tbPostBatch.Text();
+  input.WarnDoubleSpace = 1;
+  input.WarnBlankLine = 1;
+  input.WarnLineEndsWithSpace = 1;
+  input.WarnSpaceInBlank = 1;
+  input.WarnLTLisp = 1;
+  const std::vector<ui::MessageBoxSpec> warnings = batch::SyntaxWarnings(input);
+  ASSERT_FALSE(warnings.empty());
+  for (const ui::MessageBoxSpec& warning : warnings) ExpectMessage(warning.title, warning.text);
+  AtPump(1, [&] { EXPECT_EQ(backend.Messages().size(), warnings.size()); });
+  ClickCreate();
+  EXPECT_NE(Written().find("ZOOM  E"), std::string::npos);
+}
+
+TEST_F(CompileClickTest, SimpleModeSkipsTheSyntaxWarnings) {
+  Main().ShowSCRComplete = 0;
+  Main().SimpleMode = 2;  // not the reloading kind, so the box keeps its script
+  QueueAndScript({kA}, "ZOOM  E");
+  ClickCreate();
+  EXPECT_TRUE(backend.Messages().empty());
+  EXPECT_EQ(Main().StopBatch, core::kFalse);
+}
+
+TEST_F(CompileClickTest, AnEmptyQueueWritesTheFrameOnly) {
+  Main().ShowSCRComplete = 0;
+  Main().Text1.SetText("REGEN");
+  AsEvent([this] { Main().Command1_Compile_Click(); });
+  EXPECT_EQ(Written(), ReadGolden("empty_queue"));
+  EXPECT_EQ(Main().lblUpdate.Caption(), "Ready");
+  EXPECT_EQ(Main().TotalFilesProcessed, 0.0);
 }
 
 }  // namespace
