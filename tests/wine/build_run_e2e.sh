@@ -1,0 +1,155 @@
+#!/usr/bin/env bash
+# The main road of the real tornavane.exe under Wine: a queue of two drawings and a user
+# script, "&Create Batch Script" pressed through the window's real button, then
+# "Create && &RUN Batch Script", which starts AutoCAD (a stand-in, fake_acad.exe, that records
+# its command line) on the batch script once the notice is closed.
+#   CreateWritesTheScript   the batch script holds the header and the two drawing blocks
+#   RunStartsAutoCAD        AutoCAD's stand-in got the quoted program, the switches, " /b "
+#                           and the quoted batch script
+# Prints GoogleTest-like lines; exits non-zero on a failure.
+#
+# Needs a running Wine (WINEPREFIX, DISPLAY), as scripts/test provides; runs from the
+# repository root.  Usage: tests/wine/build_run_e2e.sh [win32 build folder, default build/win32]
+set -uo pipefail
+
+build=${1:-build/win32}
+work="$build/build-run-e2e"
+install="$work/Tornavane"
+acad="$work/Auto CAD"
+support="$work/Support Files"
+caption="Tornavane v1.0.0"
+key='HKCU\Software\VB and VBA Program Settings\TornavanePowerTool'
+passed=0
+failed=()
+problems=0
+
+problem() {
+  echo "  $*"
+  problems=$((problems + 1))
+}
+
+winpath() { winepath -w "$1" 2>/dev/null | tr -d '\r'; }
+
+setting() { wine reg add "$key\\$1" /v "$2" /d "$3" /f >/dev/null 2>&1; }
+
+scenario() {
+  local name=$1
+  echo "[ RUN      ] BuildRunE2E.$name"
+  problems=0
+  "$name"
+  if [ "$problems" -eq 0 ]; then
+    echo "[       OK ] BuildRunE2E.$name"
+    passed=$((passed + 1))
+  else
+    echo "[  FAILED  ] BuildRunE2E.$name"
+    failed+=("BuildRunE2E.$name")
+  fi
+}
+
+# The program folder with its data, two drawings, the stand-in AutoCAD in a folder with a
+# blank in its name, and the settings and working set the program starts with.
+prepare() {
+  rm -rf "$work"
+  mkdir -p "$work" "$acad" "$support" "$install/Drawings" || return 1
+  scripts/install "$build" "$install" >"$work/install.log" 2>&1 || { cat "$work/install.log"; return 1; }
+  local stand_in
+  stand_in=$(find "$build" -name fake_acad.exe -not -path "*/build-run-e2e/*" | head -1)
+  [ -n "$stand_in" ] || { echo "fake_acad.exe is not built in $build"; return 1; }
+  cp "$stand_in" "$acad/fake_acad.exe"
+  x86_64-w64-mingw32-g++ -O1 -static tests/wine/build_run_driver.cpp -o "$work/build_run_driver.exe" -luser32 ||
+    { echo "the driver did not compile"; return 1; }
+  printf 'AC1032' >"$install/Drawings/A.dwg"
+  printf 'AC1032' >"$install/Drawings/B.dwg"
+
+  drawingA="$(winpath "$install")\\Drawings\\A.dwg"
+  drawingB="$(winpath "$install")\\Drawings\\B.dwg"
+  script="$(winpath "$support")\\tornavane.scr"
+  program="$(winpath "$acad")\\fake_acad.exe"
+  [ -n "$drawingA" ] && [ -n "$program" ] || { echo "winepath gave no Windows paths"; return 1; }
+  local user
+  user=$(wine cmd /c echo %USERNAME% 2>/dev/null | tr -d '\r\n')
+  [ -n "$user" ] || { echo "no Windows user name"; return 1; }
+  printf '%s\r\n%s\r\n' "$drawingA" "$drawingB" >"$install/DATA/$user-list.tmp"
+  printf 'REGEN\r\n' >"$install/DATA/$user-scr.tmp"
+
+  wine reg delete "$key" /f >/dev/null 2>&1
+  setting Startup TipsShow 0
+  setting Paths OutputNorm "$script"
+  setting Paths AutoCADEXE "$program"
+  setting Paths Switches "/nologo"
+}
+
+# Starts the exe, lets the driver press the buttons, and waits (bounded) for the process to end.
+run_program() {
+  (cd "$install" && exec wine tornavane.exe) >"$work/exe.log" 2>&1 &
+  local exe=$!
+  timeout 180 wine "$work/build_run_driver.exe" "$caption" "$script" "$(winpath "$work")\\created.scr" \
+    "$(winpath "$acad")\\fake_acad_cmdline.txt" >"$work/driver.log" 2>&1
+  driver=$?
+  sed 's/^/  driver: /' "$work/driver.log" | tr -d '\r'
+  for _ in $(seq 300); do kill -0 "$exe" 2>/dev/null || break; sleep 0.1; done
+  if kill -0 "$exe" 2>/dev/null; then
+    echo "  tornavane.exe did not end after its main window closed"
+    kill "$exe" 2>/dev/null
+  fi
+  wait "$exe" 2>/dev/null
+  wineserver -w
+}
+
+expect_driver_line() {
+  grep -qxF "$1" <(tr -d '\r' <"$work/driver.log") || problem "the driver did not report: $1"
+}
+
+CreateWritesTheScript() {
+  [ "$driver" -eq 0 ] || problem "the driver exited with $driver"
+  expect_driver_line "notice path: $script"
+  expect_driver_line "notice macro box shown: yes"
+  local created="$work/created.scr"
+  [ -f "$created" ] || { problem "no batch script was written"; return; }
+  local stars="; ***************************************************************"
+  local expected
+  expected=$(printf '%s\r\n' "$stars" HEADER "$stars" \
+    "; << START OF PRE-BATCH COMMANDS >>" "_SDI 1" "; << END OF PRE-BATCH COMMANDS >>" \
+    "_OPEN" "\"$drawingA\"" "; << START OF PRE-USERSCRIPT COMMANDS >>" "ZOOM E" "; << START OF USER SCRIPT >>" \
+    "REGEN" "_QSAVE" \
+    "_OPEN" "\"$drawingB\"" "; << START OF PRE-USERSCRIPT COMMANDS >>" "ZOOM E" "; << START OF USER SCRIPT >>" \
+    "REGEN" "_QSAVE" "_SDI 0" | od -An -tx1 -v | tr -d ' \n')
+  local header
+  header=$(sed -n 2p "$created" | tr -d '\r')
+  case "$header" in
+    ";  TORNAVANE 1.0.0 - SCRIPT CREATED "*" : "*) ;;
+    *) problem "header line 2 is '$header'" ;;
+  esac
+  local actual
+  actual=$(sed '2s/.*/HEADER\r/' "$created" | od -An -tx1 -v | tr -d ' \n')
+  [ "$actual" = "$expected" ] || { problem "the batch script differs:"; sed 's/^/    /' "$created"; }
+}
+
+RunStartsAutoCAD() {
+  expect_driver_line "AutoCAD started before OK: no"
+  expect_driver_line "notice text: After you press the 'OK' button below, AutoCAD will be started, and the script you created will be run..."
+  expect_driver_line "notice macro box shown: no"
+  local record="$acad/fake_acad_cmdline.txt"
+  [ -f "$record" ] || { problem "AutoCAD's stand-in was not started"; return; }
+  local expected="\"$program\" /nologo /b \"$script\""
+  local actual
+  actual=$(cat "$record")
+  [ "$actual" = "$expected" ] || problem "AutoCAD got '$actual', expected '$expected'"
+}
+
+if ! prepare; then
+  echo "[  FAILED  ] BuildRunE2E: could not prepare the program folder"
+  exit 1
+fi
+driver=1
+run_program
+
+scenario CreateWritesTheScript
+scenario RunStartsAutoCAD
+
+echo "[  PASSED  ] $passed tests."
+if [ "${#failed[@]}" -gt 0 ]; then
+  echo "[  FAILED  ] ${#failed[@]} tests, listed below:"
+  for test in "${failed[@]}"; do echo "[  FAILED  ] $test"; done
+  exit 1
+fi
