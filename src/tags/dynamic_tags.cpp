@@ -40,6 +40,42 @@ std::string Text(const std::optional<std::string>& value) {
   return value.value_or("");
 }
 
+std::string_view Text(std::optional<std::string_view> value) {
+  return value.value_or(std::string_view());
+}
+
+// core::GetBaseName as a view of the path: the name after the last "\" less its last four
+// characters; "" for a path of 3 characters or fewer or a name of fewer than four.
+std::string_view BaseNameOf(std::string_view path) {
+  if (path.size() <= 3) return {};
+  const std::size_t slash = path.rfind('\\');
+  const std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
+  if (name.size() < 4) return {};
+  return name.substr(0, name.size() - 4);
+}
+
+std::optional<std::string_view> FirstFileCharsOf(std::string_view drawingPath, std::string_view countText) {
+  const auto count = Count<std::int32_t, runtime::TextToInt32>(countText);
+  if (!count) return std::nullopt;
+  return BaseNameOf(drawingPath).substr(0, static_cast<std::size_t>(*count));
+}
+
+std::optional<std::string_view> SheetTextOf(std::string_view path, std::string_view countText, std::int16_t trimZeros) {
+  const auto count = Count<std::int16_t, runtime::TextToInt16>(countText);
+  if (!count) return std::nullopt;
+  if (path.size() <= 3) return std::string_view();
+  const auto start = static_cast<std::ptrdiff_t>(path.size()) - *count - 3;
+  if (start < 1) return std::nullopt;
+  std::string_view text = path.substr(static_cast<std::size_t>(start - 1), static_cast<std::size_t>(*count));
+  if (trimZeros == 1) text.remove_prefix(std::min(text.find_first_not_of('0'), text.size()));
+  return text;
+}
+
+std::optional<std::string> Copy(std::optional<std::string_view> value) {
+  if (!value) return std::nullopt;
+  return std::string(*value);
+}
+
 std::vector<TagStep> MakeSteps() {
   std::vector<TagStep> steps = {
       {"$MM/DD/YY$", TagKind::kDateText, kMonthDayYear},
@@ -136,60 +172,51 @@ std::string TorPath(std::string_view programFolder) {
 }
 
 std::optional<std::string> FirstFileChars(std::string_view drawingPath, std::string_view countText) {
-  const auto count = Count<std::int32_t, runtime::TextToInt32>(countText);
-  if (!count) return std::nullopt;
-  return runtime::Left(core::GetBaseName(drawingPath), *count);
+  return Copy(FirstFileCharsOf(drawingPath, countText));
 }
 
 std::optional<std::string> SheetText(std::string_view path, std::string_view countText, std::int16_t trimZeros) {
-  const auto count = Count<std::int16_t, runtime::TextToInt16>(countText);
-  if (!count) return std::nullopt;
-  if (path.size() <= 3) return "";
-  const auto start = static_cast<std::ptrdiff_t>(path.size()) - *count - 3;
-  if (start < 1) return std::nullopt;
-  std::string_view text = path.substr(static_cast<std::size_t>(start - 1), static_cast<std::size_t>(*count));
-  if (trimZeros == 1) text.remove_prefix(std::min(text.find_first_not_of('0'), text.size()));
-  return std::string(text);
+  return Copy(SheetTextOf(path, countText, trimZeros));
 }
 
-std::string TagValue(const TagStep& step, const TagInputs& in) {
+std::string_view TagValue(const TagStep& step, const TagInputs& in, std::string& buffer) {
   const auto n = static_cast<std::int16_t>(step.arg);
   switch (step.kind) {
     case TagKind::kDateText:
       return (*in.dates)[static_cast<std::size_t>(step.arg)];
     case TagKind::kCounter:
-      return Text(FormatCounter(in.counter, in.PADCOUNTER, in.PADDIGITS));
+      return buffer = Text(FormatCounter(in.counter, in.PADCOUNTER, in.PADDIGITS));
     case TagKind::kFileCount:
-      return runtime::IntegerToText(in.queueCount);
+      return buffer = runtime::IntegerToText(in.queueCount);
     case TagKind::kTorPath:
-      return TorPath(in.programFolder);
+      return buffer = TorPath(in.programFolder);
     case TagKind::kUser:
     case TagKind::kComputer:
-      return "";
+      return {};
     case TagKind::kFileName:
-      return core::GetBaseName(in.drawingPath);
+      return BaseNameOf(in.drawingPath);
     case TagKind::kFileNamePrev:
-      return core::GetBaseName(in.previousPath);
+      return BaseNameOf(in.previousPath);
     case TagKind::kFileNameNext:
-      return core::GetBaseName(in.nextPath);
+      return BaseNameOf(in.nextPath);
     case TagKind::kFilePath:
-      return core::GetFolder(in.drawingPath);
+      return buffer = core::GetFolder(in.drawingPath);
     case TagKind::kParentPath:
-      return core::GetParentPath(in.drawingPath, n);
+      return buffer = core::GetParentPath(in.drawingPath, n);
     case TagKind::kRootPath:
-      return core::GetRootPath(in.drawingPath, n);
+      return buffer = core::GetRootPath(in.drawingPath, n);
     case TagKind::kFirstFileChars:
-      return Text(FirstFileChars(in.drawingPath, in.FIRSTFILECHARS));
+      return Text(FirstFileCharsOf(in.drawingPath, in.FIRSTFILECHARS));
     case TagKind::kSheet:
-      return Text(SheetText(in.drawingPath, in.SHEETCHARS, in.TRIMZEROS));
+      return Text(SheetTextOf(in.drawingPath, in.SHEETCHARS, in.TRIMZEROS));
     case TagKind::kSheetPrev:
-      return Text(SheetText(in.previousPath, in.SHEETCHARS, in.TRIMZEROS));
+      return Text(SheetTextOf(in.previousPath, in.SHEETCHARS, in.TRIMZEROS));
     case TagKind::kSheetNext:
-      return Text(SheetText(in.nextPath, in.SHEETCHARS, in.TRIMZEROS));
+      return Text(SheetTextOf(in.nextPath, in.SHEETCHARS, in.TRIMZEROS));
     case TagKind::kStatic:
       return (*in.TAG)[static_cast<std::size_t>(step.arg)];
   }
-  return "";
+  return {};
 }
 
 }  // namespace tags

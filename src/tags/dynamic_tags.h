@@ -96,9 +96,11 @@ struct TagInputs {
   const std::array<std::string, 50>* TAG = nullptr;
 };
 
-// The value of a step; "" for a value that cannot be computed. The user and computer names
-// (kUser, kComputer) are not among the inputs: the caller asks the system for them.
-std::string TagValue(const TagStep& step, const TagInputs& inputs);
+// The value of a step; "" for a value that cannot be computed. A value taken as it is from
+// the inputs is a view of them; a computed one is left in buffer, whose room is reused from
+// one call to the next. The user and computer names (kUser, kComputer) are not among the
+// inputs: the caller asks the system for them.
+std::string_view TagValue(const TagStep& step, const TagInputs& inputs, std::string& buffer);
 
 // "$COUNTER$": plain decimal, or with padCounter 1 at least padDigits digits with leading
 // zeros and the sign ahead of them. Nothing for a negative width.

@@ -42,12 +42,13 @@ bool ProjectMatches(std::string_view pattern, std::string_view drawingPath) {
   return runtime::Like(drawingPath, anywhere);
 }
 
-std::string ApplyProject(std::string_view text, const Project& project) {
-  return ReplaceInOrder(text, ProjectVocabulary(), [&project](std::size_t index) { return project.values[index]; });
+std::string ApplyProject(std::string_view text, const Project& project, TagReplacer& replacer) {
+  return replacer.Run(ProjectVocabulary(), text,
+                      [&project](std::size_t index) -> const std::string& { return project.values[index]; });
 }
 
-bool HasProjectTag(std::string_view text) {
-  return ProjectVocabulary().FirstIn(text) != TagVocabulary::kNone;
+bool HasProjectTag(std::string_view text, TagReplacer& replacer) {
+  return replacer.HoldsTag(ProjectVocabulary(), text);
 }
 
 std::vector<std::string> ReadProjectIndex(platform::FileSystem& fs, std::string_view programFolder) {
@@ -79,15 +80,15 @@ bool ReadProject(platform::FileSystem& fs, std::string_view programFolder, const
 // Projects are tried in index order. Once the text holds no project tag, later projects
 // could change nothing, so their files are not read.
 std::string ApplyProjectTags(platform::FileSystem& fs, std::string_view programFolder, std::string_view text,
-                             std::string_view drawingPath) {
+                             std::string_view drawingPath, TagReplacer& replacer) {
   std::string result(text);
-  if (!HasProjectTag(result)) return result;
+  if (!HasProjectTag(result, replacer)) return result;
   Project project;
   for (const std::string& fileName : ReadProjectIndex(fs, programFolder)) {
     if (!ReadProject(fs, programFolder, fileName, project)) continue;
     if (!ProjectMatches(project.pattern, drawingPath)) continue;
-    result = ApplyProject(result, project);
-    if (!HasProjectTag(result)) break;
+    result = ApplyProject(result, project, replacer);
+    if (!HasProjectTag(result, replacer)) break;
   }
   return result;
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/file_system.h"
+#include "tags/tag_replacer.h"
 
 // Project tags: "$PROJECTTAG1$".."$PROJECTTAG40$", valued by the first active project whose
 // path pattern matches the drawing. The project files and their index lie in the DATA folder.
@@ -27,10 +28,10 @@ std::string DataFolder(std::string_view programFolder);
 bool ProjectMatches(std::string_view pattern, std::string_view drawingPath);
 
 // Replaces the project tags in order with the project's values.
-std::string ApplyProject(std::string_view text, const Project& project);
+std::string ApplyProject(std::string_view text, const Project& project, TagReplacer& replacer);
 
-// True when text holds any project tag.
-bool HasProjectTag(std::string_view text);
+// True when text holds any project tag. The replacer remembers the texts it has met.
+bool HasProjectTag(std::string_view text, TagReplacer& replacer);
 
 // The project file names the index lists, blank lines left out; none when the index is
 // missing. Other failures throw runtime::Error.
@@ -41,8 +42,8 @@ std::vector<std::string> ReadProjectIndex(platform::FileSystem& fs, std::string_
 bool ReadProject(platform::FileSystem& fs, std::string_view programFolder, const std::string& fileName,
                  Project& project);
 
-// The project pass over text for one drawing.
+// The project pass over text for one drawing, with replacer's buffers.
 std::string ApplyProjectTags(platform::FileSystem& fs, std::string_view programFolder, std::string_view text,
-                             std::string_view drawingPath);
+                             std::string_view drawingPath, TagReplacer& replacer);
 
 }  // namespace tags

@@ -17,20 +17,26 @@ const TagVocabulary& SubstitutionVocabulary() {
   return vocabulary;
 }
 
+// Writes text into field. Within one second a build stores the same texts again and again:
+// a field that holds its text already is only compared, which costs less than a copy.
+void Store(std::string& field, const std::string& text) {
+  if (field != text) field = text;
+}
+
 void StoreDateTexts(const DateTexts& texts, core::SettingsModel& settings) {
-  settings.MMDDYY = texts[kMonthDayYear];
-  settings.DDMMYY = texts[kDayMonthYear];
-  settings.YYMMDD = texts[kYearMonthDay];
-  settings.LONGDATE = texts[kLongDate];
-  settings.YYYY = texts[kYear4];
-  settings.YY = texts[kYear2];
-  settings.MM = texts[kMonth];
-  settings.MM_1 = texts[kMonthLess1];
-  settings.MM_2 = texts[kMonthLess2];
-  settings.MM_3 = texts[kMonthLess3];
-  settings.DD = texts[kDay];
-  settings.TodayTime_12 = texts[kTime12];
-  settings.TodayTime_24 = texts[kTime24];
+  Store(settings.MMDDYY, texts[kMonthDayYear]);
+  Store(settings.DDMMYY, texts[kDayMonthYear]);
+  Store(settings.YYMMDD, texts[kYearMonthDay]);
+  Store(settings.LONGDATE, texts[kLongDate]);
+  Store(settings.YYYY, texts[kYear4]);
+  Store(settings.YY, texts[kYear2]);
+  Store(settings.MM, texts[kMonth]);
+  Store(settings.MM_1, texts[kMonthLess1]);
+  Store(settings.MM_2, texts[kMonthLess2]);
+  Store(settings.MM_3, texts[kMonthLess3]);
+  Store(settings.DD, texts[kDay]);
+  Store(settings.TodayTime_12, texts[kTime12]);
+  Store(settings.TodayTime_24, texts[kTime24]);
 }
 
 // The full path of the queue entry at a 1-based position; "" when the queue has none there.
@@ -47,8 +53,8 @@ std::string ComputerNameClean(platform::SystemInfo& system) {
 
 }  // namespace
 
-std::string SubstituteTAGS(const TagSources& sources, std::string_view text, std::int32_t counter,
-                           std::string_view drawingPath, std::int32_t position) {
+void SubstituteTAGSInto(std::string& out, const TagSources& sources, std::string_view text, std::int32_t counter,
+                        std::string_view drawingPath, std::int32_t position) {
   core::SettingsModel& settings = sources.settings;
   const DateTexts& dates = sources.cache.dateTexts.For(sources.services.clock.Now(), sources.services.locale);
   StoreDateTexts(dates, settings);
@@ -69,22 +75,40 @@ std::string SubstituteTAGS(const TagSources& sources, std::string_view text, std
       .TAG = &settings.TAG,
   };
   const std::vector<TagStep>& steps = SubstitutionSteps();
-  return sources.cache.replacer.Run(SubstitutionVocabulary(), text, [&](std::size_t index) {
+  sources.cache.replacer.RunInto(out, SubstitutionVocabulary(), text, [&](std::size_t index) -> std::string_view {
     const TagStep& step = steps[index];
-    if (step.kind == TagKind::kUser) return core::GetUserNameClean(sources.services.system);
-    if (step.kind == TagKind::kComputer) return ComputerNameClean(sources.services.system);
-    return TagValue(step, inputs);
+    std::string& buffer = sources.cache.values[index];
+    if (step.kind == TagKind::kUser) return buffer = core::GetUserNameClean(sources.services.system);
+    if (step.kind == TagKind::kComputer) return buffer = ComputerNameClean(sources.services.system);
+    return TagValue(step, inputs, buffer);
   });
+}
+
+std::string SubstituteTAGS(const TagSources& sources, std::string_view text, std::int32_t counter,
+                           std::string_view drawingPath, std::int32_t position) {
+  std::string result;
+  SubstituteTAGSInto(result, sources, text, counter, drawingPath, position);
+  return result;
+}
+
+void SubstituteProjectTAGSInto(std::string& out, const TagSources& sources, std::string_view text, std::int32_t counter,
+                               std::string_view drawingPath) {
+  if (!HasProjectTag(text, sources.cache.replacer)) {
+    out += text;
+    return;
+  }
+  out += SubstituteProjectTAGS(sources, text, counter, drawingPath);
 }
 
 std::string SubstituteProjectTAGS(const TagSources& sources, std::string_view text, std::int32_t counter,
                                   std::string_view drawingPath) {
-  return ApplyProjectTags(sources.services.fileSystem, sources.programFolder, text, drawingPath);
+  return ApplyProjectTags(sources.services.fileSystem, sources.programFolder, text, drawingPath,
+                          sources.cache.replacer);
 }
 
 std::string SpSubstituteProjectTAGS(const TagSources& sources, std::string_view text, std::int32_t counter,
                                     std::string_view drawingPath) {
-  const std::string projected = ApplyProjectTags(sources.services.fileSystem, sources.programFolder, text, drawingPath);
+  const std::string projected = SubstituteProjectTAGS(sources, text, counter, drawingPath);
   return SubstituteTAGS(sources, projected, counter, drawingPath, 0);
 }
 

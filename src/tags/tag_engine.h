@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -19,6 +20,7 @@ namespace tags {
 struct TagEngineCache {
   DateTextCache dateTexts;
   TagReplacer replacer;
+  std::array<std::string, TagVocabulary::kMostTags> values;  // the computed values, by step
 };
 
 // What the engine reads besides its arguments, afresh at every call.
@@ -44,6 +46,9 @@ inline constexpr std::string_view kNoDrawing = "-INVALID-    ";
 // value cannot be computed (a bad stored count, an unreadable user name) becomes "".
 std::string SubstituteTAGS(const TagSources& sources, std::string_view text, std::int32_t counter,
                            std::string_view drawingPath, std::int32_t position);
+// The same, appending the result to out, which must not hold text.
+void SubstituteTAGSInto(std::string& out, const TagSources& sources, std::string_view text, std::int32_t counter,
+                        std::string_view drawingPath, std::int32_t position);
 
 // Replaces "$PROJECTTAG1$".."$PROJECTTAG40$" with the values of the first project in the
 // index "DATA\PTAGMAN.DAT" whose path pattern matches drawingPath. The counter plays no part.
@@ -51,6 +56,9 @@ std::string SubstituteTAGS(const TagSources& sources, std::string_view text, std
 // passed over. A project file that exists but cannot be read throws runtime::Error.
 std::string SubstituteProjectTAGS(const TagSources& sources, std::string_view text, std::int32_t counter,
                                   std::string_view drawingPath);
+// The same, appending the result to out, which must not hold text.
+void SubstituteProjectTAGSInto(std::string& out, const TagSources& sources, std::string_view text, std::int32_t counter,
+                               std::string_view drawingPath);
 
 // The project pass, then SubstituteTAGS with position 0.
 std::string SpSubstituteProjectTAGS(const TagSources& sources, std::string_view text, std::int32_t counter,

@@ -2,13 +2,14 @@
 
 #include <array>
 #include <cstddef>
-#include <cstdint>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
 #include "tags/tag_vocabulary.h"
+#include "tags/text_layout.h"
 
 namespace tags {
 
@@ -17,90 +18,104 @@ namespace tags {
 // the inserted value, so a value may hold a tag of a later step (which that step then
 // replaces) but never feeds its own step or an earlier one. Steps whose tag does not occur
 // in the text are skipped, which changes nothing. valueOf(index) is asked at most once per
-// step, and only for tags that occur in the text.
+// step, and only for tags that occur in the text. It gives a std::string, or a
+// std::string_view or reference whose text stays as it is until the run ends.
 //
 // The replacer tracks the positions of the text's "$" characters and, for each span from one
 // "$" to the next, the tag it spells; a replacement keeps what it can of this and looks up
-// only the spans it changed, so the text is scanned once. A replacer keeps its buffers from
-// one text to the next.
+// only the spans it changed, so the text is scanned once. A replacer keeps its buffers and
+// the layouts of the last texts from one text to the next.
 class TagReplacer {
  public:
   template <typename ValueOf>
   std::string Run(const TagVocabulary& vocabulary, std::string_view text, ValueOf&& valueOf);
+  // The same, appending the result to out.
+  template <typename ValueOf>
+  void RunInto(std::string& out, const TagVocabulary& vocabulary, std::string_view text, ValueOf&& valueOf);
+
+  // True when text holds a tag of vocabulary.
+  bool HoldsTag(const TagVocabulary& vocabulary, std::string_view text) {
+    return layouts_.For(vocabulary, text).steps.Next(0) != kNone;
+  }
 
  private:
   static constexpr std::size_t kNone = TagVocabulary::kNone;
 
-  struct Dollar {
-    std::size_t position;
-    std::size_t tag = kNone;     // spelled by the span from here to the next "$"
-    std::size_t origin = kNone;  // its index before the last replacement; kNone when new
-  };
+  // Asks for the values of the tags in steps, in order, until one holds a "$". True when
+  // none does.
+  template <typename ValueOf>
+  bool AskPlainValues(const StepSet& steps, ValueOf& valueOf);
+  // Appends text with every tag of its layout replaced by its value, in one pass.
+  void AppendAllAtOnce(std::string& out, const TextLayout& layout, std::string_view text);
 
-  // The tags the spans of the text spell, one bit per tag index.
-  class StepSet {
-   public:
-    void Add(std::size_t step) { words_[step / 64] |= std::uint64_t{1} << (step % 64); }
-    // The lowest step at or after from, or kNone.
-    std::size_t Next(std::size_t from) const;
-
-   private:
-    std::array<std::uint64_t, TagVocabulary::kMostTags / 64> words_{};
-  };
-
-  void Start(const TagVocabulary& vocabulary, std::string_view text);
+  void Start(const TagVocabulary& vocabulary, const TextLayout& layout, std::string_view text);
   std::string_view Text() const { return replaced_ ? std::string_view(text_) : source_; }
-  // Fills in the tags the spans of text spell and gives the set of them.
-  StepSet LookUpSpans(std::vector<Dollar>& dollars, std::string_view text) const;
   // The lowest index at or after from whose tag occurs in the text now, or kNone.
   std::size_t NextStep(std::size_t from) const { return steps_.Next(from); }
   // Replaces every occurrence of the tag at index, exactly as runtime::ReplaceAllNoCase
   // does.
   void Replace(std::size_t index, std::string_view value);
-  // True when replacing the tags one step at a time comes to the same as replacing every
-  // tag of the text in one pass, provided no value holds a "$": no two tags share a "$",
-  // and no text joined around a replaced tag can be short enough to spell another.
-  bool TagsStandApart() const;
-  std::string ReplaceAllAtOnce() const;
-  std::string TakeText();
 
-  const std::string* FindValue(std::size_t step) const;
+  const std::string_view* FindValue(std::size_t step) const;
   template <typename ValueOf>
-  const std::string& Value(std::size_t step, ValueOf& valueOf);
+  std::string_view Value(std::size_t step, ValueOf& valueOf);
 
+  LayoutCache layouts_;
+  std::vector<std::pair<std::size_t, std::string_view>> values_;  // asked for so far, by step
+  std::array<std::string, TagVocabulary::kMostTags> owned_;       // the values given as std::string, by step
+  std::vector<std::string_view> pieces_;                          // scratch of AppendAllAtOnce
+  // The text as the steps replace its tags one at a time.
   const TagVocabulary* vocabulary_ = nullptr;
   std::string_view source_;
   std::string text_;  // the text once a replacement has changed it
   bool replaced_ = false;
   std::vector<Dollar> dollars_;
   StepSet steps_;
-  std::vector<std::pair<std::size_t, std::string>> values_;  // asked for so far, by step
   // Scratch of Replace.
   std::string nextText_;
   std::vector<Dollar> nextDollars_;
 };
 
 template <typename ValueOf>
-const std::string& TagReplacer::Value(std::size_t step, ValueOf& valueOf) {
-  if (const std::string* known = FindValue(step)) return *known;
-  values_.emplace_back(step, valueOf(step));
+std::string_view TagReplacer::Value(std::size_t step, ValueOf& valueOf) {
+  if (const std::string_view* known = FindValue(step)) return *known;
+  if constexpr (std::is_same_v<std::invoke_result_t<ValueOf&, std::size_t>, std::string>) {
+    owned_[step] = valueOf(step);
+    values_.emplace_back(step, owned_[step]);
+  } else {
+    values_.emplace_back(step, valueOf(step));
+  }
   return values_.back().second;
 }
 
 template <typename ValueOf>
-std::string TagReplacer::Run(const TagVocabulary& vocabulary, std::string_view text, ValueOf&& valueOf) {
-  Start(vocabulary, text);
-  if (TagsStandApart()) {
-    bool plain = true;
-    for (std::size_t step = NextStep(0); plain && step != kNone; step = NextStep(step + 1)) {
-      plain = Value(step, valueOf).find('$') == std::string::npos;
-    }
-    if (plain) return ReplaceAllAtOnce();
+bool TagReplacer::AskPlainValues(const StepSet& steps, ValueOf& valueOf) {
+  for (std::size_t step = steps.Next(0); step != kNone; step = steps.Next(step + 1)) {
+    if (Value(step, valueOf).find('$') != std::string_view::npos) return false;
   }
+  return true;
+}
+
+template <typename ValueOf>
+void TagReplacer::RunInto(std::string& out, const TagVocabulary& vocabulary, std::string_view text, ValueOf&& valueOf) {
+  const TextLayout& layout = layouts_.For(vocabulary, text);
+  values_.clear();
+  if (layout.standApart && AskPlainValues(layout.steps, valueOf)) {
+    AppendAllAtOnce(out, layout, text);
+    return;
+  }
+  Start(vocabulary, layout, text);
   for (std::size_t step = NextStep(0); step != kNone; step = NextStep(step + 1)) {
     Replace(step, Value(step, valueOf));
   }
-  return TakeText();
+  out += Text();
+}
+
+template <typename ValueOf>
+std::string TagReplacer::Run(const TagVocabulary& vocabulary, std::string_view text, ValueOf&& valueOf) {
+  std::string result;
+  RunInto(result, vocabulary, text, valueOf);
+  return result;
 }
 
 // A replacement with a replacer of its own.

@@ -1,6 +1,7 @@
 #include "tags/tag_vocabulary.h"
 
 #include <algorithm>
+#include <atomic>
 #include <bit>
 #include <stdexcept>
 
@@ -8,7 +9,16 @@
 
 namespace tags {
 
-TagVocabulary::TagVocabulary(std::vector<std::string> tags) : tags_(std::move(tags)) {
+namespace {
+
+std::uint64_t NewVocabularyId() {
+  static std::atomic<std::uint64_t> last{0};
+  return ++last;
+}
+
+}  // namespace
+
+TagVocabulary::TagVocabulary(std::vector<std::string> tags) : id_(NewVocabularyId()), tags_(std::move(tags)) {
   if (tags_.size() > kMostTags) throw std::invalid_argument("too many tags");
   for (int c = 0; c < 256; ++c) upper_[static_cast<std::size_t>(c)] = runtime::UpperCase(static_cast<char>(c));
   slots_.assign(std::bit_ceil(4 * tags_.size() + 1), 0);

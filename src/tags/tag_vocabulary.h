@@ -24,6 +24,8 @@ class TagVocabulary {
   // longer than 63 characters, and for more than kMostTags tags.
   explicit TagVocabulary(std::vector<std::string> tags);
 
+  // Tells vocabularies apart: copies share it, no other vocabulary of the run has it.
+  std::uint64_t Id() const { return id_; }
   std::size_t Size() const { return tags_.size(); }
   std::size_t Longest() const { return longest_; }
   const std::string& Tag(std::size_t index) const { return tags_[index]; }
@@ -40,6 +42,7 @@ class TagVocabulary {
   std::uint32_t Hash(std::string_view candidate) const;
   bool Same(std::string_view candidate, std::size_t index) const;
 
+  std::uint64_t id_;
   std::vector<std::string> tags_;     // upper case
   std::array<char, 256> upper_{};     // the code page's upper case of every character
   std::vector<std::uint32_t> slots_;  // open addressing: tag index + 1, 0 for empty
