@@ -24,11 +24,9 @@ constexpr std::string_view kEndUserScript = "; << END OF USER SCRIPT >>";
 constexpr std::string_view kStartPostUserScript = "; << START OF POST-USERSCRIPT COMMANDS >>";
 constexpr std::string_view kEndPostUserScript = "; << END OF POST-USERSCRIPT COMMANDS >>";
 
-// Appends the pieces and a line end.
-void AddLine(std::string& out, std::string_view first, std::string_view second = {}, std::string_view third = {}) {
-  out += first;
-  out += second;
-  out += third;
+// Appends a line and its end.
+void AddLine(std::string& out, std::string_view line) {
+  out += line;
   out += kCrLf;
 }
 
@@ -58,10 +56,11 @@ void AddDwgGatewayLines(std::string& out, std::string_view path, FileState state
 
 // Appends the pre-user-script commands and the user script, with their markers.
 void AddBody(std::string& out, const DrawingSettings& settings, const DrawingBlockInput& input,
-             ScriptServices& services) {
-  const std::string userScript =
-      services.SubstituteTAGS(services.SubstituteProjectTAGS(settings.Text1, input.counter, input.path), input.counter,
-                              input.path, input.position);
+             ScriptServices& services, DrawingBlock& block) {
+  block.projectedScript.clear();
+  services.AppendProjectTAGS(block.projectedScript, settings.Text1, input.counter, input.path);
+  block.userScript.clear();
+  services.AppendTAGS(block.userScript, block.projectedScript, input.counter, input.path, input.position);
   std::string withStatus;
   std::string_view pre = settings.tbPreUserScript;
   if (settings.chkIncludeStatus == 1) {
@@ -73,16 +72,13 @@ void AddBody(std::string& out, const DrawingSettings& settings, const DrawingBlo
     pre = withStatus;
   }
   if (!pre.empty()) {
-    const std::string substituted = services.SubstituteTAGS(pre, input.counter, input.path, input.position);
-    if (settings.DebugComments == 1) {
-      AddLine(out, kStartPreUserScript);
-      AddLine(out, substituted);
-      AddLine(out, kStartUserScript);
-    } else {
-      AddLine(out, substituted);
-    }
+    const bool markers = settings.DebugComments == 1;
+    if (markers) AddLine(out, kStartPreUserScript);
+    services.AppendTAGS(out, pre, input.counter, input.path, input.position);
+    out += kCrLf;
+    if (markers) AddLine(out, kStartUserScript);
   }
-  out += userScript;
+  out += block.userScript;
 }
 
 // "_QSAVE" after the user script: only a normal drawing, and never in a test run of full
@@ -189,7 +185,7 @@ void ComposeDrawingBlock(const DrawingSettings& settings, const DrawingBlockInpu
   std::string& out = block.text;
   out.clear();
   AddOpenLines(out, settings, input.path, input.state, input.lockedFileSeen);
-  AddBody(out, settings, input, services);
+  AddBody(out, settings, input, services, block);
   if (settings.UseDelay != 0) {
     out += kCrLf;
     out += "_DELAY ";
@@ -203,7 +199,8 @@ void ComposeDrawingBlock(const DrawingSettings& settings, const DrawingBlockInpu
 
   if (settings.chkSaveAS == 1) AddSaveAsRecord(out, settings, input, services);
 
-  block.postUserScript = services.SubstituteTAGS(settings.tbPostUserScript, input.counter, input.path, input.position);
+  block.postUserScript.clear();
+  services.AppendTAGS(block.postUserScript, settings.tbPostUserScript, input.counter, input.path, input.position);
   AddPostRecord(out, settings, block.postUserScript);
 
   block.lockedFileSeen = input.lockedFileSeen || (settings.LoadOpen == 3 && input.state != FileState::kNormal);

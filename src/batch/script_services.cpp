@@ -6,15 +6,30 @@ namespace batch {
 
 std::string EngineScriptServices::SubstituteTAGS(std::string_view text, std::int32_t counter,
                                                  std::string_view drawingPath, std::int32_t position) {
+  std::string result;
+  AppendTAGS(result, text, counter, drawingPath, position);
+  return result;
+}
+
+void EngineScriptServices::AppendTAGS(std::string& out, std::string_view text, std::int32_t counter,
+                                      std::string_view drawingPath, std::int32_t position) {
   // Every tag begins with "$": a text without one comes back as it is. Only the engine's
   // date fields, which nothing reads during a build, miss this call.
-  if (text.find('$') == std::string_view::npos) return std::string(text);
-  return tags::SubstituteTAGS(sources_, text, counter, drawingPath, position);
+  if (text.find('$') == std::string_view::npos) {
+    out += text;
+    return;
+  }
+  tags::SubstituteTAGSInto(out, sources_, text, counter, drawingPath, position);
 }
 
 std::string EngineScriptServices::SubstituteProjectTAGS(std::string_view text, std::int32_t counter,
                                                         std::string_view drawingPath) {
   return tags::SubstituteProjectTAGS(sources_, text, counter, drawingPath);
+}
+
+void EngineScriptServices::AppendProjectTAGS(std::string& out, std::string_view text, std::int32_t counter,
+                                             std::string_view drawingPath) {
+  tags::SubstituteProjectTAGSInto(out, sources_, text, counter, drawingPath);
 }
 
 std::string EngineScriptServices::SpSubstituteProjectTAGS(std::string_view text, std::int32_t counter,

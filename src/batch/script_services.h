@@ -27,6 +27,17 @@ class ScriptServices {
                                               std::string_view drawingPath) = 0;
   // True when a directory search for target finds a plain file named fileName.
   virtual bool SaveAsTargetExists(const std::string& target, const std::string& fileName) = 0;
+
+  // SubstituteTAGS and SubstituteProjectTAGS, appending the result to out (which must not
+  // hold text), so a build can reuse its buffers.
+  virtual void AppendTAGS(std::string& out, std::string_view text, std::int32_t counter, std::string_view drawingPath,
+                          std::int32_t position) {
+    out += SubstituteTAGS(text, counter, drawingPath, position);
+  }
+  virtual void AppendProjectTAGS(std::string& out, std::string_view text, std::int32_t counter,
+                                 std::string_view drawingPath) {
+    out += SubstituteProjectTAGS(text, counter, drawingPath);
+  }
 };
 
 // The real services: the tag engine over its sources, and the file system's search.
@@ -42,6 +53,10 @@ class EngineScriptServices : public ScriptServices {
   std::string SpSubstituteProjectTAGS(std::string_view text, std::int32_t counter,
                                       std::string_view drawingPath) override;
   bool SaveAsTargetExists(const std::string& target, const std::string& fileName) override;
+  void AppendTAGS(std::string& out, std::string_view text, std::int32_t counter, std::string_view drawingPath,
+                  std::int32_t position) override;
+  void AppendProjectTAGS(std::string& out, std::string_view text, std::int32_t counter,
+                         std::string_view drawingPath) override;
 
  private:
   const tags::TagSources& sources_;
