@@ -58,14 +58,17 @@ run_program() {
   timeout 60 wine "$work/startup_driver.exe" "$caption" "$tip" >"$work/driver.log" 2>&1
   local driver=$?
   sed 's/^/  driver: /' "$work/driver.log" | tr -d '\r'
-  [ "$driver" -eq 0 ] || problem "the driver exited with $driver"
+  if [ "$driver" -ne 0 ]; then
+    problem "the driver exited with $driver"
+    tail -5 "$work/exe.log" | tr -d '\r' | sed 's/^/  exe: /'
+  fi
   for _ in $(seq 300); do kill -0 "$exe" 2>/dev/null || break; sleep 0.1; done
   if kill -0 "$exe" 2>/dev/null; then
     problem "tornavane.exe did not end after its main window closed"
     kill "$exe" 2>/dev/null
   fi
   wait "$exe" 2>/dev/null
-  wineserver -w
+  timeout 30 wineserver -w
 }
 
 scenario() {
@@ -129,6 +132,8 @@ RoundTrip() {
   expect_bytes "$install/DATA/$user-s.tmp" 'Plot sheets\r\n'
 }
 
+# A crash ends the program instead of waiting in the debugger.
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-};winedbg.exe=d"
 rm -rf "$work"
 mkdir -p "$work"
 if ! scripts/install "$build" "$install" >"$work/install.log" 2>&1; then
