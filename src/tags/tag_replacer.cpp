@@ -1,7 +1,5 @@
 #include "tags/tag_replacer.h"
 
-#include <algorithm>
-
 namespace tags {
 
 void TagReplacer::Start(const TagVocabulary& vocabulary, const TextLayout& layout, std::string_view text) {
@@ -43,33 +41,14 @@ void TagReplacer::Replace(std::size_t index, std::string_view value) {
   replaced_ = true;
 }
 
-// Lists the pieces first, so that out grows once and each piece is copied once.
-void TagReplacer::AppendAllAtOnce(std::string& out, const TextLayout& layout, std::string_view text) {
-  pieces_.clear();
-  const std::vector<Dollar>& dollars = layout.dollars;
+void TagReplacer::AppendAllAtOnce(std::string& out, const TextLayout& layout, std::string_view text) const {
   std::size_t done = 0;
-  for (std::size_t i = 0; i < dollars.size(); ++i) {
-    if (dollars[i].tag == kNone) continue;
-    pieces_.push_back(text.substr(done, dollars[i].position - done));
-    pieces_.push_back(*FindValue(dollars[i].tag));
-    done = dollars[i + 1].position + 1;
+  for (const Occurrence& occurrence : layout.occurrences) {
+    out.append(text.substr(done, occurrence.begin - done));
+    out.append(values_[occurrence.tag]);
+    done = occurrence.end;
   }
-  pieces_.push_back(text.substr(done));
-  std::size_t at = out.size();
-  std::size_t size = at;
-  for (std::string_view piece : pieces_) size += piece.size();
-  out.resize(size);
-  for (std::string_view piece : pieces_) {
-    std::copy(piece.begin(), piece.end(), out.begin() + static_cast<std::ptrdiff_t>(at));
-    at += piece.size();
-  }
-}
-
-const std::string_view* TagReplacer::FindValue(std::size_t step) const {
-  for (const auto& [known, value] : values_) {
-    if (known == step) return &value;
-  }
-  return nullptr;
+  out.append(text.substr(done));
 }
 
 }  // namespace tags

@@ -46,7 +46,7 @@ class TagReplacer {
   template <typename ValueOf>
   bool AskPlainValues(const StepSet& steps, ValueOf& valueOf);
   // Appends text with every tag of its layout replaced by its value, in one pass.
-  void AppendAllAtOnce(std::string& out, const TextLayout& layout, std::string_view text);
+  void AppendAllAtOnce(std::string& out, const TextLayout& layout, std::string_view text) const;
 
   void Start(const TagVocabulary& vocabulary, const TextLayout& layout, std::string_view text);
   std::string_view Text() const { return replaced_ ? std::string_view(text_) : source_; }
@@ -56,14 +56,14 @@ class TagReplacer {
   // does.
   void Replace(std::size_t index, std::string_view value);
 
-  const std::string_view* FindValue(std::size_t step) const;
   template <typename ValueOf>
   std::string_view Value(std::size_t step, ValueOf& valueOf);
 
   LayoutCache layouts_;
-  std::vector<std::pair<std::size_t, std::string_view>> values_;  // asked for so far, by step
-  std::array<std::string, TagVocabulary::kMostTags> owned_;       // the values given as std::string, by step
-  std::vector<std::string_view> pieces_;                          // scratch of AppendAllAtOnce
+  // The values asked for in this run, by step.
+  StepSet asked_;
+  std::array<std::string_view, TagVocabulary::kMostTags> values_;
+  std::array<std::string, TagVocabulary::kMostTags> owned_;  // the values given as std::string
   // The text as the steps replace its tags one at a time.
   const TagVocabulary* vocabulary_ = nullptr;
   std::string_view source_;
@@ -78,14 +78,15 @@ class TagReplacer {
 
 template <typename ValueOf>
 std::string_view TagReplacer::Value(std::size_t step, ValueOf& valueOf) {
-  if (const std::string_view* known = FindValue(step)) return *known;
+  if (asked_.Has(step)) return values_[step];
+  asked_.Add(step);
   if constexpr (std::is_same_v<std::invoke_result_t<ValueOf&, std::size_t>, std::string>) {
     owned_[step] = valueOf(step);
-    values_.emplace_back(step, owned_[step]);
+    values_[step] = owned_[step];
   } else {
-    values_.emplace_back(step, valueOf(step));
+    values_[step] = valueOf(step);
   }
-  return values_.back().second;
+  return values_[step];
 }
 
 template <typename ValueOf>
@@ -99,7 +100,7 @@ bool TagReplacer::AskPlainValues(const StepSet& steps, ValueOf& valueOf) {
 template <typename ValueOf>
 void TagReplacer::RunInto(std::string& out, const TagVocabulary& vocabulary, std::string_view text, ValueOf&& valueOf) {
   const TextLayout& layout = layouts_.For(vocabulary, text);
-  values_.clear();
+  asked_ = {};
   if (layout.standApart && AskPlainValues(layout.steps, valueOf)) {
     AppendAllAtOnce(out, layout, text);
     return;

@@ -49,6 +49,11 @@ void ScanLayout(const TagVocabulary& vocabulary, std::string_view text, TextLayo
   }
   layout.steps = LookUpSpans(vocabulary, layout.dollars, text, {});
   layout.standApart = TagsStandApart(vocabulary, layout.dollars);
+  layout.occurrences.clear();
+  for (std::size_t i = 0; i + 1 < layout.dollars.size(); ++i) {
+    const Dollar& open = layout.dollars[i];
+    if (open.tag != kNone) layout.occurrences.push_back({open.position, layout.dollars[i + 1].position + 1, open.tag});
+  }
 }
 
 const TextLayout& LayoutCache::For(const TagVocabulary& vocabulary, std::string_view text) {

@@ -23,6 +23,7 @@ struct Dollar {
 class StepSet {
  public:
   void Add(std::size_t step) { words_[step / 64] |= std::uint64_t{1} << (step % 64); }
+  bool Has(std::size_t step) const { return (words_[step / 64] >> (step % 64) & 1) != 0; }
   // The lowest step at or after from, or kNone.
   std::size_t Next(std::size_t from) const {
     for (std::size_t word = from / 64; word < words_.size(); ++word) {
@@ -37,10 +38,18 @@ class StepSet {
   std::array<std::uint64_t, TagVocabulary::kMostTags / 64> words_{};
 };
 
+// A span of a text that spells a tag: from its opening "$" up to, not including, end.
+struct Occurrence {
+  std::size_t begin;
+  std::size_t end;
+  std::size_t tag;
+};
+
 // Where the tags of a text stand.
 struct TextLayout {
-  std::vector<Dollar> dollars;  // every "$" of the text, in order
-  StepSet steps;                // the tags the spans spell
+  std::vector<Dollar> dollars;          // every "$" of the text, in order
+  StepSet steps;                        // the tags the spans spell
+  std::vector<Occurrence> occurrences;  // every span that spells a tag, in order
   // No two tags share a "$", and no text joined around a replaced tag can be short enough
   // to spell another: replacing every tag in one pass then comes to the same as replacing
   // them one step at a time, provided no value holds a "$".
