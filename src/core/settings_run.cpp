@@ -49,7 +49,7 @@ void ReadLT(frmMain& main, LoadSteps& steps) {
   });
 }
 
-void ReadPaths(frmMain& main, LoadSteps& steps, const std::string& programFolder) {
+void ReadSwitchesAndPaths(frmMain& main, LoadSteps& steps, const std::string& programFolder) {
   for (auto key : {"AutoLaunchEditor", "AutoADDFavorites", "EnableDelay", "AutoMinimize", "AutoCADEXE", "Switches",
                    "OutputNorm", "OutputAlt", "SCRiptsPathOption", "SCRIPTSPath"}) {
     steps.Read(key);
@@ -133,7 +133,7 @@ void SettingsRun(frmMain& main, app::App& app, LoadSteps& steps, const std::stri
   ReadWindowAndBatchFlow(steps);
   ReadSaveAsSettings(main, steps);
   ReadLT(main, steps);
-  ReadPaths(main, steps, programFolder);
+  ReadSwitchesAndPaths(main, steps, programFolder);
   ReadPage(main, steps);
   ReadOptions(main, app, steps);
   ReadBrowserAndWindow(main, steps);
