@@ -82,7 +82,8 @@ class UnchangedTexts : public batch::ScriptServices {
   void AppendTAGS(std::string& out, std::string_view text, std::int32_t, std::string_view, std::int32_t) override {
     out += text;
   }
-  void AppendProjectTAGS(std::string& out, std::string_view text, std::int32_t, std::string_view) override {
+  void AppendProjectAndTAGS(std::string& out, std::string_view text, std::int32_t, std::string_view,
+                            std::int32_t) override {
     out += text;
   }
 };

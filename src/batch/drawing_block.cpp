@@ -57,10 +57,8 @@ void AddDwgGatewayLines(std::string& out, std::string_view path, FileState state
 // Appends the pre-user-script commands and the user script, with their markers.
 void AddBody(std::string& out, const DrawingSettings& settings, const DrawingBlockInput& input,
              ScriptServices& services, DrawingBlock& block) {
-  block.projectedScript.clear();
-  services.AppendProjectTAGS(block.projectedScript, settings.Text1, input.counter, input.path);
   block.userScript.clear();
-  services.AppendTAGS(block.userScript, block.projectedScript, input.counter, input.path, input.position);
+  services.AppendProjectAndTAGS(block.userScript, settings.Text1, input.counter, input.path, input.position);
   std::string withStatus;
   std::string_view pre = settings.tbPreUserScript;
   if (settings.chkIncludeStatus == 1) {

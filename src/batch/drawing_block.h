@@ -60,9 +60,7 @@ struct DrawingBlock {
   std::string text;             // every record, each ending with CR LF
   std::string postUserScript;   // the substituted post-user-script text
   bool lockedFileSeen = false;  // the flag for the next drawing
-  // Working texts of the composition, kept for the next drawing's block.
-  std::string projectedScript;
-  std::string userScript;
+  std::string userScript;       // the substituted user script, its room kept for the next drawing
 };
 
 // The open lines: how AutoCAD is told to open the drawing, by load method, LT mode and

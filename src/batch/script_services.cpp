@@ -27,9 +27,14 @@ std::string EngineScriptServices::SubstituteProjectTAGS(std::string_view text, s
   return tags::SubstituteProjectTAGS(sources_, text, counter, drawingPath);
 }
 
-void EngineScriptServices::AppendProjectTAGS(std::string& out, std::string_view text, std::int32_t counter,
-                                             std::string_view drawingPath) {
-  tags::SubstituteProjectTAGSInto(out, sources_, text, counter, drawingPath);
+// A text without project tags, the usual case, goes to the second pass as it is.
+void EngineScriptServices::AppendProjectAndTAGS(std::string& out, std::string_view text, std::int32_t counter,
+                                                std::string_view drawingPath, std::int32_t position) {
+  if (!tags::HasProjectTag(sources_, text)) {
+    AppendTAGS(out, text, counter, drawingPath, position);
+    return;
+  }
+  AppendTAGS(out, SubstituteProjectTAGS(text, counter, drawingPath), counter, drawingPath, position);
 }
 
 std::string EngineScriptServices::SpSubstituteProjectTAGS(std::string_view text, std::int32_t counter,

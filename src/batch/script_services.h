@@ -28,15 +28,16 @@ class ScriptServices {
   // True when a directory search for target finds a plain file named fileName.
   virtual bool SaveAsTargetExists(const std::string& target, const std::string& fileName) = 0;
 
-  // SubstituteTAGS and SubstituteProjectTAGS, appending the result to out (which must not
-  // hold text), so a build can reuse its buffers.
+  // These append their result to out (which must not hold text), so a build can reuse its
+  // buffers. SubstituteTAGS:
   virtual void AppendTAGS(std::string& out, std::string_view text, std::int32_t counter, std::string_view drawingPath,
                           std::int32_t position) {
     out += SubstituteTAGS(text, counter, drawingPath, position);
   }
-  virtual void AppendProjectTAGS(std::string& out, std::string_view text, std::int32_t counter,
-                                 std::string_view drawingPath) {
-    out += SubstituteProjectTAGS(text, counter, drawingPath);
+  // SubstituteProjectTAGS, then SubstituteTAGS on its result, as the user script goes:
+  virtual void AppendProjectAndTAGS(std::string& out, std::string_view text, std::int32_t counter,
+                                    std::string_view drawingPath, std::int32_t position) {
+    out += SubstituteTAGS(SubstituteProjectTAGS(text, counter, drawingPath), counter, drawingPath, position);
   }
 };
 
@@ -55,8 +56,8 @@ class EngineScriptServices : public ScriptServices {
   bool SaveAsTargetExists(const std::string& target, const std::string& fileName) override;
   void AppendTAGS(std::string& out, std::string_view text, std::int32_t counter, std::string_view drawingPath,
                   std::int32_t position) override;
-  void AppendProjectTAGS(std::string& out, std::string_view text, std::int32_t counter,
-                         std::string_view drawingPath) override;
+  void AppendProjectAndTAGS(std::string& out, std::string_view text, std::int32_t counter, std::string_view drawingPath,
+                            std::int32_t position) override;
 
  private:
   const tags::TagSources& sources_;

@@ -91,13 +91,8 @@ std::string SubstituteTAGS(const TagSources& sources, std::string_view text, std
   return result;
 }
 
-void SubstituteProjectTAGSInto(std::string& out, const TagSources& sources, std::string_view text, std::int32_t counter,
-                               std::string_view drawingPath) {
-  if (!HasProjectTag(text, sources.cache.replacer)) {
-    out += text;
-    return;
-  }
-  out += SubstituteProjectTAGS(sources, text, counter, drawingPath);
+bool HasProjectTag(const TagSources& sources, std::string_view text) {
+  return HasProjectTag(text, sources.cache.replacer);
 }
 
 std::string SubstituteProjectTAGS(const TagSources& sources, std::string_view text, std::int32_t counter,

@@ -56,9 +56,8 @@ void SubstituteTAGSInto(std::string& out, const TagSources& sources, std::string
 // passed over. A project file that exists but cannot be read throws runtime::Error.
 std::string SubstituteProjectTAGS(const TagSources& sources, std::string_view text, std::int32_t counter,
                                   std::string_view drawingPath);
-// The same, appending the result to out, which must not hold text.
-void SubstituteProjectTAGSInto(std::string& out, const TagSources& sources, std::string_view text, std::int32_t counter,
-                               std::string_view drawingPath);
+// True when text holds a project tag, so that SubstituteProjectTAGS could change it.
+bool HasProjectTag(const TagSources& sources, std::string_view text);
 
 // The project pass, then SubstituteTAGS with position 0.
 std::string SpSubstituteProjectTAGS(const TagSources& sources, std::string_view text, std::int32_t counter,
