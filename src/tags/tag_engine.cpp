@@ -17,26 +17,18 @@ const TagVocabulary& SubstitutionVocabulary() {
   return vocabulary;
 }
 
-// Writes text into field. Within one second a build stores the same texts again and again:
-// a field that holds its text already is only compared, which costs less than a copy.
-void Store(std::string& field, const std::string& text) {
-  if (field != text) field = text;
-}
-
+// Writes the texts into their fields. Within one second a build stores the same texts again
+// and again: a field that holds its text already is only compared, which costs less than a
+// copy.
 void StoreDateTexts(const DateTexts& texts, core::SettingsModel& settings) {
-  Store(settings.MMDDYY, texts[kMonthDayYear]);
-  Store(settings.DDMMYY, texts[kDayMonthYear]);
-  Store(settings.YYMMDD, texts[kYearMonthDay]);
-  Store(settings.LONGDATE, texts[kLongDate]);
-  Store(settings.YYYY, texts[kYear4]);
-  Store(settings.YY, texts[kYear2]);
-  Store(settings.MM, texts[kMonth]);
-  Store(settings.MM_1, texts[kMonthLess1]);
-  Store(settings.MM_2, texts[kMonthLess2]);
-  Store(settings.MM_3, texts[kMonthLess3]);
-  Store(settings.DD, texts[kDay]);
-  Store(settings.TodayTime_12, texts[kTime12]);
-  Store(settings.TodayTime_24, texts[kTime24]);
+  const std::array<std::string*, kDateTextCount> fields = {
+      &settings.MMDDYY, &settings.DDMMYY,       &settings.YYMMDD,       &settings.LONGDATE, &settings.YYYY,
+      &settings.YY,     &settings.MM,           &settings.MM_1,         &settings.MM_2,     &settings.MM_3,
+      &settings.DD,     &settings.TodayTime_12, &settings.TodayTime_24,
+  };
+  for (std::size_t i = 0; i < kDateTextCount; ++i) {
+    if (*fields[i] != texts[i]) *fields[i] = texts[i];
+  }
 }
 
 // The full path of the queue entry at a 1-based position; "" when the queue has none there.
