@@ -18,11 +18,12 @@ constexpr std::string_view kDgOpenWithoutAnswer =
 
 constexpr std::string_view kStatusLine = R"((SETVAR "MODEMACRO" "Drawing $COUNTER$ of $FILECOUNTINQUEUE$"))";
 
-constexpr std::string_view kStartPreUserScript = "; << START OF PRE-USERSCRIPT COMMANDS >>";
-constexpr std::string_view kStartUserScript = "; << START OF USER SCRIPT >>";
-constexpr std::string_view kEndUserScript = "; << END OF USER SCRIPT >>";
-constexpr std::string_view kStartPostUserScript = "; << START OF POST-USERSCRIPT COMMANDS >>";
-constexpr std::string_view kEndPostUserScript = "; << END OF POST-USERSCRIPT COMMANDS >>";
+// The marker comment lines, each with its line end.
+constexpr std::string_view kStartPreUserScript = "; << START OF PRE-USERSCRIPT COMMANDS >>\r\n";
+constexpr std::string_view kStartUserScript = "; << START OF USER SCRIPT >>\r\n";
+constexpr std::string_view kEndUserScript = "; << END OF USER SCRIPT >>\r\n";
+constexpr std::string_view kStartPostUserScript = "; << START OF POST-USERSCRIPT COMMANDS >>\r\n";
+constexpr std::string_view kEndPostUserScript = "; << END OF POST-USERSCRIPT COMMANDS >>\r\n";
 
 // Appends a line and its end.
 void AddLine(std::string& out, std::string_view line) {
@@ -71,10 +72,10 @@ void AddBody(std::string& out, const DrawingSettings& settings, const DrawingBlo
   }
   if (!pre.empty()) {
     const bool markers = settings.DebugComments == 1;
-    if (markers) AddLine(out, kStartPreUserScript);
+    if (markers) out += kStartPreUserScript;
     services.AppendTAGS(out, pre, input.counter, input.path, input.position);
     out += kCrLf;
-    if (markers) AddLine(out, kStartUserScript);
+    if (markers) out += kStartUserScript;
   }
   out += block.userScript;
 }
@@ -113,10 +114,10 @@ void AddSaveAsRecord(std::string& out, const DrawingSettings& settings, const Dr
 void AddPostRecord(std::string& out, const DrawingSettings& settings, const std::string& substituted) {
   if (settings.tbPostUserScript.empty()) return;
   if (settings.DebugComments == 1) {
-    AddLine(out, kEndUserScript);
-    AddLine(out, kStartPostUserScript);
+    out += kEndUserScript;
+    out += kStartPostUserScript;
     AddLine(out, substituted);
-    AddLine(out, kEndPostUserScript);
+    out += kEndPostUserScript;
   } else {
     AddLine(out, substituted);
   }
@@ -189,10 +190,7 @@ void ComposeDrawingBlock(const DrawingSettings& settings, const DrawingBlockInpu
     out += "_DELAY ";
     out += input.Delay;
   }
-  if (QuickSaves(settings, input.state)) {
-    out += kCrLf;
-    out += "_QSAVE";
-  }
+  if (QuickSaves(settings, input.state)) out += "\r\n_QSAVE";
   out += kCrLf;
 
   if (settings.chkSaveAS == 1) AddSaveAsRecord(out, settings, input, services);
