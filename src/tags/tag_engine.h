@@ -15,8 +15,10 @@
 namespace tags {
 
 // What the engine keeps from one call to the next: the date and time texts of the last
-// second and its working buffers, so a build does not format and allocate them for every
-// text. Keep one TagSources for as long as texts are substituted.
+// second, the tag layout of the texts met last (in the replacer) and its working buffers, so
+// a build does not format, scan and allocate them for every text. None of it decides a
+// result: the inputs are read afresh at every call. Keep one TagSources for as long as texts
+// are substituted.
 struct TagEngineCache {
   DateTextCache dateTexts;
   TagReplacer replacer;

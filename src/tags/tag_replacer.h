@@ -5,7 +5,6 @@
 #include <string>
 #include <string_view>
 #include <type_traits>
-#include <utility>
 #include <vector>
 
 #include "tags/tag_vocabulary.h"
@@ -29,7 +28,7 @@ class TagReplacer {
  public:
   template <typename ValueOf>
   std::string Run(const TagVocabulary& vocabulary, std::string_view text, ValueOf&& valueOf);
-  // The same, appending the result to out.
+  // The same, appending the result to out, which must not hold text.
   template <typename ValueOf>
   void RunInto(std::string& out, const TagVocabulary& vocabulary, std::string_view text, ValueOf&& valueOf);
 
