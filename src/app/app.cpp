@@ -7,6 +7,7 @@
 #include "options/frm_options.h"
 #include "options/frm_tips.h"
 #include "options/pickers.h"
+#include "queue/frm_dir_selector.h"
 #include "queue/frm_scan_stop.h"
 #include "tags/frm_var_setup.h"
 #include "ui/form_slot.h"
@@ -21,6 +22,8 @@ struct App::Forms {
       app_.Ctx(), [this] { return std::make_unique<batch::frmFileErrorReport>(app_); }};
   ui::FormSlot<batch::frmScrComplete> frmScrComplete{app_.Ctx(),
                                                      [this] { return std::make_unique<batch::frmScrComplete>(app_); }};
+  ui::FormSlot<queue::frmDirSelector> frmDirSelector{app_.Ctx(),
+                                                     [this] { return std::make_unique<queue::frmDirSelector>(app_); }};
   ui::FormSlot<queue::frmScanStop> frmScanStop{app_.Ctx(),
                                                [this] { return std::make_unique<queue::frmScanStop>(app_); }};
   ui::FormSlot<mainwindow::frmMain> frmMain{app_.Ctx(), [this] { return std::make_unique<mainwindow::frmMain>(app_); }};
@@ -51,6 +54,10 @@ batch::frmFileErrorReport& App::frmFileErrorReport() {
 
 batch::frmScrComplete& App::frmScrComplete() {
   return forms_->frmScrComplete();
+}
+
+queue::frmDirSelector& App::frmDirSelector() {
+  return forms_->frmDirSelector();
 }
 
 queue::frmScanStop& App::frmScanStop() {

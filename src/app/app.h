@@ -11,8 +11,9 @@ class frmFileErrorReport;
 class frmScrComplete;
 }  // namespace batch
 namespace queue {
+class frmDirSelector;
 class frmScanStop;
-}
+}  // namespace queue
 namespace mainwindow {
 class frmMain;
 }
@@ -52,6 +53,7 @@ class App {
   // Windows.
   batch::frmFileErrorReport& frmFileErrorReport();
   batch::frmScrComplete& frmScrComplete();
+  queue::frmDirSelector& frmDirSelector();
   queue::frmScanStop& frmScanStop();
   mainwindow::frmMain& frmMain();
   options::frmAbout& frmAbout();

@@ -334,12 +334,15 @@ void frmMain::WireEvents() {
   Drive1.onChange = [this] { Drive1_Change(); };
   Dir1.onChange = [this] { Dir1_Change(); };
   tbDWGFilter.onChange = [this] { tbDWGFilter_Change(); };
+  Command18.onClick = [this] { Command18_Click(); };
+  Command19.onClick = [this] { Command19_Click(); };
 
   Text1.onChange = [this] { Text1_Change(); };
   Text2.onChange = [this] { Text2_Change(); };
   scrFilter.onChange = [this] { scrFilter_Change(); };
   tbPrefix.onChange = [this] { tbPrefix_Change(); };
   tbSuffix.onChange = [this] { tbSuffix_Change(); };
+  fsSimpleScript.onClick = [this] { fsSimpleScript_Click(); };
 
   cbIncludeDebugComments.onClick = [this] { cbIncludeDebugComments_Click(); };
   chkIncludeStatus.onClick = [this] { chkIncludeStatus_Click(); };

@@ -4,11 +4,8 @@
 
 namespace mainwindow {
 
-void frmMain::SaveFavorites() {}
-void frmMain::LoadRecentDir() {}
 void frmMain::cmdSettingsEditor_Click() {}
 void frmMain::fsSimpleScript_Click() {}
 void frmMain::ViewBatchScript() {}
-void frmMain::AddCurrentFolderToFavorites() {}
 
 }  // namespace mainwindow

@@ -95,7 +95,7 @@ TEST_F(BuildFixture, DiskFullWhileWritingIsReportedAsIncomplete) {
   WorkedExampleQueue();
   Options().tbAutoCadEXE.SetText("C:\\ACAD\\acad.exe");
   fileSystem.AddFile("C:\\ACAD\\acad.exe", "MZ");
-  fileSystem.FailNextWrite(runtime::kDiskFull);
+  fileSystem.FailOn(kOutput, runtime::kDiskFull, platform::fake::FakeOperation::kWrite);
   ExpectMessage("Tornavane Alert",
                 "The batch script is INCOMPLETE. Writing it failed:\r\nC:\\Support\\tornavane.scr\r\n\r\n"
                 "Error 61 (Disk full)\r\n\r\nPlease do not run this batch script; create it again.")
