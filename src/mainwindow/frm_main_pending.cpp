@@ -5,7 +5,5 @@
 namespace mainwindow {
 
 void frmMain::cmdSettingsEditor_Click() {}
-void frmMain::fsSimpleScript_Click() {}
-void frmMain::ViewBatchScript() {}
 
 }  // namespace mainwindow
