@@ -82,11 +82,12 @@ void frmDirSelector::Command1_Click() {
 }
 
 // The main window's drive box takes the entry's drive root, then its folder list the entry.
+// A network folder (\\server\share\...) has no drive letter: only the folder list moves.
 void frmDirSelector::GoToEntry() {
   std::string entry = DirectoryList.List(DirectoryList.ListIndex());
   if (entry.empty()) return;
   mainwindow::frmMain& main = app_.frmMain();
-  main.Drive1.SetDrive(entry.substr(0, 3));
+  if (!entry.starts_with("\\\\")) main.Drive1.SetDrive(entry.substr(0, 3));
   main.Dir1.SetPath(entry);
 }
 

@@ -163,4 +163,19 @@ TEST_F(FavoriteFolders, AMissingFileOpensAnEmptyDialogWithoutAMessage) {
   EXPECT_EQ(fileSystem.Contents(kFile), "");
 }
 
+// A network folder has no drive for the drive box: the folder list goes there directly.
+TEST_F(FavoriteFolders, OkGoesToANetworkFolder) {
+  fileSystem.AddShare("\\\\server\\plans");
+  fileSystem.AddFolder("\\\\server\\plans\\Tower");
+  fileSystem.AddFile(kFile, "\\\\server\\plans\\Tower\\\r\n");
+  mainwindow::frmMain& main = Main();
+  OnModal<queue::frmDirSelector>([this](queue::frmDirSelector& dialog) {
+    user.ClickItem(dialog.DirectoryList, 0);
+    user.Click(dialog.Command1);
+  });
+  user.Click(main.Command18);
+  EXPECT_EQ(main.Dir1.Path(), "\\\\server\\plans\\Tower");
+  EXPECT_FALSE(app.frmDirSelector().Visible());
+}
+
 }  // namespace
