@@ -275,8 +275,20 @@ bool Win32Backend::PressShortcut(const MSG& message) {
   return ran;
 }
 
+void Win32Backend::FormShowingModal(const Form& form) {
+  if (pendingBlocks_.contains(&form)) return;
+  pendingBlocks_[&form] = BlockVisibleForms(&form);
+}
+
 void Win32Backend::RunModal(Form& form) {
-  ModalSession session{&form, BlockVisibleForms(&form)};
+  std::vector<const Form*> blocked;
+  if (auto pending = pendingBlocks_.find(&form); pending != pendingBlocks_.end()) {
+    blocked = std::move(pending->second);
+    pendingBlocks_.erase(pending);
+  } else {
+    blocked = BlockVisibleForms(&form);
+  }
+  ModalSession session{&form, std::move(blocked)};
   sessions_.push_back(&session);
   struct Close {
     Win32Backend& backend;
@@ -313,6 +325,11 @@ void Win32Backend::CloseSession(ModalSession& session) {
 
 void Win32Backend::CloseSessionsOf(const Form& form) {
   WakeLoop();
+  if (auto pending = pendingBlocks_.find(&form); pending != pendingBlocks_.end()) {
+    std::vector<const Form*> blocked = std::move(pending->second);
+    pendingBlocks_.erase(pending);
+    Unblock(blocked);
+  }
   std::vector<ModalSession*> sessions = sessions_;
   for (ModalSession* session : sessions) {
     if (session->form == &form && session->open) {

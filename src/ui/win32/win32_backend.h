@@ -83,6 +83,9 @@ class Win32Backend : public Backend, private WindowHandler {
   // A form is about to be hidden: it is no longer the active form, and the windows its modal
   // loop blocked take input again first, so the activation can go back to them.
   void FormHiding(const Form& form);
+  // A modal form is about to appear: the windows its loop will block stop taking input
+  // first, so no other program sees the form with its owner still enabled.
+  void FormShowingModal(const Form& form);
   // Rethrows what a window procedure kept while the model's call into the back end ran
   // system code (an error, or the end of the program).
   void Settle();
@@ -115,6 +118,8 @@ class Win32Backend : public Backend, private WindowHandler {
   HWND helper_ = nullptr;
   std::vector<Win32FormPeer*> forms_;
   std::vector<ModalSession*> sessions_;
+  // Forms blocked for a modal form that is shown but whose loop has not started yet.
+  std::map<const Form*, std::vector<const Form*>> pendingBlocks_;
   std::vector<const Form*> shownOrder_;  // the forms shown, the latest last
   const Form* activeForm_ = nullptr;
   std::map<UINT_PTR, Timer*> timers_;

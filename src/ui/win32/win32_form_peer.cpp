@@ -125,14 +125,23 @@ void Win32FormPeer::SyncVisible() {
   if (!form_.Visible()) {
     backend_.FormHiding(form_);
     ShowWindow(hwnd_, SW_HIDE);
-  } else if (form_.WindowState() == WindowState::kMinimized) {
+  } else {
+    ShowVisible();
+  }
+  updating_ = updating;
+}
+
+void Win32FormPeer::ShowVisible() {
+  // Like a dialog box: the owner is set, and a modal form's owner disabled, before it appears.
+  TakeOwner();
+  if (form_.IsModal()) backend_.FormShowingModal(form_);
+  if (form_.WindowState() == WindowState::kMinimized) {
     ShowWindow(hwnd_, SW_SHOWMINNOACTIVE);
   } else if (form_.WindowState() == WindowState::kMaximized) {
     ShowWindow(hwnd_, SW_SHOWMAXIMIZED);
   } else {
     ShowWindow(hwnd_, SW_SHOWNA);
   }
-  updating_ = updating;
 }
 
 void Win32FormPeer::SyncGeometry() {
@@ -193,16 +202,20 @@ void Win32FormPeer::Unblock() {
   if (hwnd_ != nullptr) SyncEnabled();
 }
 
+void Win32FormPeer::TakeOwner() {
+  Win32FormPeer* owner = form_.Owner() != nullptr ? backend_.FormPeerOf(*form_.Owner()) : nullptr;
+  if (owner != nullptr && owner != this && owner->Hwnd() != nullptr) {
+    SetWindowLongPtrA(hwnd_, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner->Hwnd()));
+  }
+}
+
 bool Win32FormPeer::TakesInput() const {
   return form_.Enabled() && blocked_ == 0;
 }
 
 void Win32FormPeer::Activate() {
   if (hwnd_ == nullptr || !IsWindowVisible(hwnd_)) return;
-  Win32FormPeer* owner = form_.Owner() != nullptr ? backend_.FormPeerOf(*form_.Owner()) : nullptr;
-  if (owner != nullptr && owner != this && owner->Hwnd() != nullptr) {
-    SetWindowLongPtrA(hwnd_, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner->Hwnd()));
-  }
+  TakeOwner();
   if (IsIconic(hwnd_) || !IsWindowEnabled(hwnd_)) return;
   SetForegroundWindow(hwnd_);
   if (GetActiveWindow() != hwnd_) SetActiveWindow(hwnd_);

@@ -61,6 +61,9 @@ class Win32FormPeer : public FormPeer, private WindowHandler {
   void HandleMouse(UINT message, WPARAM wParam, LPARAM lParam);
   void Paint();
   void SyncVisible();
+  void ShowVisible();
+  // Makes the model's owner the owner window, so the form stays above it.
+  void TakeOwner();
   void SyncGeometry();
   void SyncWindowState();
   void SyncBorder();
