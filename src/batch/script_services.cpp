@@ -7,6 +7,7 @@ namespace batch {
 std::string EngineScriptServices::SubstituteTAGS(std::string_view text, std::int32_t counter,
                                                  std::string_view drawingPath, std::int32_t position) {
   std::string result;
+  result.reserve(text.size());  // most values are about as long as their tags
   AppendTAGS(result, text, counter, drawingPath, position);
   return result;
 }

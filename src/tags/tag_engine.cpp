@@ -79,6 +79,7 @@ void SubstituteTAGSInto(std::string& out, const TagSources& sources, std::string
 std::string SubstituteTAGS(const TagSources& sources, std::string_view text, std::int32_t counter,
                            std::string_view drawingPath, std::int32_t position) {
   std::string result;
+  result.reserve(text.size());  // most values are about as long as their tags
   SubstituteTAGSInto(result, sources, text, counter, drawingPath, position);
   return result;
 }

@@ -114,6 +114,7 @@ void TagReplacer::RunInto(std::string& out, const TagVocabulary& vocabulary, std
 template <typename ValueOf>
 std::string TagReplacer::Run(const TagVocabulary& vocabulary, std::string_view text, ValueOf&& valueOf) {
   std::string result;
+  result.reserve(text.size());  // most values are about as long as their tags
   RunInto(result, vocabulary, text, valueOf);
   return result;
 }
