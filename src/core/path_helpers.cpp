@@ -58,9 +58,13 @@ std::string GetFileName(std::string_view path) {
 }
 
 std::string GetBaseName(std::string_view path) {
-  if (path.size() <= 3) return "";
-  std::string name = GetFileName(path);
-  if (name.size() < 4) return "";
+  return std::string(BaseNameView(path));
+}
+
+std::string_view BaseNameView(std::string_view path) {
+  if (path.size() <= 3) return {};
+  std::string_view name = path.substr(FolderLength(path));
+  if (name.size() < 4) return {};
   return name.substr(0, name.size() - 4);
 }
 

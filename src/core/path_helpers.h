@@ -25,6 +25,8 @@ std::string GetFileName(std::string_view path);
 // The file name less its last four characters (whatever they are); "" when the path has
 // three characters or fewer or the name has fewer than four.
 std::string GetBaseName(std::string_view path);
+// The same as a view into path, for callers that run it per drawing.
+std::string_view BaseNameView(std::string_view path);
 
 // path up to and including the (n+1)-th "\" counted from the end; its first three
 // characters when it has fewer. n = 32767 is error 6 (overflow).

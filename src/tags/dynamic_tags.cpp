@@ -44,20 +44,10 @@ std::string_view Text(std::optional<std::string_view> value) {
   return value.value_or(std::string_view());
 }
 
-// core::GetBaseName as a view of the path: the name after the last "\" less its last four
-// characters; "" for a path of 3 characters or fewer or a name of fewer than four.
-std::string_view BaseNameOf(std::string_view path) {
-  if (path.size() <= 3) return {};
-  const std::size_t slash = path.rfind('\\');
-  const std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
-  if (name.size() < 4) return {};
-  return name.substr(0, name.size() - 4);
-}
-
 std::optional<std::string_view> FirstFileCharsOf(std::string_view drawingPath, std::string_view countText) {
   const auto count = Count<std::int32_t, runtime::TextToInt32>(countText);
   if (!count) return std::nullopt;
-  return BaseNameOf(drawingPath).substr(0, static_cast<std::size_t>(*count));
+  return core::BaseNameView(drawingPath).substr(0, static_cast<std::size_t>(*count));
 }
 
 std::optional<std::string_view> SheetTextOf(std::string_view path, std::string_view countText, std::int16_t trimZeros) {
@@ -194,11 +184,11 @@ std::string_view TagValue(const TagStep& step, const TagInputs& in, std::string&
     case TagKind::kComputer:
       return {};
     case TagKind::kFileName:
-      return BaseNameOf(in.drawingPath);
+      return core::BaseNameView(in.drawingPath);
     case TagKind::kFileNamePrev:
-      return BaseNameOf(in.previousPath);
+      return core::BaseNameView(in.previousPath);
     case TagKind::kFileNameNext:
-      return BaseNameOf(in.nextPath);
+      return core::BaseNameView(in.nextPath);
     case TagKind::kFilePath:
       return buffer = core::GetFolder(in.drawingPath);
     case TagKind::kParentPath:
