@@ -12,85 +12,19 @@
 
 #include <windows.h>
 
-#include <cstdio>
 #include <string>
+
+#include "driver_support.h"
 
 namespace {
 
-constexpr DWORD kWaitMs = 60000;
-constexpr DWORD kPollMs = 50;
+using namespace wine_driver;
 
-std::string NameOf(HWND window) {
-  auto atom = static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(GetPropA(window, "TornavaneName")));
-  if (atom == 0) return "";
-  char buffer[256] = {};
-  UINT length = GlobalGetAtomNameA(atom, buffer, sizeof buffer);
-  return std::string(buffer, length);
-}
-
-struct Search {
-  std::string name;
-  HWND found = nullptr;
-};
-
-BOOL CALLBACK MatchChild(HWND window, LPARAM data) {
-  auto* search = reinterpret_cast<Search*>(data);
-  if (NameOf(window) != search->name) return TRUE;
-  search->found = window;
-  return FALSE;
-}
-
-BOOL CALLBACK MatchTop(HWND window, LPARAM data) {
-  auto* search = reinterpret_cast<Search*>(data);
-  if (!IsWindowVisible(window) || NameOf(window) != search->name) return TRUE;
-  search->found = window;
-  return FALSE;
-}
-
-// A visible top-level window of the program, by its form's name.
-HWND FindForm(const std::string& name) {
-  Search search{name};
-  EnumWindows(MatchTop, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
-// A control of one form, by its name (names repeat between forms).
-HWND FindIn(HWND form, const std::string& name) {
-  Search search{name};
-  EnumChildWindows(form, MatchChild, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
-[[noreturn]] void Fail(const std::string& what) {
-  std::printf("FAILED: %s\n", what.c_str());
-  std::fflush(stdout);
-  std::exit(1);
-}
-
-void Report(const std::string& line) {
-  std::printf("%s\n", line.c_str());
-  std::fflush(stdout);
-}
+constexpr Patience kPatience{60000, 50};
 
 template <class Condition>
 void WaitFor(const std::string& what, Condition condition) {
-  for (DWORD waited = 0; waited < kWaitMs; waited += kPollMs) {
-    if (condition()) return;
-    Sleep(kPollMs);
-  }
-  Fail("timed out waiting for " + what);
-}
-
-HWND Need(HWND form, const std::string& name) {
-  HWND control = FindIn(form, name);
-  if (control == nullptr) Fail("no control named " + name);
-  return control;
-}
-
-std::string TextOf(HWND window) {
-  char buffer[1024] = {};
-  SendMessageA(window, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer));
-  return buffer;
+  WaitOrFail(kPatience, what, condition);
 }
 
 bool FileExists(const std::string& path) {

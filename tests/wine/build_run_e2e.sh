@@ -11,6 +11,7 @@
 # Needs a running Wine (WINEPREFIX, DISPLAY), as scripts/test provides; runs from the
 # repository root.  Usage: tests/wine/build_run_e2e.sh [win32 build folder, default build/win32]
 set -uo pipefail
+source "$(dirname "$0")/lib.bash"
 
 build=${1:-build/win32}
 work="$build/build-run-e2e"
@@ -18,46 +19,23 @@ install="$work/Tornavane"
 acad="$work/Auto CAD"
 support="$work/Support Files"
 caption="Tornavane v1.0.0"
-key='HKCU\Software\VB and VBA Program Settings\TornavanePowerTool'
-passed=0
-failed=()
-problems=0
-
-problem() {
-  echo "  $*"
-  problems=$((problems + 1))
-}
+suite=BuildRunE2E
 
 winpath() { winepath -w "$1" 2>/dev/null | tr -d '\r'; }
 
 setting() { wine reg add "$key\\$1" /v "$2" /d "$3" /f >/dev/null 2>&1; }
-
-scenario() {
-  local name=$1
-  echo "[ RUN      ] BuildRunE2E.$name"
-  problems=0
-  "$name"
-  if [ "$problems" -eq 0 ]; then
-    echo "[       OK ] BuildRunE2E.$name"
-    passed=$((passed + 1))
-  else
-    echo "[  FAILED  ] BuildRunE2E.$name"
-    failed+=("BuildRunE2E.$name")
-  fi
-}
 
 # The program folder with its data, two drawings, the stand-in AutoCAD in a folder with a
 # blank in its name, and the settings and working set the program starts with.
 prepare() {
   rm -rf "$work"
   mkdir -p "$work" "$acad" "$support" "$install/Drawings" || return 1
-  scripts/install "$build" "$install" >"$work/install.log" 2>&1 || { cat "$work/install.log"; return 1; }
+  install_program || return 1
   local stand_in
   stand_in=$(find "$build" -name fake_acad.exe -not -path "*/build-run-e2e/*" | head -1)
   [ -n "$stand_in" ] || { echo "fake_acad.exe is not built in $build"; return 1; }
   cp "$stand_in" "$acad/fake_acad.exe"
-  x86_64-w64-mingw32-g++ -O1 -static tests/wine/build_run_driver.cpp -o "$work/build_run_driver.exe" -luser32 ||
-    { echo "the driver did not compile"; return 1; }
+  compile_driver build_run_driver || return 1
   printf 'AC1032' >"$install/Drawings/A.dwg"
   printf 'AC1032' >"$install/Drawings/B.dwg"
 
@@ -80,19 +58,13 @@ prepare() {
 }
 
 # Starts the exe, lets the driver press the buttons, and waits (bounded) for the process to end.
+# (The driver's status stays in $driver for the tests.)
 run_program() {
-  (cd "$install" && exec wine tornavane.exe) >"$work/exe.log" 2>&1 &
-  local exe=$!
-  timeout 180 wine "$work/build_run_driver.exe" "$caption" "$script" "$(winpath "$work")\\created.scr" \
-    "$(winpath "$acad")\\fake_acad_cmdline.txt" >"$work/driver.log" 2>&1
-  driver=$?
-  sed 's/^/  driver: /' "$work/driver.log" | tr -d '\r'
-  for _ in $(seq 300); do kill -0 "$exe" 2>/dev/null || break; sleep 0.1; done
-  if kill -0 "$exe" 2>/dev/null; then
-    echo "  tornavane.exe did not end after its main window closed"
-    kill "$exe" 2>/dev/null
-  fi
-  wait "$exe" 2>/dev/null
+  local exe
+  start_program
+  run_driver 180 build_run_driver "$caption" "$script" "$(winpath "$work")\\created.scr" \
+    "$(winpath "$acad")\\fake_acad_cmdline.txt"
+  end_program
   wineserver -w
 }
 
@@ -144,12 +116,7 @@ fi
 driver=1
 run_program
 
-scenario CreateWritesTheScript
-scenario RunStartsAutoCAD
+run_test CreateWritesTheScript
+run_test RunStartsAutoCAD
 
-echo "[  PASSED  ] $passed tests."
-if [ "${#failed[@]}" -gt 0 ]; then
-  echo "[  FAILED  ] ${#failed[@]} tests, listed below:"
-  for test in "${failed[@]}"; do echo "[  FAILED  ] $test"; done
-  exit 1
-fi
+finish

@@ -9,75 +9,20 @@
 
 #include <windows.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 
+#include "driver_support.h"
+
 namespace {
 
-constexpr DWORD kWaitMs = 30000;
-constexpr DWORD kPollMs = 50;
+using namespace wine_driver;
 
-std::string NameOf(HWND window) {
-  auto atom = static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(GetPropA(window, "TornavaneName")));
-  if (atom == 0) return "";
-  char buffer[256] = {};
-  UINT length = GlobalGetAtomNameA(atom, buffer, sizeof buffer);
-  return std::string(buffer, length);
-}
-
-struct Search {
-  std::string name;
-  HWND found = nullptr;
-};
-
-BOOL CALLBACK MatchChild(HWND window, LPARAM data) {
-  auto* search = reinterpret_cast<Search*>(data);
-  if (NameOf(window) != search->name) return TRUE;
-  search->found = window;
-  return FALSE;
-}
-
-BOOL CALLBACK MatchTop(HWND window, LPARAM data) {
-  auto* search = reinterpret_cast<Search*>(data);
-  if (NameOf(window) == search->name) {
-    search->found = window;
-    return FALSE;
-  }
-  EnumChildWindows(window, MatchChild, data);
-  return search->found == nullptr;
-}
-
-HWND Find(const std::string& name) {
-  Search search{name};
-  EnumWindows(MatchTop, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
-[[noreturn]] void Fail(const std::string& what) {
-  std::printf("FAILED: %s\n", what.c_str());
-  std::fflush(stdout);
-  std::exit(1);
-}
-
-void Report(const std::string& line) {
-  std::printf("%s\n", line.c_str());
-  std::fflush(stdout);
-}
+constexpr Patience kPatience{30000, 50};
 
 template <class Condition>
 void WaitFor(const std::string& what, Condition condition) {
-  for (DWORD waited = 0; waited < kWaitMs; waited += kPollMs) {
-    if (condition()) return;
-    Sleep(kPollMs);
-  }
-  Fail("timed out waiting for " + what);
-}
-
-HWND Need(const std::string& name) {
-  HWND window = Find(name);
-  if (window == nullptr) Fail("no window named " + name);
-  return window;
+  WaitOrFail(kPatience, what, condition);
 }
 
 void SetText(const std::string& name, const char* text) {
@@ -94,7 +39,8 @@ int main(int argc, char** argv) {
   const std::string scenario = argv[3];
 
   HWND main = nullptr;
-  WaitFor("the main window", [&] { return (main = FindWindowA(nullptr, caption.c_str())) != nullptr && IsWindowVisible(main); });
+  WaitFor("the main window",
+          [&] { return (main = FindWindowA(nullptr, caption.c_str())) != nullptr && IsWindowVisible(main); });
   WaitFor("the main window to take input", [&] { return IsWindowEnabled(main) != FALSE; });
   Report("main window shown");
 

@@ -8,80 +8,45 @@
 
 #include <windows.h>
 
-#include <cstdio>
 #include <string>
+
+#include "driver_support.h"
 
 namespace {
 
-constexpr DWORD kWaitMs = 30000;
-constexpr DWORD kPollMs = 50;
+using namespace wine_driver;
 
-std::string NameOf(HWND window) {
-  auto atom = static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(GetPropA(window, "TornavaneName")));
-  if (atom == 0) return "";
-  char buffer[256] = {};
-  UINT length = GlobalGetAtomNameA(atom, buffer, sizeof buffer);
-  return std::string(buffer, length);
-}
-
-struct Search {
-  std::string name;
-  HWND found = nullptr;
-};
-
-BOOL CALLBACK MatchName(HWND window, LPARAM data) {
-  auto* search = reinterpret_cast<Search*>(data);
-  if (!IsWindowVisible(window) || NameOf(window) != search->name) return TRUE;
-  search->found = window;
-  return FALSE;
-}
-
-HWND FindByName(const std::string& name) {
-  Search search{name};
-  EnumWindows(MatchName, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
+constexpr Patience kPatience{30000, 50};
 
 template <class Probe>
 bool WaitFor(Probe probe) {
-  for (DWORD waited = 0; waited < kWaitMs; waited += kPollMs) {
-    if (probe()) return true;
-    Sleep(kPollMs);
-  }
-  return false;
-}
-
-int Fail(const char* what) {
-  std::printf("FAILED: %s\n", what);
-  std::fflush(stdout);
-  return 1;
+  return Poll(kPatience, probe);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 3) return Fail("usage: startup_driver.exe <main window caption> tip|notip");
+  if (argc < 3) Fail("usage: startup_driver.exe <main window caption> tip|notip");
   const std::string caption = argv[1];
   const bool expectTip = std::string(argv[2]) == "tip";
   HWND main = nullptr;
   if (!WaitFor([&] { return (main = FindWindowA(nullptr, caption.c_str())) != nullptr && IsWindowVisible(main); })) {
-    return Fail("the main window did not appear");
+    Fail("the main window did not appear");
   }
-  std::printf("main window shown: %s\n", caption.c_str());
+  Report("main window shown: " + caption);
 
   // The tip of the day opens right after the main window when it is on.
   if (expectTip) {
     HWND tips = nullptr;
-    if (!WaitFor([&] { return (tips = FindByName("frmTips")) != nullptr; })) return Fail("no tip of the day");
-    std::printf("tip of the day shown\n");
+    if (!WaitFor([&] { return (tips = FindForm("frmTips")) != nullptr; })) Fail("no tip of the day");
+    Report("tip of the day shown");
     PostMessageA(tips, WM_CLOSE, 0, 0);
-    if (!WaitFor([&] { return !IsWindow(tips) || !IsWindowVisible(tips); })) return Fail("the tip did not close");
+    if (!WaitFor([&] { return !IsWindow(tips) || !IsWindowVisible(tips); })) Fail("the tip did not close");
   }
-  if (!WaitFor([&] { return IsWindowEnabled(main) != FALSE; })) return Fail("the main window stayed disabled");
+  if (!WaitFor([&] { return IsWindowEnabled(main) != FALSE; })) Fail("the main window stayed disabled");
 
   PostMessageA(main, WM_CLOSE, 0, 0);
-  if (!WaitFor([&] { return !IsWindow(main); })) return Fail("the main window did not close");
-  std::printf("main window closed\n");
-  std::fflush(stdout);
+  if (!WaitFor([&] { return !IsWindow(main); })) Fail("the main window did not close");
+  Report("main window closed");
   return 0;
 }

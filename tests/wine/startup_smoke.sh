@@ -11,31 +11,13 @@
 # Needs a running Wine (WINEPREFIX, DISPLAY), as scripts/test provides; runs from the
 # repository root.  Usage: tests/wine/startup_smoke.sh [win32 build folder, default build/win32]
 set -uo pipefail
+source "$(dirname "$0")/lib.bash"
 
 build=${1:-build/win32}
 work="$build/startup-smoke"
 install="$work/Tornavane"
 caption="Tornavane v1.0.0"
-key='HKCU\Software\VB and VBA Program Settings\TornavanePowerTool'
-passed=0
-failed=()
-problems=0
-
-problem() {
-  echo "  $*"
-  problems=$((problems + 1))
-}
-
-# The value of one stored setting ("" when missing).
-stored() {
-  wine reg query "$key\\$1" /v "$2" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$2 *REG_SZ *//p"
-}
-
-expect_stored() {
-  local actual
-  actual=$(stored "$1" "$2")
-  [ "$actual" = "$3" ] || problem "$1\\$2 is '$actual', expected '$3'"
-}
+suite=StartupSmoke
 
 # The bytes of a file as one line of hex, for exact comparisons.
 hex() { od -An -tx1 -v "$1" | tr -d ' \n'; }
@@ -52,37 +34,15 @@ expect_bytes() {
 
 # Starts the exe, lets the driver close it, and waits (bounded) for the process to end.
 run_program() {
-  local tip=$1
-  (cd "$install" && exec wine tornavane.exe) >"$work/exe.log" 2>&1 &
-  local exe=$!
-  timeout 60 wine "$work/startup_driver.exe" "$caption" "$tip" >"$work/driver.log" 2>&1
-  local driver=$?
-  sed 's/^/  driver: /' "$work/driver.log" | tr -d '\r'
+  local tip=$1 exe driver
+  start_program
+  run_driver 60 startup_driver "$caption" "$tip"
   if [ "$driver" -ne 0 ]; then
     problem "the driver exited with $driver"
     tail -5 "$work/exe.log" | tr -d '\r' | sed 's/^/  exe: /'
   fi
-  for _ in $(seq 300); do kill -0 "$exe" 2>/dev/null || break; sleep 0.1; done
-  if kill -0 "$exe" 2>/dev/null; then
-    problem "tornavane.exe did not end after its main window closed"
-    kill "$exe" 2>/dev/null
-  fi
-  wait "$exe" 2>/dev/null
+  end_program
   timeout 30 wineserver -w
-}
-
-scenario() {
-  local name=$1
-  echo "[ RUN      ] StartupSmoke.$name"
-  problems=0
-  "$name"
-  if [ "$problems" -eq 0 ]; then
-    echo "[       OK ] StartupSmoke.$name"
-    passed=$((passed + 1))
-  else
-    echo "[  FAILED  ] StartupSmoke.$name"
-    failed+=("StartupSmoke.$name")
-  fi
 }
 
 FirstStart() {
@@ -136,22 +96,11 @@ RoundTrip() {
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-};winedbg.exe=d"
 rm -rf "$work"
 mkdir -p "$work"
-if ! scripts/install "$build" "$install" >"$work/install.log" 2>&1; then
-  cat "$work/install.log"
-  exit 1
-fi
-if ! x86_64-w64-mingw32-g++ -O1 -static tests/wine/startup_driver.cpp -o "$work/startup_driver.exe" -luser32; then
-  echo "the driver did not compile"
-  exit 1
-fi
+install_program || exit 1
+compile_driver startup_driver || exit 1
 wine reg delete "$key" /f >/dev/null 2>&1
 
-scenario FirstStart
-scenario RoundTrip
+run_test FirstStart
+run_test RoundTrip
 
-echo "[  PASSED  ] $passed tests."
-if [ "${#failed[@]}" -gt 0 ]; then
-  echo "[  FAILED  ] ${#failed[@]} tests, listed below:"
-  for test in "${failed[@]}"; do echo "[  FAILED  ] $test"; done
-  exit 1
-fi
+finish

@@ -8,65 +8,20 @@
 
 #include <windows.h>
 
-#include <cstdio>
 #include <string>
+
+#include "driver_support.h"
 
 namespace {
 
-constexpr DWORD kWaitMs = 8000;
-constexpr DWORD kPollMs = 20;
+using namespace wine_driver;
+
+constexpr Patience kPatience{8000, 20};
 constexpr UINT kFirstMenuId = 0x1000;  // menu ids: this plus the item's place among the form's items
-
-std::string NameOf(HWND window) {
-  auto atom = static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(GetPropA(window, "TornavaneName")));
-  if (atom == 0) return "";
-  char buffer[256] = {};
-  UINT length = GlobalGetAtomNameA(atom, buffer, sizeof buffer);
-  return std::string(buffer, length);
-}
-
-struct Search {
-  std::string name;
-  HWND found = nullptr;
-};
-
-BOOL CALLBACK MatchChild(HWND window, LPARAM data) {
-  auto* search = reinterpret_cast<Search*>(data);
-  if (NameOf(window) != search->name) return TRUE;
-  search->found = window;
-  return FALSE;
-}
-
-BOOL CALLBACK MatchTop(HWND window, LPARAM data) {
-  auto* search = reinterpret_cast<Search*>(data);
-  if (NameOf(window) == search->name) {
-    search->found = window;
-    return FALSE;
-  }
-  EnumChildWindows(window, MatchChild, data);
-  return search->found == nullptr;
-}
-
-HWND Find(const std::string& name) {
-  Search search{name};
-  EnumWindows(MatchTop, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
-[[noreturn]] void Fail(const std::string& what) {
-  std::printf("FAILED: %s\n", what.c_str());
-  std::fflush(stdout);
-  std::exit(1);
-}
 
 template <class Condition>
 void WaitFor(const std::string& what, Condition condition) {
-  ULONGLONG start = GetTickCount64();
-  while (GetTickCount64() - start < kWaitMs) {
-    if (condition()) return;
-    Sleep(kPollMs);
-  }
-  Fail("timed out waiting for " + what);
+  WaitOrFail(kPatience, what, condition);
 }
 
 HWND WaitForWindow(const std::string& name) {
@@ -75,26 +30,9 @@ HWND WaitForWindow(const std::string& name) {
   return found;
 }
 
-HWND Need(const std::string& name) {
-  HWND window = Find(name);
-  if (window == nullptr) Fail("no window named " + name);
-  return window;
-}
-
-std::string TextOf(HWND window) {
-  char buffer[512] = {};
-  SendMessageA(window, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer));
-  return buffer;
-}
-
 void WaitForText(const std::string& name, const std::string& text) {
   HWND window = Need(name);
   WaitFor(name + " showing \"" + text + "\"", [&] { return TextOf(window) == text; });
-}
-
-void Report(const std::string& line) {
-  std::printf("%s\n", line.c_str());
-  std::fflush(stdout);
 }
 
 void Notify(HWND control, WORD code) {

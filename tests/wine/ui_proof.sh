@@ -8,13 +8,12 @@
 # Needs a running Wine (WINEPREFIX, DISPLAY), as scripts/test provides; runs from the
 # repository root.  Usage: tests/wine/ui_proof.sh [win32 build folder, default build/win32]
 set -uo pipefail
+source "$(dirname "$0")/lib.bash"
 
 build=${1:-build/win32}
 here=tests/wine
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-passed=0
-failed=()
 
 # Compares a produced file with its expected file (line ends aside); prints the difference.
 same() {
@@ -39,13 +38,7 @@ scenario() {
   [ -f "$record" ] || : >"$record"
   same "$here/ui_proof_$name.record" "$record" || ok=0
   same "$here/ui_proof_$name.seen" "$seen" || ok=0
-  if [ "$ok" -eq 1 ]; then
-    echo "[       OK ] UiProof.$name"
-    passed=$((passed + 1))
-  else
-    echo "[  FAILED  ] UiProof.$name"
-    failed+=("UiProof.$name")
-  fi
+  tally "UiProof.$name" "$ok"
 }
 
 for exe in ui_proof ui_driver; do
@@ -57,9 +50,4 @@ wine reg add 'HKCU\Software\Wine\AppDefaults\ui_proof.exe\X11 Driver' /v Managed
 scenario main
 scenario end
 
-echo "[  PASSED  ] $passed tests."
-if [ "${#failed[@]}" -gt 0 ]; then
-  echo "[  FAILED  ] ${#failed[@]} tests, listed below:"
-  for test in "${failed[@]}"; do echo "[  FAILED  ] $test"; done
-  exit 1
-fi
+finish

@@ -1,0 +1,124 @@
+// What the driver programs share: finding a program's windows by the name in the
+// "TornavaneName" property each one carries (a global atom), bounded waits, and the lines
+// a driver prints. Header only: each driver is one source file, built by CMake or by its script.
+
+#pragma once
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace wine_driver {
+
+// How long a driver waits for something on the screen, and how often it looks.
+struct Patience {
+  DWORD waitMs;
+  DWORD pollMs;
+};
+
+inline std::string NameOf(HWND window) {
+  auto atom = static_cast<ATOM>(reinterpret_cast<ULONG_PTR>(GetPropA(window, "TornavaneName")));
+  if (atom == 0) return "";
+  char buffer[256] = {};
+  UINT length = GlobalGetAtomNameA(atom, buffer, sizeof buffer);
+  return std::string(buffer, length);
+}
+
+struct Search {
+  std::string name;
+  HWND found = nullptr;
+};
+
+inline BOOL CALLBACK MatchChild(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<Search*>(data);
+  if (NameOf(window) != search->name) return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+// A top-level window by its name, or else one of its children.
+inline BOOL CALLBACK MatchTopOrChild(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<Search*>(data);
+  if (NameOf(window) == search->name) {
+    search->found = window;
+    return FALSE;
+  }
+  EnumChildWindows(window, MatchChild, data);
+  return search->found == nullptr;
+}
+
+inline BOOL CALLBACK MatchVisibleTop(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<Search*>(data);
+  if (!IsWindowVisible(window) || NameOf(window) != search->name) return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+// Any window by its name: a top-level window first, then the children.
+inline HWND Find(const std::string& name) {
+  Search search{name};
+  EnumWindows(MatchTopOrChild, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// A visible top-level window of the program, by its form's name.
+inline HWND FindForm(const std::string& name) {
+  Search search{name};
+  EnumWindows(MatchVisibleTop, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// A control of one form, by its name (names repeat between forms).
+inline HWND FindIn(HWND form, const std::string& name) {
+  Search search{name};
+  EnumChildWindows(form, MatchChild, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+[[noreturn]] inline void Fail(const std::string& what) {
+  std::printf("FAILED: %s\n", what.c_str());
+  std::fflush(stdout);
+  std::exit(1);
+}
+
+inline void Report(const std::string& line) {
+  std::printf("%s\n", line.c_str());
+  std::fflush(stdout);
+}
+
+// Whether the condition came true within the patience's bound.
+template <class Condition>
+bool Poll(Patience patience, Condition condition) {
+  for (DWORD waited = 0; waited < patience.waitMs; waited += patience.pollMs) {
+    if (condition()) return true;
+    Sleep(patience.pollMs);
+  }
+  return false;
+}
+
+template <class Condition>
+void WaitOrFail(Patience patience, const std::string& what, Condition condition) {
+  if (!Poll(patience, condition)) Fail("timed out waiting for " + what);
+}
+
+inline HWND Need(const std::string& name) {
+  HWND window = Find(name);
+  if (window == nullptr) Fail("no window named " + name);
+  return window;
+}
+
+inline HWND Need(HWND form, const std::string& name) {
+  HWND control = FindIn(form, name);
+  if (control == nullptr) Fail("no control named " + name);
+  return control;
+}
+
+inline std::string TextOf(HWND window) {
+  char buffer[1024] = {};
+  SendMessageA(window, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer));
+  return buffer;
+}
+
+}  // namespace wine_driver
