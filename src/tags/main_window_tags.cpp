@@ -1,5 +1,4 @@
 #include <string>
-#include <vector>
 
 #include "app/app.h"
 #include "mainwindow/frm_main.h"
@@ -8,14 +7,26 @@
 
 namespace mainwindow {
 
+namespace {
+
+// The queue list as the engine reads it, without copying its entries.
+class ListQueueView : public tags::QueueView {
+ public:
+  explicit ListQueueView(const ui::ListBox& list) : list_(list) {}
+  std::int32_t Count() const override { return list_.ListCount(); }
+  const std::string& Entry(std::int32_t index) const override { return list_.List(index); }
+
+ private:
+  const ui::ListBox& list_;
+};
+
+}  // namespace
+
 // The tag engine over this window's settings and queue. A failure gives the empty text.
 std::string frmMain::SubstituteTAGS(const std::string& text, std::int32_t counter, const std::string& fileName,
                                     std::int16_t index) {
   try {
-    std::vector<std::string> entries;
-    entries.reserve(static_cast<std::size_t>(List1.ListCount()));
-    for (int i = 0; i < List1.ListCount(); ++i) entries.push_back(List1.List(i));
-    tags::VectorQueueView queue(entries);
+    const ListQueueView queue(List1);
     platform::Services& services = Ctx().Services();
     tags::TagSources sources{*this, queue, services, services.system.ProgramFolder()};
     return tags::SubstituteTAGS(sources, text, counter, fileName, index);

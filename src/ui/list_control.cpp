@@ -19,8 +19,9 @@ bool LessNoCase(const std::string& a, const std::string& b) {
 
 }  // namespace
 
-std::string ListControl::List(int index) const {
-  if (index < 0 || index >= ListCount()) return "";
+const std::string& ListControl::List(int index) const {
+  static const std::string kNoItem;
+  if (index < 0 || index >= ListCount()) return kNoItem;
   return items_[static_cast<std::size_t>(index)].text;
 }
 

@@ -19,8 +19,9 @@ class ListControl : public Control {
   using Control::Control;
 
   int ListCount() const { return static_cast<int>(items_.size()); }
-  // The text of an item; "" for an index outside the list.
-  std::string List(int index) const;
+  // The text of an item; "" for an index outside the list. The reference is valid until the
+  // list changes.
+  const std::string& List(int index) const;
   // The current item (the one with the focus); -1 for none. Another value than -1 to
   // ListCount - 1 is error 380. A change runs Click. In a single-select list the current
   // item is the selected one; in a multi-select list it need not be selected.
