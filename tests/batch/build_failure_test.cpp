@@ -41,7 +41,9 @@ TEST_P(OutputFailureTest, TellsWhyStopsTheBuildAndLeavesTheOldFile) {
   EXPECT_EQ(ctx.ScreenPointer(), ui::Pointer::kDefault);
   EXPECT_EQ(Main().TotalFilesProcessed, 0.0);
   EXPECT_TRUE(Main().Queue.empty());
-  if (fileSystem.Exists(kOutput)) EXPECT_EQ(Written(), kOldScript);
+  if (fileSystem.Exists(kOutput)) {
+    EXPECT_EQ(Written(), kOldScript);
+  }
 }
 
 std::shared_ptr<void> OldScript(platform::fake::FakeFileSystem& fs, std::uint32_t attributes) {
