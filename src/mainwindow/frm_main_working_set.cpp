@@ -1,7 +1,8 @@
+#include "mainwindow/frm_main_working_set.h"
+
 #include <vector>
 
 #include "core/data_files.h"
-#include "core/main_window_files.h"
 #include "core/store_bindings.h"
 #include "core/system_helpers.h"
 #include "mainwindow/frm_main.h"

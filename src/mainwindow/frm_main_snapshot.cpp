@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "core/data_files.h"
-#include "core/main_window_files.h"
 #include "mainwindow/frm_main.h"
+#include "mainwindow/frm_main_working_set.h"
 #include "runtime/error.h"
 #include "runtime/text_file.h"
 
