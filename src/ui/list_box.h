@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "ui/list_control.h"
 
@@ -15,6 +16,9 @@ class ListBox : public ListControl {
   void AddItem(std::string item, int index = -1);
   // Removes an item; an index outside the list is error 5. Runs no event.
   void RemoveItem(int index);
+  // Removes the items whose flag in remove is set (indexes past its end stay), all at once:
+  // the others keep their order, selection and item data. Runs no event.
+  void RemoveItems(const std::vector<bool>& remove);
   // Removes every item. Runs no event.
   void Clear();
   // Replaces an item's text; an index outside the list is error 381.

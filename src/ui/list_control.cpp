@@ -189,6 +189,27 @@ void ListControl::RemoveItemAt(int index) {
   if (Peer() != nullptr) Peer()->ItemRemoved(index);
 }
 
+void ListControl::RemoveFlaggedItems(const std::vector<bool>& remove) {
+  auto removed = [&remove](std::size_t i) { return i < remove.size() && remove[i]; };
+  std::size_t kept = 0;
+  int listIndex = -1;
+  int anchor = -1;
+  for (std::size_t i = 0; i < items_.size(); ++i) {
+    if (removed(i)) continue;
+    if (static_cast<int>(i) == listIndex_) listIndex = static_cast<int>(kept);
+    if (static_cast<int>(i) == anchor_) anchor = static_cast<int>(kept);
+    if (kept != i) items_[kept] = std::move(items_[i]);
+    ++kept;
+  }
+  if (kept == items_.size()) return;
+  items_.resize(kept);
+  listIndex_ = listIndex;
+  anchor_ = anchor;
+  newIndex_ = -1;
+  topIndex_ = std::min(topIndex_, std::max(0, ListCount() - 1));
+  Changed(Property::kItems);
+}
+
 void ListControl::ClearItems() {
   ReplaceItems({});
 }

@@ -84,6 +84,23 @@ TEST_F(ListBoxTest, AddingAndRemovingKeepsTheCurrentItemOnItsEntry) {
   EXPECT_EQ(form.List1.ListIndex(), -1) << "removing the current item leaves none";
 }
 
+TEST_F(ListBoxTest, RemovingSeveralItemsAtOnceKeepsTheRestWithTheirStateAndRunsNoEvent) {
+  form.List1.SetItemData(3, 44);
+  form.List1.SetSelected(1, true);
+  form.List1.SetSelected(3, true);
+  form.List1.SetListIndex(3);
+  const int clicks = form.clicks;
+  form.List1.RemoveItems({true, false, true, false});
+  EXPECT_EQ(form.Items(form.List1), (std::vector<std::string>{"C:\\B.dwg", "C:\\D.dwg", "C:\\E.dwg"}))
+      << "an index past the flags stays";
+  EXPECT_EQ(form.SelectedItems(form.List1), (std::vector<int>{0, 1}));
+  EXPECT_EQ(form.List1.ItemData(1), 44);
+  EXPECT_EQ(form.List1.Text(), "C:\\D.dwg") << "the current item stays current";
+  form.List1.RemoveItems({false, true});
+  EXPECT_EQ(form.List1.ListIndex(), -1) << "removing the current item leaves none";
+  EXPECT_EQ(form.clicks, clicks);
+}
+
 TEST_F(ListBoxTest, IndexesOutsideTheListAreErrors) {
   ExpectError(5, [&] { form.List1.AddItem("x", 7); });
   ExpectError(5, [&] { form.List1.RemoveItem(5); });
