@@ -57,9 +57,10 @@ void frmMain::AppendBrowserFiles(bool selectedOnly) {
   if (AutoADDFavorites == 1) AddCurrentFolderToFavorites();
 }
 
-// After an addition: the controls, then the script's META commands with their sort commands.
+// The automatic sort runs before the script's own sort commands, so these decide the order.
 void frmMain::AfterAddSteps() {
   UpdateQueueControls();
+  if (AutoSortEnabled == 1) PerformSort();
   if (METAEnabled == 1 && METAImmediate == 1) ScanForMetaCommands(core::kTrue);
 }
 

@@ -19,10 +19,6 @@ void ListBox::RemoveItem(int index) {
   RemoveItemAt(index);
 }
 
-void ListBox::RemoveItems(const std::vector<bool>& remove) {
-  RemoveFlaggedItems(remove);
-}
-
 void ListBox::Clear() {
   ClearItems();
 }

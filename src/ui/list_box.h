@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ui/list_control.h"
@@ -16,11 +17,13 @@ class ListBox : public ListControl {
   void AddItem(std::string item, int index = -1);
   // Removes an item; an index outside the list is error 5. Runs no event.
   void RemoveItem(int index);
-  // Removes the items whose flag in remove is set (indexes past its end stay), all at once:
-  // the others keep their order, selection and item data. Runs no event.
-  void RemoveItems(const std::vector<bool>& remove);
   // Removes every item. Runs no event.
   void Clear();
+  // Replaces every item by the texts given: no item selected, none current, item data 0, the
+  // first items shown. Runs no event.
+  void SetItems(std::vector<std::string> items) { ReplaceItems(std::move(items)); }
+  // Removes the items whose flag is set in one step (see RemoveFlaggedItems). Runs no event.
+  void RemoveItems(const std::vector<bool>& remove) { RemoveFlaggedItems(remove); }
   // Replaces an item's text; an index outside the list is error 381.
   void SetList(int index, std::string text);
 

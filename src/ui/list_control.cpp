@@ -189,27 +189,6 @@ void ListControl::RemoveItemAt(int index) {
   if (Peer() != nullptr) Peer()->ItemRemoved(index);
 }
 
-void ListControl::RemoveFlaggedItems(const std::vector<bool>& remove) {
-  auto removed = [&remove](std::size_t i) { return i < remove.size() && remove[i]; };
-  std::size_t kept = 0;
-  int listIndex = -1;
-  int anchor = -1;
-  for (std::size_t i = 0; i < items_.size(); ++i) {
-    if (removed(i)) continue;
-    if (static_cast<int>(i) == listIndex_) listIndex = static_cast<int>(kept);
-    if (static_cast<int>(i) == anchor_) anchor = static_cast<int>(kept);
-    if (kept != i) items_[kept] = std::move(items_[i]);
-    ++kept;
-  }
-  if (kept == items_.size()) return;
-  items_.resize(kept);
-  listIndex_ = listIndex;
-  anchor_ = anchor;
-  newIndex_ = -1;
-  topIndex_ = std::min(topIndex_, std::max(0, ListCount() - 1));
-  Changed(Property::kItems);
-}
-
 void ListControl::ClearItems() {
   ReplaceItems({});
 }
@@ -221,6 +200,29 @@ void ListControl::ReplaceItems(std::vector<std::string> items) {
   newIndex_ = -1;
   topIndex_ = 0;
   anchor_ = -1;
+  Changed(Property::kItems);
+}
+
+void ListControl::RemoveFlaggedItems(const std::vector<bool>& remove) {
+  // Each index moves down by the number of removed items before it; a removed one is gone.
+  auto moved = [&remove](int index) {
+    if (index < 0) return index;
+    int removedBefore = 0;
+    for (int i = 0; i < index && static_cast<std::size_t>(i) < remove.size(); ++i) removedBefore += remove[i] ? 1 : 0;
+    bool gone = static_cast<std::size_t>(index) < remove.size() && remove[static_cast<std::size_t>(index)];
+    return gone ? -1 : index - removedBefore;
+  };
+  listIndex_ = moved(listIndex_);
+  anchor_ = moved(anchor_);
+  std::size_t kept = 0;
+  for (std::size_t i = 0; i < items_.size(); ++i) {
+    if (i < remove.size() && remove[i]) continue;
+    if (kept != i) items_[kept] = std::move(items_[i]);
+    ++kept;
+  }
+  items_.resize(kept);
+  newIndex_ = -1;
+  topIndex_ = std::min(topIndex_, std::max(0, ListCount() - 1));
   Changed(Property::kItems);
 }
 

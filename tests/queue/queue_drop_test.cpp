@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "queue/frm_scan_stop.h"
 #include "queue/queue_fixture.h"
 
 namespace {
@@ -93,6 +94,36 @@ TEST_F(QueueDrop, APathListTakesEveryPatternOfTheFilter) {
   fileSystem.AddFile("C:\\In\\mixed.TXT", "C:\\p\\a.dxf\r\nC:\\p\\b.dwg\r\nC:\\p\\c.dwt\r\n");
   user.Drop(main.List1, {"C:\\In\\mixed.TXT"});
   EXPECT_EQ(Entries(main.List1), (Paths{"C:\\Old\\X.dwg", "C:\\p\\a.dxf", "C:\\p\\b.dwg"}));
+}
+
+TEST_F(QueueDrop, AFolderAddsItsDrawingsAtEveryDepthBeforeTheNextDroppedPath) {
+  fileSystem.AddFile("C:\\Tree\\t1.dwg", "AC1018");
+  fileSystem.AddFile("C:\\Tree\\notes.txt", "n");
+  fileSystem.AddFile("C:\\Tree\\Sub\\Deeper\\t2.DWG", "AC1018");
+  mainwindow::frmMain& main = WithFilter("*.dwg");
+  user.Drop(main.List1, {"C:\\Tree", "C:\\In\\one.dwg", "C:\\In\\table.csv"});
+  EXPECT_EQ(Entries(main.List1),
+            (Paths{"C:\\Old\\X.dwg", "C:\\Tree\\Sub\\Deeper\\t2.DWG", "C:\\Tree\\t1.dwg", "C:\\In\\one.dwg"}));
+  EXPECT_EQ(main.lblFilesInQueue.Caption(), "Queue = 4");
+  EXPECT_FALSE(app.frmScanStop().Visible());
+  EXPECT_EQ(app.frmScanStop().lblScanned.Caption(), "2 files found");
+  EXPECT_EQ(main.MousePointer(), ui::Pointer::kDefault);
+}
+
+// The scan lets events run: the stop window is up, a click on Clear All does nothing and Stop
+// ends that folder's scan; the drop goes on with its next path.
+TEST_F(QueueDrop, AFolderScanShowsTheStopWindowAndHoldsTheQueueUntilItEnds) {
+  for (const char* name : {"a.dwg", "b.dwg", "c.dwg", "d.dwg"}) fileSystem.AddFile(std::string("C:\\Tree\\") + name, "AC1018");
+  mainwindow::frmMain& main = WithFilter("*.dwg");
+  AtPump(2, [&] {
+    EXPECT_TRUE(app.frmScanStop().Visible());
+    user.Click(main.cmdRemoveAllDwg);
+  });
+  AtPump(3, [&] { user.Click(app.frmScanStop().cmdCancel); });
+  user.Drop(main.List1, {"C:\\Tree", "C:\\In\\one.dwg"});
+  EXPECT_EQ(Entries(main.List1),
+            (Paths{"C:\\Old\\X.dwg", "C:\\Tree\\a.dwg", "C:\\Tree\\b.dwg", "C:\\In\\one.dwg"}));
+  EXPECT_FALSE(app.frmScanStop().Visible());
 }
 
 TEST_F(QueueDrop, AListThatCannotBeReadIsPassedOverAndTheDropGoesOn) {

@@ -78,6 +78,25 @@ TEST_F(QueueEdit, AnAddEnablesTheBuildForAScriptAndRemembersTheFolderAsAFavourit
   EXPECT_EQ(fileSystem.Contents(Program("DATA\\Favorites.dat")), "C:\\Jobs\\\r\n");
 }
 
+TEST_F(QueueEdit, TheAutomaticSortOrdersTheQueueAfterAnAdd) {
+  struct Case {
+    std::int16_t enabled, type;
+    Paths order;
+  };
+  const Case cases[] = {
+      {0, 1, {"C:\\Old\\X.dwg", "C:\\Jobs\\A-101.dwg", "C:\\Jobs\\A-102.dwg", "C:\\Jobs\\B-201.dwg"}},
+      {1, 0, {"C:\\Jobs\\A-101.dwg", "C:\\Jobs\\A-102.dwg", "C:\\Jobs\\B-201.dwg", "C:\\Old\\X.dwg"}},
+      {1, 1, {"C:\\Old\\X.dwg", "C:\\Jobs\\B-201.dwg", "C:\\Jobs\\A-102.dwg", "C:\\Jobs\\A-101.dwg"}},
+  };
+  for (const Case& c : cases) {
+    mainwindow::frmMain& main = Browsing("C:\\Jobs");
+    main.AutoSortEnabled = c.enabled;
+    main.AutoSortType = c.type;
+    user.Click(main.cmdAddAll);
+    EXPECT_EQ(Entries(main.List1), c.order) << c.enabled << " " << c.type;
+  }
+}
+
 TEST_F(QueueEdit, ClearAllAsksFirstAndNoKeepsQueueAndMarker) {
   for (ui::MsgAnswer answer : {ui::MsgAnswer::kNo, ui::MsgAnswer::kYes}) {
     mainwindow::frmMain& main = WithQueue({"C:\\a.dwg", "C:\\b.dwg"});
