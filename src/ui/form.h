@@ -137,6 +137,12 @@ class Form : public Container {
   // The button Enter presses and the one Escape presses, if any.
   CommandButton* DefaultButton() const;
   CommandButton* CancelButton() const;
+  // Escape on a dialog without a cancel button closes it as its close box does, as Windows
+  // dialogs do; a sizable window without one ignores Escape.
+  bool EscapeCloses() const;
+  // The shown, enabled top-level menu whose caption marks this access key, if any. Alt and
+  // that key open the menu before any control marking the same key.
+  MenuItem* MenuOfAccessKey(char key) const;
 
   // Runs the menu item that carries this shortcut, when it and every menu above it are
   // visible and enabled. Returns whether one ran.
