@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "ui_win32/win32_fixture.h"
 #include "ui/win32/win32_menu_bar.h"
+#include "ui_win32/win32_fixture.h"
 
 // clang-format off
 #include <shlobj.h>  // DROPFILES
@@ -270,6 +270,18 @@ TEST_F(Win32BackendTest, EndingTheProgramInsideAModalLoopUnwindsAndClosesEveryWi
   EXPECT_TRUE(ctx.Ended());
   EXPECT_FALSE(IsWindow(ownerWindow));
   EXPECT_FALSE(IsWindow(dialogWindow));
+}
+
+TEST_F(Win32BackendTest, AControlShowsItsOwnPointerOverItsClientArea) {
+  FrmTest form(ctx, "frmTest");
+  form.Show();
+  form.lblInfo.SetMousePointer(Pointer::kHand);
+  HWND label = Window(form.lblInfo);
+  SendMessageA(label, WM_SETCURSOR, reinterpret_cast<WPARAM>(label), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_HAND));
+  form.lblInfo.SetMousePointer(Pointer::kIBeam);
+  SendMessageA(label, WM_SETCURSOR, reinterpret_cast<WPARAM>(label), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_IBEAM));
 }
 
 }  // namespace
