@@ -111,11 +111,23 @@ bool Form::Close() {
   return UnloadWith(UnloadMode::kFormControlMenu);
 }
 
-bool Form::UnloadWith(UnloadMode mode) {
+bool Form::QueryEndSession() {
+  if (!loaded_ || unloading_) return true;
+  Context::Running running(ctx_);
+  bool cancel = false;
+  Raise(onQueryUnload, cancel, UnloadMode::kAppWindows);
+  return !cancel || !loaded_;
+}
+
+void Form::EndSession() {
+  UnloadWith(UnloadMode::kAppWindows, false);
+}
+
+bool Form::UnloadWith(UnloadMode mode, bool query) {
   if (!loaded_ || unloading_) return !loaded_;
   Context::Running running(ctx_);
   bool cancel = false;
-  Raise(onQueryUnload, cancel, mode);
+  if (query) Raise(onQueryUnload, cancel, mode);
   if (cancel || !loaded_) return !loaded_;
   Raise(onUnload, cancel);
   if (cancel || !loaded_) return !loaded_;

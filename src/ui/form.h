@@ -83,6 +83,10 @@ class Form : public Container {
   void Unload();
   // The close box: as Unload, with the user's unload mode. Returns whether it unloaded.
   bool Close();
+  // The Windows session ends: QueryEndSession runs QueryUnload with kAppWindows and returns
+  // whether the form lets the session end; EndSession then unloads it without asking again.
+  bool QueryEndSession();
+  void EndSession();
   bool IsModal() const { return modal_; }
   Form* Owner() const { return owner_; }
 
@@ -194,7 +198,7 @@ class Form : public Container {
   void RemoveMenu(MenuItem* item);
   void SetActiveControl(Control* control);
   void RaiseResize();
-  bool UnloadWith(UnloadMode mode);
+  bool UnloadWith(UnloadMode mode, bool query = true);
   void ShowWindow();
   void PlaceAtFirstShow();
   void Center(const Rect& area);

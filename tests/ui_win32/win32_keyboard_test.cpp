@@ -1,5 +1,5 @@
 // Keys typed into the real input queue (SendInput) reach menus, buttons and dialogs as in any
-// Windows program.
+// Windows program, and the session-end messages unload forms as the close box does.
 
 #include <gtest/gtest.h>
 
@@ -134,6 +134,37 @@ TEST_F(Win32KeyboardTest, EscapeAndEnterAnswerTheDialogsCancelOrCloseBoxAndDefau
     form.cmdFavorites.SetDefault(true);
     form.cmdGo.SetCancel(c.cancelButton);
     Type(form, {c.key, -c.key});
+    EXPECT_EQ(form.seen, c.seen) << c.what;
+    EXPECT_EQ(form.Loaded(), c.stillLoaded) << c.what;
+    if (form.Loaded()) form.Unload();
+  }
+}
+
+TEST_F(Win32KeyboardTest, TheSessionEndUnloadsTheFormWithItsOwnUnloadMode) {
+  struct Case {
+    const char* what;
+    bool cancel;
+    WPARAM ending;
+    LRESULT answer;
+    std::string seen;
+    bool stillLoaded;
+  };
+  const Case cases[] = {
+      {"the session ends", false, TRUE, TRUE, "QueryUnload 2;Unload;", false},
+      {"the form refuses", true, FALSE, FALSE, "QueryUnload 2;", true},
+      {"another program refused", false, FALSE, TRUE, "QueryUnload 2;", true},
+  };
+  for (const Case& c : cases) {
+    FrmKeys form(ctx, BorderStyle::kSizable);
+    form.onQueryUnload = [&](bool& cancel, UnloadMode mode) {
+      form.seen += "QueryUnload " + std::to_string(static_cast<int>(mode)) + ";";
+      cancel = c.cancel;
+    };
+    form.onUnload = [&](bool&) { form.seen += "Unload;"; };
+    form.Show();
+    HWND window = Window(form);
+    EXPECT_EQ(SendMessageA(window, WM_QUERYENDSESSION, 0, 0), c.answer) << c.what;
+    if (c.answer == TRUE) SendMessageA(window, WM_ENDSESSION, c.ending, 0);
     EXPECT_EQ(form.seen, c.seen) << c.what;
     EXPECT_EQ(form.Loaded(), c.stillLoaded) << c.what;
     if (form.Loaded()) form.Unload();
