@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/program_run.h"
+#include "core/path_helpers.h"
 #include "options/frm_options.h"
 #include "runtime/error.h"
 #include "support/app_fixture.h"
@@ -95,20 +96,49 @@ TEST_F(StartupTest, WithTheTipOffTheProgramFolderIsStoredRightAway) {
   EXPECT_EQ(Stored("Paths", "Application Path"), "C:\\Program Files\\Tornavane\\");
 }
 
+// Wherever the platform reports a drive's root, with its backslash or without, and whatever
+// the store holds, the program says "Ooops" and ends before reading or writing anything.
 TEST_F(StartupTest, TheRootOfADriveEndsTheProgramBeforeAnythingIsSaved) {
-  system.programFolder = "C:\\";
-  test::ProgramRun run(services, clock);
-  run.backend
-      .ExpectMessage("Ooops",
-                     "You have attempted to launch Tornavane from the ROOT directory on a drive.\r\n\r\n"
-                     "Please place the Tornavane files into a directory, then relaunch Tornavane\r\n\r\nThanks.")
-      .Icon(ui::MsgIcon::kCritical);
-  run.Start(false);
-  EXPECT_TRUE(run.backend.ProgramEnded());
-  EXPECT_EQ(Stored("Startup", "Version"), "1.0.0");
-  EXPECT_EQ(Stored("Paths", "Application Path"), std::nullopt);
-  EXPECT_EQ(Stored("Startup", "Left"), std::nullopt);
-  EXPECT_FALSE(fileSystem.Exists("C:\\DATA\\drafter1-list.tmp"));
+  Store("Startup", "Left", "abc");
+  Store("Startup", "Face", "2");
+  for (const char* root : {"C:\\", "C:", "D:\\", "\\\\server\\share", "\\\\server\\share\\"}) {
+    SCOPED_TRACE(root);
+    system.programFolder = root;
+    test::ProgramRun run(services, clock);
+    run.backend
+        .ExpectMessage("Ooops",
+                       "You have attempted to launch Tornavane from the ROOT directory on a drive.\r\n\r\n"
+                       "Please place the Tornavane files into a directory, then relaunch Tornavane\r\n\r\nThanks.")
+        .Icon(ui::MsgIcon::kCritical);
+    run.Start(false);
+    EXPECT_TRUE(run.backend.ProgramEnded());
+    EXPECT_FALSE(run.Main().Visible());
+    EXPECT_EQ(Stored("Startup", "Version"), "1.0.0");
+    EXPECT_EQ(Stored("Paths", "Application Path"), std::nullopt);
+    EXPECT_EQ(Stored("Startup", "Left"), "abc");
+    EXPECT_EQ(Stored("Startup", "Top"), std::nullopt);
+  }
+  EXPECT_FALSE(fileSystem.Exists("C:\\DATA"));
+  EXPECT_FALSE(fileSystem.Exists("D:\\DATA"));
+}
+
+TEST(DriveRootTest, NamesTheRootOfADriveOrShareOnly) {
+  struct Case {
+    const char* folder;
+    bool root;
+  };
+  const Case cases[] = {{"C:", true},
+                        {"C:\\", true},
+                        {"z:\\", true},
+                        {"\\\\server\\share", true},
+                        {"\\\\server\\share\\", true},
+                        {"C:\\Tornavane", false},
+                        {"C:\\Program Files\\Tornavane", false},
+                        {"\\\\server\\share\\Tornavane", false},
+                        {"\\\\server", false},
+                        {"\\\\server\\", false},
+                        {"", false}};
+  for (const Case& c : cases) EXPECT_EQ(core::IsDriveRoot(c.folder), c.root) << c.folder;
 }
 
 // A damaged value costs only itself: the message, a sound value, and everything after it in

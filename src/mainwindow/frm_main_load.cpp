@@ -5,10 +5,11 @@
 #include <string>
 
 #include "app/app.h"
-#include "core/main_window_files.h"
-#include "core/settings_run.h"
+#include "core/path_helpers.h"
 #include "core/system_helpers.h"
 #include "mainwindow/frm_main.h"
+#include "mainwindow/frm_main_settings_run.h"
+#include "mainwindow/frm_main_working_set.h"
 #include "options/frm_options.h"
 #include "runtime/convert.h"
 #include "runtime/error.h"
@@ -89,6 +90,12 @@ void frmMain::Form_Load() {
   core::LoadSteps steps(Ctx(), Ctx().Services().settings, *this);
   platform::SystemInfo& system = Ctx().Services().system;
   const std::string programFolder = system.ProgramFolder();
+  // A program in the root of a drive would keep its data in the drive's own folders: it says
+  // so and ends before the load reads, pushes or writes anything.
+  if (core::IsDriveRoot(programFolder)) {
+    Ctx().MsgBox({kRootFolderMessage, "Ooops", ui::MsgButtons::kOk, ui::MsgIcon::kCritical});
+    Ctx().End();
+  }
 
   List1.SetAcceptDrops(true);
   OS_Platform = core::WindowsPlatformText(core::GetWindowsPlatform(system));
@@ -98,10 +105,6 @@ void frmMain::Form_Load() {
 
   ProgramPath = programFolder;
   steps.Step([&] { File2.SetPath(SCRIPTSPathOption != core::kFalse ? SCRIPTSDir : programFolder + "\\SCRIPTS"); });
-  if (ProgramPath.ends_with('\\')) {
-    Ctx().MsgBox({kRootFolderMessage, "Ooops", ui::MsgButtons::kOk, ui::MsgIcon::kCritical});
-    Ctx().End();
-  }
   ProgramPath += "\\";
   if (SimpleMode == 1) {
     steps.Step([&] { fsSimpleScript.SetPath(programFolder + "\\SCRIPTS-SIMPLE"); });

@@ -9,10 +9,10 @@
 #include "batch/build.h"
 #include "batch/build_checks.h"
 #include "batch/control_source.h"
+#include "batch/frm_main_verify.h"
 #include "batch/frm_scr_complete.h"
 #include "batch/script_services.h"
 #include "batch/script_writer.h"
-#include "batch/verify_queue.h"
 #include "core/settings_model.h"
 #include "mainwindow/frm_main.h"
 #include "options/frm_options.h"
@@ -27,8 +27,8 @@ namespace {
 
 using mainwindow::frmMain;
 
-// What every build leaves behind, however it ends: the normal pointer, no queue copy and no
-// night run in progress.
+// What every build leaves behind, however it ends: the normal pointer, no queue copy, no
+// night run in progress and the status "Ready" (never the progress of a build that stopped).
 class BuildScope {
  public:
   explicit BuildScope(app::App& app) : app_(app) {}
@@ -37,6 +37,7 @@ class BuildScope {
     frmMain& main = app_.frmMain();
     main.Queue.clear();
     main.InNightRun = core::kFalse;
+    main.lblUpdate.SetCaption("Ready");
     app_.Ctx().SetScreenPointer(ui::Pointer::kDefault);
   }
   BuildScope(const BuildScope&) = delete;
