@@ -2,8 +2,8 @@
 // the program object; then the start-up procedure and the message loop until the main window
 // closes.
 #include "app/app.h"
+#include "app/startup.h"
 #include "core/app_title.h"
-#include "core/startup.h"
 #include "platform/win32/win32_clipboard.h"
 #include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_file_system.h"

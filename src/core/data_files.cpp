@@ -1,8 +1,8 @@
 #include "core/data_files.h"
 
 #include "core/file_helpers.h"
+#include "core/text_file.h"
 #include "runtime/error.h"
-#include "runtime/text_file.h"
 
 namespace core {
 
@@ -39,7 +39,7 @@ bool WriteDataFiles(ui::Context& ctx, const std::string& programFolder, const st
   bool allWritten = true;
   for (const DataFile& file : files) {
     try {
-      runtime::WriteFileSafely(ctx.Services().fileSystem, file.path, file.bytes);
+      core::WriteFileSafely(ctx.Services().fileSystem, file.path, file.bytes);
     } catch (const runtime::Error& error) {
       allWritten = false;
       if (Report(ctx, programFolder, file.path, error, afterReport) == Next::kStop) break;
@@ -53,7 +53,7 @@ bool DataFileExists(ui::Context& ctx, const std::string& folder, const std::stri
 }
 
 std::string FirstLine(platform::FileSystem& fs, const std::string& path) {
-  std::vector<std::string> lines = runtime::ReadLineList(fs, path);
+  std::vector<std::string> lines = core::ReadLineList(fs, path);
   return lines.empty() ? std::string() : lines.front();
 }
 

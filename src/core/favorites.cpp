@@ -2,8 +2,8 @@
 
 #include <vector>
 
+#include "core/text_file.h"
 #include "runtime/error.h"
-#include "runtime/text_file.h"
 
 namespace core {
 
@@ -17,7 +17,7 @@ void WriteFavorites(platform::FileSystem& fs, const std::string& path, const ui:
   std::vector<std::string> entries;
   for (int i = 0; i < list.ListCount(); ++i) entries.push_back(list.List(i));
   try {
-    runtime::WriteLineList(fs, path, entries, runtime::WriteMode::kSafe);
+    core::WriteLineList(fs, path, entries, core::WriteMode::kSafe);
   } catch (const runtime::Error&) {
     // The favourites are a convenience: the old file stays, and the user is not interrupted.
   }
@@ -27,7 +27,7 @@ void ReadFavorites(platform::FileSystem& fs, const std::string& path, ui::ListBo
   list.Clear();
   std::vector<std::string> entries;
   try {
-    entries = runtime::ReadLineList(fs, path);
+    entries = core::ReadLineList(fs, path);
   } catch (const runtime::Error&) {
     return;
   }

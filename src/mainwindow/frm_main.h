@@ -321,10 +321,38 @@ class frmMain : public ui::Form, public core::SettingsModel {
   void mnuQueueLowerCase_Click();
   void mnuTextLarger_Click();
   void mnuTextSmaller_Click();
-  // Sorts the queue by folder, then name.
+  // Sorts the queue by folder, then by name length and name. Refused (does nothing) while
+  // another long operation lets events run; so are the sorts, the reverse, the case change
+  // and the duplicate removal below.
   void SmartSort();
-  // The automatic sort chosen by AutoSortType.
+  // The automatic sort chosen by AutoSortType, with status texts. Callers run it after
+  // their own long operation has ended.
   void PerformSort();
+  void mnuSmartSort_Click();
+  void mnuRemoveDuplicates2_Click();
+  // Removes every entry that repeats a later one in text order, under the stop window, and
+  // reports how many went. The list is compacted once, at the end or at a stop.
+  void RemoveDuplicateItems(ui::ListBox& list);
+  // The clipboard copies of all entries (file names, base names, comma list) and of the
+  // selected ones (paths, file names, base names, comma list).
+  void mnuCopyListtoClip_Click();
+  void mnuCopyWithExt_Click();
+  void mnuCopyWOExtension_Click();
+  void mnuCopyClipCSV_Click();
+  void mnuCopySelectedtoClip_Click();
+  void mnuCopySelFilewithExt_Click();
+  void mnuCopySelFileWOExt_Click();
+  void mnuCopySelFileCSV_Click();
+  // Appends the full path of every file of folder and its sub-folders whose name matches
+  // pattern ("*.dwg;*.dxf" is two patterns) to list, counts them in ScanFileCount and shows
+  // the count in the stop window; ends when STOPSCAN is 1. Links and junctions are not
+  // followed, so every file is found once.
+  void AddFilesRecursive(const std::string& folder, const std::string& pattern, ui::ListBox& list);
+  void AddFilesRecursive(const std::string& folder, const std::string& pattern, ui::ComboBox& list);
+  // Appends the upper-case title (name less its last four characters) of every file of
+  // folder whose name matches pattern to list: templates are loaded by folder and title.
+  void AddFileTitlesRecursive(const std::string& folder, const std::string& pattern, ui::ListBox& list);
+  void AddFileTitlesRecursive(const std::string& folder, const std::string& pattern, ui::ComboBox& list);
   void cmdDWGPreviewShow_Click();
   void cmdQuickPick_Click();
   void cmdQueueQuickPick_Click();
@@ -445,6 +473,8 @@ class frmMain : public ui::Form, public core::SettingsModel {
   void DesignMenus();
   void WireEvents();
   void WireMenus();
+  // The queue's ordering, copy and scan entries and the "+" button (queue/).
+  void WireQueueOrderEvents();
 
   app::App& app_;
 };

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "ui/list_control.h"
 
@@ -17,6 +19,11 @@ class ListBox : public ListControl {
   void RemoveItem(int index);
   // Removes every item. Runs no event.
   void Clear();
+  // Replaces every item by the texts given: no item selected, none current, item data 0, the
+  // first items shown. Runs no event.
+  void SetItems(std::vector<std::string> items) { ReplaceItems(std::move(items)); }
+  // Removes the items whose flag is set in one step (see RemoveFlaggedItems). Runs no event.
+  void RemoveItems(const std::vector<bool>& remove) { RemoveFlaggedItems(remove); }
   // Replaces an item's text; an index outside the list is error 381.
   void SetList(int index, std::string text);
 

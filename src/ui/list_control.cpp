@@ -203,6 +203,29 @@ void ListControl::ReplaceItems(std::vector<std::string> items) {
   Changed(Property::kItems);
 }
 
+void ListControl::RemoveFlaggedItems(const std::vector<bool>& remove) {
+  // Each index moves down by the number of removed items before it; a removed one is gone.
+  auto moved = [&remove](int index) {
+    if (index < 0) return index;
+    int removedBefore = 0;
+    for (int i = 0; i < index && static_cast<std::size_t>(i) < remove.size(); ++i) removedBefore += remove[i] ? 1 : 0;
+    bool gone = static_cast<std::size_t>(index) < remove.size() && remove[static_cast<std::size_t>(index)];
+    return gone ? -1 : index - removedBefore;
+  };
+  listIndex_ = moved(listIndex_);
+  anchor_ = moved(anchor_);
+  std::size_t kept = 0;
+  for (std::size_t i = 0; i < items_.size(); ++i) {
+    if (i < remove.size() && remove[i]) continue;
+    if (kept != i) items_[kept] = std::move(items_[i]);
+    ++kept;
+  }
+  items_.resize(kept);
+  newIndex_ = -1;
+  topIndex_ = std::min(topIndex_, std::max(0, ListCount() - 1));
+  Changed(Property::kItems);
+}
+
 void ListControl::SetItemText(int index, std::string text) {
   CheckIndex(index);
   items_[static_cast<std::size_t>(index)].text = std::move(text);

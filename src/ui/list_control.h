@@ -68,6 +68,9 @@ class ListControl : public Control {
   void RemoveItemAt(int index);  // error 5 outside the list
   void ClearItems();
   void ReplaceItems(std::vector<std::string> items);
+  // Removes every item whose flag is set, in one step; the other items keep their data and
+  // selection, and the current item stays when it is kept. Flags past the end count as unset.
+  void RemoveFlaggedItems(const std::vector<bool>& remove);
   void SetItemText(int index, std::string text);  // error 381 outside the list
   // Sets the current item without running an event.
   void SetListIndexQuietly(int index);

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "app/program_run.h"
+#include "core/text_file.h"
 #include "runtime/error.h"
-#include "runtime/text_file.h"
 #include "support/app_fixture.h"
 
 namespace {

@@ -1,10 +1,9 @@
-#include "batch/verify_queue.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "batch/frm_main_verify.h"
 #include "batch/verify_fixture.h"
 
 namespace {

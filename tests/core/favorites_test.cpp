@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/text_file.h"
 #include "runtime/error.h"
-#include "runtime/text_file.h"
 #include "support/app_fixture.h"
 #include "ui/form.h"
 
@@ -57,7 +57,7 @@ TEST_F(FavoritesTest, AFileThatCannotBeWrittenStaysAsItWas) {
   form.DirectoryList.AddItem("C:\\New");
   core::WriteFavorites(fileSystem, kFile, form.DirectoryList);
   EXPECT_EQ(fileSystem.Contents(kFile), "C:\\Old\r\n");
-  EXPECT_FALSE(fileSystem.Exists(runtime::SafeWriteTempPath(kFile)));
+  EXPECT_FALSE(fileSystem.Exists(core::SafeWriteTempPath(kFile)));
 
   fileSystem.AddFile(kFile, "C:\\Old\r\n");
   fileSystem.FailNextWrite(runtime::kDiskFull);

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "core/data_files.h"
+#include "core/text_file.h"
 #include "runtime/error.h"
-#include "runtime/text_file.h"
 #include "support/app_fixture.h"
 
 namespace {
@@ -57,7 +57,7 @@ class DataFilesTest : public test::AppFixture {
 TEST_F(DataFilesTest, WritesEveryFileWithoutAMessage) {
   EXPECT_TRUE(Write());
   EXPECT_EQ(fileSystem.Contents(Path("u-scr.tmp")), "S\r\n");
-  EXPECT_FALSE(fileSystem.Exists(runtime::SafeWriteTempPath(Path("u-scr.tmp"))));
+  EXPECT_FALSE(fileSystem.Exists(core::SafeWriteTempPath(Path("u-scr.tmp"))));
   EXPECT_EQ(resets, 0);
 }
 
@@ -86,7 +86,7 @@ TEST_F(DataFilesTest, AFailurePartWayKeepsThePreviousFileWhole) {
   fileSystem.FailNextWrite(runtime::kDiskFull);
   EXPECT_FALSE(Write());
   EXPECT_EQ(fileSystem.Contents(Path("u-list.tmp")), "C:\\Jobs\\Kept.dwg\r\n");
-  EXPECT_FALSE(fileSystem.Exists(runtime::SafeWriteTempPath(Path("u-list.tmp"))));
+  EXPECT_FALSE(fileSystem.Exists(core::SafeWriteTempPath(Path("u-list.tmp"))));
   EXPECT_FALSE(fileSystem.Exists(Path("u-scr.tmp")));
 }
 

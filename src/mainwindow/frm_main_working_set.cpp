@@ -1,12 +1,13 @@
+#include "mainwindow/frm_main_working_set.h"
+
 #include <vector>
 
 #include "core/data_files.h"
-#include "core/main_window_files.h"
 #include "core/store_bindings.h"
 #include "core/system_helpers.h"
+#include "core/text_file.h"
 #include "mainwindow/frm_main.h"
 #include "runtime/convert.h"
-#include "runtime/text_file.h"
 
 namespace core {
 
@@ -71,14 +72,14 @@ void RestoreWorkingSet(mainwindow::frmMain& main, LoadSteps& steps) {
 
   steps.Step([&] {
     if (!exists(kQueueSuffix)) return;
-    for (std::string& line : runtime::ReadLineList(fs, path(kQueueSuffix))) {
+    for (std::string& line : core::ReadLineList(fs, path(kQueueSuffix))) {
       main.Waste = line;
       main.List1.AddItem(std::move(line));
     }
   });
   steps.Step([&] {
     if (!exists(kScriptSuffix)) return;
-    if (auto script = runtime::ReadTextDump(fs, path(kScriptSuffix))) main.Text1.SetText(*script);
+    if (auto script = core::ReadTextDump(fs, path(kScriptSuffix))) main.Text1.SetText(*script);
   });
   steps.Step([&] { main.Text2.SetText(exists(kNameSuffix) ? FirstLine(fs, path(kNameSuffix)) : std::string()); });
 }

@@ -1,8 +1,8 @@
-#include "runtime/text_file.h"
+#include "core/text_file.h"
 
 #include "runtime/text.h"
 
-namespace runtime {
+namespace core {
 
 namespace {
 
@@ -45,7 +45,7 @@ std::string LineListText(const std::vector<std::string>& lines) {
 }
 
 std::vector<std::string> ReadLineList(platform::FileSystem& fs, const std::string& path) {
-  return SplitLines(fs.ReadAll(path));
+  return runtime::SplitLines(fs.ReadAll(path));
 }
 
 void WriteLineList(platform::FileSystem& fs, const std::string& path, const std::vector<std::string>& lines,
@@ -92,4 +92,4 @@ void WriteFileSafely(platform::FileSystem& fs, const std::string& path, std::str
   }
 }
 
-}  // namespace runtime
+}  // namespace core

@@ -1,4 +1,4 @@
-#include "batch/run_button.h"
+#include "batch/frm_main_run_button.h"
 
 #include <optional>
 

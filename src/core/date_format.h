@@ -6,7 +6,7 @@
 #include "platform/locale.h"
 #include "runtime/date_time.h"
 
-namespace runtime {
+namespace core {
 
 // Formats a date and time with the classic date format codes, letters in any case:
 //   d dd        day, without / with a leading zero     ddd dddd  weekday name, short / full
@@ -22,6 +22,6 @@ namespace runtime {
 // Any AM/PM code puts every hour on the 12-hour clock (12 for noon and midnight); without
 // one hours run 0-23. Text in double quotes and a character after "\" stand for themselves,
 // as does every other character. Month and day names come from the locale.
-std::string FormatDateTime(const DateTime& value, std::string_view format, platform::Locale& locale);
+std::string FormatDateTime(const runtime::DateTime& value, std::string_view format, platform::Locale& locale);
 
-}  // namespace runtime
+}  // namespace core

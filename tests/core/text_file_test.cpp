@@ -1,11 +1,11 @@
-#include "runtime/text_file.h"
+#include "core/text_file.h"
 
 #include <gtest/gtest.h>
 
 #include "platform/fake/fake_file_system.h"
 #include "runtime/error.h"
 
-namespace runtime {
+namespace core {
 namespace {
 
 using Lines = std::vector<std::string>;
@@ -18,7 +18,7 @@ class TextFileTest : public testing::Test {
   int ErrorOf(Call call) {
     try {
       call();
-    } catch (const Error& error) {
+    } catch (const runtime::Error& error) {
       return error.Number();
     }
     return 0;
@@ -137,16 +137,16 @@ TEST_F(TextFileTest, FixedRecordAlwaysHasTheAskedNumberOfValues) {
 }
 
 TEST_F(TextFileTest, ReadersReportAMissingFile) {
-  EXPECT_EQ(ErrorOf([&] { ReadLineList(fs_, path_); }), kFileNotFound);
-  EXPECT_EQ(ErrorOf([&] { ReadTextDump(fs_, path_); }), kFileNotFound);
-  EXPECT_EQ(ErrorOf([&] { ReadFixedRecord(fs_, path_, 2); }), kFileNotFound);
-  EXPECT_EQ(ErrorOf([&] { ReadLineList(fs_, "C:\\Gone\\x.tmp"); }), kPathNotFound);
+  EXPECT_EQ(ErrorOf([&] { ReadLineList(fs_, path_); }), runtime::kFileNotFound);
+  EXPECT_EQ(ErrorOf([&] { ReadTextDump(fs_, path_); }), runtime::kFileNotFound);
+  EXPECT_EQ(ErrorOf([&] { ReadFixedRecord(fs_, path_, 2); }), runtime::kFileNotFound);
+  EXPECT_EQ(ErrorOf([&] { ReadLineList(fs_, "C:\\Gone\\x.tmp"); }), runtime::kPathNotFound);
 }
 
 TEST_F(TextFileTest, WritersReportAMissingFolderAndLeaveNothingBehind) {
   const std::string path = "C:\\Gone\\cad01-list.tmp";
   for (WriteMode mode : kModes) {
-    EXPECT_EQ(ErrorOf([&] { WriteLineList(fs_, path, {"a"}, mode); }), kPathNotFound);
+    EXPECT_EQ(ErrorOf([&] { WriteLineList(fs_, path, {"a"}, mode); }), runtime::kPathNotFound);
   }
   EXPECT_EQ(fs_.AllPaths(), (Lines{"C:\\Data\\"}));
 }
@@ -171,21 +171,22 @@ TEST_F(TextFileTest, FailedSafeWriteKeepsThePreviousFile) {
     int error;
   };
   const Case cases[] = {
-      {"write fails", [](auto& fs, const std::string&) { fs.FailNextWrite(kDiskFull); }, kDiskFull},
-      {"close fails", [](auto& fs, const std::string&) { fs.FailNextClose(kDeviceIoError); }, kDeviceIoError},
+      {"write fails", [](auto& fs, const std::string&) { fs.FailNextWrite(runtime::kDiskFull); }, runtime::kDiskFull},
+      {"close fails", [](auto& fs, const std::string&) { fs.FailNextClose(runtime::kDeviceIoError); },
+       runtime::kDeviceIoError},
       {"temporary file cannot be created",
        [](auto& fs, const std::string& path) {
-         fs.FailOn(SafeWriteTempPath(path), kPermissionDenied, platform::fake::FakeOperation::kOpenForWrite);
+         fs.FailOn(SafeWriteTempPath(path), runtime::kPermissionDenied, platform::fake::FakeOperation::kOpenForWrite);
        },
-       kPermissionDenied},
+       runtime::kPermissionDenied},
       {"replace fails",
        [](auto& fs, const std::string& path) {
-         fs.FailOn(path, kPathFileAccessError, platform::fake::FakeOperation::kReplace);
+         fs.FailOn(path, runtime::kPathFileAccessError, platform::fake::FakeOperation::kReplace);
        },
-       kPathFileAccessError},
+       runtime::kPathFileAccessError},
       {"target is read-only",
        [](auto& fs, const std::string& path) { fs.SetAttributes(path, platform::kAttrReadOnly); },
-       kPathFileAccessError},
+       runtime::kPathFileAccessError},
   };
   const Lines old = {"C:\\Jobs\\A12.dwg", "C:\\Jobs\\A13.dwg"};
   for (const auto& c : cases) {
@@ -200,4 +201,4 @@ TEST_F(TextFileTest, FailedSafeWriteKeepsThePreviousFile) {
 }
 
 }  // namespace
-}  // namespace runtime
+}  // namespace core

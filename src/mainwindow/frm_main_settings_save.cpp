@@ -7,9 +7,9 @@
 #include <optional>
 #include <string_view>
 
-#include "core/main_window_files.h"
 #include "core/store_bindings.h"
 #include "mainwindow/frm_main.h"
+#include "mainwindow/frm_main_working_set.h"
 #include "runtime/convert.h"
 #include "runtime/error.h"
 

@@ -5,11 +5,11 @@
 #include <string>
 
 #include "app/app.h"
-#include "core/main_window_files.h"
 #include "core/path_helpers.h"
-#include "core/settings_run.h"
 #include "core/system_helpers.h"
 #include "mainwindow/frm_main.h"
+#include "mainwindow/frm_main_settings_run.h"
+#include "mainwindow/frm_main_working_set.h"
 #include "options/frm_options.h"
 #include "runtime/convert.h"
 #include "runtime/error.h"

@@ -1,4 +1,4 @@
-#include "queue/queue_controls.h"
+#include "queue/frm_main_queue_controls.h"
 
 #include <gtest/gtest.h>
 

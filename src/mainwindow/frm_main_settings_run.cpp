@@ -2,7 +2,7 @@
 // in a fixed order, and pushed at once into the control that shows it on the main window, in
 // the options dialog or in the user tag manager. The first push into each dialog loads it,
 // hidden; from then on it keeps its copies of the settings in its controls.
-#include "core/settings_run.h"
+#include "mainwindow/frm_main_settings_run.h"
 
 #include <string>
 

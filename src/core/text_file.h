@@ -14,7 +14,7 @@
 //   fixed record  a fixed number of lines in a fixed order, each ended by CR LF
 // Readers take CR LF, a lone CR or a lone LF as a line end, and a last line without one.
 // Every failure of the file system propagates as runtime::Error.
-namespace runtime {
+namespace core {
 
 enum class WriteMode {
   kDirect,  // create or replace the file in place
@@ -48,4 +48,4 @@ void WriteFileSafely(platform::FileSystem& fs, const std::string& path, std::str
 // The name of the temporary file WriteFileSafely uses for path.
 std::string SafeWriteTempPath(const std::string& path);
 
-}  // namespace runtime
+}  // namespace core

@@ -1,4 +1,4 @@
-#include "runtime/date_format.h"
+#include "core/date_format.h"
 
 #include <gtest/gtest.h>
 
@@ -7,23 +7,23 @@
 #include "platform/fake/fake_clock.h"
 #include "platform/fake/fake_locale.h"
 
-namespace runtime {
+namespace core {
 namespace {
 
 struct FormatCase {
   const char* format;
-  DateTime value;
+  runtime::DateTime value;
   const char* expected;
 };
 
 // Thursday 10 December 2026, 13:05:09: the fake clock's own time.
-const DateTime kAfternoon = platform::fake::FakeClock().Now();
+const runtime::DateTime kAfternoon = platform::fake::FakeClock().Now();
 // Friday 5 March 2027, 08:04:03: every part has a single digit.
-const DateTime kMorning{2027, 3, 5, 8, 4, 3};
-const DateTime kNoon{2026, 12, 10, 12, 0, 0};
-const DateTime kMidnight{2026, 12, 10, 0, 0, 0};
-const DateTime kLastSecond{1999, 12, 31, 23, 59, 59};
-const DateTime kTurnOfCentury{2000, 1, 1, 0, 0, 0};
+const runtime::DateTime kMorning{2027, 3, 5, 8, 4, 3};
+const runtime::DateTime kNoon{2026, 12, 10, 12, 0, 0};
+const runtime::DateTime kMidnight{2026, 12, 10, 0, 0, 0};
+const runtime::DateTime kLastSecond{1999, 12, 31, 23, 59, 59};
+const runtime::DateTime kTurnOfCentury{2000, 1, 1, 0, 0, 0};
 
 class DateFormatTest : public testing::TestWithParam<FormatCase> {
  protected:
@@ -94,4 +94,4 @@ TEST(DateFormatLocaleTest, NamesSeparatorsAndDesignatorsComeFromTheLocale) {
 }
 
 }  // namespace
-}  // namespace runtime
+}  // namespace core

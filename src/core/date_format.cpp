@@ -1,4 +1,4 @@
-#include "runtime/date_format.h"
+#include "core/date_format.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -7,7 +7,7 @@
 #include "runtime/date_arithmetic.h"
 #include "runtime/text.h"
 
-namespace runtime {
+namespace core {
 
 namespace {
 
@@ -56,12 +56,12 @@ Token FixedAmPm(std::string_view am, std::string_view pm) {
 // The number of times c repeats at the start of rest, ignoring letter case.
 std::size_t RunLength(std::string_view rest, char c) {
   std::size_t length = 0;
-  while (length < rest.size() && LowerCase(rest[length]) == c) ++length;
+  while (length < rest.size() && runtime::LowerCase(rest[length]) == c) ++length;
   return length;
 }
 
 bool StartsNoCase(std::string_view rest, std::string_view prefix) {
-  return rest.size() >= prefix.size() && EqualsNoCase(rest.substr(0, prefix.size()), prefix);
+  return rest.size() >= prefix.size() && runtime::EqualsNoCase(rest.substr(0, prefix.size()), prefix);
 }
 
 // Reads one AM/PM code at the start of rest; returns the characters it takes, 0 for none.
@@ -84,7 +84,7 @@ std::size_t ReadAmPm(std::string_view rest, Token& token) {
 // Reads one date or time code at the start of rest; returns the characters it takes, 0 for
 // none. afterHour tells whether the last code read was an hour.
 std::size_t ReadCode(std::string_view rest, bool afterHour, Token& token) {
-  char letter = LowerCase(rest[0]);
+  char letter = runtime::LowerCase(rest[0]);
   std::size_t run = RunLength(rest, letter);
   switch (letter) {
     case 'd': {
@@ -175,14 +175,14 @@ std::string Number(int value, bool padded) {
   return text;
 }
 
-int DayOfYear(const DateTime& value) {
+int DayOfYear(const runtime::DateTime& value) {
   int day = value.day;
-  for (int month = 1; month < value.month; ++month) day += DaysInMonth(value.year, month);
+  for (int month = 1; month < value.month; ++month) day += runtime::DaysInMonth(value.year, month);
   return day;
 }
 
 struct Renderer {
-  const DateTime& value;
+  const runtime::DateTime& value;
   platform::Locale& locale;
   bool twelveHour;
 
@@ -198,9 +198,9 @@ struct Renderer {
       case Code::kDay:
         return Number(value.day, token.padded);
       case Code::kWeekdayShort:
-        return locale.DayName(Weekday(value), true);
+        return locale.DayName(runtime::Weekday(value), true);
       case Code::kWeekdayFull:
-        return locale.DayName(Weekday(value), false);
+        return locale.DayName(runtime::Weekday(value), false);
       case Code::kShortDate:
         return locale.ShortDate(value);
       case Code::kDayOfYear:
@@ -236,7 +236,7 @@ bool IsAmPm(const Token& token) {
 
 }  // namespace
 
-std::string FormatDateTime(const DateTime& value, std::string_view format, platform::Locale& locale) {
+std::string FormatDateTime(const runtime::DateTime& value, std::string_view format, platform::Locale& locale) {
   std::vector<Token> tokens = Tokenize(format);
   Renderer renderer{value, locale, std::any_of(tokens.begin(), tokens.end(), IsAmPm)};
   std::string result;
@@ -244,4 +244,4 @@ std::string FormatDateTime(const DateTime& value, std::string_view format, platf
   return result;
 }
 
-}  // namespace runtime
+}  // namespace core

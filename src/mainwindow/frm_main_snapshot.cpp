@@ -4,10 +4,10 @@
 #include <vector>
 
 #include "core/data_files.h"
-#include "core/main_window_files.h"
+#include "core/text_file.h"
 #include "mainwindow/frm_main.h"
+#include "mainwindow/frm_main_working_set.h"
 #include "runtime/error.h"
-#include "runtime/text_file.h"
 
 namespace mainwindow {
 
@@ -31,18 +31,18 @@ void frmMain::LoadSnapshot(std::int16_t page) {
   };
   try {
     if (exists(core::kQueueSuffix)) {
-      for (std::string& line : runtime::ReadLineList(fs, path(core::kQueueSuffix))) {
+      for (std::string& line : core::ReadLineList(fs, path(core::kQueueSuffix))) {
         Waste = line;
         List1.AddItem(std::move(line));
       }
     }
     if (!exists(core::kScriptSuffix)) return;
-    auto script = runtime::ReadTextDump(fs, path(core::kScriptSuffix));
+    auto script = core::ReadTextDump(fs, path(core::kScriptSuffix));
     if (!script) return;
     Text1.SetText(*script);
     Text2.SetText(exists(core::kNameSuffix) ? core::FirstLine(fs, path(core::kNameSuffix)) : std::string());
     if (!exists(core::kPathSuffix)) return;
-    std::vector<std::string> lines = runtime::ReadLineList(fs, path(core::kPathSuffix));
+    std::vector<std::string> lines = core::ReadLineList(fs, path(core::kPathSuffix));
     if (lines.size() < 2) return;
     Drive1.SetDrive(lines[0]);
     Dir1.SetPath(lines[1]);

@@ -1,7 +1,7 @@
 // "Create && &RUN Batch Script": the build, then AutoCAD started on the script, over the
 // recording shell.
 
-#include "batch/run_button.h"
+#include "batch/frm_main_run_button.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "batch/verify_queue.h"
+#include "batch/frm_main_verify.h"
 
 #include <string>
 #include <vector>
