@@ -17,14 +17,7 @@
 
 #include "app/app.h"
 #include "mainwindow/frm_main.h"
-#include "platform/fake/fake_clipboard.h"
-#include "platform/fake/fake_clock.h"
-#include "platform/fake/fake_file_system.h"
-#include "platform/fake/fake_locale.h"
-#include "platform/fake/fake_settings_store.h"
-#include "platform/fake/fake_shell.h"
-#include "platform/fake/fake_system_info.h"
-#include "platform/services.h"
+#include "platform/fake/fake_services.h"
 #include "queue/frm_scan_stop.h"
 #include "ui/context.h"
 #include "ui/headless/headless_backend.h"
@@ -34,17 +27,11 @@ namespace {
 constexpr int kEntries = 100000;
 
 struct Program {
-  platform::fake::FakeFileSystem fileSystem;
-  platform::fake::FakeSettingsStore settings;
-  platform::fake::FakeShell shell{fileSystem};
-  platform::fake::FakeSystemInfo system;
-  platform::fake::FakeClipboard clipboard;
-  platform::fake::FakeClock clock;
-  platform::fake::FakeLocale locale;
-  platform::Services services{fileSystem, settings, shell, system, clipboard, clock, locale};
-  ui::headless::HeadlessBackend backend{clock};
-  ui::Context ctx{backend, services,
-                  ui::AppInfo{system.ProgramFolder(), "Tornavane for AutoCAD", "tornavane", 1, 0, 0}};
+  platform::fake::FakeServices fakes;
+  platform::fake::FakeFileSystem& fileSystem = fakes.fileSystem;
+  ui::headless::HeadlessBackend backend{fakes.clock};
+  ui::Context ctx{backend, fakes.services,
+                  ui::AppInfo{fakes.system.ProgramFolder(), "Tornavane for AutoCAD", "tornavane", 1, 0, 0}};
   app::App app{ctx};
 
   mainwindow::frmMain& Main() { return app.frmMain(); }
