@@ -195,12 +195,24 @@ void ListControl::ClearItems() {
 
 void ListControl::ReplaceItems(std::vector<std::string> items) {
   items_.clear();
+  items_.reserve(items.size());
   for (std::string& text : items) items_.push_back(Item{std::move(text)});
   listIndex_ = -1;
   newIndex_ = -1;
   topIndex_ = 0;
   anchor_ = -1;
   Changed(Property::kItems);
+}
+
+void ListControl::ReorderItems(const std::vector<std::size_t>& order) {
+  if (order.size() != items_.size()) throw errors::InvalidProcedureCall();
+  std::vector<std::string> texts;
+  texts.reserve(order.size());
+  for (std::size_t index : order) {
+    if (index >= items_.size()) throw errors::InvalidProcedureCall();
+    texts.push_back(std::move(items_[index].text));
+  }
+  ReplaceItems(std::move(texts));
 }
 
 void ListControl::RemoveFlaggedItems(const std::vector<bool>& remove) {
