@@ -131,8 +131,7 @@ void frmMain::cmdAddAllSub_Click() {
     UpdateQueueControls();
     app_.frmScanStop().Hide();
     STOPSCAN = 0;
-    cmdFileList.SetCaption("File&Lists");
-    List1.SetToolTipText("");
+    ClearLoadedListMarker();
   }
   if (AutoSortEnabled == 1) PerformSort();
   if (METAEnabled == 1 && METAImmediate == 1) ScanForMetaCommands(-1);

@@ -48,6 +48,9 @@ class FrmTest : public Form {
     mnuFileOff.SetEnabled(false);
     mnuTools.SetCaption("&Tools");
     mnuTools.SetVisible(false);
+    mnuToolsRun.SetCaption("&Run");
+    mnuToolsStop.SetCaption("&Stop");
+    mnuToolsStop.SetEnabled(false);
     txtName.onChange = [this] { ++changes; };
     lstItems.onClick = [this] { ++listClicks; };
     mnuFile.onClick = [this] { ++fileMenuOpened; };
@@ -68,6 +71,8 @@ class FrmTest : public Form {
   MenuItem mnuFileHidden{&mnuFile, "mnuFileHidden"};
   MenuItem mnuFileOff{&mnuFile, "mnuFileOff"};
   MenuItem mnuTools{this, "mnuTools"};
+  MenuItem mnuToolsRun{&mnuTools, "mnuToolsRun"};
+  MenuItem mnuToolsStop{&mnuTools, "mnuToolsStop"};
   int changes = 0;
   int listClicks = 0;
   int fileMenuOpened = 0;
@@ -330,6 +335,23 @@ TEST_F(Win32BackendTest, TheMenuBarShowsTheVisibleItemsWithTheirStateAndShortcut
   EXPECT_EQ(form.openClicks, 1);
   form.mnuFileHidden.SetVisible(true);
   EXPECT_EQ(GetMenuItemCount(file), 3);
+}
+
+// A pop-up menu of a hidden top-level entry shows its items, the default one in bold.
+TEST_F(Win32BackendTest, APopUpMenuShowsTheItemsOfAHiddenEntryWithItsDefaultInBold) {
+  FrmTest form(ctx, "frmTest");
+  form.Load();
+  Win32MenuBar& menus = backend.FormPeerOf(form)->Menus();
+  HMENU popup = menus.OpenPopup(form.mnuTools, &form.mnuToolsStop);
+  ASSERT_EQ(GetMenuItemCount(popup), 2);
+  EXPECT_EQ(GetMenuDefaultItem(popup, TRUE, GMDI_USEDISABLED), 1u);
+  char text[64] = {};
+  GetMenuStringA(popup, 1, text, sizeof text, MF_BYPOSITION);
+  EXPECT_STREQ(text, "&Stop");
+  EXPECT_NE(GetMenuState(popup, 1, MF_BYPOSITION) & MF_GRAYED, 0u);
+  EXPECT_EQ(menus.ItemOf(GetMenuItemID(popup, 0)), &form.mnuToolsRun);
+  menus.ClosePopup(popup);
+  EXPECT_EQ(GetMenuItemCount(GetMenu(Window(form))), 1) << "the entry stays off the menu bar";
 }
 
 TEST_F(Win32BackendTest, DoEventsDeliversPendingInputAndShortcuts) {
