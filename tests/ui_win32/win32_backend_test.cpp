@@ -220,6 +220,23 @@ TEST_F(Win32BackendTest, TheMenuBarShowsTheVisibleItemsWithTheirStateAndShortcut
   EXPECT_EQ(GetMenuItemCount(file), 3);
 }
 
+// A pop-up menu of a hidden top-level entry shows its items, the default one in bold.
+TEST_F(Win32BackendTest, APopUpMenuShowsTheItemsOfAHiddenEntryWithItsDefaultInBold) {
+  FrmTest form(ctx, "frmTest");
+  form.Load();
+  Win32MenuBar& menus = backend.FormPeerOf(form)->Menus();
+  HMENU popup = menus.OpenPopup(form.mnuTools, &form.mnuToolsStop);
+  ASSERT_EQ(GetMenuItemCount(popup), 2);
+  EXPECT_EQ(GetMenuDefaultItem(popup, TRUE, GMDI_USEDISABLED), 1u);
+  char text[64] = {};
+  GetMenuStringA(popup, 1, text, sizeof text, MF_BYPOSITION);
+  EXPECT_STREQ(text, "&Stop");
+  EXPECT_NE(GetMenuState(popup, 1, MF_BYPOSITION) & MF_GRAYED, 0u);
+  EXPECT_EQ(menus.ItemOf(GetMenuItemID(popup, 0)), &form.mnuToolsRun);
+  menus.ClosePopup(popup);
+  EXPECT_EQ(GetMenuItemCount(GetMenu(Window(form))), 1) << "the entry stays off the menu bar";
+}
+
 TEST_F(Win32BackendTest, DoEventsDeliversPendingInputAndShortcuts) {
   FrmTest form(ctx, "frmTest");
   form.Load();
