@@ -22,7 +22,10 @@ void HeightGroup(const LayoutInput& in, int t2, int t3, std::vector<Placement>& 
   const int ch = in.clientHeight;
 
   out.push_back({T::kSSTab1, nullopt, nullopt, nullopt, t2 - 150});
-  out.push_back({T::kList1, 4067, t2 + 90, cw - 4200, h - t2 - 1700});
+  // The queue and the file list are sized from the outer height; with a tall window frame that
+  // would run them into the bottom strip (the User Set frame at ch - 755 is its highest part)
+  // and the browser's buttons, so they stop above those.
+  out.push_back({T::kList1, 4067, t2 + 90, cw - 4200, std::min(h - t2 - 1700, ch - 755 - (t2 + 90))});
   out.push_back({T::kCmdDWGPreviewShow, 2880, t2 + 3500, 1065, 315});
   out.push_back({T::kFrame3, 2821, t2 + 2180, 1215, 1200});
   out.push_back({T::kCmdFileList, 2880, t2 + 1700, 1065, 315});
@@ -50,7 +53,7 @@ void HeightGroup(const LayoutInput& in, int t2, int t3, std::vector<Placement>& 
   out.push_back({T::kDir1, 120, 900, 2475, t3 - 950});
   out.push_back({T::kCmdFilterFormShow, 120, t3 + 75, 795, 315});
   out.push_back({T::kTbDWGFilter, 1080, t3 + 75, 1395, 285});
-  out.push_back({T::kFile1, 120, t3 + 450, 2475, h - t3 - 1900});
+  out.push_back({T::kFile1, 120, t3 + 450, 2475, std::min(h - t3 - 1900, fh - 450 - (t3 + 450))});
 }
 
 // Rows of the "User Script" tab, which hang on the tab's height.

@@ -194,6 +194,54 @@ TEST(MainLayout, OtherTabsLeaveTheUserScriptControlsAlone) {
   EXPECT_TRUE(Find(out, T::kList1));
 }
 
+// The bottom of a placed control (its top plus its height), or -1 when it was not placed.
+int Bottom(const std::vector<Placement>& placements, T target) {
+  std::optional<Placement> p = Find(placements, target);
+  return p && p->top && p->height ? *p->top + *p->height : -1;
+}
+
+int Top(const std::vector<Placement>& placements, T target) {
+  return Find(placements, target)->top.value();
+}
+
+TEST(MainLayout, NoPanelRunsIntoTheNextFromTheMinimumHeightTo1600Pixels) {
+  // Window frames of 40 to 60 pixels (title bar, menu bar and borders), narrow and wide
+  // windows, the splitters at their defaults and dragged far down.
+  struct Splitters {
+    int t2, t3;
+  };
+  for (int frame : {600, 750, 900}) {
+    for (int width : {kMinWindowWidth, 21000}) {
+      for (Splitters splitters : {Splitters{3600, 3600}, Splitters{30000, 30000}}) {
+        for (int height = kMinWindowHeight; height <= 24000; height += 15) {
+          LayoutInput in = Roomy();
+          in.width = width;
+          in.height = height;
+          in.clientWidth = width - 120;
+          in.clientHeight = height - frame;
+          in.queueSplitterTop = splitters.t2;
+          in.browserSplitterTop = splitters.t3;
+          const std::vector<Placement> out = LayoutPass(in);
+          const std::string where = std::to_string(width) + " x " + std::to_string(height) + ", frame " +
+                                    std::to_string(frame) + ", splitters " + std::to_string(splitters.t2);
+          const int fh = *Find(out, T::kFrame2)->height;
+          // The drawing browser, inside its frame.
+          ASSERT_LE(Bottom(out, T::kDir1), Top(out, T::kCmdFilterFormShow)) << where;
+          ASSERT_LE(Bottom(out, T::kFile1), Top(out, T::kCmdQuickPick)) << where;
+          ASSERT_LE(Bottom(out, T::kFile1), Top(out, T::kCommand4Explorer)) << where;
+          ASSERT_LE(Bottom(out, T::kCmdQuickPick), fh) << where;
+          // The queue and its buttons above the bottom strip.
+          ASSERT_LE(Bottom(out, T::kList1), Top(out, T::kLblFilesInQueue)) << where;
+          ASSERT_LE(Bottom(out, T::kList1), Top(out, T::kCommand1Compile)) << where;
+          ASSERT_LE(Bottom(out, T::kList1), Top(out, T::kFrmSet)) << where;
+          ASSERT_LE(Bottom(out, T::kCmdDWGPreviewShow), Top(out, T::kLblFilesInQueue)) << where;
+          ASSERT_LE(Bottom(out, T::kCommand1Compile), in.clientHeight) << where;
+        }
+      }
+    }
+  }
+}
+
 TEST(MainLayout, SplitterDragFollowsTheMouseDownToItsMinimum) {
   struct Case {
     int top, offset, moveAbove, minimum, expected;
