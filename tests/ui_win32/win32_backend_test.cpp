@@ -301,5 +301,23 @@ TEST_F(Win32BackendTest, AControlShowsItsOwnPointerOverItsClientArea) {
   EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_IBEAM));
 }
 
+TEST_F(Win32BackendTest, AFixedPitchFaceStaysFixedPitchWhereTheSystemLacksIt) {
+  FrmTest form(ctx, "frmTest");
+  form.txtName.SetFontName("Courier New");
+  form.lstItems.SetFontName("Courier New");
+  form.Load();
+  for (HWND window : {Window(form.txtName), Window(form.lstItems)}) {
+    HDC dc = GetDC(window);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0)));
+    SIZE narrow;
+    SIZE wide;
+    GetTextExtentPoint32A(dc, "iiii", 4, &narrow);
+    GetTextExtentPoint32A(dc, "WWWW", 4, &wide);
+    SelectObject(dc, old);
+    ReleaseDC(window, dc);
+    EXPECT_EQ(narrow.cx, wide.cx) << WindowName(window);
+  }
+}
+
 }  // namespace
 }  // namespace ui::win32
