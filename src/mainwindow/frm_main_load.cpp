@@ -30,11 +30,12 @@ std::string FolderUnavailable(const std::string& folder) {
          "\r Defaulting to current path.";
 }
 
-// Points the browser at the stored drawing folder. A folder that is gone, or a drive that
-// does not answer, gets the message and the browser shows the current folder instead.
+// Points the browser at the stored drawing folder, on a drive or a network share. A folder
+// that is gone, or a drive that does not answer, gets the message and the browser shows the current folder instead.
 void RestoreBrowserFolder(frmMain& main) {
   try {
-    main.Drive1.SetDrive(main.SourcePath.substr(0, 3));
+    // A network folder has no drive letter for the drive box; the folder box takes it alone.
+    if (!core::IsNetworkPath(main.SourcePath)) main.Drive1.SetDrive(main.SourcePath.substr(0, 3));
     main.Dir1.SetPath(main.SourcePath);
   } catch (const runtime::Error& error) {
     const int number = error.Number();
