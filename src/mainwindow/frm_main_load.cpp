@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/app.h"
+#include "core/file_helpers.h"
 #include "core/path_helpers.h"
 #include "core/system_helpers.h"
 #include "mainwindow/frm_main.h"
@@ -26,7 +27,7 @@ constexpr const char* kRootFolderMessage =
     "Thanks.";
 
 std::string FolderUnavailable(const std::string& folder) {
-  return " The previously saved working-path is unavailable (possibly renamed)..." + folder +
+  return " The previously saved working-path is unavailable (possibly renamed)..." + core::ShortenPath(folder) +
          "\r Defaulting to current path.";
 }
 
