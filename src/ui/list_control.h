@@ -68,6 +68,8 @@ class ListControl : public Control {
   void RemoveItemAt(int index);  // error 5 outside the list
   void ClearItems();
   void ReplaceItems(std::vector<std::string> items);
+  // Adds the items at the end in one go (an unsorted list); NewIndex becomes the last one's.
+  void AppendItems(std::vector<std::string> items);
   void SetItemText(int index, std::string text);  // error 381 outside the list
   // Sets the current item without running an event.
   void SetListIndexQuietly(int index);
