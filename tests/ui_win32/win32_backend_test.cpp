@@ -70,6 +70,10 @@ TEST_F(Win32BackendTest, TheModelsChangesReachTheWindows) {
   char item[16] = {};
   SendMessageA(list, LB_GETTEXT, 2, reinterpret_cast<LPARAM>(item));
   EXPECT_STREQ(item, "Delta");
+  form.lstItems.AddItems({"Echo", "Foxtrot"});
+  EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 5);
+  SendMessageA(list, LB_GETTEXT, 4, reinterpret_cast<LPARAM>(item));
+  EXPECT_STREQ(item, "Foxtrot");
   form.cmdGo.SetEnabled(false);
   EXPECT_FALSE(IsWindowEnabled(Window(form.cmdGo)));
   form.chkOn.SetVisible(false);
