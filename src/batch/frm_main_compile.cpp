@@ -27,8 +27,8 @@ namespace {
 
 using mainwindow::frmMain;
 
-// What every build leaves behind, however it ends: the normal pointer, no queue copy and no
-// night run in progress.
+// What every build leaves behind, however it ends: the normal pointer, no queue copy, no
+// night run in progress and the status "Ready" (never the progress of a build that stopped).
 class BuildScope {
  public:
   explicit BuildScope(app::App& app) : app_(app) {}
@@ -37,6 +37,7 @@ class BuildScope {
     frmMain& main = app_.frmMain();
     main.Queue.clear();
     main.InNightRun = core::kFalse;
+    main.lblUpdate.SetCaption("Ready");
     app_.Ctx().SetScreenPointer(ui::Pointer::kDefault);
   }
   BuildScope(const BuildScope&) = delete;

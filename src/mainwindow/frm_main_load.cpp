@@ -5,6 +5,8 @@
 #include <string>
 
 #include "app/app.h"
+#include "core/file_helpers.h"
+#include "core/path_helpers.h"
 #include "core/system_helpers.h"
 #include "mainwindow/frm_main.h"
 #include "mainwindow/frm_main_settings_run.h"
@@ -25,15 +27,16 @@ constexpr const char* kRootFolderMessage =
     "Thanks.";
 
 std::string FolderUnavailable(const std::string& folder) {
-  return " The previously saved working-path is unavailable (possibly renamed)..." + folder +
+  return " The previously saved working-path is unavailable (possibly renamed)..." + core::ShortenPath(folder) +
          "\r Defaulting to current path.";
 }
 
-// Points the browser at the stored drawing folder. A folder that is gone, or a drive that
-// does not answer, gets the message and the browser shows the current folder instead.
+// Points the browser at the stored drawing folder, on a drive or a network share. A folder
+// that is gone, or a drive that does not answer, gets the message and the browser shows the current folder instead.
 void RestoreBrowserFolder(frmMain& main) {
   try {
-    main.Drive1.SetDrive(main.SourcePath.substr(0, 3));
+    // A network folder has no drive letter for the drive box; the folder box takes it alone.
+    if (!core::IsNetworkPath(main.SourcePath)) main.Drive1.SetDrive(main.SourcePath.substr(0, 3));
     main.Dir1.SetPath(main.SourcePath);
   } catch (const runtime::Error& error) {
     const int number = error.Number();
@@ -89,6 +92,12 @@ void frmMain::Form_Load() {
   core::LoadSteps steps(Ctx(), Ctx().Services().settings, *this);
   platform::SystemInfo& system = Ctx().Services().system;
   const std::string programFolder = system.ProgramFolder();
+  // A program in the root of a drive would keep its data in the drive's own folders: it says
+  // so and ends before the load reads, pushes or writes anything.
+  if (core::IsDriveRoot(programFolder)) {
+    Ctx().MsgBox({kRootFolderMessage, "Ooops", ui::MsgButtons::kOk, ui::MsgIcon::kCritical});
+    Ctx().End();
+  }
 
   List1.SetAcceptDrops(true);
   OS_Platform = core::WindowsPlatformText(core::GetWindowsPlatform(system));
@@ -98,10 +107,6 @@ void frmMain::Form_Load() {
 
   ProgramPath = programFolder;
   steps.Step([&] { File2.SetPath(SCRIPTSPathOption != core::kFalse ? SCRIPTSDir : programFolder + "\\SCRIPTS"); });
-  if (ProgramPath.ends_with('\\')) {
-    Ctx().MsgBox({kRootFolderMessage, "Ooops", ui::MsgButtons::kOk, ui::MsgIcon::kCritical});
-    Ctx().End();
-  }
   ProgramPath += "\\";
   if (SimpleMode == 1) {
     steps.Step([&] { fsSimpleScript.SetPath(programFolder + "\\SCRIPTS-SIMPLE"); });

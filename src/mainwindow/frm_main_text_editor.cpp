@@ -10,14 +10,21 @@ namespace {
 
 constexpr int kShowNormal = 1;
 
+// A path holding a blank goes in double quotes, so every editor gets it as one argument.
+std::string EditorArgument(const std::string& path) {
+  if (path.find(' ') == std::string::npos) return path;
+  return "\"" + path + "\"";
+}
+
 }  // namespace
 
 void frmMain::ViewBatchScript() {
   OpenInTextEditor(SCROutputPath);
 }
 
-// The command is the editor, a blank and the path, unquoted, as the options describe it.
-// Without an editor the user is sent to the options, which open beside the main window.
+// The command is the editor as the options hold it (it may carry switches), a blank and the
+// path, quoted when it holds a blank. Without an editor the user is sent to the options, which open beside the main
+// window.
 void frmMain::OpenInTextEditor(const std::string& path) {
   if (TextEditor.empty()) {
     Ctx().MsgBox({"Please select menu 'Tools -> Options' and setup a text editor", "Tornavane"});
@@ -25,7 +32,8 @@ void frmMain::OpenInTextEditor(const std::string& path) {
     return;
   }
   platform::Services& services = Ctx().Services();
-  core::LaunchProgram(services.shell, services.fileSystem, Ctx().GetBackend(), TextEditor + " " + path, kShowNormal);
+  core::LaunchProgram(services.shell, services.fileSystem, Ctx().GetBackend(), TextEditor + " " + EditorArgument(path),
+                      kShowNormal);
 }
 
 }  // namespace mainwindow

@@ -15,23 +15,32 @@ const std::string kScript = "C:\\Program Files\\Tornavane\\tornavane.scr";
 
 class TextEditor : public test::MainWindowFixture {};
 
-struct EditorCase {
-  const char* editor;
-  FakeShell::ExecuteCall call;
-};
-
-TEST_F(TextEditor, ViewBatchScriptStartsTheEditorWithTheUnquotedPath) {
+// A path holding a blank reaches the editor as one argument in double quotes; one without
+// goes as it is.
+TEST_F(TextEditor, TheEditorGetsThePathAsOneArgument) {
   fileSystem.AddFolder("C:\\Tools");
   fileSystem.AddFile("C:\\Tools\\ed.exe", "MZ");
-  const EditorCase cases[] = {
-      {"notepad.exe", {0, "", "notepad.exe", kScript, fileSystem.CurrentFolder(), 1}},
-      {"C:\\Tools\\ed.exe -n", {0, "", "C:\\Tools\\ed.exe", "-n " + kScript, "C:\\Tools", 1}},
+  const std::string quoted = "\"" + kScript + "\"";
+  struct Case {
+    const char* editor;
+    std::string path;
+    FakeShell::ExecuteCall call;
+  };
+  const Case cases[] = {
+      {"notepad.exe", kScript, {0, "", "notepad.exe", quoted, fileSystem.CurrentFolder(), 1}},
+      {"C:\\Tools\\ed.exe -n", kScript, {0, "", "C:\\Tools\\ed.exe", "-n " + quoted, "C:\\Tools", 1}},
+      {"C:\\Tools\\ed.exe",
+       "C:\\Alt Out\\run me.scr",
+       {0, "", "C:\\Tools\\ed.exe", "\"C:\\Alt Out\\run me.scr\"", "C:\\Tools", 1}},
+      {"C:\\Tools\\ed.exe",
+       "C:\\Out\\tornavane.scr",
+       {0, "", "C:\\Tools\\ed.exe", "C:\\Out\\tornavane.scr", "C:\\Tools", 1}},
   };
   mainwindow::frmMain& main = Main();
-  main.SCROutputPath = kScript;
-  for (const EditorCase& c : cases) {
-    SCOPED_TRACE(c.editor);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.path);
     shell.executeCalls.clear();
+    main.SCROutputPath = c.path;
     main.TextEditor = c.editor;
     main.ViewBatchScript();
     EXPECT_EQ(shell.executeCalls, std::vector<FakeShell::ExecuteCall>{c.call});
@@ -44,12 +53,12 @@ TEST_F(TextEditor, AnEditorThatIsNotThereIsReportedByTheLaunch) {
   main.SCROutputPath = kScript;
   main.TextEditor = "C:\\Tools\\none.exe";
   ExpectMessage("Oops",
-                " C:\\TOOLS\\NONE.EXE C:\\PROGRAM FILES\\TORNAVANE\\TORNAVANE.SCR string is incorrect...\r"
+                " C:\\TOOLS\\NONE.EXE \"C:\\PROGRAM FILES\\TORNAVANE\\TORNAVANE.SCR\" string is incorrect...\r"
                 " Please check your settings (under the 'Tools -> Options' menu) or contact " +
                     std::string(core::kSupportEmail) + ".");
   main.ViewBatchScript();
   ASSERT_EQ(shell.processCalls.size(), 1u);
-  EXPECT_EQ(shell.processCalls[0].commandLine, "C:\\Tools\\none.exe " + kScript);
+  EXPECT_EQ(shell.processCalls[0].commandLine, "C:\\Tools\\none.exe \"" + kScript + "\"");
 }
 
 TEST_F(TextEditor, WithoutAnEditorTheUserIsSentToTheOptions) {

@@ -73,6 +73,21 @@ TEST_F(ListBoxTest, ASortedListPlacesItemsIgnoringCaseAndReportsNewIndex) {
   EXPECT_EQ(form.Sorted.NewIndex(), -1);
 }
 
+TEST_F(ListBoxTest, AddingManyItemsAtOnceMatchesAddingThemOneByOne) {
+  form.List1.SetListIndex(1);
+  form.List1.AddItems({"C:\\F.dwg", "", "C:\\G.dwg"});
+  EXPECT_EQ(form.Items(form.List1), (std::vector<std::string>{"C:\\A.dwg", "C:\\B.dwg", "C:\\C.dwg", "C:\\D.dwg",
+                                                              "C:\\E.dwg", "C:\\F.dwg", "", "C:\\G.dwg"}));
+  EXPECT_EQ(form.List1.NewIndex(), 7);
+  EXPECT_EQ(form.List1.ListIndex(), 1) << "the current item stays";
+  form.List1.AddItems({});
+  EXPECT_EQ(form.List1.ListCount(), 8);
+
+  form.Sorted.AddItems({"delta", "Alpha", "charlie"});
+  EXPECT_EQ(form.Items(form.Sorted), (std::vector<std::string>{"Alpha", "charlie", "delta"}));
+  EXPECT_EQ(form.Sorted.NewIndex(), 1);
+}
+
 TEST_F(ListBoxTest, AddingAndRemovingKeepsTheCurrentItemOnItsEntry) {
   form.List1.SetListIndex(2);
   form.List1.AddItem("C:\\first.dwg", 0);
@@ -82,6 +97,23 @@ TEST_F(ListBoxTest, AddingAndRemovingKeepsTheCurrentItemOnItsEntry) {
   EXPECT_EQ(form.List1.Text(), "C:\\C.dwg");
   form.List1.RemoveItem(2);
   EXPECT_EQ(form.List1.ListIndex(), -1) << "removing the current item leaves none";
+}
+
+TEST_F(ListBoxTest, RemovingManyItemsAtOnceKeepsWhatTheKeptItemsCarry) {
+  user.ClickItem(form.List1, 1);
+  user.ClickItem(form.List1, 3, ui::kCtrlMask);
+  form.List1.SetItemData(3, 42);
+
+  form.List1.RemoveItems({true, false, true});
+
+  EXPECT_EQ(form.Items(form.List1), (std::vector<std::string>{"C:\\B.dwg", "C:\\D.dwg", "C:\\E.dwg"}));
+  EXPECT_EQ(form.SelectedItems(form.List1), (std::vector<int>{0, 1}));
+  EXPECT_EQ(form.List1.ListIndex(), 1);
+  EXPECT_EQ(form.List1.ItemData(1), 42);
+
+  form.List1.RemoveItems({false, true});
+  EXPECT_EQ(form.List1.ListIndex(), -1) << "removing the current item leaves none";
+  EXPECT_EQ(form.Items(form.List1), (std::vector<std::string>{"C:\\B.dwg", "C:\\E.dwg"}));
 }
 
 TEST_F(ListBoxTest, IndexesOutsideTheListAreErrors) {
