@@ -24,7 +24,7 @@ int main() {
   ui::Context ctx(backend, os.services, MakeAppInfo(os.system));
   app::App app(ctx);
   try {
-    core::Main(app);
+    app::Main(app);
     backend.Run();
   } catch (const ui::ProgramEnd&) {
     // The program ended during start-up (the root-folder check) or from a handler.

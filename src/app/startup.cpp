@@ -8,7 +8,7 @@
 #include "mainwindow/frm_main.h"
 #include "options/frm_tips.h"
 
-namespace core {
+namespace app {
 
 namespace {
 
@@ -18,7 +18,7 @@ constexpr int kCannotCreateObject = 429;
 
 void Report(app::App& app, const runtime::Error& error) {
   std::string text = IsMissingComponent(error) ? MissingComponentMessage() : SystemIssueMessage(error);
-  app.Ctx().MsgBox({text, std::string(kAppTitle), ui::MsgButtons::kOk, ui::MsgIcon::kNone});
+  app.Ctx().MsgBox({text, std::string(core::kAppTitle), ui::MsgButtons::kOk, ui::MsgIcon::kNone});
 }
 
 // Runs one start-up step; a failure is reported and start-up goes on.
@@ -43,7 +43,7 @@ std::string MissingComponentMessage() {
 
 std::string SystemIssueMessage(const runtime::Error& error) {
   return "System Issue #" + std::to_string(error.Number()) + "\r\n" + error.Description() +
-         "\r\n0\r\n\r\n0\r\n\r\nPlease contact " + std::string(kSupportEmail) + ".";
+         "\r\n0\r\n\r\n0\r\n\r\nPlease contact " + std::string(core::kSupportEmail) + ".";
 }
 
 void Main(app::App& app) {
@@ -53,16 +53,17 @@ void Main(app::App& app) {
     app.AppVersion =
         std::to_string(info.major) + "." + std::to_string(info.minor) + "." + std::to_string(info.revision);
   });
-  StartupStep(app, [&] { services.settings.Write(std::string(kStoreApp), "Startup", "Version", app.AppVersion); });
+  StartupStep(app,
+              [&] { services.settings.Write(std::string(core::kStoreApp), "Startup", "Version", app.AppVersion); });
   StartupStep(app, [&] { app.frmMain().SetCaption("Tornavane v" + app.AppVersion); });
   StartupStep(app, [&] { app.frmMain().Show(ui::ShowMode::kModeless); });
   StartupStep(app, [&] {
     if (app.frmMain().TipsShow == 1) app.frmTips().Show(ui::ShowMode::kModal, nullptr);
   });
   StartupStep(app, [&] {
-    services.settings.Write(std::string(kStoreApp), "Paths", "Application Path",
+    services.settings.Write(std::string(core::kStoreApp), "Paths", "Application Path",
                             services.system.ProgramFolder() + "\\");
   });
 }
 
-}  // namespace core
+}  // namespace app

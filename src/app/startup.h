@@ -5,10 +5,8 @@
 #include "runtime/error.h"
 
 namespace app {
-class App;
-}
 
-namespace core {
+class App;
 
 // Where the missing-component message sends the user, and the address of the unexpected
 // start-up error message.
@@ -19,7 +17,7 @@ inline constexpr const char* kInstallerLocation = "https://tornavane.example/dow
 // on, and records the program folder. A failing step is reported and start-up goes on with
 // the next one. When the load ends the program (the root-folder check) this ends by
 // ui::ProgramEnd.
-void Main(app::App& app);
+void Main(App& app);
 
 // The texts of the two start-up failure messages.
 std::string MissingComponentMessage();
@@ -27,4 +25,4 @@ std::string SystemIssueMessage(const runtime::Error& error);
 // Whether an error means a part of the window system the main window needs is missing.
 bool IsMissingComponent(const runtime::Error& error);
 
-}  // namespace core
+}  // namespace app

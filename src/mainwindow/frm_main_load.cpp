@@ -103,7 +103,7 @@ void frmMain::Form_Load() {
   OS_Platform = core::WindowsPlatformText(core::GetWindowsPlatform(system));
   OS = core::WindowsVersionText(core::GetWindowsVersion(system));
 
-  core::SettingsRun(*this, app_, steps, programFolder);
+  SettingsRun(*this, app_, steps, programFolder);
 
   ProgramPath = programFolder;
   steps.Step([&] { File2.SetPath(SCRIPTSPathOption != core::kFalse ? SCRIPTSDir : programFolder + "\\SCRIPTS"); });
@@ -113,7 +113,7 @@ void frmMain::Form_Load() {
     if (SimpleScriptPathOverride == 1) steps.Step([&] { fsSimpleScript.SetPath(programFolder + "\\SCRIPTS"); });
   }
 
-  core::RestoreWorkingSet(*this, steps);
+  RestoreWorkingSet(*this, steps);
 
   steps.Step([&] { Move(LeftCoord, TopCoord); });
   steps.Step([&] { Picture2.SetTop(HDividerTop); });

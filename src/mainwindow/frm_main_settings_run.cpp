@@ -13,11 +13,11 @@
 #include "runtime/convert.h"
 #include "tags/frm_var_setup.h"
 
-namespace core {
+namespace mainwindow {
 
 namespace {
 
-using mainwindow::frmMain;
+using core::LoadSteps;
 
 void ReadWindowAndBatchFlow(LoadSteps& steps) {
   for (auto key : {"Left", "Top", "HDividerTop", "HLeftDividerTop", "SimpleMode", "SimpleScriptPathOverride",
@@ -141,4 +141,4 @@ void SettingsRun(frmMain& main, app::App& app, LoadSteps& steps, const std::stri
   ReadLoadMethod(main, app, steps);
 }
 
-}  // namespace core
+}  // namespace mainwindow

@@ -8,13 +8,11 @@ namespace app {
 class App;
 }
 namespace mainwindow {
-class frmMain;
-}
 
-namespace core {
+class frmMain;
 
 // Reads every stored setting into the main window's fields and pushes each into its control
 // (loading the options dialog and the user tag manager hidden on their first push).
-void SettingsRun(mainwindow::frmMain& main, app::App& app, LoadSteps& steps, const std::string& programFolder);
+void SettingsRun(frmMain& main, app::App& app, core::LoadSteps& steps, const std::string& programFolder);
 
-}  // namespace core
+}  // namespace mainwindow

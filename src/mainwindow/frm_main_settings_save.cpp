@@ -111,8 +111,8 @@ void frmMain::SaveAllSettings() {
   for (std::string_view key : kSavedKeys) {
     Isolated([&] { core::WriteBinding(store, core::Binding(key), *this); });
   }
-  Isolated([&] { core::SaveFaceSetting(store, Face); });
-  Isolated([&] { core::WriteWorkingSet(*this); });
+  Isolated([&] { SaveFaceSetting(store, Face); });
+  Isolated([&] { WriteWorkingSet(*this); });
 }
 
 void frmMain::mnuSaveSettings_Click() {

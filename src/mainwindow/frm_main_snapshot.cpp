@@ -13,7 +13,7 @@
 namespace mainwindow {
 
 void frmMain::SaveSnapshot(std::int16_t page) {
-  core::WriteSnapshot(*this, page);
+  WriteSnapshot(*this, page);
 }
 
 // Loads as much of the page as its files allow: the queue always (empty when the page has
@@ -22,8 +22,8 @@ void frmMain::SaveSnapshot(std::int16_t page) {
 void frmMain::LoadSnapshot(std::int16_t page) {
   List1.Clear();
   platform::FileSystem& fs = Ctx().Services().fileSystem;
-  const std::string folder = core::MainDataFolder(*this);
-  const std::string user = core::FileUserName(*this);
+  const std::string folder = MainDataFolder(*this);
+  const std::string user = FileUserName(*this);
   auto exists = [&](std::string_view suffix) {
     return core::DataFileExists(Ctx(), folder, core::SnapshotFileName(user, page, suffix));
   };
@@ -57,7 +57,7 @@ void frmMain::LoadSnapshot(std::int16_t page) {
 // the switch is abandoned after the message, so its work is never replaced by the new page.
 void frmMain::optPage_Click(int index) {
   if (index == Face) return;
-  if (!core::WriteSnapshot(*this, Face)) {
+  if (!WriteSnapshot(*this, Face)) {
     if (optPage.Exists(Face)) optPage[Face].SetValue(true);
     return;
   }

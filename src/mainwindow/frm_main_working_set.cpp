@@ -9,7 +9,7 @@
 #include "mainwindow/frm_main.h"
 #include "runtime/convert.h"
 
-namespace core {
+namespace mainwindow {
 
 namespace {
 
@@ -33,7 +33,7 @@ std::function<void()> ResetFolderList(mainwindow::frmMain& main) {
 }  // namespace
 
 std::string FileUserName(mainwindow::frmMain& main) {
-  return GetUserNameClean(main.Ctx().Services().system);
+  return core::GetUserNameClean(main.Ctx().Services().system);
 }
 
 std::string ProgramFolder(mainwindow::frmMain& main) {
@@ -41,50 +41,52 @@ std::string ProgramFolder(mainwindow::frmMain& main) {
 }
 
 std::string MainDataFolder(mainwindow::frmMain& main) {
-  return DataFolder(ProgramFolder(main));
+  return core::DataFolder(ProgramFolder(main));
 }
 
-WorkingSet CurrentWorkingSet(const mainwindow::frmMain& main) {
-  return WorkingSet{QueueEntries(main), main.Text1.Text(), main.Text2.Text()};
+core::WorkingSet CurrentWorkingSet(const mainwindow::frmMain& main) {
+  return core::WorkingSet{QueueEntries(main), main.Text1.Text(), main.Text2.Text()};
 }
 
 bool WriteWorkingSet(mainwindow::frmMain& main) {
-  auto files = WorkingSetFiles(MainDataFolder(main), FileUserName(main), CurrentWorkingSet(main));
-  return WriteDataFiles(main.Ctx(), ProgramFolder(main), files, ResetFolderList(main));
+  auto files = core::WorkingSetFiles(MainDataFolder(main), FileUserName(main), CurrentWorkingSet(main));
+  return core::WriteDataFiles(main.Ctx(), ProgramFolder(main), files, ResetFolderList(main));
 }
 
 bool WriteSnapshot(mainwindow::frmMain& main, std::int16_t page) {
-  Snapshot snapshot{CurrentWorkingSet(main), main.Drive1.Drive(), main.Dir1.Path()};
-  auto files = SnapshotFiles(MainDataFolder(main), FileUserName(main), page, snapshot);
-  const bool written = WriteDataFiles(main.Ctx(), ProgramFolder(main), files, ResetFolderList(main));
-  main.SCRChanged = kFalse;
+  core::Snapshot snapshot{CurrentWorkingSet(main), main.Drive1.Drive(), main.Dir1.Path()};
+  auto files = core::SnapshotFiles(MainDataFolder(main), FileUserName(main), page, snapshot);
+  const bool written = core::WriteDataFiles(main.Ctx(), ProgramFolder(main), files, ResetFolderList(main));
+  main.SCRChanged = core::kFalse;
   return written;
 }
 
-void RestoreWorkingSet(mainwindow::frmMain& main, LoadSteps& steps) {
+void RestoreWorkingSet(mainwindow::frmMain& main, core::LoadSteps& steps) {
   platform::FileSystem& fs = main.Ctx().Services().fileSystem;
   const std::string folder = MainDataFolder(main);
   const std::string user = FileUserName(main);
   auto exists = [&](std::string_view suffix) {
-    return DataFileExists(main.Ctx(), folder, WorkingSetFileName(user, suffix));
+    return core::DataFileExists(main.Ctx(), folder, core::WorkingSetFileName(user, suffix));
   };
-  auto path = [&](std::string_view suffix) { return InFolder(folder, WorkingSetFileName(user, suffix)); };
+  auto path = [&](std::string_view suffix) { return core::InFolder(folder, core::WorkingSetFileName(user, suffix)); };
 
   steps.Step([&] {
-    if (!exists(kQueueSuffix)) return;
-    std::vector<std::string> lines = core::ReadLineList(fs, path(kQueueSuffix));
+    if (!exists(core::kQueueSuffix)) return;
+    std::vector<std::string> lines = core::ReadLineList(fs, path(core::kQueueSuffix));
     if (!lines.empty()) main.Waste = lines.back();
     main.List1.AddItems(std::move(lines));
   });
   steps.Step([&] {
-    if (!exists(kScriptSuffix)) return;
-    if (auto script = core::ReadTextDump(fs, path(kScriptSuffix))) main.Text1.SetText(*script);
+    if (!exists(core::kScriptSuffix)) return;
+    if (auto script = core::ReadTextDump(fs, path(core::kScriptSuffix))) main.Text1.SetText(*script);
   });
-  steps.Step([&] { main.Text2.SetText(exists(kNameSuffix) ? FirstLine(fs, path(kNameSuffix)) : std::string()); });
+  steps.Step([&] {
+    main.Text2.SetText(exists(core::kNameSuffix) ? core::FirstLine(fs, path(core::kNameSuffix)) : std::string());
+  });
 }
 
 void SaveFaceSetting(platform::SettingsStore& store, std::int16_t page) {
-  store.Write(std::string(kStoreApp), "Startup", "Face", runtime::IntegerToText(page));
+  store.Write(std::string(core::kStoreApp), "Startup", "Face", runtime::IntegerToText(page));
 }
 
-}  // namespace core
+}  // namespace mainwindow

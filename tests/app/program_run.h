@@ -36,7 +36,7 @@ class ProgramRun {
   void Start(bool tipShown = true) {
     if (tipShown) backend.OnModal<options::frmTips>([this](options::frmTips& tips) { user.Click(tips.cmdClose); });
     try {
-      core::Main(app);
+      app::Main(app);
     } catch (const ui::ProgramEnd&) {
     }
   }

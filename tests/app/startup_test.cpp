@@ -339,13 +339,13 @@ INSTANTIATE_TEST_SUITE_P(
 namespace {
 
 TEST(StartupMessagesTest, TheTwoStartupFailureMessages) {
-  EXPECT_EQ(core::SystemIssueMessage(runtime::Error(53)),
+  EXPECT_EQ(app::SystemIssueMessage(runtime::Error(53)),
             "System Issue #53\r\nFile not found\r\n0\r\n\r\n0\r\n\r\nPlease contact support@tornavane.example.");
-  EXPECT_EQ(core::MissingComponentMessage(),
+  EXPECT_EQ(app::MissingComponentMessage(),
             "Necessary Component Not installed.\r\nPlease run the Installer from\r\n"
             "https://tornavane.example/download\r\n\r\nAborting");
-  EXPECT_TRUE(core::IsMissingComponent(runtime::Error(429)));
-  EXPECT_FALSE(core::IsMissingComponent(runtime::Error(53)));
+  EXPECT_TRUE(app::IsMissingComponent(runtime::Error(429)));
+  EXPECT_FALSE(app::IsMissingComponent(runtime::Error(53)));
 }
 
 }  // namespace
