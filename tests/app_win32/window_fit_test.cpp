@@ -18,13 +18,7 @@
 #include "options/frm_options.h"
 #include "options/frm_tips.h"
 #include "options/pickers.h"
-#include "platform/win32/win32_clipboard.h"
-#include "platform/win32/win32_clock.h"
-#include "platform/win32/win32_file_system.h"
-#include "platform/win32/win32_locale.h"
-#include "platform/win32/win32_settings_store.h"
-#include "platform/win32/win32_shell.h"
-#include "platform/win32/win32_system_info.h"
+#include "platform/win32/win32_services.h"
 #include "queue/frm_dir_selector.h"
 #include "queue/frm_scan_stop.h"
 #include "tags/frm_var_setup.h"
@@ -35,16 +29,9 @@
 namespace {
 
 struct Program {
-  platform::win32::Win32FileSystem fileSystem;
-  platform::win32::Win32SettingsStore settings;
-  platform::win32::Win32Shell shell;
-  platform::win32::Win32SystemInfo system;
-  platform::win32::Win32Clipboard clipboard;
-  platform::win32::Win32Clock clock;
-  platform::win32::Win32Locale locale;
-  platform::Services services{fileSystem, settings, shell, system, clipboard, clock, locale};
+  platform::win32::Win32Services os;
   ui::win32::Win32Backend backend;
-  ui::Context ctx{backend, services, ui::AppInfo{system.ProgramFolder(), "Tornavane for AutoCAD", "tornavane"}};
+  ui::Context ctx{backend, os.services, ui::AppInfo{os.system.ProgramFolder(), "Tornavane for AutoCAD", "tornavane"}};
   app::App app{ctx};
 };
 
