@@ -36,8 +36,9 @@ namespace mainwindow {
 // build buttons, and the menu bar. Its public fields are the program's settings model; other
 // windows read and write them, its controls and its public procedures directly.
 //
-// Handlers are defined in the folder of the subsystem they belong to: layout and menus in
-// mainwindow/, the queue and the browser in queue/, start-up and the settings in core/.
+// Controls, settings fields and menus are declared here and designed in mainwindow/frm_main*.cpp.
+// Life cycle, layout, load, settings save and the user-script panel live in mainwindow/frm_main_*.cpp;
+// every other procedure in frm_main_<area>.cpp of the folder that owns it (queue/, batch/, tags/, options/).
 class frmMain : public ui::Form, public core::SettingsModel {
  public:
   explicit frmMain(app::App& app);
@@ -254,7 +255,7 @@ class frmMain : public ui::Form, public core::SettingsModel {
   ui::MenuItem mnuCopySelFileWOExt{&mnuSelected, "mnuCopySelFileWOExt"};
   ui::MenuItem mnuCopySelFileCSV{&mnuSelected, "mnuCopySelFileCSV"};
 
-  // ---- Window life cycle and layout (mainwindow/, core/) ---------------------------------
+  // ---- Window life cycle and layout (mainwindow/) ----------------------------------------
   void Form_Load();
   // Saves the settings and the working set and ends the program; closing is never cancelled.
   void Form_Unload();
@@ -278,7 +279,7 @@ class frmMain : public ui::Form, public core::SettingsModel {
   // Gives a list box a horizontal scroll range of its width less 6000 twips, as pixels.
   void gSetHorizontalExtent(ui::ListBox& list);
 
-  // ---- Settings and working set (core/) --------------------------------------------------
+  // ---- Settings and working set (mainwindow/, batch/, queue/) ----------------------------
   void SaveAllSettings();
   void FillOutFormatList();
   void SaveFavorites();
@@ -307,7 +308,6 @@ class frmMain : public ui::Form, public core::SettingsModel {
   void cmdRemoveDwg_Click();
   void cmdRemoveAllDwg_Click();
   void RemoveUnselectedFromQueue();
-  void cmdFileList_Click();
   // The loaded-list marker: the File Lists button reads "=File&Lists=" and the queue's
   // tooltip names the saved list while the queue holds it unedited.
   void SetLoadedListMarker(const std::string& listFileName);
@@ -363,73 +363,41 @@ class frmMain : public ui::Form, public core::SettingsModel {
   // folder whose name matches pattern to list: templates are loaded by folder and title.
   void AddFileTitlesRecursive(const std::string& folder, const std::string& pattern, ui::ListBox& list);
   void AddFileTitlesRecursive(const std::string& folder, const std::string& pattern, ui::ComboBox& list);
-  void cmdDWGPreviewShow_Click();
-  void cmdQuickPick_Click();
-  void cmdQueueQuickPick_Click();
 
   // The drawing browser.
   void Drive1_Change();
   void Dir1_Change();
-  void Dir1_Click();
-  void Dir1_OLEDragDrop(const std::vector<std::string>& paths);
-  void Frame2_Click();
   void tbDWGFilter_Change();
-  void File1_Click();
-  void File1_DblClick();
-  void File1_KeyDown(int& keyCode, int shift);
-  void Command4_explorer_Click();
   void Command18_Click();
   void Command19_Click();
-  void cmdDirWideBrowser_Click();
   void AddCurrentFolderToFavorites();
 
   // ---- The user-script panel (mainwindow/) -----------------------------------------------
   void Text1_Change();
   void Text2_Change();
   void scrFilter_Change();
-  void scrFilter_DblClick();
-  void tbScrSelFilter_Change();
   void tbPrefix_Change();
   void tbSuffix_Change();
   // The SAVEAS example name from the prefix, the first queue entry and the suffix.
   void UpdateSaveAsExample();
-  void subUpdate_MiniScript(const std::string& content);
   void subUpdate_SimpleScript(const std::string& content);
-  void File2_Click();
-  void File2_DblClick();
   void fsSimpleScript_Click();
-  void cmdSAVESCR_Click();
-  void cmdDeleteSCR_Click();
-  void chkReadOnly_Click();
-  void chkProjDir_Click();
-  void frameUserScriptList_Click();
-  void Label14_Click();
-  void Command2_Click();
-  void cmdClearSCREditor_Click();
-  void cmdBrowse_Click();
-  void cmdSCREditOpen_Click();
   void ViewBatchScript();
   void OpenInTextEditor(const std::string& path);
-  void cmdFilterFormShow_Click();
-  void cmdFilterUserScriptShow_Click();
-  void Command1_Click();
 
   // ---- Tags and the batch engine (tags/, batch/) -----------------------------------------
   // The text with its tags replaced for one drawing; "" after a failure.
   std::string SubstituteTAGS(const std::string& text, std::int32_t counter, const std::string& fileName,
                              std::int16_t index);
-  std::string SubstituteProjectTAGS(const ui::TextBox& box, std::int32_t counter, const std::string& drawingPath);
-  std::string SpSubstituteProjectTAGS(const std::string& text, std::int32_t counter, const std::string& drawingPath);
   // Applies the META command lines of Text1; the sort commands only when includeSort is true.
   void ScanForMetaCommands(std::int16_t IncludeSort);
   void Command1_Compile_Click();
   void cmdCreateAndRun_Click();
   void VerifyQueueFiles();
   void CheckScriptSyntax();
-  void ReportQueueDWGVersions();
   bool IsReadonly(const std::string& path);
 
-  // ---- Menu handlers ---------------------------------------------------------------------
+  // ---- Menu handlers (beside what they do) -----------------------------------------------
   void mnuSaveSettings_Click();
   void mnuFileExit_Click();
   void mnuAscending2_Click();
@@ -438,36 +406,13 @@ class frmMain : public ui::Form, public core::SettingsModel {
   void mnuReverseOrder2_Click();
   void mnuRemoveDuplicates_Click();
   void mnuVerifyFilesInQueue_Click();
-  void mnuReportDWGVersion_Click();
-  void mnuFileLists_Click();
-  void mnuScriptEditor_Click();
-  void mnuScriptBrowser_Click();
   void mnuCheckScriptSyntax_Click();
-  void mnuOutputOther_Click();
-  void mnuViewBatchScript_Click();
-  void mnuCommandCapture_Click();
-  void mnuRenamer_Click();
-  void mnuNightRun_Click();
-  void mnuResetAcadVars_Click();
-  void mnuDWGRevScan_Click();
-  void mnuCombineText_Click();
   void mnuUserTagManager_Click();
-  void mnuProjectTagManager_Click();
   void mnuViewOptions_Click();
-  void mnuCopyPageSetups_Click();
-  void mnuRenameLayoutTabs_Click();
-  void mnuPlotWiz_Click();
-  void mnuPurgeWiz_Click();
-  void mnuReportLimitsWiz_Click();
-  void mnuReportTextWiz_Click();
-  void mnuRepTextWiz_Click();
-  void mnuMTEXTSnR_Click();
-  void mnuTBWiz_Click();
   void mnuReadmeh_Click();
   void mnuOnlineFAQ_Click();
   void mnuForum_Click();
   void mnuSGenWWW2_Click();
-  void mnuCheckforUpdate_Click();
   void mnuTipOfTheDay_Click();
   void mnuHelpAbout_Click();
 
