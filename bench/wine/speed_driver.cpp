@@ -9,9 +9,8 @@
 //       with build, presses "&Create Batch Script" and waits for the notice ("build_ms");
 //       then closes the program.
 
-#include <windows.h>
-
 #include <psapi.h>
+#include <windows.h>
 
 #include <string>
 

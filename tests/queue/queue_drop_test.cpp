@@ -113,7 +113,8 @@ TEST_F(QueueDrop, AFolderAddsItsDrawingsAtEveryDepthBeforeTheNextDroppedPath) {
 // The scan lets events run: the stop window is up, a click on Clear All does nothing and Stop
 // ends that folder's scan; the drop goes on with its next path.
 TEST_F(QueueDrop, AFolderScanShowsTheStopWindowAndHoldsTheQueueUntilItEnds) {
-  for (const char* name : {"a.dwg", "b.dwg", "c.dwg", "d.dwg"}) fileSystem.AddFile(std::string("C:\\Tree\\") + name, "AC1018");
+  for (const char* name : {"a.dwg", "b.dwg", "c.dwg", "d.dwg"})
+    fileSystem.AddFile(std::string("C:\\Tree\\") + name, "AC1018");
   mainwindow::frmMain& main = WithFilter("*.dwg");
   AtPump(2, [&] {
     EXPECT_TRUE(app.frmScanStop().Visible());
@@ -121,8 +122,7 @@ TEST_F(QueueDrop, AFolderScanShowsTheStopWindowAndHoldsTheQueueUntilItEnds) {
   });
   AtPump(3, [&] { user.Click(app.frmScanStop().cmdCancel); });
   user.Drop(main.List1, {"C:\\Tree", "C:\\In\\one.dwg"});
-  EXPECT_EQ(Entries(main.List1),
-            (Paths{"C:\\Old\\X.dwg", "C:\\Tree\\a.dwg", "C:\\Tree\\b.dwg", "C:\\In\\one.dwg"}));
+  EXPECT_EQ(Entries(main.List1), (Paths{"C:\\Old\\X.dwg", "C:\\Tree\\a.dwg", "C:\\Tree\\b.dwg", "C:\\In\\one.dwg"}));
   EXPECT_FALSE(app.frmScanStop().Visible());
 }
 
