@@ -6,6 +6,7 @@
 #include "core/file_helpers.h"
 #include "mainwindow/frm_main.h"
 #include "queue/frm_scan_stop.h"
+#include "queue/hourglass.h"
 #include "queue/name_filter.h"
 #include "runtime/error.h"
 #include "runtime/text.h"
@@ -76,9 +77,8 @@ void ScanFiles(app::App& app, const std::string& folder, const std::string& patt
   ui::Context& ctx = app.Ctx();
   const queue::NameFilter filter(pattern);
   TreeScan scan{app, filter, append, ctx.Services().fileSystem};
-  ctx.SetScreenPointer(ui::Pointer::kHourglass);
+  queue::ScreenHourglass hourglass(ctx);
   ScanTree(scan, folder);
-  ctx.SetScreenPointer(ui::Pointer::kDefault);
 }
 
 // The titles of the folder's own files: a title names a template of that folder.
@@ -120,17 +120,15 @@ void frmMain::cmdAddAllSub_Click() {
     ui::BusyGuard busy(Ctx());
     if (!busy) return;
     app_.ScanFileCount = 0;
-    Ctx().SetScreenPointer(ui::Pointer::kHourglass);
     app_.frmScanStop().Show(ui::ShowMode::kModeless);
     STOPSCAN = 0;
     try {
+      queue::ScreenHourglass hourglass(Ctx());
       AddFilesRecursive(Dir1.Path(), tbDWGFilter.Text(), List1);
     } catch (...) {
       app_.frmScanStop().Hide();
-      Ctx().SetScreenPointer(ui::Pointer::kDefault);
       throw;
     }
-    Ctx().SetScreenPointer(ui::Pointer::kDefault);
     Ctx().MsgBox({.text = std::to_string(app_.ScanFileCount) + " Files Added to Queue.",
                   .title = "Scan Complete",
                   .buttons = ui::MsgButtons::kOk});
