@@ -1,6 +1,7 @@
 // The queue's orderings: sort ascending and descending, the smart sort, the reverse, the
 // automatic sort, the change of letter case and the queue's text size. Every ordering
-// rebuilds the list in one step: no entry selected or current afterwards.
+// rebuilds the list in one step: no entry selected or current afterwards, so the entries
+// that depend on the selection are refreshed.
 #include <string>
 #include <vector>
 
@@ -49,6 +50,7 @@ void SortAscending(frmMain& main) {
     try {
       std::vector<std::size_t> order = queue::SelectionSortOrder(CollationKeys(ctx.Services().locale, main.List1));
       main.List1.SetOrder(order);
+      main.UpdateQueueControls();
     } catch (const runtime::Error& error) {
       ReportError(ctx, error, "mnuSortAscending_Click");
     }
@@ -61,6 +63,7 @@ void Reverse(frmMain& main) {
   std::vector<std::size_t> order(static_cast<std::size_t>(main.List1.ListCount()));
   for (std::size_t i = 0; i < order.size(); ++i) order[i] = order.size() - 1 - i;
   main.List1.SetOrder(order);
+  main.UpdateQueueControls();
 }
 
 // The smart sort keeps its own list of keys and lets no event run: the queue is
@@ -73,6 +76,7 @@ void SmartSortEntries(frmMain& main) {
       [&list](std::size_t i) -> const std::string& { return list.List(static_cast<int>(i)); },
       [&locale](const std::string& key) { return locale.CollationKey(key); });
   main.List1.SetOrder(order);
+  main.UpdateQueueControls();
 }
 
 void ChangeCase(frmMain& main, bool upper) {
@@ -82,6 +86,7 @@ void ChangeCase(frmMain& main, bool upper) {
     std::vector<std::string> entries = Entries(main.List1);
     for (std::string& entry : entries) entry = upper ? runtime::UpperCase(entry) : runtime::LowerCase(entry);
     main.List1.SetItems(std::move(entries));
+    main.UpdateQueueControls();
   } catch (const runtime::Error& error) {
     ReportError(ctx, error, upper ? "mnuQueueUpperCase_Click" : "mnuQueueLowerCase_Click");
   }
