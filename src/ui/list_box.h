@@ -15,6 +15,8 @@ class ListBox : public ListControl {
   // Adds an item at index (-1: at the end, or at its sorted place in a sorted list). An
   // index outside 0 to ListCount is error 5. Sets NewIndex. Runs no event.
   void AddItem(std::string item, int index = -1);
+  // Adds the items in order, as AddItem would one by one, telling the window once.
+  void AddItems(std::vector<std::string> items);
   // Removes an item; an index outside the list is error 5. Runs no event.
   void RemoveItem(int index);
   // Removes every item. Runs no event.

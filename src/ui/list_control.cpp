@@ -189,6 +189,15 @@ void ListControl::RemoveItemAt(int index) {
   if (Peer() != nullptr) Peer()->ItemRemoved(index);
 }
 
+void ListControl::AppendItems(std::vector<std::string> items) {
+  if (items.empty()) return;
+  const int first = ListCount();
+  items_.reserve(items_.size() + items.size());
+  for (std::string& text : items) items_.push_back(Item{std::move(text)});
+  newIndex_ = ListCount() - 1;
+  if (Peer() != nullptr) Peer()->ItemsAppended(first, ListCount() - first);
+}
+
 void ListControl::ClearItems() {
   ReplaceItems({});
 }

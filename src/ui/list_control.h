@@ -75,6 +75,8 @@ class ListControl : public Control {
   // Removes every item whose flag is set, in one step; the other items keep their data and
   // selection, and the current item stays when it is kept. Flags past the end count as unset.
   void RemoveFlaggedItems(const std::vector<bool>& remove);
+  // Adds the items at the end in one go (an unsorted list); NewIndex becomes the last one's.
+  void AppendItems(std::vector<std::string> items);
   void SetItemText(int index, std::string text);  // error 381 outside the list
   // Sets the current item without running an event.
   void SetListIndexQuietly(int index);
