@@ -1,7 +1,5 @@
 // The queue's sorts and duplicate removal on the real main window, against the step-by-step
 // procedures of literal_order.h and against hand-worked examples.
-#include "queue/queue_order.h"
-
 #include <gtest/gtest.h>
 
 #include <random>
@@ -11,6 +9,7 @@
 #include "literal_order.h"
 #include "mainwindow/main_window_fixture.h"
 #include "queue/frm_scan_stop.h"
+#include "queue/queue_order.h"
 #include "runtime/text.h"
 #include "ui/busy_guard.h"
 
