@@ -57,6 +57,9 @@ void ScanTree(TreeScan& scan, const std::string& folder) {
   ui::Context& ctx = scan.app.Ctx();
   mainwindow::frmMain& main = scan.app.frmMain();
   ctx.DoEvents();
+  // A Stop left from an earlier operation (the caller did not clear it) ends the scan before
+  // anything is added.
+  if (main.STOPSCAN == 1) return;
   const std::string path = WithBackslash(folder);
   for (const platform::DirEntry& entry : FolderEntries(scan.fs, path)) {
     const std::string name = core::StripNulls(entry.name);
