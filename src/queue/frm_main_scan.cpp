@@ -1,6 +1,8 @@
 // The recursive folder scans and the "+" button that adds a whole folder tree to the queue.
 #include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "app/app.h"
 #include "core/file_helpers.h"
@@ -43,11 +45,22 @@ bool IsLink(const platform::DirEntry& entry) {
   return (entry.attributes & platform::kAttrReparsePoint) != 0;
 }
 
+using AddPaths = std::function<void(std::vector<std::string>)>;
+
+// The paths a scan found and has not yet handed to the list: they go in one step per
+// folder, so a list window shows a long folder once instead of once per file.
 struct TreeScan {
   app::App& app;
   const queue::NameFilter& filter;
-  const std::function<void(std::string)>& append;
+  const AddPaths& addPaths;
   platform::FileSystem& fs;
+  std::vector<std::string> found;
+
+  void Flush() {
+    if (found.empty()) return;
+    addPaths(std::move(found));
+    found.clear();
+  }
 };
 
 // Depth first, in search order; events run after every entry, and a Stop ends the scan at
@@ -64,22 +77,25 @@ void ScanTree(TreeScan& scan, const std::string& folder) {
   for (const platform::DirEntry& entry : FolderEntries(scan.fs, path)) {
     const std::string name = core::StripNulls(entry.name);
     if (IsFolder(entry)) {
-      if (!IsLink(entry)) ScanTree(scan, path + name);
+      if (!IsLink(entry)) {
+        scan.Flush();
+        ScanTree(scan, path + name);
+      }
     } else if (scan.filter.Takes(name)) {
-      scan.append(path + name);
+      scan.found.push_back(path + name);
       ++scan.app.ScanFileCount;
       scan.app.frmScanStop().lblScanned.SetCaption(std::to_string(scan.app.ScanFileCount) + " files found");
     }
     ctx.DoEvents();
-    if (main.STOPSCAN == 1) return;
+    if (main.STOPSCAN == 1) break;
   }
+  scan.Flush();
 }
 
-void ScanFiles(app::App& app, const std::string& folder, const std::string& pattern,
-               const std::function<void(std::string)>& append) {
+void ScanFiles(app::App& app, const std::string& folder, const std::string& pattern, const AddPaths& addPaths) {
   ui::Context& ctx = app.Ctx();
   const queue::NameFilter filter(pattern);
-  TreeScan scan{app, filter, append, ctx.Services().fileSystem};
+  TreeScan scan{app, filter, addPaths, ctx.Services().fileSystem, {}};
   queue::ScreenHourglass hourglass(ctx);
   ScanTree(scan, folder);
 }
@@ -101,11 +117,13 @@ void ScanTitles(app::App& app, const std::string& folder, const std::string& pat
 }  // namespace
 
 void frmMain::AddFilesRecursive(const std::string& folder, const std::string& pattern, ui::ListBox& list) {
-  ScanFiles(app_, folder, pattern, [&list](std::string path) { list.AddItem(std::move(path)); });
+  ScanFiles(app_, folder, pattern, [&list](std::vector<std::string> paths) { list.AddItems(std::move(paths)); });
 }
 
 void frmMain::AddFilesRecursive(const std::string& folder, const std::string& pattern, ui::ComboBox& list) {
-  ScanFiles(app_, folder, pattern, [&list](std::string path) { list.AddItem(std::move(path)); });
+  ScanFiles(app_, folder, pattern, [&list](std::vector<std::string> paths) {
+    for (std::string& path : paths) list.AddItem(std::move(path));
+  });
 }
 
 void frmMain::AddFileTitlesRecursive(const std::string& folder, const std::string& pattern, ui::ListBox& list) {
