@@ -356,7 +356,8 @@ class frmMain : public ui::Form, public core::SettingsModel {
   // Appends the full path of every file of folder and its sub-folders whose name matches
   // pattern ("*.dwg;*.dxf" is two patterns) to list, counts them in ScanFileCount and shows
   // the count in the stop window; ends when STOPSCAN is 1. Links and junctions are not
-  // followed, so every file is found once.
+  // followed, so every file is found once. Each folder's files reach the list together. It
+  // lets events run: the caller holds a ui::BusyGuard and shows the stop window.
   void AddFilesRecursive(const std::string& folder, const std::string& pattern, ui::ListBox& list);
   void AddFilesRecursive(const std::string& folder, const std::string& pattern, ui::ComboBox& list);
   // Appends the upper-case title (name less its last four characters) of every file of

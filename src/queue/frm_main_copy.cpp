@@ -1,4 +1,5 @@
 // The queue pop-up's clipboard copies.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -6,6 +7,7 @@
 #include "core/app_title.h"
 #include "mainwindow/frm_main.h"
 #include "queue/copy_list_to_clipboard.h"
+#include "queue/hourglass.h"
 #include "queue/queue_copy.h"
 #include "runtime/error.h"
 
@@ -24,7 +26,7 @@ struct CopyRow {
 // on; the count is reported in any case.
 void CopyRowToClipboard(frmMain& main, const CopyRow& row) {
   ui::Context& ctx = main.Ctx();
-  ctx.SetScreenPointer(ui::Pointer::kHourglass);
+  std::optional<queue::ScreenHourglass> hourglass(std::in_place, ctx);
   std::vector<std::string> entries;
   std::vector<bool> selected;
   for (int i = 0; i < main.List1.ListCount(); ++i) {
@@ -42,7 +44,7 @@ void CopyRowToClipboard(frmMain& main, const CopyRow& row) {
   } catch (const runtime::Error&) {
   }
   if (row.refresh) main.UpdateQueueControls();
-  ctx.SetScreenPointer(ui::Pointer::kDefault);
+  hourglass.reset();
   ctx.MsgBox({.text = std::to_string(copy.count) + " Items Copied to the Clipboard",
               .title = std::string(core::kAppTitle),
               .buttons = ui::MsgButtons::kOk,

@@ -7,46 +7,64 @@
 #include "core/app_title.h"
 #include "mainwindow/frm_main.h"
 #include "queue/frm_scan_stop.h"
+#include "queue/hourglass.h"
 #include "queue/queue_order.h"
 #include "ui/busy_guard.h"
 
 namespace mainwindow {
 
-// Of every group of entries equal in text order only the last stays. The removals go one by
-// one, in a fixed order, with events let run and the progress shown after each, so a Stop
-// after k removals leaves exactly those k taken out; the list itself is compacted once.
-void frmMain::RemoveDuplicateItems(ui::ListBox& list) {
-  ui::BusyGuard busy(Ctx());
-  if (!busy) return;
-  queue::frmScanStop& stop = app_.frmScanStop();
-  Ctx().SetScreenPointer(ui::Pointer::kHourglass);
-  stop.Show(ui::ShowMode::kModeless);
-  STOPSCAN = 0;
-  stop.lblScanned.SetCaption("Buffering File Names");
-  Ctx().DoEvents();
+namespace {
 
+// Takes the duplicates out one by one in their fixed order, lets events run and shows the
+// progress after each, and ends at a Stop; the list is compacted once at the end. Returns
+// the number removed.
+long RemoveShowingProgress(app::App& app, ui::ListBox& list) {
+  ui::Context& ctx = app.Ctx();
   const long total = list.ListCount() - 1;
   std::vector<std::string> keys;
   keys.reserve(static_cast<std::size_t>(list.ListCount()));
-  for (int i = 0; i < list.ListCount(); ++i) keys.push_back(Ctx().Services().locale.CollationKey(list.List(i)));
+  for (int i = 0; i < list.ListCount(); ++i) keys.push_back(ctx.Services().locale.CollationKey(list.List(i)));
   const std::vector<std::size_t> removals = queue::DuplicateRemovalOrder(std::move(keys));
 
   // A Stop pressed before the first comparison ends the removal before it starts.
-  const bool stoppedAtStart = STOPSCAN == 1 && list.ListCount() >= 2;
+  if (app.frmMain().STOPSCAN == 1 && list.ListCount() >= 2) return 0;
   std::vector<bool> removed(static_cast<std::size_t>(list.ListCount()), false);
   long count = 0;
-  for (std::size_t i = 0; i < removals.size() && !stoppedAtStart; ++i) {
-    removed[removals[i]] = true;
+  for (std::size_t index : removals) {
+    removed[index] = true;
     ++count;
-    Ctx().DoEvents();
-    stop.lblScanned.SetCaption(queue::RemovalProgress(count, total));
-    if (STOPSCAN == 1) break;
+    ctx.DoEvents();
+    app.frmScanStop().lblScanned.SetCaption(queue::RemovalProgress(count, total));
+    if (app.frmMain().STOPSCAN == 1) break;
   }
   list.RemoveItems(removed);
+  return count;
+}
 
-  stop.Hide();
-  Ctx().SetScreenPointer(ui::Pointer::kDefault);
-  Ctx().MsgBox({.text = std::to_string(count) + " Duplicate Items Removed ",
+}  // namespace
+
+// Of every group of entries equal in text order only the last stays. The removals go one by
+// one, in a fixed order, so a Stop after k removals leaves exactly those k taken out.
+void frmMain::RemoveDuplicateItems(ui::ListBox& list) {
+  ui::BusyGuard busy(Ctx());
+  if (!busy) return;
+  long removed = 0;
+  {
+    queue::ScreenHourglass hourglass(Ctx());
+    queue::frmScanStop& stop = app_.frmScanStop();
+    stop.Show(ui::ShowMode::kModeless);
+    STOPSCAN = 0;
+    stop.lblScanned.SetCaption("Buffering File Names");
+    Ctx().DoEvents();
+    try {
+      removed = RemoveShowingProgress(app_, list);
+    } catch (...) {
+      stop.Hide();
+      throw;
+    }
+    stop.Hide();
+  }
+  Ctx().MsgBox({.text = std::to_string(removed) + " Duplicate Items Removed ",
                 .title = std::string(core::kAppTitle),
                 .buttons = ui::MsgButtons::kOk,
                 .icon = ui::MsgIcon::kInformation});

@@ -1,11 +1,14 @@
 // The recursive folder scans and the "+" button that adds a whole folder tree to the queue.
 #include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "app/app.h"
 #include "core/file_helpers.h"
 #include "mainwindow/frm_main.h"
 #include "queue/frm_scan_stop.h"
+#include "queue/hourglass.h"
 #include "queue/name_filter.h"
 #include "runtime/error.h"
 #include "runtime/text.h"
@@ -42,11 +45,22 @@ bool IsLink(const platform::DirEntry& entry) {
   return (entry.attributes & platform::kAttrReparsePoint) != 0;
 }
 
+using AddPaths = std::function<void(std::vector<std::string>)>;
+
+// The paths a scan found and has not yet handed to the list: they go in one step per
+// folder, so a list window shows a long folder once instead of once per file.
 struct TreeScan {
   app::App& app;
   const queue::NameFilter& filter;
-  const std::function<void(std::string)>& append;
+  const AddPaths& addPaths;
   platform::FileSystem& fs;
+  std::vector<std::string> found;
+
+  void Flush() {
+    if (found.empty()) return;
+    addPaths(std::move(found));
+    found.clear();
+  }
 };
 
 // Depth first, in search order; events run after every entry, and a Stop ends the scan at
@@ -56,29 +70,34 @@ void ScanTree(TreeScan& scan, const std::string& folder) {
   ui::Context& ctx = scan.app.Ctx();
   mainwindow::frmMain& main = scan.app.frmMain();
   ctx.DoEvents();
+  // A Stop left from an earlier operation (the caller did not clear it) ends the scan before
+  // anything is added.
+  if (main.STOPSCAN == 1) return;
   const std::string path = WithBackslash(folder);
   for (const platform::DirEntry& entry : FolderEntries(scan.fs, path)) {
     const std::string name = core::StripNulls(entry.name);
     if (IsFolder(entry)) {
-      if (!IsLink(entry)) ScanTree(scan, path + name);
+      if (!IsLink(entry)) {
+        scan.Flush();
+        ScanTree(scan, path + name);
+      }
     } else if (scan.filter.Takes(name)) {
-      scan.append(path + name);
+      scan.found.push_back(path + name);
       ++scan.app.ScanFileCount;
       scan.app.frmScanStop().lblScanned.SetCaption(std::to_string(scan.app.ScanFileCount) + " files found");
     }
     ctx.DoEvents();
-    if (main.STOPSCAN == 1) return;
+    if (main.STOPSCAN == 1) break;
   }
+  scan.Flush();
 }
 
-void ScanFiles(app::App& app, const std::string& folder, const std::string& pattern,
-               const std::function<void(std::string)>& append) {
+void ScanFiles(app::App& app, const std::string& folder, const std::string& pattern, const AddPaths& addPaths) {
   ui::Context& ctx = app.Ctx();
   const queue::NameFilter filter(pattern);
-  TreeScan scan{app, filter, append, ctx.Services().fileSystem};
-  ctx.SetScreenPointer(ui::Pointer::kHourglass);
+  TreeScan scan{app, filter, addPaths, ctx.Services().fileSystem, {}};
+  queue::ScreenHourglass hourglass(ctx);
   ScanTree(scan, folder);
-  ctx.SetScreenPointer(ui::Pointer::kDefault);
 }
 
 // The titles of the folder's own files: a title names a template of that folder.
@@ -98,11 +117,13 @@ void ScanTitles(app::App& app, const std::string& folder, const std::string& pat
 }  // namespace
 
 void frmMain::AddFilesRecursive(const std::string& folder, const std::string& pattern, ui::ListBox& list) {
-  ScanFiles(app_, folder, pattern, [&list](std::string path) { list.AddItem(std::move(path)); });
+  ScanFiles(app_, folder, pattern, [&list](std::vector<std::string> paths) { list.AddItems(std::move(paths)); });
 }
 
 void frmMain::AddFilesRecursive(const std::string& folder, const std::string& pattern, ui::ComboBox& list) {
-  ScanFiles(app_, folder, pattern, [&list](std::string path) { list.AddItem(std::move(path)); });
+  ScanFiles(app_, folder, pattern, [&list](std::vector<std::string> paths) {
+    for (std::string& path : paths) list.AddItem(std::move(path));
+  });
 }
 
 void frmMain::AddFileTitlesRecursive(const std::string& folder, const std::string& pattern, ui::ListBox& list) {
@@ -120,17 +141,15 @@ void frmMain::cmdAddAllSub_Click() {
     ui::BusyGuard busy(Ctx());
     if (!busy) return;
     app_.ScanFileCount = 0;
-    Ctx().SetScreenPointer(ui::Pointer::kHourglass);
     app_.frmScanStop().Show(ui::ShowMode::kModeless);
     STOPSCAN = 0;
     try {
+      queue::ScreenHourglass hourglass(Ctx());
       AddFilesRecursive(Dir1.Path(), tbDWGFilter.Text(), List1);
     } catch (...) {
       app_.frmScanStop().Hide();
-      Ctx().SetScreenPointer(ui::Pointer::kDefault);
       throw;
     }
-    Ctx().SetScreenPointer(ui::Pointer::kDefault);
     Ctx().MsgBox({.text = std::to_string(app_.ScanFileCount) + " Files Added to Queue.",
                   .title = "Scan Complete",
                   .buttons = ui::MsgButtons::kOk});

@@ -1,12 +1,14 @@
 // The queue's orderings: sort ascending and descending, the smart sort, the reverse, the
 // automatic sort, the change of letter case and the queue's text size. Every ordering
-// rebuilds the list in one step: no entry selected or current afterwards.
+// rebuilds the list in one step: no entry selected or current afterwards, so the entries
+// that depend on the selection are refreshed.
 #include <string>
 #include <vector>
 
 #include "app/app.h"
 #include "core/app_title.h"
 #include "mainwindow/frm_main.h"
+#include "queue/hourglass.h"
 #include "queue/queue_order.h"
 #include "runtime/error.h"
 #include "runtime/text.h"
@@ -43,24 +45,25 @@ void SortAscending(frmMain& main) {
   ui::Context& ctx = main.Ctx();
   main.lblUpdate.SetCaption("Sorting");
   ctx.DoEvents();
-  ctx.SetScreenPointer(ui::Pointer::kHourglass);
-  try {
-    std::vector<std::size_t> order = queue::SelectionSortOrder(CollationKeys(ctx.Services().locale, main.List1));
-    main.List1.SetOrder(order);
-  } catch (const runtime::Error& error) {
-    ReportError(ctx, error, "mnuSortAscending_Click");
+  {
+    queue::ScreenHourglass hourglass(ctx);
+    try {
+      std::vector<std::size_t> order = queue::SelectionSortOrder(CollationKeys(ctx.Services().locale, main.List1));
+      main.List1.SetOrder(order);
+      main.UpdateQueueControls();
+    } catch (const runtime::Error& error) {
+      ReportError(ctx, error, "mnuSortAscending_Click");
+    }
   }
-  ctx.SetScreenPointer(ui::Pointer::kDefault);
   main.lblUpdate.SetCaption("Ready");
 }
 
 void Reverse(frmMain& main) {
-  ui::Context& ctx = main.Ctx();
-  ctx.SetScreenPointer(ui::Pointer::kHourglass);
+  queue::ScreenHourglass hourglass(main.Ctx());
   std::vector<std::size_t> order(static_cast<std::size_t>(main.List1.ListCount()));
   for (std::size_t i = 0; i < order.size(); ++i) order[i] = order.size() - 1 - i;
   main.List1.SetOrder(order);
-  ctx.SetScreenPointer(ui::Pointer::kDefault);
+  main.UpdateQueueControls();
 }
 
 // The smart sort keeps its own list of keys and lets no event run: the queue is
@@ -73,19 +76,20 @@ void SmartSortEntries(frmMain& main) {
       [&list](std::size_t i) -> const std::string& { return list.List(static_cast<int>(i)); },
       [&locale](const std::string& key) { return locale.CollationKey(key); });
   main.List1.SetOrder(order);
+  main.UpdateQueueControls();
 }
 
 void ChangeCase(frmMain& main, bool upper) {
   ui::Context& ctx = main.Ctx();
-  ctx.SetScreenPointer(ui::Pointer::kHourglass);
+  queue::ScreenHourglass hourglass(ctx);
   try {
     std::vector<std::string> entries = Entries(main.List1);
     for (std::string& entry : entries) entry = upper ? runtime::UpperCase(entry) : runtime::LowerCase(entry);
     main.List1.SetItems(std::move(entries));
+    main.UpdateQueueControls();
   } catch (const runtime::Error& error) {
     ReportError(ctx, error, upper ? "mnuQueueUpperCase_Click" : "mnuQueueLowerCase_Click");
   }
-  ctx.SetScreenPointer(ui::Pointer::kDefault);
 }
 
 // The wrappers of the menu entries: "Sorting", let events run, the ordering, "Ready".

@@ -192,7 +192,10 @@ void ListControl::RemoveItemAt(int index) {
 void ListControl::AppendItems(std::vector<std::string> items) {
   if (items.empty()) return;
   const int first = ListCount();
-  items_.reserve(items_.size() + items.size());
+  // Room grows by doubling: a list filled by many appends moves its items a few times, not
+  // once per append.
+  const std::size_t needed = items_.size() + items.size();
+  if (needed > items_.capacity()) items_.reserve(std::max(needed, 2 * items_.capacity()));
   for (std::string& text : items) items_.push_back(Item{std::move(text)});
   newIndex_ = ListCount() - 1;
   if (Peer() != nullptr) Peer()->ItemsAppended(first, ListCount() - first);

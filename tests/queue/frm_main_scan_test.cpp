@@ -90,6 +90,11 @@ TEST_F(FolderScanTest, StopEndsTheScanAtEveryDepthAndTheCountSaysWhatWasAdded) {
             (std::vector<std::string>{"C:\\Tree\\a.dwg", "C:\\Tree\\Sub\\b.dwg", "C:\\Tree\\Sub\\Deep\\c.dwg"}));
   EXPECT_EQ(Main().STOPSCAN, 0);
   EXPECT_FALSE(app.frmScanStop().Visible());
+
+  // A scan called while the flag is still set adds nothing.
+  Main().STOPSCAN = 1;
+  Main().AddFilesRecursive("C:\\Tree", "*.dwg", Main().List1);
+  EXPECT_EQ(Main().List1.ListCount(), 3);
 }
 
 TEST_F(FolderScanTest, PlusAppendsTheTreeThenRefreshesClearsTheListMarkerAndSorts) {

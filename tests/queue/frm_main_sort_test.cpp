@@ -55,6 +55,7 @@ TEST_F(QueueOrderTest, SortsKeepTheOrderOfEqualTextsTheSelectionSortGives) {
     SetQueue({"b", "A", "a"});
     Main().UpdateQueueControls();
     user.ClickItem(Main().List1, 1);
+    ASSERT_TRUE(Main().mnuOpen.Enabled());
     if (c.popup) {
       ChoosePopup(Main().*c.item);
     } else {
@@ -63,6 +64,7 @@ TEST_F(QueueOrderTest, SortsKeepTheOrderOfEqualTextsTheSelectionSortGives) {
     EXPECT_EQ(QueueEntries(), c.expected) << (Main().*c.item).Name();
     EXPECT_EQ(Main().List1.SelCount(), 0);
     EXPECT_EQ(Main().List1.ListIndex(), -1);
+    EXPECT_FALSE(Main().mnuOpen.Enabled()) << "the pop-up offers nothing for a selection that is gone";
     EXPECT_EQ(Main().lblUpdate.Caption(), "Ready");
     EXPECT_EQ(backend.ScreenPointer(), ui::Pointer::kDefault);
   }
