@@ -121,6 +121,18 @@ TEST_F(FakeFileSystemTest, FindReportsSizeAndTimeStamp) {
   EXPECT_EQ(entries[0].modified, (runtime::DateTime{2019, 3, 4, 5, 6, 7}));
 }
 
+TEST_F(FakeFileSystemTest, AJunctionIsAReparsePointThatLeadsToItsTarget) {
+  fs_.AddFile("C:\\Top\\a.dwg", "");
+  fs_.AddFolder("C:\\Top\\Sub");
+  fs_.AddJunction("C:\\Top\\Sub\\Back", "C:\\Top");
+
+  auto entries = fs_.Find("C:\\Top\\Sub\\*");
+  ASSERT_EQ(entries.size(), 1u);
+  EXPECT_EQ(entries[0].attributes, platform::kAttrDirectory | platform::kAttrReparsePoint);
+  EXPECT_EQ(NamesOf(fs_.Find("C:\\Top\\Sub\\Back\\Sub\\Back\\*")), (Names{"a.dwg", "Sub"}));
+  EXPECT_EQ(fs_.GetAttributes("C:\\Top\\Sub\\Back"), platform::kAttrDirectory);
+}
+
 TEST_F(FakeFileSystemTest, FindRefusesMalformedPatterns) {
   for (const char* pattern : {"C:\\J\\a<*", "C:\\J\\a|b", "C:\\J\\\"x\"", "C:\\J*\\x"}) {
     EXPECT_EQ(ErrorOf([&] { fs_.Find(pattern); }), runtime::kBadFileName) << pattern;
