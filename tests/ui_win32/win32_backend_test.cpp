@@ -70,6 +70,10 @@ TEST_F(Win32BackendTest, TheModelsChangesReachTheWindows) {
   char item[16] = {};
   SendMessageA(list, LB_GETTEXT, 2, reinterpret_cast<LPARAM>(item));
   EXPECT_STREQ(item, "Delta");
+  form.lstItems.AddItems({"Echo", "Foxtrot"});
+  EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 5);
+  SendMessageA(list, LB_GETTEXT, 4, reinterpret_cast<LPARAM>(item));
+  EXPECT_STREQ(item, "Foxtrot");
   form.cmdGo.SetEnabled(false);
   EXPECT_FALSE(IsWindowEnabled(Window(form.cmdGo)));
   form.chkOn.SetVisible(false);
@@ -299,6 +303,24 @@ TEST_F(Win32BackendTest, AControlShowsItsOwnPointerOverItsClientArea) {
   form.lblInfo.SetMousePointer(Pointer::kIBeam);
   SendMessageA(label, WM_SETCURSOR, reinterpret_cast<WPARAM>(label), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
   EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_IBEAM));
+}
+
+TEST_F(Win32BackendTest, AFixedPitchFaceStaysFixedPitchWhereTheSystemLacksIt) {
+  FrmTest form(ctx, "frmTest");
+  form.txtName.SetFontName("Courier New");
+  form.lstItems.SetFontName("Courier New");
+  form.Load();
+  for (HWND window : {Window(form.txtName), Window(form.lstItems)}) {
+    HDC dc = GetDC(window);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0)));
+    SIZE narrow;
+    SIZE wide;
+    GetTextExtentPoint32A(dc, "iiii", 4, &narrow);
+    GetTextExtentPoint32A(dc, "WWWW", 4, &wide);
+    SelectObject(dc, old);
+    ReleaseDC(window, dc);
+    EXPECT_EQ(narrow.cx, wide.cx) << WindowName(window);
+  }
 }
 
 }  // namespace
