@@ -286,6 +286,7 @@ void frmMain::DesignQueueArea() {
 
   List1.SetMultiSelect(ui::MultiSelect::kExtended);
   List1.SetFontName(kCourier);
+  List1.SetAcceptDrops(true);
   Place(List1, 4067, 3690, 8644, 4740);
 }
 

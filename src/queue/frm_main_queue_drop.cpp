@@ -19,7 +19,7 @@ namespace mainwindow {
 // depth, a path the filter takes is queued itself, a ".TXT" path list adds the drawings it
 // lists; anything else is passed over. Nothing is compared with the queue. A folder's scan
 // lets events run, so the drop holds the queue until its last path is in; the sort after it
-// takes the queue itself.
+// takes the queue itself. The stop window counts the files of this drop.
 void frmMain::List1_OLEDragDrop(const std::vector<std::string>& paths) {
   {
     ui::BusyGuard busy(Ctx());

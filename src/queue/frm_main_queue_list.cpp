@@ -17,7 +17,6 @@ constexpr int kShowWindow = 5;
 }  // namespace
 
 void frmMain::WireQueueEvents() {
-  List1.SetAcceptDrops(true);
   List1.onClick = [this] { List1_Click(); };
   List1.onDblClick = [this] { List1_DblClick(); };
   List1.onKeyDown = [this](int& keyCode, int shift) { List1_KeyDown(keyCode, shift); };
