@@ -30,6 +30,7 @@ frmMain::frmMain(app::App& app) : Form(app.Ctx(), "frmMain"), app_(app) {
   DesignMenus();
   WireEvents();
   WireMenus();
+  WireQueueEvents();
 }
 
 frmMain::~frmMain() = default;

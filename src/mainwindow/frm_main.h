@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/settings_model.h"
 #include "ui/check_box.h"
@@ -23,6 +24,9 @@
 
 namespace app {
 class App;
+}
+namespace runtime {
+class WildcardPatternList;
 }
 
 namespace mainwindow {
@@ -304,6 +308,10 @@ class frmMain : public ui::Form, public core::SettingsModel {
   void cmdRemoveAllDwg_Click();
   void RemoveUnselectedFromQueue();
   void cmdFileList_Click();
+  // The loaded-list marker: the File Lists button reads "=File&Lists=" and the queue's
+  // tooltip names the saved list while the queue holds it unedited.
+  void SetLoadedListMarker(const std::string& listFileName);
+  void ClearLoadedListMarker();
   void List1_Click();
   void List1_DblClick();
   void List1_KeyDown(int& keyCode, int shift);
@@ -314,6 +322,8 @@ class frmMain : public ui::Form, public core::SettingsModel {
   void mnuOpenDirInExplorer_Click();
   void mnuOpen_Click();
   void mnuSkip_Click();
+  void mnuRemoveSelectedFiles_Click();
+  void mnuRemoveUnselectedFiles_Click();
   void mnuSortAscending_Click();
   void mnuSortDescending_Click();
   void mnuReverseOrder_Click();
@@ -473,6 +483,14 @@ class frmMain : public ui::Form, public core::SettingsModel {
   void DesignMenus();
   void WireEvents();
   void WireMenus();
+  void WireQueueEvents();
+  // The queue edits' shared steps (queue/).
+  void AppendBrowserFiles(bool selectedOnly);
+  void AfterAddSteps();
+  void RemoveQueueEntries(bool selectedOnes);
+  void OpenSelectedEntries();
+  void AddDroppedPath(const std::string& path, const runtime::WildcardPatternList& filter);
+  void AddDroppedFolder(const std::string& folder);
   // The queue's ordering, copy and scan entries and the "+" button (queue/).
   void WireQueueOrderEvents();
 

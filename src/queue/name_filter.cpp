@@ -3,15 +3,8 @@
 namespace queue {
 
 NameFilter::NameFilter(std::string_view filter) {
-  std::size_t at = 0;
-  while (at <= filter.size()) {
-    std::size_t end = filter.find(';', at);
-    if (end == std::string_view::npos) end = filter.size();
-    if (end > at) {
-      std::string_view text = filter.substr(at, end - at);
-      parts_.push_back(Part{text.size(), runtime::WildcardPattern(text)});
-    }
-    at = end + 1;
+  for (const std::string& text : runtime::SplitPatternList(filter)) {
+    parts_.push_back(Part{text.size(), runtime::WildcardPattern(text)});
   }
 }
 

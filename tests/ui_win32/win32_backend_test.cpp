@@ -70,6 +70,10 @@ TEST_F(Win32BackendTest, TheModelsChangesReachTheWindows) {
   char item[16] = {};
   SendMessageA(list, LB_GETTEXT, 2, reinterpret_cast<LPARAM>(item));
   EXPECT_STREQ(item, "Delta");
+  form.lstItems.AddItems({"Echo", "Foxtrot"});
+  EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 5);
+  SendMessageA(list, LB_GETTEXT, 4, reinterpret_cast<LPARAM>(item));
+  EXPECT_STREQ(item, "Foxtrot");
   form.cmdGo.SetEnabled(false);
   EXPECT_FALSE(IsWindowEnabled(Window(form.cmdGo)));
   form.chkOn.SetVisible(false);
@@ -218,6 +222,23 @@ TEST_F(Win32BackendTest, TheMenuBarShowsTheVisibleItemsWithTheirStateAndShortcut
   EXPECT_EQ(form.openClicks, 1);
   form.mnuFileHidden.SetVisible(true);
   EXPECT_EQ(GetMenuItemCount(file), 3);
+}
+
+// A pop-up menu of a hidden top-level entry shows its items, the default one in bold.
+TEST_F(Win32BackendTest, APopUpMenuShowsTheItemsOfAHiddenEntryWithItsDefaultInBold) {
+  FrmTest form(ctx, "frmTest");
+  form.Load();
+  Win32MenuBar& menus = backend.FormPeerOf(form)->Menus();
+  HMENU popup = menus.OpenPopup(form.mnuTools, &form.mnuToolsStop);
+  ASSERT_EQ(GetMenuItemCount(popup), 2);
+  EXPECT_EQ(GetMenuDefaultItem(popup, TRUE, GMDI_USEDISABLED), 1u);
+  char text[64] = {};
+  GetMenuStringA(popup, 1, text, sizeof text, MF_BYPOSITION);
+  EXPECT_STREQ(text, "&Stop");
+  EXPECT_NE(GetMenuState(popup, 1, MF_BYPOSITION) & MF_GRAYED, 0u);
+  EXPECT_EQ(menus.ItemOf(GetMenuItemID(popup, 0)), &form.mnuToolsRun);
+  menus.ClosePopup(popup);
+  EXPECT_EQ(GetMenuItemCount(GetMenu(Window(form))), 1) << "the entry stays off the menu bar";
 }
 
 TEST_F(Win32BackendTest, DoEventsDeliversPendingInputAndShortcuts) {

@@ -7,13 +7,7 @@
 
 #include <string>
 
-#include "platform/win32/win32_clipboard.h"
-#include "platform/win32/win32_clock.h"
-#include "platform/win32/win32_file_system.h"
-#include "platform/win32/win32_locale.h"
-#include "platform/win32/win32_settings_store.h"
-#include "platform/win32/win32_shell.h"
-#include "platform/win32/win32_system_info.h"
+#include "platform/win32/win32_services.h"
 #include "ui/ui.h"
 #include "ui/win32/win32_backend.h"
 #include "ui/win32/win32_control_peer.h"
@@ -46,6 +40,9 @@ class FrmTest : public Form {
     mnuFileOff.SetEnabled(false);
     mnuTools.SetCaption("&Tools");
     mnuTools.SetVisible(false);
+    mnuToolsRun.SetCaption("&Run");
+    mnuToolsStop.SetCaption("&Stop");
+    mnuToolsStop.SetEnabled(false);
     txtName.onChange = [this] { ++changes; };
     lstItems.onClick = [this] { ++listClicks; };
     mnuFile.onClick = [this] { ++fileMenuOpened; };
@@ -66,22 +63,13 @@ class FrmTest : public Form {
   MenuItem mnuFileHidden{&mnuFile, "mnuFileHidden"};
   MenuItem mnuFileOff{&mnuFile, "mnuFileOff"};
   MenuItem mnuTools{this, "mnuTools"};
+  MenuItem mnuToolsRun{&mnuTools, "mnuToolsRun"};
+  MenuItem mnuToolsStop{&mnuTools, "mnuToolsStop"};
   int changes = 0;
   int listClicks = 0;
   int fileMenuOpened = 0;
   int openClicks = 0;
   int goClicks = 0;
-};
-
-struct SystemServices {
-  platform::win32::Win32FileSystem fileSystem;
-  platform::win32::Win32SettingsStore settings;
-  platform::win32::Win32Shell shell;
-  platform::win32::Win32SystemInfo system;
-  platform::win32::Win32Clipboard clipboard;
-  platform::win32::Win32Clock clock;
-  platform::win32::Win32Locale locale;
-  platform::Services services{fileSystem, settings, shell, system, clipboard, clock, locale};
 };
 
 struct Search {
@@ -122,7 +110,7 @@ class Win32BackendTest : public ::testing::Test {
                  reinterpret_cast<LPARAM>(control));
   }
 
-  SystemServices os;
+  platform::win32::Win32Services os;
   Win32Backend backend;
   Context ctx{backend, os.services, AppInfo{"", "Backend Test", "ui_win32_tests"}};
 };

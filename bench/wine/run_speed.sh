@@ -1,0 +1,124 @@
+#!/usr/bin/env bash
+# The program's speed at scale under Wine, as ratios to the two baseline probes measured in the
+# same run, on the same display and in the same fresh Wine prefix:
+#   start-up with a 100,000-drawing queue  /  (list_probe's whole process + start-up, empty queue)
+#   memory with that queue above the empty-queue figure  /  the queue file's bytes
+#   "&Create Batch Script" on the 100,000 drawings (verification off)  /  build_probe
+# Builds the win32 program, the probes (from the baseline folder, into the scratch folder) and
+# a fixture of existing drawings (100 folders of 1,000), all outside the repository; removes
+# the scratch folder, its Wine prefix and the display when it ends.
+#
+# Usage (from anywhere):  bench/wine/run_speed.sh [drawings, default 100000] [probe folder]
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+
+count=${1:-100000}
+probes=${2:-${TORNAVANE_PERF_PROBES:-/work/shared/perf}}
+per_folder=1000
+caption="Tornavane v1.0.0"
+scratch=$(mktemp -d "${TMPDIR:-/tmp}/tornavane-speed.XXXXXX")
+xvfb_pid=""
+
+cleanup() {
+  wineserver -k >/dev/null 2>&1 || true
+  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
+  rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+note() { echo "-- $*" >&2; }
+
+# --- builds -------------------------------------------------------------------------------------
+note "building the program and the probes"
+[ -f build/win32/CMakeCache.txt ] ||
+  cmake -S . -B build/win32 -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake >/dev/null
+cmake --build build/win32 -j"$(nproc)" --target tornavane >/dev/null
+scripts/install build/win32 "$scratch/Tornavane" >/dev/null
+for probe in build_probe list_probe; do
+  x86_64-w64-mingw32-g++ -O2 -static -o "$scratch/$probe.exe" "$probes/$probe.cpp"
+done
+x86_64-w64-mingw32-g++ -O2 -static -o "$scratch/speed_driver.exe" bench/wine/speed_driver.cpp -lpsapi
+
+# --- display and prefix -------------------------------------------------------------------------
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX="$scratch/prefix"
+display=99
+while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
+Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+export DISPLAY=":$display"
+for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
+note "creating the Wine prefix"
+wineboot -i >/dev/null 2>&1 || true
+wineserver -w
+
+# --- fixture ------------------------------------------------------------------------------------
+note "creating $count drawings"
+list="$scratch/queue.lst"
+python3 - "$WINEPREFIX/drive_c/drawings" "$count" "$per_folder" "$list" <<'EOF'
+import os, sys
+root, count, per_folder, list_path = sys.argv[1], int(sys.argv[2]), int(sys.argv[3]), sys.argv[4]
+lines = []
+for i in range(count):
+    folder = "F%03d" % (i // per_folder)
+    os.makedirs(os.path.join(root, folder), exist_ok=True)
+    name = "D%06d.dwg" % i
+    with open(os.path.join(root, folder, name), "wb") as f:
+        f.write(b"AC1032")
+    lines.append("C:\\drawings\\%s\\%s\r\n" % (folder, name))
+with open(list_path, "w", newline="") as f:
+    f.write("".join(lines))
+EOF
+user=$(wine cmd /c echo %USERNAME% 2>/dev/null | tr -d '\r\n')
+data="$scratch/Tornavane/DATA"
+printf 'REGEN\r\n' >"$data/$user-scr.tmp"
+key='HKCU\Software\VB and VBA Program Settings\TornavanePowerTool'
+setting() { wine reg add "$key\\$1" /v "$2" /d "$3" /f >/dev/null 2>&1; }
+setting Startup TipsShow 0
+setting Startup VerifyFiles 0
+setting Paths OutputNorm 'C:\out\tornavane.scr'
+mkdir -p "$WINEPREFIX/drive_c/out"
+folder=$(winepath -w "$scratch/Tornavane" 2>/dev/null | tr -d '\r')
+list_win=$(winepath -w "$list" 2>/dev/null | tr -d '\r')
+
+driver() { wine "$scratch/speed_driver.exe" "$@" 2>/dev/null | tr -d '\r'; }
+figure() { sed -n "s/^$1 //p" <<<"$2"; }
+
+# --- measurements -------------------------------------------------------------------------------
+note "start-up with an empty queue"
+: >"$data/$user-list.tmp"
+empty=$(driver program "$folder" "$caption" 0 nobuild)
+note "list_probe"
+listed=$(driver process "$scratch/list_probe.exe" "$list_win")
+note "start-up with $count drawings, then the build"
+cp "$list" "$data/$user-list.tmp"
+full=$(driver program "$folder" "$caption" "$count" build)
+note "build_probe"
+probed=$(driver process "$scratch/build_probe.exe" "$list_win" 'C:\out\probe.scr')
+wineserver -w
+
+start_empty=$(figure start_ms "$empty")
+start_full=$(figure start_ms "$full")
+list_ms=$(figure process_ms "$listed")
+build_ms=$(figure build_ms "$full")
+probe_ms=$(sed -n 's/^[0-9]* files \([0-9]*\) ms$/\1/p' <<<"$probed")
+probe_process_ms=$(figure process_ms "$probed")
+memory_empty=$(figure working_set_bytes "$empty")
+memory_full=$(figure working_set_bytes "$full")
+queue_bytes=$(stat -c %s "$list")
+script_bytes=$(stat -c %s "$WINEPREFIX/drive_c/out/tornavane.scr" 2>/dev/null || echo 0)
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "n/a" }'; }
+
+echo "drawings                          $count"
+echo "start-up, empty queue             $start_empty ms"
+echo "list_probe, whole process         $list_ms ms   ($(sed -n 's/ lines / lines, /p' <<<"$listed"))"
+echo "start-up, $count drawings      $start_full ms"
+echo "start-up ratio (at most 3)        $(ratio "$start_full" "$((list_ms + start_empty))")"
+echo "memory, empty queue               $memory_empty bytes (working set)"
+echo "memory, $count drawings        $memory_full bytes (working set)"
+echo "queue file                        $queue_bytes bytes"
+echo "memory ratio (at most 3)          $(ratio "$((memory_full - memory_empty))" "$queue_bytes")"
+echo "build, $count drawings         $build_ms ms   (batch script $script_bytes bytes)"
+echo "build_probe                       $probe_ms ms   (whole process $probe_process_ms ms)"
+echo "build ratio (at most 2)           $(ratio "$build_ms" "$probe_ms")"
