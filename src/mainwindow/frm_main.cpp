@@ -1,6 +1,7 @@
 #include "mainwindow/frm_main.h"
 
 #include "app/app.h"
+#include "ui/tab_order.h"
 
 namespace mainwindow {
 
@@ -140,6 +141,12 @@ void frmMain::DesignUserScriptTab() {
   Place(cmdSCREditOpen, 2000, 3060, 885, 300);
   chkAppend.SetCaption("Append");
   Place(chkAppend, 3904, 3100, 1000, 255);
+
+  // Reading order: the script box with the row under it, then the script list's frame.
+  ui::SetTabOrder(
+      {&Text1, &cmdClearSCREditor, &Command2, &cmdSCREditOpen, &chkAppend, &frameUserScriptList, &Picture1});
+  ui::SetTabOrder({&cmdFilterUserScriptShow, &scrFilter, &chkProjDir, &File2, &Label14, &Text2, &cmdSAVESCR,
+                   &cmdDeleteSCR, &chkReadOnly, &cmdBrowse});
 }
 
 void frmMain::DesignSettingsTab() {

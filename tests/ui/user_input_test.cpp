@@ -134,6 +134,53 @@ TEST_F(UserInputTest, EscapeWithoutACancelButtonClosesADialogAsItsCloseBoxDoes) 
   }
 }
 
+// Tab enters a tab control's strip before the controls of its tab, and a group of option
+// buttons at its chosen one.
+class frmTabbing : public ui::Form {
+ public:
+  explicit frmTabbing(ui::Context& ctx) : Form(ctx, "frmTabbing") {
+    SSTab1.SetTabs(2);
+    for (int i = 0; i < 3; ++i) optKind.Load(i);
+  }
+
+  ui::CommandButton cmdFirst{this, "cmdFirst"};
+  ui::TabControl SSTab1{this, "SSTab1"};
+  ui::TextBox txtOnTab0{SSTab1.Page(0), "txtOnTab0"};
+  ui::CommandButton cmdOnTab1{SSTab1.Page(1), "cmdOnTab1"};
+  ui::Frame fraKind{this, "fraKind"};
+  ui::ControlArray<ui::OptionButton> optKind{&fraKind, "optKind"};
+  ui::CommandButton cmdLast{this, "cmdLast"};
+};
+
+TEST_F(UserInputTest, TabEntersTabStripsAndOptionGroupsAsWindowsDoes) {
+  struct Case {
+    int tab;
+    int chosenOption;  // -1: none
+    std::vector<std::string> visited;
+  };
+  const Case cases[] = {
+      {0, 1, {"SSTab1", "txtOnTab0", "optKind(1)", "cmdLast", "cmdFirst"}},
+      {1, -1, {"SSTab1", "cmdOnTab1", "optKind(0)", "cmdLast", "cmdFirst"}},
+  };
+  for (const Case& c : cases) {
+    frmTabbing tabbing(ctx);
+    tabbing.SSTab1.SetTab(c.tab);
+    if (c.chosenOption >= 0) tabbing.optKind[c.chosenOption].SetValue(true);
+    tabbing.Show();
+    std::vector<std::string> visited;
+    for (std::size_t i = 0; i < c.visited.size(); ++i) {
+      ui::Control* from = tabbing.ActiveControl() != nullptr ? tabbing.ActiveControl() : &tabbing.cmdFirst;
+      user.PressKey(*from, ui::kKeyTab);
+      ui::Control* at = tabbing.ActiveControl();
+      visited.push_back(at == nullptr     ? "nothing"
+                        : at->Index() < 0 ? at->Name()
+                                          : at->Name() + "(" + std::to_string(at->Index()) + ")");
+    }
+    EXPECT_EQ(visited, c.visited) << "tab " << c.tab;
+    tabbing.Unload();
+  }
+}
+
 TEST_F(UserInputTest, EnterAndEscapePressTheDefaultAndCancelButtons) {
   user.PressKey(form.Text1, ui::kKeyReturn);
   user.PressKey(form.Text1, ui::kKeyEscape);

@@ -140,6 +140,45 @@ TEST_F(Win32KeyboardTest, EscapeAndEnterAnswerTheDialogsCancelOrCloseBoxAndDefau
   }
 }
 
+class FrmTabs : public Form {
+ public:
+  explicit FrmTabs(Context& ctx) : Form(ctx, "frmTabs") {
+    SetCaption("Tabs");
+    Move(600, 600, 6000, 4500);
+    chkFirst.SetCaption("First");
+    chkFirst.Move(120, 120, 1500, 300);
+    SSTab1.SetTabs(2);
+    SSTab1.Move(120, 600, 5000, 2400);
+    txtA.Move(120, 600, 1500, 300);
+    cmdB.SetCaption("B");
+    cmdB.Move(1800, 600, 900, 375);
+    cmdC.SetCaption("C");
+    cmdC.Move(120, 600, 900, 375);
+    cmdLast.SetCaption("Last");
+    cmdLast.Move(120, 3300, 900, 375);
+  }
+
+  CheckBox chkFirst{this, "chkFirst"};
+  TabControl SSTab1{this, "SSTab1"};
+  TextBox txtA{SSTab1.Page(0), "txtA"};
+  CommandButton cmdB{SSTab1.Page(0), "cmdB"};
+  CommandButton cmdC{SSTab1.Page(1), "cmdC"};
+  CommandButton cmdLast{this, "cmdLast"};
+};
+
+TEST_F(Win32KeyboardTest, TabReachesTheTabStripBeforeTheControlsOfItsTab) {
+  FrmTabs form(ctx);
+  Type(form, {});
+  SetFocus(Window(form.chkFirst));
+  std::vector<std::string> focus;
+  for (int i = 0; i < 5; ++i) {
+    Type(form, {VK_TAB, -VK_TAB});
+    focus.push_back(WindowName(GetFocus()));
+  }
+  EXPECT_EQ(focus, (std::vector<std::string>{"SSTab1", "txtA", "cmdB", "cmdLast", "chkFirst"}));
+  form.Unload();
+}
+
 TEST_F(Win32KeyboardTest, TheSessionEndUnloadsTheFormWithItsOwnUnloadMode) {
   struct Case {
     const char* what;

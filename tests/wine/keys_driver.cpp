@@ -7,7 +7,7 @@
 //   click:<form>/<control>      a left click in the middle of the control
 //   type:<text>                 types the characters
 //   keys:<k>[,<k>...]           presses keys: a letter or digit, esc, enter, tab, f10, down,
-//                               up, left, right, or alt+<key>
+//                               up, left, right, or alt+<key>, shift+<key>
 //   menu:open|closed            a menu of the program is (not) dropped down
 //   checked:<form>/<control>=<0|1>  the check box's state
 //   text:<form>/<control>=<text>  the control's text
@@ -86,12 +86,14 @@ void Keys(const std::string& list) {
     std::size_t end = list.find(',', at);
     if (end == std::string::npos) end = list.size();
     std::string key = list.substr(at, end - at);
-    bool alt = key.rfind("alt+", 0) == 0;
-    if (alt) key = key.substr(4);
-    if (alt) AddKey(inputs, VK_MENU, false);
+    WORD modifier = 0;
+    if (key.rfind("alt+", 0) == 0) modifier = VK_MENU;
+    if (key.rfind("shift+", 0) == 0) modifier = VK_SHIFT;
+    if (modifier != 0) key = key.substr(key.find('+') + 1);
+    if (modifier != 0) AddKey(inputs, modifier, false);
     AddKey(inputs, KeyOf(key), false);
     AddKey(inputs, KeyOf(key), true);
-    if (alt) AddKey(inputs, VK_MENU, true);
+    if (modifier != 0) AddKey(inputs, modifier, true);
     Send(inputs);
     at = end + 1;
   }

@@ -20,6 +20,7 @@
 #include "ui/picture_box.h"
 #include "ui/scroll_bar.h"
 #include "ui/tab_control.h"
+#include "ui/tab_order.h"
 #include "ui/text_box.h"
 
 namespace ui::headless {
@@ -42,13 +43,6 @@ int AsciiOf(int keyCode, int shift) {
   if (keyCode >= '0' && keyCode <= '9') return keyCode;
   if (keyCode >= 'A' && keyCode <= 'Z') return (shift & kShiftMask) != 0 ? keyCode : keyCode - 'A' + 'a';
   return 0;
-}
-
-bool TakesFocus(const Control& control) {
-  return dynamic_cast<const CommandButton*>(&control) != nullptr ||
-         dynamic_cast<const CheckBox*>(&control) != nullptr || dynamic_cast<const OptionButton*>(&control) != nullptr ||
-         dynamic_cast<const TextBox*>(&control) != nullptr || dynamic_cast<const ListControl*>(&control) != nullptr ||
-         dynamic_cast<const DirListBox*>(&control) != nullptr || dynamic_cast<const ScrollBar*>(&control) != nullptr;
 }
 
 }  // namespace
@@ -323,18 +317,8 @@ void User::PressAccessKey(Form& form, char key) {
 }
 
 void User::TabFrom(Control& control, bool backwards) {
-  std::vector<Control*> order;
-  for (Control* candidate : control.ParentForm().AllControls()) {
-    bool stops = candidate == &control ||
-                 (candidate->TabStop() && TakesFocus(*candidate) && candidate->IsShown() && candidate->IsEnabled());
-    if (stops) order.push_back(candidate);
-  }
-  std::stable_sort(order.begin(), order.end(),
-                   [](const Control* a, const Control* b) { return a->TabIndex() < b->TabIndex(); });
-  auto at = std::find(order.begin(), order.end(), &control) - order.begin();
-  auto count = static_cast<std::ptrdiff_t>(order.size());
-  Control* next = order[static_cast<std::size_t>((at + (backwards ? count - 1 : 1)) % count)];
-  if (TakesFocus(*next)) next->SetFocus();
+  Control& next = NextTabStop(control, backwards);
+  if (TakesFocus(next)) next.SetFocus();
 }
 
 void User::ChooseMenu(MenuItem& item) {

@@ -6,6 +6,7 @@
 #include "ui/form.h"
 #include "ui/option_button.h"
 #include "ui/tab_control.h"
+#include "ui/tab_order.h"
 #include "ui/timer.h"
 #include "ui/win32/input_mapping.h"
 #include "ui/win32/peer_factory.h"
@@ -257,6 +258,7 @@ void Win32Backend::Loop(const std::function<bool()>& done) {
 void Win32Backend::Pump(MSG& message) {
   if ((message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN) && PressShortcut(message)) return;
   if (message.message == WM_SYSCHAR && OpenMenuOfAccessKey(message)) return;
+  if (message.message == WM_KEYDOWN && message.wParam == VK_TAB && MoveFocusByTab(message)) return;
   HWND root = message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
   if (root != nullptr && IsOurTopLevel(root) && IsDialogMessageA(root, &message)) return;
   TranslateMessage(&message);
@@ -284,6 +286,32 @@ bool Win32Backend::OpenMenuOfAccessKey(const MSG& message) {
   if (peer == nullptr || !IsWindowEnabled(root) || GetMenu(root) == nullptr) return false;
   if (peer->GetForm().MenuOfAccessKey(static_cast<char>(message.wParam)) == nullptr) return false;
   SendMessageA(root, WM_SYSCOMMAND, SC_KEYMENU, static_cast<LPARAM>(message.wParam));
+  return true;
+}
+
+// Tab follows the forms' own tab order (the one the headless back end follows too), not the
+// windows' z-order, which also decides what covers what.
+bool Win32Backend::MoveFocusByTab(const MSG& message) {
+  if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
+  HWND root = message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+  if (FormPeerOf(root) == nullptr) return false;
+  HWND focus = GetFocus();
+  if (focus == nullptr || (SendMessageA(focus, WM_GETDLGCODE, message.wParam, reinterpret_cast<LPARAM>(&message)) &
+                           (DLGC_WANTTAB | DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) != 0) {
+    return false;
+  }
+  Win32ControlPeer* peer = nullptr;
+  for (HWND window = focus; window != nullptr && window != root && peer == nullptr; window = GetParent(window)) {
+    peer = Win32ControlPeer::Of(window);
+  }
+  if (peer == nullptr) return false;
+  Control& next = NextTabStop(peer->GetControl(), GetKeyState(VK_SHIFT) < 0);
+  Win32ControlPeer* nextPeer = PeerOf(next);
+  if (nextPeer == nullptr || nextPeer->Hwnd() == nullptr) return false;
+  SetFocus(nextPeer->Hwnd());
+  if ((SendMessageA(nextPeer->Hwnd(), WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) != 0) {
+    SendMessageA(nextPeer->Hwnd(), EM_SETSEL, 0, -1);
+  }
   return true;
 }
 

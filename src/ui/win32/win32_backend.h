@@ -102,6 +102,7 @@ class Win32Backend : public Backend, private WindowHandler {
   void Pump(MSG& message);
   bool PressShortcut(const MSG& message);
   bool OpenMenuOfAccessKey(const MSG& message);
+  bool MoveFocusByTab(const MSG& message);
   // Runs one message loop until done() holds.
   void Loop(const std::function<bool()>& done);
   void WakeLoop();
