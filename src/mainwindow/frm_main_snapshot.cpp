@@ -32,10 +32,9 @@ void frmMain::LoadSnapshot(std::int16_t page) {
   };
   try {
     if (exists(core::kQueueSuffix)) {
-      for (std::string& line : core::ReadLineList(fs, path(core::kQueueSuffix))) {
-        Waste = line;
-        List1.AddItem(std::move(line));
-      }
+      std::vector<std::string> lines = core::ReadLineList(fs, path(core::kQueueSuffix));
+      if (!lines.empty()) Waste = lines.back();
+      List1.AddItems(std::move(lines));
     }
     if (!exists(core::kScriptSuffix)) return;
     auto script = core::ReadTextDump(fs, path(core::kScriptSuffix));
