@@ -70,7 +70,7 @@ int Path_Exists(platform::FileSystem& fs, ui::MessageService& messages, std::str
     std::string found = DirSearch(fs, fullPath);
     return !found.empty() && runtime::EqualsNoCase(found, fileName) ? 1 : 0;
   } catch (const runtime::Error& error) {
-    messages.Show({.text = "Error " + std::to_string(error.Number()) + " (Filename Error) " + std::string(fileName) +
+    messages.Show({.text = "Error " + std::to_string(error.Number()) + " (Filename Error) " + ShortenPath(fileName) +
                            " in procedure Path_Exists of Module Module1",
                    .title = std::string(kAppTitle)});
     return 0;

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "core/file_helpers.h"
 #include "core/launch.h"
 #include "core/path_helpers.h"
 #include "core/system_helpers.h"
@@ -53,8 +54,8 @@ void frmMain::List1_SkipFile() {
   try {
     platform::AppendToFile(Ctx().Services().fileSystem, path, skipped + "\r\n");
   } catch (const runtime::Error& error) {
-    Ctx().MsgBox({.text = "The skipped file list could not be written:\r\n" + path + "\r\n\r\nError " +
-                          std::to_string(error.Number()) + " (" + error.Description() +
+    Ctx().MsgBox({.text = "The skipped file list could not be written:\r\n" + core::ShortenPath(path) +
+                          "\r\n\r\nError " + std::to_string(error.Number()) + " (" + error.Description() +
                           ")\r\n\r\nThe Queue was left as it was.",
                   .title = Ctx().App().title,
                   .buttons = ui::MsgButtons::kOk,

@@ -225,12 +225,16 @@ TEST_F(StartupTest, OnlyMinusOneSelectsTheSameLocation) {
 }
 
 TEST_F(StartupTest, AGoneDrawingFolderFallsBackToTheCurrentFolder) {
-  for (const char* source : {"C:\\Jobs\\Renamed", "Q:\\Jobs"}) {
+  const std::string deep = "C:\\Jobs\\" + std::string(200, 'd');
+  for (const std::string& source : {std::string("C:\\Jobs\\Renamed"), std::string("Q:\\Jobs"), deep}) {
     Store("Paths", "Source", source);
     test::ProgramRun run(services, clock);
+    // A folder too long for the message is shortened in the middle.
+    const std::string shown =
+        source.size() > 93 ? source.substr(0, 45) + "..." + source.substr(source.size() - 45) : source;
     run.backend.ExpectMessage(" No big deal...",
                               std::string(" The previously saved working-path is unavailable (possibly renamed)...") +
-                                  source + "\r Defaulting to current path.");
+                                  shown + "\r Defaulting to current path.");
     run.Start();
     EXPECT_EQ(run.Main().Dir1.Path(), "C:\\") << source;
     EXPECT_EQ(run.Main().tbPostBatch.Text(), "_SDI 0") << source;

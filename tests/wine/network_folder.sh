@@ -3,6 +3,9 @@
 # "\\tvserver\share" (Wine reaches a UNC path through dosdevices/unc/<server>/<share>).
 #   StoredNetworkFolderComesBack  the stored drawing folder "\\tvserver\share\jobs" is shown
 #                                 without a message and stored again at close
+#   UserSetOnANetworkFolder       a User Set whose path file holds that folder (beside a drive
+#                                 that is not there any more), chosen with a real click, brings
+#                                 it back: the close stores it
 # Prints GoogleTest-like lines; exits non-zero on a failure.
 #
 # Needs a running Wine (WINEPREFIX, DISPLAY), as scripts/test provides; runs from the
@@ -33,14 +36,37 @@ StoredNetworkFolderComesBack() {
   expect_stored Paths Source "$folder"
 }
 
+UserSetOnANetworkFolder() {
+  local exe driver user
+  [ ! -e "$WINEPREFIX/dosdevices/q:" ] || { problem "drive Q: exists in this Wine prefix"; return; }
+  user=$(wine cmd /c 'echo %USERNAME%' 2>/dev/null | tr -d '\r')
+  [ -n "$user" ] || { problem "no Windows user name"; return; }
+  wine reg add "$key\\Paths" /v Source /d 'C:\' /f >/dev/null 2>&1
+  wine reg add "$key\\Startup" /v Face /d 0 /f >/dev/null 2>&1
+  printf '%s\\A-101.dwg\r\n' "$folder" >"$install/DATA/$user-1-list.tmp"
+  printf 'ZOOM E\r\n' >"$install/DATA/$user-1-scr.tmp"
+  printf 'Network set\r\n' >"$install/DATA/$user-1-s.tmp"
+  printf 'q: []\r\n%s\r\n' "$folder" >"$install/DATA/$user-1-path.tmp"
+  start_program
+  run_driver 60 keys_driver wait:frmMain front:frmMain 'click:frmMain/optPage(1)' 'checked:frmMain/optPage(1)=1' \
+    close:frmMain
+  [ "$driver" -eq 0 ] || problem "the driver exited with $driver"
+  end_program
+  timeout 30 wineserver -w
+  expect_stored Startup Face 1
+  expect_stored Paths Source "$folder"
+}
+
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-};winedbg.exe=d"
 rm -rf "$work"
 mkdir -p "$work/share/jobs" "$server"
 install_program || exit 1
 take_driver startup_driver || exit 1
+take_driver keys_driver || exit 1
 ln -s "$(realpath "$work/share")" "$server/share"
 wine reg delete "$key" /f >/dev/null 2>&1
 
 run_test StoredNetworkFolderComesBack
+run_test UserSetOnANetworkFolder
 
 finish
