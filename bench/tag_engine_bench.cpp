@@ -7,14 +7,7 @@
 #include <vector>
 
 #include "core/settings_model.h"
-#include "platform/fake/fake_clipboard.h"
-#include "platform/fake/fake_clock.h"
-#include "platform/fake/fake_file_system.h"
-#include "platform/fake/fake_locale.h"
-#include "platform/fake/fake_settings_store.h"
-#include "platform/fake/fake_shell.h"
-#include "platform/fake/fake_system_info.h"
-#include "platform/services.h"
+#include "platform/fake/fake_services.h"
 #include "tags/queue_view.h"
 #include "tags/tag_engine.h"
 
@@ -34,14 +27,9 @@ const std::string kScript =
     "(princ \"done\")\r\n";
 
 struct Environment {
-  platform::fake::FakeFileSystem fs;
-  platform::fake::FakeSettingsStore store;
-  platform::fake::FakeShell shell;
-  platform::fake::FakeSystemInfo system;
-  platform::fake::FakeClipboard clipboard;
-  platform::fake::FakeClock clock;
-  platform::fake::FakeLocale locale;
-  platform::Services services{fs, store, shell, system, clipboard, clock, locale};
+  platform::fake::FakeServices fakes;
+  platform::fake::FakeFileSystem& fs = fakes.fileSystem;
+  platform::Services& services = fakes.services;
   core::SettingsModel settings;
   std::vector<std::string> queue;
   tags::VectorQueueView queueView{queue};

@@ -2,15 +2,9 @@
 // the program object; then the start-up procedure and the message loop until the main window
 // closes.
 #include "app/app.h"
+#include "app/startup.h"
 #include "core/app_title.h"
-#include "core/startup.h"
-#include "platform/win32/win32_clipboard.h"
-#include "platform/win32/win32_clock.h"
-#include "platform/win32/win32_file_system.h"
-#include "platform/win32/win32_locale.h"
-#include "platform/win32/win32_settings_store.h"
-#include "platform/win32/win32_shell.h"
-#include "platform/win32/win32_system_info.h"
+#include "platform/win32/win32_services.h"
 #include "ui/context.h"
 #include "ui/win32/win32_backend.h"
 
@@ -25,17 +19,9 @@ ui::AppInfo MakeAppInfo(platform::SystemInfo& system) {
 }  // namespace
 
 int main() {
-  platform::win32::Win32FileSystem fileSystem;
-  platform::win32::Win32SettingsStore settings;
-  platform::win32::Win32Shell shell;
-  platform::win32::Win32SystemInfo system;
-  platform::win32::Win32Clipboard clipboard;
-  platform::win32::Win32Clock clock;
-  platform::win32::Win32Locale locale;
-  platform::Services services{fileSystem, settings, shell, system, clipboard, clock, locale};
-
+  platform::win32::Win32Services os;
   ui::win32::Win32Backend backend;
-  ui::Context ctx(backend, services, MakeAppInfo(system));
+  ui::Context ctx(backend, os.services, MakeAppInfo(os.system));
   app::App app(ctx);
   try {
     core::Main(app);

@@ -1,6 +1,6 @@
 #include "batch/batch_log.h"
 
-#include "runtime/date_format.h"
+#include "core/date_format.h"
 
 namespace batch {
 
@@ -17,8 +17,8 @@ std::string Word(bool value) {
 std::vector<std::string> BatchLogRecord(const BatchLogInput& in, platform::Locale& locale) {
   std::vector<std::string> lines = {
       kFrame,
-      "DATE: " + runtime::FormatDateTime(in.now, "ddddd", locale),
-      "TIME: " + runtime::FormatDateTime(in.now, "hh:mm:ss", locale),
+      "DATE: " + core::FormatDateTime(in.now, "ddddd", locale),
+      "TIME: " + core::FormatDateTime(in.now, "hh:mm:ss", locale),
       "USER: " + in.user,
       "PC: " + in.computer,
       "Operating Platform: " + in.osPlatform,

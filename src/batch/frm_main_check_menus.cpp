@@ -2,8 +2,8 @@
 // run it and the queue check on request.
 #include "app/app.h"
 #include "batch/frm_file_error_report.h"
+#include "batch/frm_main_verify.h"
 #include "batch/syntax_check.h"
-#include "batch/verify_queue.h"
 #include "mainwindow/frm_main.h"
 #include "ui/busy_guard.h"
 

@@ -11,7 +11,7 @@ void LoadSteps::Step(const std::function<void()>& action) {
   try {
     action();
   } catch (const runtime::Error& error) {
-    if (error.Number() == runtime::kTypeMismatch) ReportBadValue();
+    if (error.Number() == runtime::kTypeMismatch) ReportBadValue(nullptr);
   }
 }
 
@@ -33,9 +33,9 @@ bool LoadSteps::ReadQuietly(std::string_view key) {
   try {
     ReadBinding(store_, binding, model_);
     return true;
-  } catch (const runtime::Error& error) {
-    if (error.Number() == runtime::kOverflow) AssignDefault(binding, model_);
-    ReportBadValue();
+  } catch (const runtime::Error&) {
+    ReportBadValue(&binding);
+    TakeDefault(binding);
     return false;
   }
 }
@@ -47,13 +47,32 @@ void LoadSteps::PushOrDefault(std::string_view key, const std::function<void()>&
   } catch (const runtime::Error&) {
     // The control refused the value: fall back to the key's default below.
   }
-  if (!reported) ReportBadValue();
-  AssignDefault(Binding(key), model_);
+  const StoreBinding& binding = Binding(key);
+  if (!reported) ReportBadValue(&binding);
+  TakeDefault(binding);
   Step(push);
 }
 
-void LoadSteps::ReportBadValue() {
-  ctx_.MsgBox({std::string(kBadReadValue), std::string(kBadReadValueTitle), ui::MsgButtons::kOk, ui::MsgIcon::kNone});
+void LoadSteps::TakeDefault(const StoreBinding& binding) {
+  AssignDefault(binding, model_);
+  try {
+    store_.Write(std::string(kStoreApp), std::string(binding.section), std::string(binding.key),
+                 std::string(binding.defaultText));
+  } catch (const runtime::Error&) {
+    // A store that cannot be written asks again at the next start; the run goes on.
+  }
+}
+
+void LoadSteps::ReportBadValue(const StoreBinding* binding) {
+  std::string text = binding ? BadReadValueText(*binding) : std::string(kBadReadValue);
+  ctx_.MsgBox({text, std::string(kBadReadValueTitle), ui::MsgButtons::kOk, ui::MsgIcon::kNone});
+}
+
+std::string BadReadValueText(const StoreBinding& binding) {
+  std::string text(kBadReadValue);
+  text.append("\nSection \"").append(binding.section).append("\", key \"").append(binding.key);
+  text.append("\": the default \"").append(binding.defaultText).append("\" is used.");
+  return text;
 }
 
 }  // namespace core

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 #include <string_view>
 
 #include "core/settings_model.h"
@@ -10,16 +11,21 @@
 namespace core {
 
 // The message a stored value of the wrong type (or one its field or control cannot take)
-// gets while the main window loads.
+// gets while the main window loads; BadReadValueText adds the line that names the setting.
 inline constexpr std::string_view kBadReadValue = " Hey, error #13 - Bad Read Value from Registry\r";
 inline constexpr std::string_view kBadReadValueTitle = "Tornavane Message";
+
+struct StoreBinding;
+// " Hey, error #13 - Bad Read Value from Registry\r\nSection "Startup", key "Left": the
+// default "520" is used."
+std::string BadReadValueText(const StoreBinding& binding);
 
 // Runs the actions of the main window's load one at a time, answering each failure on its
 // own, so the load never stops part-way and every later setting still reaches its field and
 // control:
-//   - a stored value that is no number: the message above; the field keeps its value;
-//   - a stored number too large for its field, or a value its control refuses: the same
-//     message, and the field and control take the key's default;
+//   - a stored value that is no number, a number too large for its field, or a value its
+//     control refuses: the message above naming the setting; the field and control take the
+//     key's default, which is stored back so the next start is quiet;
 //   - any other failure of an action: that action is skipped silently.
 // The end of the program (the root-folder check) passes through.
 class LoadSteps {
@@ -41,7 +47,9 @@ class LoadSteps {
   // Reads the key; returns false when the message was shown.
   bool ReadQuietly(std::string_view key);
   void PushOrDefault(std::string_view key, const std::function<void()>& push, bool reported);
-  void ReportBadValue();
+  // The key's default into its field and back into the store.
+  void TakeDefault(const StoreBinding& binding);
+  void ReportBadValue(const StoreBinding* binding);
 
   ui::Context& ctx_;
   platform::SettingsStore& store_;

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/settings_model.h"
 #include "ui/check_box.h"
@@ -23,6 +24,9 @@
 
 namespace app {
 class App;
+}
+namespace runtime {
+class WildcardPatternList;
 }
 
 namespace mainwindow {
@@ -304,6 +308,10 @@ class frmMain : public ui::Form, public core::SettingsModel {
   void cmdRemoveAllDwg_Click();
   void RemoveUnselectedFromQueue();
   void cmdFileList_Click();
+  // The loaded-list marker: the File Lists button reads "=File&Lists=" and the queue's
+  // tooltip names the saved list while the queue holds it unedited.
+  void SetLoadedListMarker(const std::string& listFileName);
+  void ClearLoadedListMarker();
   void List1_Click();
   void List1_DblClick();
   void List1_KeyDown(int& keyCode, int shift);
@@ -314,6 +322,8 @@ class frmMain : public ui::Form, public core::SettingsModel {
   void mnuOpenDirInExplorer_Click();
   void mnuOpen_Click();
   void mnuSkip_Click();
+  void mnuRemoveSelectedFiles_Click();
+  void mnuRemoveUnselectedFiles_Click();
   void mnuSortAscending_Click();
   void mnuSortDescending_Click();
   void mnuReverseOrder_Click();
@@ -321,10 +331,38 @@ class frmMain : public ui::Form, public core::SettingsModel {
   void mnuQueueLowerCase_Click();
   void mnuTextLarger_Click();
   void mnuTextSmaller_Click();
-  // Sorts the queue by folder, then name.
+  // Sorts the queue by folder, then by name length and name. Refused (does nothing) while
+  // another long operation lets events run; so are the sorts, the reverse, the case change
+  // and the duplicate removal below.
   void SmartSort();
-  // The automatic sort chosen by AutoSortType.
+  // The automatic sort chosen by AutoSortType, with status texts. Callers run it after
+  // their own long operation has ended.
   void PerformSort();
+  void mnuSmartSort_Click();
+  void mnuRemoveDuplicates2_Click();
+  // Removes every entry that repeats a later one in text order, under the stop window, and
+  // reports how many went. The list is compacted once, at the end or at a stop.
+  void RemoveDuplicateItems(ui::ListBox& list);
+  // The clipboard copies of all entries (file names, base names, comma list) and of the
+  // selected ones (paths, file names, base names, comma list).
+  void mnuCopyListtoClip_Click();
+  void mnuCopyWithExt_Click();
+  void mnuCopyWOExtension_Click();
+  void mnuCopyClipCSV_Click();
+  void mnuCopySelectedtoClip_Click();
+  void mnuCopySelFilewithExt_Click();
+  void mnuCopySelFileWOExt_Click();
+  void mnuCopySelFileCSV_Click();
+  // Appends the full path of every file of folder and its sub-folders whose name matches
+  // pattern ("*.dwg;*.dxf" is two patterns) to list, counts them in ScanFileCount and shows
+  // the count in the stop window; ends when STOPSCAN is 1. Links and junctions are not
+  // followed, so every file is found once.
+  void AddFilesRecursive(const std::string& folder, const std::string& pattern, ui::ListBox& list);
+  void AddFilesRecursive(const std::string& folder, const std::string& pattern, ui::ComboBox& list);
+  // Appends the upper-case title (name less its last four characters) of every file of
+  // folder whose name matches pattern to list: templates are loaded by folder and title.
+  void AddFileTitlesRecursive(const std::string& folder, const std::string& pattern, ui::ListBox& list);
+  void AddFileTitlesRecursive(const std::string& folder, const std::string& pattern, ui::ComboBox& list);
   void cmdDWGPreviewShow_Click();
   void cmdQuickPick_Click();
   void cmdQueueQuickPick_Click();
@@ -445,6 +483,16 @@ class frmMain : public ui::Form, public core::SettingsModel {
   void DesignMenus();
   void WireEvents();
   void WireMenus();
+  void WireQueueEvents();
+  // The queue edits' shared steps (queue/).
+  void AppendBrowserFiles(bool selectedOnly);
+  void AfterAddSteps();
+  void RemoveQueueEntries(bool selectedOnes);
+  void OpenSelectedEntries();
+  void AddDroppedPath(const std::string& path, const runtime::WildcardPatternList& filter);
+  void AddDroppedFolder(const std::string& folder);
+  // The queue's ordering, copy and scan entries and the "+" button (queue/).
+  void WireQueueOrderEvents();
 
   app::App& app_;
 };

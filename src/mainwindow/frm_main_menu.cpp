@@ -142,6 +142,8 @@ void frmMain::WireMenus() {
   mnuSGenWWW2.onClick = [this] { mnuSGenWWW2_Click(); };
   mnuTipOfTheDay.onClick = [this] { mnuTipOfTheDay_Click(); };
   mnuHelpAbout.onClick = [this] { mnuHelpAbout_Click(); };
+
+  WireQueueOrderEvents();
 }
 
 // "E&xit": unloading the main window saves everything and ends the program.

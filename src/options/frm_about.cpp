@@ -13,6 +13,7 @@ constexpr ui::Color kLinkBlue = 0xFF0000;
 
 void MakeLink(ui::Label& label) {
   label.SetForeColor(kLinkBlue);
+  label.SetMousePointer(ui::Pointer::kHand);
 }
 
 }  // namespace

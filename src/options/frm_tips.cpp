@@ -27,7 +27,7 @@ frmTips::frmTips(app::App& app) : Form(app.Ctx(), "frmTips"), app_(app) {
   cmdNextTip.SetCaption(">>");
   cmdNextTip.Move(2280, 3120, 615, 375);
   Check1.SetCaption("Show Tip of the Day at Startup");
-  Check1.Move(3000, 3165, 2775, 255);
+  Check1.Move(3000, 3165, 2865, 255);
   cmdClose.SetCaption("&Close");
   cmdClose.SetDefault(true);
   cmdClose.Move(5880, 3120, 1215, 375);
@@ -59,7 +59,19 @@ void frmTips::Form_Load() {
   } else {
     ShowMessageOnly("TIPS.TXT file is empty");
   }
-  Check1.SetValue(app_.frmMain().TipsShow == 1 ? ui::kChecked : ui::kUnchecked);
+  ShowStoredChoice();
+}
+
+// The box shows the choice as stored now (the user may have changed it since the start, which
+// the main window's TipsShow does not follow). Setting it runs its click handler, which must
+// not store anything: only the user's click does.
+void frmTips::ShowStoredChoice() {
+  const std::string running = app_.frmMain().TipsShow == 1 ? "1" : "0";
+  const std::string stored = Ctx().Services().settings.Get(kSettingsApp, "Startup", "TipsShow", running);
+  const bool on = stored == "1" || (stored != "0" && running == "1");
+  showingStoredChoice_ = true;
+  Check1.SetValue(on ? ui::kChecked : ui::kUnchecked);
+  showingStoredChoice_ = false;
 }
 
 void frmTips::ShowTip() {
@@ -94,6 +106,7 @@ void frmTips::cmdClose_Click() {
 
 // Takes effect at the next start; the running program keeps its TipsShow.
 void frmTips::Check1_Click() {
+  if (showingStoredChoice_) return;
   Ctx().Services().settings.Write(kSettingsApp, "Startup", "TipsShow", Check1.Value() == ui::kChecked ? "1" : "0");
 }
 

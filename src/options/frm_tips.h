@@ -41,8 +41,10 @@ class frmTips : public ui::Form {
   void ShowTip();
   // No tips to page through: only the text and Close stay.
   void ShowMessageOnly(const std::string& text);
+  void ShowStoredChoice();
 
   app::App& app_;
+  bool showingStoredChoice_ = false;
 };
 
 }  // namespace options

@@ -18,6 +18,8 @@ enum Attribute : std::uint32_t {
   kAttrSystem = 4,
   kAttrDirectory = 16,
   kAttrArchive = 32,
+  // A junction or symbolic link; a search reports it, so that scans need not follow it.
+  kAttrReparsePoint = 1024,
 };
 
 // One name found by a directory search.
@@ -55,7 +57,8 @@ class FileSystem {
   // All entries whose name matches the last component of pattern ("*", "?" as Windows
   // FindFirstFile takes them) in the folder before it, in file-system order, every
   // attribute included, "." and ".." left out. A missing folder or no match gives an empty
-  // list; a drive that is not ready or a malformed name throws.
+  // list; a drive that is not ready or a malformed name throws. Entries that are junctions or
+  // links carry kAttrReparsePoint (which GetAttributes leaves out).
   virtual std::vector<DirEntry> Find(const std::string& pattern) = 0;
 
   // Attributes of an existing file or folder; throws 53 (or 76) when it does not exist.

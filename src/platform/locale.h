@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "runtime/date_time.h"
 
@@ -27,6 +28,10 @@ class Locale {
   // A time of day typed by the user ("11:30 PM", "23:30"); the date part is left as given.
   // Nothing when the text is not a time.
   virtual std::optional<runtime::DateTime> ParseTime(const std::string& text) = 0;
+  // A key whose byte order (as std::string compares) is the user's text order with letter
+  // case ignored: texts that differ only in case get equal keys, and "_" sorts before digits
+  // and letters. Sorting by keys costs one conversion per text instead of one per comparison.
+  virtual std::string CollationKey(std::string_view text) = 0;
 };
 
 }  // namespace platform

@@ -18,6 +18,9 @@ class Shell {
   virtual std::intptr_t Execute(NativeWindow owner, const std::string& verb, const std::string& file,
                                 const std::string& parameters, const std::string& folder, int showCommand) = 0;
 
+  // The desktop window (GetDesktopWindow), the owner of shell opens that belong to no window.
+  virtual NativeWindow DesktopWindow() = 0;
+
   // Starts a command line directly as a new process (no shell). Throws runtime::Error 53
   // when the program cannot be found; does not wait for it.
   virtual void StartProcess(const std::string& commandLine, int showCommand) = 0;

@@ -26,7 +26,8 @@ class SystemInfo {
   virtual std::optional<std::string> UserNameWithNul() = 0;
   virtual std::optional<std::string> ComputerNameWithNul() = 0;
   virtual WindowsVersionInfo WindowsVersion() = 0;
-  // The folder the program runs from, without a trailing backslash.
+  // The folder the program runs from, without a trailing backslash except at the root of a
+  // drive ("C:\") or of a network share ("\\server\share\").
   virtual std::string ProgramFolder() = 0;
   virtual ProgramVersion Version() = 0;
 };

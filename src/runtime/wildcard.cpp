@@ -115,4 +115,27 @@ bool Like(std::string_view text, std::string_view pattern) {
   return WildcardPattern(pattern).Matches(text);
 }
 
+std::vector<std::string> SplitPatternList(std::string_view patterns) {
+  std::vector<std::string> list;
+  std::size_t at = 0;
+  while (at <= patterns.size()) {
+    std::size_t end = patterns.find(';', at);
+    if (end == std::string_view::npos) end = patterns.size();
+    if (end > at) list.emplace_back(patterns.substr(at, end - at));
+    at = end + 1;
+  }
+  return list;
+}
+
+WildcardPatternList::WildcardPatternList(std::string_view patterns, std::string_view prefix) {
+  for (const std::string& one : SplitPatternList(patterns)) patterns_.emplace_back(std::string(prefix) + one);
+}
+
+bool WildcardPatternList::Matches(std::string_view text) const {
+  for (const WildcardPattern& pattern : patterns_) {
+    if (pattern.Matches(text)) return true;
+  }
+  return false;
+}
+
 }  // namespace runtime

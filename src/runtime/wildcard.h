@@ -50,4 +50,20 @@ class WildcardPattern {
 // True when text matches pattern as a whole (see WildcardPattern).
 bool Like(std::string_view text, std::string_view pattern);
 
+// The patterns of a list separated by ";", in order, empty entries left out, as the file
+// list boxes take them ("*.dwg;*.dxf").
+std::vector<std::string> SplitPatternList(std::string_view patterns);
+
+// A ";" separated list of wildcard patterns, each with prefix put before it: a text matches
+// the list when it matches one of them as a whole. A list without any pattern matches nothing.
+class WildcardPatternList {
+ public:
+  explicit WildcardPatternList(std::string_view patterns, std::string_view prefix = "");
+
+  bool Matches(std::string_view text) const;
+
+ private:
+  std::vector<WildcardPattern> patterns_;
+};
+
 }  // namespace runtime

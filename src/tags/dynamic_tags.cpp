@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "core/date_format.h"
 #include "core/path_helpers.h"
 #include "runtime/convert.h"
 #include "runtime/date_arithmetic.h"
-#include "runtime/date_format.h"
 #include "runtime/error.h"
 #include "runtime/text.h"
 
@@ -113,7 +113,7 @@ std::vector<TagStep> MakeSteps() {
 DateTexts FormatDateTexts(const runtime::DateTime& now, platform::Locale& locale) {
   const runtime::DateTime today{now.year, now.month, now.day};
   auto format = [&locale](const runtime::DateTime& value, std::string_view pattern) {
-    return runtime::FormatDateTime(value, pattern, locale);
+    return core::FormatDateTime(value, pattern, locale);
   };
   DateTexts texts;
   texts[kMonthDayYear] = format(today, "mm/dd/yy");

@@ -13,12 +13,11 @@ namespace tags {
 
 namespace {
 
-constexpr const char* kCountTooSmall = "Value must be greater than \"0\".\r\n";
-
-// Resets a character-count box the tag engine could not use, telling the user so.
-void CheckCharacterCount(ui::Context& ctx, ui::TextBox& box, bool valid, const char* title, const char* reset) {
-  if (valid) return;
-  std::string text = std::string(kCountTooSmall) + "Resetting to \"" + reset + "\".";
+// Resets a character-count box the tag engine could not use, telling the user why.
+void CheckCharacterCount(ui::Context& ctx, ui::TextBox& box, const std::string& refusal, const char* title,
+                         const char* reset) {
+  if (refusal.empty()) return;
+  std::string text = refusal + "\r\nResetting to \"" + reset + "\".";
   ctx.MsgBox({text, title, ui::MsgButtons::kOk, ui::MsgIcon::kExclamation});
   box.SetText(reset);
 }
@@ -73,11 +72,12 @@ void frmVARSetup::cmdClearAllTags_Click() {
 }
 
 void frmVARSetup::tbSheetChars_LostFocus() {
-  CheckCharacterCount(Ctx(), tbSheetChars, IsSheetCharCount(tbSheetChars.Text()), "Sheet Value", "1");
+  CheckCharacterCount(Ctx(), tbSheetChars, SheetCharCountRefusal(tbSheetChars.Text()), "Sheet Value", "1");
 }
 
 void frmVARSetup::tbFirstFileChars_LostFocus() {
-  CheckCharacterCount(Ctx(), tbFirstFileChars, IsFirstFileCharCount(tbFirstFileChars.Text()), "Filename Value", "4");
+  CheckCharacterCount(Ctx(), tbFirstFileChars, FirstFileCharCountRefusal(tbFirstFileChars.Text()), "Filename Value",
+                      "4");
 }
 
 }  // namespace tags

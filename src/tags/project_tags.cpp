@@ -1,8 +1,8 @@
 #include "tags/project_tags.h"
 
+#include "core/text_file.h"
 #include "runtime/error.h"
 #include "runtime/text.h"
-#include "runtime/text_file.h"
 #include "runtime/wildcard.h"
 #include "tags/tag_replacer.h"
 
@@ -54,7 +54,7 @@ bool HasProjectTag(std::string_view text, TagReplacer& replacer) {
 std::vector<std::string> ReadProjectIndex(platform::FileSystem& fs, std::string_view programFolder) {
   std::vector<std::string> lines;
   try {
-    lines = runtime::ReadLineList(fs, DataFolder(programFolder) + std::string(kIndexName));
+    lines = core::ReadLineList(fs, DataFolder(programFolder) + std::string(kIndexName));
   } catch (const runtime::Error& error) {
     if (!IsMissing(error)) throw;
     return {};
@@ -67,7 +67,7 @@ bool ReadProject(platform::FileSystem& fs, std::string_view programFolder, const
                  Project& project) {
   std::vector<std::string> lines;
   try {
-    lines = runtime::ReadFixedRecord(fs, DataFolder(programFolder) + fileName, 1 + kProjectTagCount);
+    lines = core::ReadFixedRecord(fs, DataFolder(programFolder) + fileName, 1 + kProjectTagCount);
   } catch (const runtime::Error& error) {
     if (!IsMissing(error)) throw;
     return false;

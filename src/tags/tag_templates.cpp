@@ -1,6 +1,6 @@
 #include "tags/tag_templates.h"
 
-#include "runtime/text_file.h"
+#include "core/text_file.h"
 
 namespace tags {
 
@@ -18,12 +18,11 @@ std::string TemplateFileName(std::string_view name) {
 }
 
 void WriteTemplate(platform::FileSystem& fs, const std::string& path, const TemplateValues& values) {
-  runtime::WriteFixedRecord(fs, path, std::vector<std::string>(values.begin(), values.end()),
-                            runtime::WriteMode::kSafe);
+  core::WriteFixedRecord(fs, path, std::vector<std::string>(values.begin(), values.end()), core::WriteMode::kSafe);
 }
 
 std::vector<std::string> ReadTemplate(platform::FileSystem& fs, const std::string& path) {
-  std::vector<std::string> lines = runtime::ReadLineList(fs, path);
+  std::vector<std::string> lines = core::ReadLineList(fs, path);
   if (lines.size() > kTemplateTagCount) lines.resize(kTemplateTagCount);
   return lines;
 }

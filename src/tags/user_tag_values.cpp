@@ -29,6 +29,22 @@ bool Converts(std::string_view text, Convert convert) {
   }
 }
 
+bool AllDigits(std::string_view text) {
+  for (char c : text) {
+    if (c < '0' || c > '9') return false;
+  }
+  return true;
+}
+
+template <class Field>
+std::string CountRefusal(std::string_view text, bool accepted) {
+  if (accepted) return "";
+  if (BeginsWithNonZeroDigit(text) && AllDigits(text)) {
+    return "Value must be from \"1\" to \"" + std::to_string(std::numeric_limits<Field>::max()) + "\".";
+  }
+  return "Value must be greater than \"0\".";
+}
+
 }  // namespace
 
 std::vector<UserTagEntry> UserTagEntries(const UserTagInput& input) {
@@ -53,6 +69,14 @@ bool IsSheetCharCount(std::string_view text) {
 
 bool IsFirstFileCharCount(std::string_view text) {
   return BeginsWithNonZeroDigit(text) && Converts(text, runtime::TextToInt32);
+}
+
+std::string SheetCharCountRefusal(std::string_view text) {
+  return CountRefusal<std::int16_t>(text, IsSheetCharCount(text));
+}
+
+std::string FirstFileCharCountRefusal(std::string_view text) {
+  return CountRefusal<std::int32_t>(text, IsFirstFileCharCount(text));
 }
 
 bool IsCounterValue(std::string_view text) {

@@ -38,6 +38,12 @@ std::vector<UserTagEntry> UserTagEntries(const UserTagInput& input);
 bool IsSheetCharCount(std::string_view text);
 bool IsFirstFileCharCount(std::string_view text);
 
+// Why a character count is refused, as the first line of the message that resets it: ""
+// when the engine can use it; the allowed range for a number too large for its field
+// ("Value must be from "1" to "32767"."); "Value must be greater than "0"." otherwise.
+std::string SheetCharCountRefusal(std::string_view text);
+std::string FirstFileCharCountRefusal(std::string_view text);
+
 // A counter start or step: a whole number in the 32-bit signed range.
 bool IsCounterValue(std::string_view text);
 

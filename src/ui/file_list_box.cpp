@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "runtime/text.h"
+#include "runtime/wildcard.h"
 #include "ui/folder_path.h"
 
 namespace ui {
@@ -13,18 +14,6 @@ namespace {
 
 bool LessNoCase(const std::string& a, const std::string& b) {
   return runtime::LowerCase(a) < runtime::LowerCase(b);
-}
-
-std::vector<std::string> SplitPatterns(const std::string& pattern) {
-  std::vector<std::string> patterns;
-  std::size_t at = 0;
-  while (at <= pattern.size()) {
-    std::size_t end = pattern.find(';', at);
-    if (end == std::string::npos) end = pattern.size();
-    if (end > at) patterns.push_back(pattern.substr(at, end - at));
-    at = end + 1;
-  }
-  return patterns;
 }
 
 }  // namespace
@@ -103,7 +92,7 @@ std::vector<std::string> FileListBox::ReadNames(const std::string& path, const s
   std::string prefix = path.back() == '\\' ? path : path + "\\";
   std::vector<std::string> names;
   std::set<std::string> seen;  // lower case
-  for (const std::string& one : SplitPatterns(pattern)) {
+  for (const std::string& one : runtime::SplitPatternList(pattern)) {
     for (const platform::DirEntry& entry : fs.Find(prefix + one)) {
       if ((entry.attributes & platform::kAttrDirectory) != 0 || !Shows(entry.attributes)) continue;
       if (seen.insert(runtime::LowerCase(entry.name)).second) names.push_back(entry.name);

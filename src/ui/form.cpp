@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "runtime/text.h"
+#include "ui/access_key.h"
 #include "ui/command_button.h"
 #include "ui/control.h"
 #include "ui/form_slot.h"
@@ -109,11 +111,23 @@ bool Form::Close() {
   return UnloadWith(UnloadMode::kFormControlMenu);
 }
 
-bool Form::UnloadWith(UnloadMode mode) {
+bool Form::QueryEndSession() {
+  if (!loaded_ || unloading_) return true;
+  Context::Running running(ctx_);
+  bool cancel = false;
+  Raise(onQueryUnload, cancel, UnloadMode::kAppWindows);
+  return !cancel || !loaded_;
+}
+
+void Form::EndSession() {
+  UnloadWith(UnloadMode::kAppWindows, false);
+}
+
+bool Form::UnloadWith(UnloadMode mode, bool query) {
   if (!loaded_ || unloading_) return !loaded_;
   Context::Running running(ctx_);
   bool cancel = false;
-  Raise(onQueryUnload, cancel, mode);
+  if (query) Raise(onQueryUnload, cancel, mode);
   if (cancel || !loaded_) return !loaded_;
   Raise(onUnload, cancel);
   if (cancel || !loaded_) return !loaded_;
@@ -252,6 +266,21 @@ CommandButton* Form::CancelButton() const {
   for (Control* control : allControls_) {
     auto* button = dynamic_cast<CommandButton*>(control);
     if (button != nullptr && button->Cancel()) return button;
+  }
+  return nullptr;
+}
+
+bool Form::EscapeCloses() const {
+  bool dialog = borderStyle_ == ui::BorderStyle::kFixedDialog || borderStyle_ == ui::BorderStyle::kFixedToolWindow ||
+                borderStyle_ == ui::BorderStyle::kSizableToolWindow;
+  return dialog && CancelButton() == nullptr;
+}
+
+MenuItem* Form::MenuOfAccessKey(char key) const {
+  char wanted = runtime::UpperCase(key);
+  if (wanted == 0) return nullptr;
+  for (MenuItem* menu : menus_) {
+    if (menu->Visible() && menu->Enabled() && AccessKey(menu->Caption()) == wanted) return menu;
   }
   return nullptr;
 }

@@ -83,6 +83,10 @@ class Form : public Container {
   void Unload();
   // The close box: as Unload, with the user's unload mode. Returns whether it unloaded.
   bool Close();
+  // The Windows session ends: QueryEndSession runs QueryUnload with kAppWindows and returns
+  // whether the form lets the session end; EndSession then unloads it without asking again.
+  bool QueryEndSession();
+  void EndSession();
   bool IsModal() const { return modal_; }
   Form* Owner() const { return owner_; }
 
@@ -137,6 +141,12 @@ class Form : public Container {
   // The button Enter presses and the one Escape presses, if any.
   CommandButton* DefaultButton() const;
   CommandButton* CancelButton() const;
+  // Escape on a dialog without a cancel button closes it as its close box does, as Windows
+  // dialogs do; a sizable window without one ignores Escape.
+  bool EscapeCloses() const;
+  // The shown, enabled top-level menu whose caption marks this access key, if any. Alt and
+  // that key open the menu before any control marking the same key.
+  MenuItem* MenuOfAccessKey(char key) const;
 
   // Runs the menu item that carries this shortcut, when it and every menu above it are
   // visible and enabled. Returns whether one ran.
@@ -188,7 +198,7 @@ class Form : public Container {
   void RemoveMenu(MenuItem* item);
   void SetActiveControl(Control* control);
   void RaiseResize();
-  bool UnloadWith(UnloadMode mode);
+  bool UnloadWith(UnloadMode mode, bool query = true);
   void ShowWindow();
   void PlaceAtFirstShow();
   void Center(const Rect& area);

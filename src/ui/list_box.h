@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ui/list_control.h"
@@ -20,6 +21,13 @@ class ListBox : public ListControl {
   void RemoveItem(int index);
   // Removes every item. Runs no event.
   void Clear();
+  // Replaces every item by the texts given: no item selected, none current, item data 0, the
+  // first items shown. Runs no event.
+  void SetItems(std::vector<std::string> items) { ReplaceItems(std::move(items)); }
+  // Puts the items in the given order (see ReorderItems). Runs no event.
+  void SetOrder(const std::vector<std::size_t>& order) { ReorderItems(order); }
+  // Removes the items whose flag is set in one step (see RemoveFlaggedItems). Runs no event.
+  void RemoveItems(const std::vector<bool>& remove) { RemoveFlaggedItems(remove); }
   // Replaces an item's text; an index outside the list is error 381.
   void SetList(int index, std::string text);
 

@@ -204,11 +204,46 @@ void ListControl::ClearItems() {
 
 void ListControl::ReplaceItems(std::vector<std::string> items) {
   items_.clear();
+  items_.reserve(items.size());
   for (std::string& text : items) items_.push_back(Item{std::move(text)});
   listIndex_ = -1;
   newIndex_ = -1;
   topIndex_ = 0;
   anchor_ = -1;
+  Changed(Property::kItems);
+}
+
+void ListControl::ReorderItems(const std::vector<std::size_t>& order) {
+  if (order.size() != items_.size()) throw errors::InvalidProcedureCall();
+  std::vector<std::string> texts;
+  texts.reserve(order.size());
+  for (std::size_t index : order) {
+    if (index >= items_.size()) throw errors::InvalidProcedureCall();
+    texts.push_back(std::move(items_[index].text));
+  }
+  ReplaceItems(std::move(texts));
+}
+
+void ListControl::RemoveFlaggedItems(const std::vector<bool>& remove) {
+  // Each index moves down by the number of removed items before it; a removed one is gone.
+  auto moved = [&remove](int index) {
+    if (index < 0) return index;
+    int removedBefore = 0;
+    for (int i = 0; i < index && static_cast<std::size_t>(i) < remove.size(); ++i) removedBefore += remove[i] ? 1 : 0;
+    bool gone = static_cast<std::size_t>(index) < remove.size() && remove[static_cast<std::size_t>(index)];
+    return gone ? -1 : index - removedBefore;
+  };
+  listIndex_ = moved(listIndex_);
+  anchor_ = moved(anchor_);
+  std::size_t kept = 0;
+  for (std::size_t i = 0; i < items_.size(); ++i) {
+    if (i < remove.size() && remove[i]) continue;
+    if (kept != i) items_[kept] = std::move(items_[i]);
+    ++kept;
+  }
+  items_.resize(kept);
+  newIndex_ = -1;
+  topIndex_ = std::min(topIndex_, std::max(0, ListCount() - 1));
   Changed(Property::kItems);
 }
 

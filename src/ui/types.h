@@ -23,6 +23,7 @@ enum class Pointer : int {
   kNoDrop = 12,
   kArrowHourglass = 13,
   kArrowQuestion = 14,
+  kHand = 99,  // the custom-pointer value, fixed to the hand that links show
 };
 
 // Colours are 0x00BBGGRR; a value with the top bit set names a system colour by index.

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "app/app.h"
-#include "core/startup.h"
+#include "app/startup.h"
 #include "mainwindow/frm_main.h"
 #include "options/frm_tips.h"
 #include "platform/fake/fake_clock.h"

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/program_run.h"
+#include "core/path_helpers.h"
 #include "options/frm_options.h"
 #include "runtime/error.h"
 #include "support/app_fixture.h"
@@ -95,78 +96,118 @@ TEST_F(StartupTest, WithTheTipOffTheProgramFolderIsStoredRightAway) {
   EXPECT_EQ(Stored("Paths", "Application Path"), "C:\\Program Files\\Tornavane\\");
 }
 
+// Wherever the platform reports a drive's root, with its backslash or without, and whatever
+// the store holds, the program says "Ooops" and ends before reading or writing anything.
 TEST_F(StartupTest, TheRootOfADriveEndsTheProgramBeforeAnythingIsSaved) {
-  system.programFolder = "C:\\";
-  test::ProgramRun run(services, clock);
-  run.backend
-      .ExpectMessage("Ooops",
-                     "You have attempted to launch Tornavane from the ROOT directory on a drive.\r\n\r\n"
-                     "Please place the Tornavane files into a directory, then relaunch Tornavane\r\n\r\nThanks.")
-      .Icon(ui::MsgIcon::kCritical);
-  run.Start(false);
-  EXPECT_TRUE(run.backend.ProgramEnded());
-  EXPECT_EQ(Stored("Startup", "Version"), "1.0.0");
-  EXPECT_EQ(Stored("Paths", "Application Path"), std::nullopt);
-  EXPECT_EQ(Stored("Startup", "Left"), std::nullopt);
-  EXPECT_FALSE(fileSystem.Exists("C:\\DATA\\drafter1-list.tmp"));
+  Store("Startup", "Left", "abc");
+  Store("Startup", "Face", "2");
+  for (const char* root : {"C:\\", "C:", "D:\\", "\\\\server\\share", "\\\\server\\share\\"}) {
+    SCOPED_TRACE(root);
+    system.programFolder = root;
+    test::ProgramRun run(services, clock);
+    run.backend
+        .ExpectMessage("Ooops",
+                       "You have attempted to launch Tornavane from the ROOT directory on a drive.\r\n\r\n"
+                       "Please place the Tornavane files into a directory, then relaunch Tornavane\r\n\r\nThanks.")
+        .Icon(ui::MsgIcon::kCritical);
+    run.Start(false);
+    EXPECT_TRUE(run.backend.ProgramEnded());
+    EXPECT_FALSE(run.Main().Visible());
+    EXPECT_EQ(Stored("Startup", "Version"), "1.0.0");
+    EXPECT_EQ(Stored("Paths", "Application Path"), std::nullopt);
+    EXPECT_EQ(Stored("Startup", "Left"), "abc");
+    EXPECT_EQ(Stored("Startup", "Top"), std::nullopt);
+  }
+  EXPECT_FALSE(fileSystem.Exists("C:\\DATA"));
+  EXPECT_FALSE(fileSystem.Exists("D:\\DATA"));
 }
 
-// A damaged value costs only itself: the message, a sound value, and everything after it in
-// the load still arrives (the stored PreBatch text below is read late in the load's order
-// compared with most of these keys, and pushed at its very end).
+TEST(DriveRootTest, NamesTheRootOfADriveOrShareOnly) {
+  struct Case {
+    const char* folder;
+    bool root;
+  };
+  const Case cases[] = {{"C:", true},
+                        {"C:\\", true},
+                        {"z:\\", true},
+                        {"\\\\server\\share", true},
+                        {"\\\\server\\share\\", true},
+                        {"C:\\Tornavane", false},
+                        {"C:\\Program Files\\Tornavane", false},
+                        {"\\\\server\\share\\Tornavane", false},
+                        {"\\\\server", false},
+                        {"\\\\server\\", false},
+                        {"", false}};
+  for (const Case& c : cases) EXPECT_EQ(core::IsDriveRoot(c.folder), c.root) << c.folder;
+}
+
+// A damaged value costs only itself: the message naming it, the key's default, stored back so
+// the next start is quiet, and everything after it in the load still arrives (the stored
+// PreBatch text below is read late in the load's order compared with most of these keys, and
+// pushed at its very end).
 struct BadValueCase {
   const char* section;
   const char* key;
   const char* stored;
+  const char* defaultText;
   std::function<void(test::ProgramRun&)> check;
 };
 
 class BadStoredValueTest : public StartupTest, public ::testing::WithParamInterface<BadValueCase> {};
 
-TEST_P(BadStoredValueTest, IsReportedOnceAndTheLoadGoesOn) {
+TEST_P(BadStoredValueTest, IsNamedOnceAndItsDefaultIsStoredBack) {
   const BadValueCase& c = GetParam();
   Store(c.section, c.key, c.stored);
   Store("Startup", "Initialize", "PURGE A * N");
   Store("UserTags", "TAG50", "LAST");
-  test::ProgramRun run(services, clock);
-  run.backend.ExpectMessage("Tornavane Message", kBadValue);
-  run.Start();
-  c.check(run);
-  EXPECT_EQ(run.Main().tbPreBatch.Text(), "PURGE A * N");
-  EXPECT_EQ(run.app.frmVARSetup().tbTag(50).Text(), "LAST");
-  EXPECT_EQ(run.Main().lblUpdate.Caption(), "Ready");
+  {
+    test::ProgramRun run(services, clock);
+    run.backend.ExpectMessage("Tornavane Message", std::string(kBadValue) + "\nSection \"" + c.section + "\", key \"" +
+                                                       c.key + "\": the default \"" + c.defaultText + "\" is used.");
+    run.Start();
+    c.check(run);
+    EXPECT_EQ(run.Main().tbPreBatch.Text(), "PURGE A * N");
+    EXPECT_EQ(run.app.frmVARSetup().tbTag(50).Text(), "LAST");
+    EXPECT_EQ(run.Main().lblUpdate.Caption(), "Ready");
+  }
+  EXPECT_EQ(Stored(c.section, c.key), c.defaultText);
+  test::ProgramRun again(services, clock);
+  again.Start();
+  c.check(again);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Values, BadStoredValueTest,
     ::testing::Values(
-        BadValueCase{"Startup", "Left", "abc",
+        BadValueCase{"Startup", "Left", "abc", "520",
                      [](test::ProgramRun& run) {
-                       EXPECT_EQ(run.Main().LeftCoord, 0);
-                       EXPECT_EQ(run.Main().Left(), 0);
+                       EXPECT_EQ(run.Main().LeftCoord, 520);
+                       EXPECT_EQ(run.Main().Left(), 520);
                      }},
-        BadValueCase{"Startup", "Height", "99999",
+        BadValueCase{"Startup", "Height", "99999", "10128",
                      [](test::ProgramRun& run) { EXPECT_EQ(run.Main().Height(), 10130); }},
-        BadValueCase{"Startup", "Face", "7",
+        BadValueCase{"Startup", "Face", "7", "0",
                      [](test::ProgramRun& run) {
                        EXPECT_EQ(run.Main().Face, 0);
                        EXPECT_TRUE(run.Main().optPage[0].Value());
                      }},
-        BadValueCase{"Startup", "TestRun", "5",
+        BadValueCase{"Startup", "TestRun", "5", "0",
                      [](test::ProgramRun& run) { EXPECT_EQ(run.Main().chkTestRun.Value(), 0); }},
-        BadValueCase{"Startup", "AutoSortType", "9",
+        BadValueCase{"Startup", "AutoSortType", "9", "0",
                      [](test::ProgramRun& run) { EXPECT_TRUE(run.app.frmOptions().optSort[0].Value()); }},
-        BadValueCase{"Startup", "LoadMethod_Open", "12",
+        BadValueCase{"Startup", "LoadMethod_Open", "12", "2",
                      [](test::ProgramRun& run) { EXPECT_TRUE(run.app.frmOptions().optLoadOpen[2].Value()); }},
-        BadValueCase{"Startup", "ResourceFileLimit", "",
-                     [](test::ProgramRun& run) { EXPECT_EQ(run.app.frmOptions().tbResourceFileLimit.Text(), "0"); }},
-        BadValueCase{"UserTags", "PadDigits", "20",
+        BadValueCase{"Startup", "ResourceFileLimit", "", "5",
+                     [](test::ProgramRun& run) { EXPECT_EQ(run.app.frmOptions().tbResourceFileLimit.Text(), "5"); }},
+        BadValueCase{"Paths", "SCRiptsPathOption", "maybe", "False",
+                     [](test::ProgramRun& run) { EXPECT_EQ(run.Main().SCRIPTSPathOption, 0); }},
+        BadValueCase{"UserTags", "PadDigits", "20", "2",
                      [](test::ProgramRun& run) {
                        EXPECT_EQ(run.Main().PADDIGITS, 2);
                        EXPECT_EQ(run.app.frmVARSetup().vsPadCounter.Value(), 2);
                      }},
-        BadValueCase{"UserTags", "CounterStart", "one",
-                     [](test::ProgramRun& run) { EXPECT_EQ(run.app.frmVARSetup().tbCounterStart.Text(), "0"); }}));
+        BadValueCase{"UserTags", "CounterStart", "one", "1",
+                     [](test::ProgramRun& run) { EXPECT_EQ(run.app.frmVARSetup().tbCounterStart.Text(), "1"); }}));
 
 TEST_F(StartupTest, AStoredCounterStartBeyondSixteenBitsIsReadInFull) {
   Store("UserTags", "CounterStart", "70000");
@@ -194,6 +235,29 @@ TEST_F(StartupTest, AGoneDrawingFolderFallsBackToTheCurrentFolder) {
     EXPECT_EQ(run.Main().Dir1.Path(), "C:\\") << source;
     EXPECT_EQ(run.Main().tbPostBatch.Text(), "_SDI 0") << source;
   }
+}
+
+// A drawing folder on a network share comes back silently and is stored again at close; one
+// that is gone is reported as a gone folder on a drive is.
+TEST_F(StartupTest, ANetworkDrawingFolderIsRestored) {
+  fileSystem.AddShare("\\\\server\\share");
+  fileSystem.AddFolder("\\\\server\\share\\jobs");
+  Store("Paths", "Source", "\\\\server\\share\\jobs");
+  {
+    test::ProgramRun run(services, clock);
+    run.Start();
+    EXPECT_EQ(run.Main().Dir1.Path(), "\\\\server\\share\\jobs");
+    run.Close();
+  }
+  EXPECT_EQ(Stored("Paths", "Source"), "\\\\server\\share\\jobs");
+
+  Store("Paths", "Source", "\\\\server\\share\\gone");
+  test::ProgramRun run(services, clock);
+  run.backend.ExpectMessage(" No big deal...",
+                            " The previously saved working-path is unavailable (possibly renamed)..."
+                            "\\\\server\\share\\gone\r Defaulting to current path.");
+  run.Start();
+  EXPECT_EQ(run.Main().Dir1.Path(), "C:\\");
 }
 
 TEST_F(StartupTest, SaveAsWinsOverTestRunWhenBothWereStored) {

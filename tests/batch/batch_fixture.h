@@ -15,14 +15,7 @@
 #include "batch/script_writer.h"
 #include "core/file_helpers.h"
 #include "core/settings_model.h"
-#include "platform/fake/fake_clipboard.h"
-#include "platform/fake/fake_clock.h"
-#include "platform/fake/fake_file_system.h"
-#include "platform/fake/fake_locale.h"
-#include "platform/fake/fake_settings_store.h"
-#include "platform/fake/fake_shell.h"
-#include "platform/fake/fake_system_info.h"
-#include "platform/services.h"
+#include "platform/fake/fake_services.h"
 #include "tags/queue_view.h"
 #include "ui/message_box.h"
 
@@ -182,14 +175,11 @@ class BatchScriptTest : public ::testing::Test {
     return fs.Contents(kOutput);
   }
 
-  platform::fake::FakeFileSystem fs;
-  platform::fake::FakeSettingsStore store;
-  platform::fake::FakeShell shell;
-  platform::fake::FakeSystemInfo system;
-  platform::fake::FakeClipboard clipboard;
-  platform::fake::FakeClock clock;
-  platform::fake::FakeLocale locale;
-  platform::Services services{fs, store, shell, system, clipboard, clock, locale};
+  platform::fake::FakeServices fakes;
+  platform::fake::FakeFileSystem& fs = fakes.fileSystem;
+  platform::fake::FakeClock& clock = fakes.clock;
+  platform::fake::FakeLocale& locale = fakes.locale;
+  platform::Services& services = fakes.services;
   core::SettingsModel settings;
   std::vector<std::string> queue;  // the queue, as List1 holds it and the build copies it
   tags::VectorQueueView queueView{queue};

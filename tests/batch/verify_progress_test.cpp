@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "batch/verify_queue.h"
+#include "batch/frm_main_verify.h"
 
 namespace {
 

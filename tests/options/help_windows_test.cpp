@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 
 #include "options/frm_about.h"
@@ -184,6 +185,46 @@ TEST_F(TipsTest, TheStartUpBoxWritesTheStoredSettingOnly) {
     EXPECT_EQ(tips.Check1.Value(), 0);
     user.Click(tips.cmdClose);
   });
+}
+
+// The window shows the choice as it is stored, which may differ from the one the program
+// started with, and opening it stores nothing: only the user's click does.
+TEST_F(TipsTest, OpeningTheWindowShowsTheStoredChoiceAndStoresNothing) {
+  struct Case {
+    std::int16_t running;
+    std::optional<std::string> stored;
+    int shown;
+  };
+  const Case cases[] = {{1, std::nullopt, 1}, {0, std::nullopt, 0}, {1, "0", 0},
+                        {0, "1", 1},          {1, "junk", 1},       {0, "junk", 0}};
+  WriteTips("a\r\nb\r\n");
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.stored.value_or("none"));
+    settings.DeleteKey(kSettingsApp, "Startup", "TipsShow");
+    if (c.stored) settings.Write(kSettingsApp, "Startup", "TipsShow", *c.stored);
+    Main().TipsShow = c.running;
+    Start([&](frmTips& tips) {
+      EXPECT_EQ(tips.Check1.Value(), c.shown);
+      user.Close(tips);
+    });
+    EXPECT_EQ(Stored("Startup", "TipsShow"), c.stored);
+  }
+}
+
+// Unticked at start-up and closed with the close box, the choice survives the menu's opening.
+TEST_F(TipsTest, TheUsersChoiceSurvivesTheCloseBoxAndTheMenu) {
+  WriteTips("a\r\nb\r\n");
+  Main().TipsShow = 1;
+  Start([&](frmTips& tips) {
+    user.Click(tips.Check1);
+    user.Close(tips);
+  });
+  ctx.CollectRetired();
+  FromMenu([&](frmTips& tips) {
+    EXPECT_EQ(tips.Check1.Value(), 0);
+    user.Click(tips.cmdClose);
+  });
+  EXPECT_EQ(Stored("Startup", "TipsShow"), "0");
 }
 
 TEST_F(TipsTest, AMissingOrEmptyFileIsSaidInTheWindow) {

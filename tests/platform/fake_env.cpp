@@ -4,13 +4,7 @@
 #include <string>
 
 #include "contract_env.h"
-#include "platform/fake/fake_clipboard.h"
-#include "platform/fake/fake_clock.h"
-#include "platform/fake/fake_file_system.h"
-#include "platform/fake/fake_locale.h"
-#include "platform/fake/fake_settings_store.h"
-#include "platform/fake/fake_shell.h"
-#include "platform/fake/fake_system_info.h"
+#include "platform/fake/fake_services.h"
 
 namespace contract {
 
@@ -19,33 +13,27 @@ namespace {
 // The host build's environment: every service is a fresh fake, so nothing outlives a test.
 class FakeEnv : public Env {
  public:
-  platform::FileSystem& FileSystem() override { return fileSystem_; }
-  platform::SettingsStore& Settings() override { return settings_; }
-  platform::Shell& Shell() override { return shell_; }
-  platform::SystemInfo& System() override { return system_; }
-  platform::Clipboard& Clipboard() override { return clipboard_; }
-  platform::Clock& Clock() override { return clock_; }
-  platform::Locale& Locale() override { return locale_; }
+  platform::FileSystem& FileSystem() override { return fakes_.fileSystem; }
+  platform::SettingsStore& Settings() override { return fakes_.settings; }
+  platform::Shell& Shell() override { return fakes_.shell; }
+  platform::SystemInfo& System() override { return fakes_.system; }
+  platform::Clipboard& Clipboard() override { return fakes_.clipboard; }
+  platform::Clock& Clock() override { return fakes_.clock; }
+  platform::Locale& Locale() override { return fakes_.locale; }
 
   std::string Root() override {
-    if (!fileSystem_.Exists(kRoot)) fileSystem_.MakeFolder(kRoot);
+    if (!fakes_.fileSystem.Exists(kRoot)) fakes_.fileSystem.MakeFolder(kRoot);
     return kRoot;
   }
 
   std::string SettingsApplication() override { return "TornavaneContract"; }
 
-  std::shared_ptr<void> HoldOpen(const std::string& path) override { return fileSystem_.HoldOpen(path); }
+  std::shared_ptr<void> HoldOpen(const std::string& path) override { return fakes_.fileSystem.HoldOpen(path); }
 
  private:
   static constexpr const char* kRoot = "C:\\Contract";
 
-  platform::fake::FakeFileSystem fileSystem_;
-  platform::fake::FakeSettingsStore settings_;
-  platform::fake::FakeShell shell_{fileSystem_};
-  platform::fake::FakeSystemInfo system_;
-  platform::fake::FakeClipboard clipboard_;
-  platform::fake::FakeClock clock_;
-  platform::fake::FakeLocale locale_;
+  platform::fake::FakeServices fakes_;
 };
 
 }  // namespace

@@ -121,6 +121,18 @@ TEST_F(FakeFileSystemTest, FindReportsSizeAndTimeStamp) {
   EXPECT_EQ(entries[0].modified, (runtime::DateTime{2019, 3, 4, 5, 6, 7}));
 }
 
+TEST_F(FakeFileSystemTest, AJunctionIsAReparsePointThatLeadsToItsTarget) {
+  fs_.AddFile("C:\\Top\\a.dwg", "");
+  fs_.AddFolder("C:\\Top\\Sub");
+  fs_.AddJunction("C:\\Top\\Sub\\Back", "C:\\Top");
+
+  auto entries = fs_.Find("C:\\Top\\Sub\\*");
+  ASSERT_EQ(entries.size(), 1u);
+  EXPECT_EQ(entries[0].attributes, platform::kAttrDirectory | platform::kAttrReparsePoint);
+  EXPECT_EQ(NamesOf(fs_.Find("C:\\Top\\Sub\\Back\\Sub\\Back\\*")), (Names{"a.dwg", "Sub"}));
+  EXPECT_EQ(fs_.GetAttributes("C:\\Top\\Sub\\Back"), platform::kAttrDirectory);
+}
+
 TEST_F(FakeFileSystemTest, FindRefusesMalformedPatterns) {
   for (const char* pattern : {"C:\\J\\a<*", "C:\\J\\a|b", "C:\\J\\\"x\"", "C:\\J*\\x"}) {
     EXPECT_EQ(ErrorOf([&] { fs_.Find(pattern); }), runtime::kBadFileName) << pattern;
@@ -247,17 +259,24 @@ TEST_F(FakeFileSystemTest, HeldFileStaysLockedUntilEveryHoldIsGone) {
   EXPECT_EQ(ErrorOf([&] { (void)fs_.HoldOpen("C:\\missing.dwg"); }), runtime::kFileNotFound);
 }
 
+// An open file and a held file keep the files they belong to alive: after the file system
+// object is gone, a write still goes to that same state, so the disk it fills is the one the
+// file system described, a closed file refuses writes, and letting go of the hold is safe
+// (the host build's address sanitizer reports any use of freed memory).
 TEST(FakeFileSystemLifetimeTest, HandlesMayOutliveTheFileSystem) {
   std::shared_ptr<void> hold;
   std::unique_ptr<platform::OutputFile> file;
   {
     FakeFileSystem fs;
     fs.AddFile("C:\\a.dwg", "x");
+    fs.SetCapacity("C:", 8);
     hold = fs.HoldOpen("C:\\a.dwg");
     file = fs.OpenForWrite("C:\\b.txt", false);
   }
-  file->Write("still fine");
-  file->Close();
+  EXPECT_EQ(ErrorOf([&] { file->Write("1234567"); }), 0);
+  EXPECT_EQ(ErrorOf([&] { file->Write("89"); }), runtime::kDiskFull);
+  EXPECT_EQ(ErrorOf([&] { file->Close(); }), 0);
+  EXPECT_EQ(ErrorOf([&] { file->Write("x"); }), runtime::kBadFileName);
   hold.reset();
 }
 

@@ -85,4 +85,40 @@ TEST_F(LocaleContract, ParseTimeRejectsWhatIsNoTime) {
   }
 }
 
+// The text order the queue's sorts and duplicate removal rely on, as signs of the keys'
+// comparison: -1 first before second, 0 equal, 1 after.
+struct OrderCase {
+  const char* first;
+  const char* second;
+  int order;
+};
+
+int Sign(int value) {
+  return (value > 0) - (value < 0);
+}
+
+TEST_F(LocaleContract, CollationKeysOrderTextsIgnoringCase) {
+  const OrderCase cases[] = {
+      {"a", "B", -1},
+      {"b", "A", 1},
+      {"A", "a", 0},
+      {"C:\\P\\A2.DWG", "c:\\p\\a2.dwg", 0},
+      {"_", "0", -1},
+      {"_", "a", -1},
+      {"_Z", "A", -1},
+      {"9", "a", -1},
+      {"C:\\P\\_B1.dwg", "C:\\P\\A10.dwg", -1},
+      {"C:\\P\\_A2.dwg", "C:\\P\\_B1.dwg", -1},
+      {"a", "ab", -1},
+      {"", "a", -1},
+      {"", "", 0},
+      {"plan2.dwg", "PLAN10.dwg", 1},
+  };
+  for (const OrderCase& c : cases) {
+    std::string first = locale_.CollationKey(c.first);
+    std::string second = locale_.CollationKey(c.second);
+    EXPECT_EQ(Sign(first.compare(second)), c.order) << c.first << " against " << c.second;
+  }
+}
+
 }  // namespace

@@ -39,4 +39,10 @@ TEST_F(ShellContract, StartProcessOfAMissingProgramIsFileNotFound) {
   EXPECT_EQ(StartProcessError(shell_, "\"" + missingFolder_ + "\""), runtime::kFileNotFound);
 }
 
+TEST_F(ShellContract, TheDesktopWindowIsOneFixedHandle) {
+  const platform::NativeWindow desktop = shell_.DesktopWindow();
+  EXPECT_NE(desktop, 0U);
+  EXPECT_EQ(shell_.DesktopWindow(), desktop);
+}
+
 }  // namespace

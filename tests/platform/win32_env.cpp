@@ -5,14 +5,8 @@
 
 #include "contract_env.h"
 #include "platform/win32/win32_api.h"
-#include "platform/win32/win32_clipboard.h"
-#include "platform/win32/win32_clock.h"
 #include "platform/win32/win32_error.h"
-#include "platform/win32/win32_file_system.h"
-#include "platform/win32/win32_locale.h"
-#include "platform/win32/win32_settings_store.h"
-#include "platform/win32/win32_shell.h"
-#include "platform/win32/win32_system_info.h"
+#include "platform/win32/win32_services.h"
 
 namespace contract {
 
@@ -56,7 +50,7 @@ void RemoveTree(const std::string& folder) {
 
 class Win32Env : public Env {
  public:
-  Win32Env() : startFolder_(fileSystem_.CurrentFolder()) {}
+  Win32Env() : startFolder_(os_.fileSystem.CurrentFolder()) {}
 
   ~Win32Env() override {
     // A test may have made its folder current; a current folder cannot be removed.
@@ -70,18 +64,18 @@ class Win32Env : public Env {
     }
   }
 
-  platform::FileSystem& FileSystem() override { return fileSystem_; }
-  platform::SettingsStore& Settings() override { return settings_; }
-  platform::Shell& Shell() override { return shell_; }
-  platform::SystemInfo& System() override { return system_; }
-  platform::Clipboard& Clipboard() override { return clipboard_; }
-  platform::Clock& Clock() override { return clock_; }
-  platform::Locale& Locale() override { return locale_; }
+  platform::FileSystem& FileSystem() override { return os_.fileSystem; }
+  platform::SettingsStore& Settings() override { return os_.settings; }
+  platform::Shell& Shell() override { return os_.shell; }
+  platform::SystemInfo& System() override { return os_.system; }
+  platform::Clipboard& Clipboard() override { return os_.clipboard; }
+  platform::Clock& Clock() override { return os_.clock; }
+  platform::Locale& Locale() override { return os_.locale; }
 
   std::string Root() override {
     if (root_.empty()) {
       std::string folder = TempFolder() + UniqueName("tornavane-contract-");
-      fileSystem_.MakeFolder(folder);
+      os_.fileSystem.MakeFolder(folder);
       root_ = folder;
     }
     return root_;
@@ -99,13 +93,7 @@ class Win32Env : public Env {
   }
 
  private:
-  platform::win32::Win32FileSystem fileSystem_;
-  platform::win32::Win32SettingsStore settings_;
-  platform::win32::Win32Shell shell_;
-  platform::win32::Win32SystemInfo system_;
-  platform::win32::Win32Clipboard clipboard_;
-  platform::win32::Win32Clock clock_;
-  platform::win32::Win32Locale locale_;
+  platform::win32::Win32Services os_;
   std::string startFolder_;
   std::string root_;
   std::string application_;

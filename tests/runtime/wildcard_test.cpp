@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace runtime {
 namespace {
@@ -125,6 +126,30 @@ TEST(WildcardTest, CompiledPatternMatchesRepeatedly) {
   EXPECT_TRUE(pattern.Matches("a.dwg"));
   EXPECT_TRUE(pattern.Matches("B.DWF"));
   EXPECT_FALSE(pattern.Matches("c.dwt"));
+}
+
+TEST(WildcardTest, APatternListMatchesWhenOneOfItsPatternsDoes) {
+  struct Case {
+    const char* patterns;
+    const char* prefix;
+    const char* text;
+    bool expected;
+  };
+  const Case cases[] = {
+      {"*.dwg;*.dxf", "", "C:\\P\\a.DXF", true},
+      {"*.dwg;*.dxf", "", "C:\\P\\a.dwt", false},
+      {"*.dwg;;", "", "C:\\P\\a.dwg", true},
+      {"", "", "", false},
+      {";", "", "", false},
+      {"*.dwg;A*.dwg", "?:\\", "C:\\Plans\\b.dwg", true},
+      {"A*.dwg", "?:\\", "\\\\server\\A1.dwg", false},
+      {"A*.dwg", "?:\\", "D:\\A1.dwg", true},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(WildcardPatternList(c.patterns, c.prefix).Matches(c.text), c.expected)
+        << c.patterns << " / " << c.prefix << " / " << c.text;
+  }
+  EXPECT_EQ(SplitPatternList(";*.dwg;;*.dxf;"), (std::vector<std::string>{"*.dwg", "*.dxf"}));
 }
 
 }  // namespace

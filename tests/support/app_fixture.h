@@ -5,14 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "platform/fake/fake_clipboard.h"
-#include "platform/fake/fake_clock.h"
-#include "platform/fake/fake_file_system.h"
-#include "platform/fake/fake_locale.h"
-#include "platform/fake/fake_settings_store.h"
-#include "platform/fake/fake_shell.h"
-#include "platform/fake/fake_system_info.h"
-#include "platform/services.h"
+#include "platform/fake/fake_services.h"
 #include "ui/context.h"
 #include "ui/headless/headless_backend.h"
 #include "ui/headless/user.h"
@@ -28,8 +21,9 @@ namespace test {
 //
 // Every failure of the script (an unexpected message box, a modal form without a script, an
 // action on a control the user cannot reach) fails the test, and so does an expected box or
-// script left unused at the end.
-class AppFixture : public ::testing::Test {
+// script left unused at the end. The fake services (fileSystem, settings, shell, system,
+// clipboard, clock, locale and their bundle services) are the fixture's own members.
+class AppFixture : public ::testing::Test, protected platform::fake::FakeServices {
  public:
   static constexpr const char* kProgramFolder = "C:\\Program Files\\Tornavane";
   static constexpr const char* kAppTitle = "Tornavane for AutoCAD";
@@ -59,14 +53,6 @@ class AppFixture : public ::testing::Test {
   // message box, and the end of the program stops it.
   void AsEvent(const std::function<void()>& action);
 
-  platform::fake::FakeFileSystem fileSystem;
-  platform::fake::FakeSettingsStore settings;
-  platform::fake::FakeShell shell{fileSystem};
-  platform::fake::FakeSystemInfo system;
-  platform::fake::FakeClipboard clipboard;
-  platform::fake::FakeClock clock;
-  platform::fake::FakeLocale locale;
-  platform::Services services{fileSystem, settings, shell, system, clipboard, clock, locale};
   ui::headless::HeadlessBackend backend{clock};
   ui::Context ctx;
   ui::headless::User user{ctx, backend};

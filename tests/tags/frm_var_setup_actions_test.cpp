@@ -133,25 +133,36 @@ TEST_F(UserTagActionsTest, ALargeCounterStartFitsThe32BitField) {
 }
 
 TEST_F(UserTagActionsTest, CharacterCountsTheEngineCannotUseAreResetWhenTheBoxLosesTheFocus) {
+  // A number too large for the engine is told the allowed range; anything else that is no
+  // count from 1 is told it must be greater than 0.
+  constexpr const char* kSheetRange = "Value must be from \"1\" to \"32767\".\r\nResetting to \"1\".";
+  constexpr const char* kFilenameRange = "Value must be from \"1\" to \"2147483647\".\r\nResetting to \"4\".";
   struct Case {
     const char* text;
-    bool sheetReset;
-    bool filenameReset;
+    const char* sheetMessage;     // nullptr: kept
+    const char* filenameMessage;  // nullptr: kept
   };
-  const Case cases[] = {{"", true, true},     {"0", true, true},      {"10", false, false},
-                        {"12", false, false}, {"1x", true, true},     {"07", true, true},
-                        {"-3", true, true},   {"40000", true, false}, {"9", false, false}};
+  const Case cases[] = {{"", kSheetReset, kFilenameReset},
+                        {"0", kSheetReset, kFilenameReset},
+                        {"10", nullptr, nullptr},
+                        {"12", nullptr, nullptr},
+                        {"1x", kSheetReset, kFilenameReset},
+                        {"07", kSheetReset, kFilenameReset},
+                        {"-3", kSheetReset, kFilenameReset},
+                        {"40000", kSheetRange, nullptr},
+                        {"2147483648", kSheetRange, kFilenameRange},
+                        {"9", nullptr, nullptr}};
   frmVARSetup& dialog = Shown();
   for (const Case& c : cases) {
     user.Fill(dialog.tbSheetChars, c.text);
-    if (c.sheetReset) ExpectMessage("Sheet Value", kSheetReset).Icon(ui::MsgIcon::kExclamation);
+    if (c.sheetMessage) ExpectMessage("Sheet Value", c.sheetMessage).Icon(ui::MsgIcon::kExclamation);
     LeaveBox(dialog.tbSheetChars);
-    EXPECT_EQ(dialog.tbSheetChars.Text(), c.sheetReset ? "1" : c.text) << c.text;
+    EXPECT_EQ(dialog.tbSheetChars.Text(), c.sheetMessage ? "1" : c.text) << c.text;
 
     user.Fill(dialog.tbFirstFileChars, c.text);
-    if (c.filenameReset) ExpectMessage("Filename Value", kFilenameReset).Icon(ui::MsgIcon::kExclamation);
+    if (c.filenameMessage) ExpectMessage("Filename Value", c.filenameMessage).Icon(ui::MsgIcon::kExclamation);
     LeaveBox(dialog.tbFirstFileChars);
-    EXPECT_EQ(dialog.tbFirstFileChars.Text(), c.filenameReset ? "4" : c.text) << c.text;
+    EXPECT_EQ(dialog.tbFirstFileChars.Text(), c.filenameMessage ? "4" : c.text) << c.text;
   }
   EXPECT_TRUE(UserTagEntries().empty());
 }

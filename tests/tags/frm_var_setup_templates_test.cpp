@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "runtime/text_file.h"
+#include "core/text_file.h"
 #include "user_tags_fixture.h"
 
 namespace tags_test {
@@ -58,7 +58,7 @@ TEST_F(UserTagTemplatesTest, SavingAListedTemplateAgainOverwritesItWithoutASecon
   Pick(dialog, "SITE PLANS");
   dialog.tbTag(50).SetText("REVISED");
   user.Click(dialog.cmdSaveTAG);
-  std::vector<std::string> lines = runtime::ReadLineList(fileSystem, TemplatePath("SITE PLANS"));
+  std::vector<std::string> lines = core::ReadLineList(fileSystem, TemplatePath("SITE PLANS"));
   ASSERT_EQ(lines.size(), 50U);
   EXPECT_EQ(lines[49], "REVISED");
   EXPECT_EQ(lines[0], "GADGETS && CO.");
@@ -70,7 +70,7 @@ TEST_F(UserTagTemplatesTest, SavingUnderANameListedInAnotherCaseOverwritesThatFi
   FillTags(dialog, tags::TemplateValues{});
   user.Fill(dialog.cmbTAGSelector, "Site Plans");
   user.Click(dialog.cmdSaveTAG);
-  EXPECT_EQ(runtime::ReadLineList(fileSystem, TemplatePath("SITE PLANS")), std::vector<std::string>(50, ""));
+  EXPECT_EQ(core::ReadLineList(fileSystem, TemplatePath("SITE PLANS")), std::vector<std::string>(50, ""));
   EXPECT_EQ(ListEntries(dialog.cmbTAGSelector), (std::vector<std::string>{"SITE PLANS", "Site Plans"}));
 }
 
@@ -123,7 +123,7 @@ TEST_F(UserTagTemplatesTest, AFailedSaveNamesTheErrorAndKeepsTheOldTemplate) {
   ExpectMessage(kAppTitle, "Error 61 (Disk full) in procedure SaveTAG of Form frmVARSetup");
   user.Click(dialog.cmdSaveTAG);
   EXPECT_EQ(fileSystem.Contents(TemplatePath("SITE PLANS")), GoldenTemplate());
-  EXPECT_FALSE(fileSystem.Exists(runtime::SafeWriteTempPath(TemplatePath("SITE PLANS"))));
+  EXPECT_FALSE(fileSystem.Exists(core::SafeWriteTempPath(TemplatePath("SITE PLANS"))));
 }
 
 TEST_F(UserTagTemplatesTest, PickingATemplateLoadsItIntoTheBoxesAndTheFieldsButNotTheStore) {
@@ -169,7 +169,7 @@ TEST_F(UserTagTemplatesTest, AShortTemplateSetsTheTagsItHasAndLeavesTheRest) {
   EXPECT_FALSE(fileSystem.IsOpen(TemplatePath("SHORT")));
   user.Fill(dialog.cmbTAGSelector, "SHORT");
   user.Click(dialog.cmdSaveTAG);
-  EXPECT_EQ(runtime::ReadLineList(fileSystem, TemplatePath("SHORT")).size(), 50U);
+  EXPECT_EQ(core::ReadLineList(fileSystem, TemplatePath("SHORT")).size(), 50U);
 }
 
 TEST_F(UserTagTemplatesTest, LoadingAMissingTemplateSaysSoAndChangesNoTag) {

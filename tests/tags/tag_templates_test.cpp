@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "core/text_file.h"
 #include "platform/fake/fake_file_system.h"
 #include "runtime/error.h"
-#include "runtime/text_file.h"
 #include "user_tags_fixture.h"
 
 namespace tags_test {
@@ -60,7 +60,7 @@ TEST_F(TagTemplateFileTest, AFailedWriteLeavesTheTemplateThatWasThereWhole) {
   fs.FailNextWrite(runtime::kDiskFull);
   EXPECT_EQ(ErrorOf([&] { tags::WriteTemplate(fs, path, TemplateValues{}); }), runtime::kDiskFull);
   EXPECT_EQ(fs.Contents(path), GoldenTemplate());
-  EXPECT_FALSE(fs.Exists(runtime::SafeWriteTempPath(path)));
+  EXPECT_FALSE(fs.Exists(core::SafeWriteTempPath(path)));
 }
 
 TEST_F(TagTemplateFileTest, AMissingFolderIsPathNotFound) {
@@ -118,7 +118,7 @@ TEST_F(TagTemplateFileTest, ALockedTemplateCannotBeWrittenOver) {
   fs.AddFile(path, GoldenTemplate(), platform::kAttrReadOnly);
   EXPECT_NE(ErrorOf([&] { tags::WriteTemplate(fs, path, TemplateValues{}); }), 0);
   EXPECT_EQ(fs.Contents(path), GoldenTemplate());
-  EXPECT_FALSE(fs.Exists(runtime::SafeWriteTempPath(path)));
+  EXPECT_FALSE(fs.Exists(core::SafeWriteTempPath(path)));
 }
 
 TEST_F(TagTemplateFileTest, LockingAMissingTemplateFails) {

@@ -99,6 +99,23 @@ TEST_F(ListBoxTest, AddingAndRemovingKeepsTheCurrentItemOnItsEntry) {
   EXPECT_EQ(form.List1.ListIndex(), -1) << "removing the current item leaves none";
 }
 
+TEST_F(ListBoxTest, RemovingManyItemsAtOnceKeepsWhatTheKeptItemsCarry) {
+  user.ClickItem(form.List1, 1);
+  user.ClickItem(form.List1, 3, ui::kCtrlMask);
+  form.List1.SetItemData(3, 42);
+
+  form.List1.RemoveItems({true, false, true});
+
+  EXPECT_EQ(form.Items(form.List1), (std::vector<std::string>{"C:\\B.dwg", "C:\\D.dwg", "C:\\E.dwg"}));
+  EXPECT_EQ(form.SelectedItems(form.List1), (std::vector<int>{0, 1}));
+  EXPECT_EQ(form.List1.ListIndex(), 1);
+  EXPECT_EQ(form.List1.ItemData(1), 42);
+
+  form.List1.RemoveItems({false, true});
+  EXPECT_EQ(form.List1.ListIndex(), -1) << "removing the current item leaves none";
+  EXPECT_EQ(form.Items(form.List1), (std::vector<std::string>{"C:\\B.dwg", "C:\\E.dwg"}));
+}
+
 TEST_F(ListBoxTest, IndexesOutsideTheListAreErrors) {
   ExpectError(5, [&] { form.List1.AddItem("x", 7); });
   ExpectError(5, [&] { form.List1.RemoveItem(5); });

@@ -62,6 +62,78 @@ TEST_F(UserInputTest, AccessKeysPressTheMarkedButtonOrOpenTheMarkedMenu) {
   EXPECT_EQ(form.log, (std::vector<std::string>{"cmdRun_Click", "mnuFile_Click"}));
 }
 
+// Alt and a letter: the menu bar's title comes before a control marking the same letter.
+class frmAccess : public ui::Form {
+ public:
+  explicit frmAccess(ui::Context& ctx, ui::BorderStyle border) : Form(ctx, "frmAccess") {
+    SetBorderStyle(border);
+    chkTestRun.SetCaption("&Test Run");
+    chkTestRun.onClick = [this] { log.push_back("chkTestRun_Click"); };
+    cmdFavorites.SetCaption("&Favorites");
+    cmdFavorites.onClick = [this] { log.push_back("cmdFavorites_Click"); };
+    cmdGo.SetCaption("&Go");
+    cmdGo.onClick = [this] { log.push_back("cmdGo_Click"); };
+    mnuFile.SetCaption("&File");
+    mnuFile.onClick = [this] { log.push_back("mnuFile_Click"); };
+    mnuTools.SetCaption("&Tools");
+    mnuTools.onClick = [this] { log.push_back("mnuTools_Click"); };
+    onQueryUnload = [this](bool&, ui::UnloadMode mode) {
+      log.push_back("Form_QueryUnload " + std::to_string(static_cast<int>(mode)));
+    };
+  }
+
+  ui::CheckBox chkTestRun{this, "chkTestRun"};
+  ui::CommandButton cmdFavorites{this, "cmdFavorites"};
+  ui::CommandButton cmdGo{this, "cmdGo"};
+  ui::MenuItem mnuFile{this, "mnuFile"};
+  ui::MenuItem mnuTools{this, "mnuTools"};
+  std::vector<std::string> log;
+};
+
+TEST_F(UserInputTest, AMenuTitleTakesItsAccessKeyBeforeAControlMarkingTheSameLetter) {
+  struct Case {
+    char key;
+    bool toolsShown;
+    bool toolsEnabled;
+    std::string pressed;
+  };
+  const Case cases[] = {
+      {'t', true, true, "mnuTools_Click"},    {'T', true, true, "mnuTools_Click"},
+      {'f', true, true, "mnuFile_Click"},     {'g', true, true, "cmdGo_Click"},
+      {'t', false, true, "chkTestRun_Click"}, {'t', true, false, "chkTestRun_Click"},
+  };
+  for (const Case& c : cases) {
+    frmAccess access(ctx, ui::BorderStyle::kSizable);
+    access.mnuTools.SetVisible(c.toolsShown);
+    access.mnuTools.SetEnabled(c.toolsEnabled);
+    access.Show();
+    user.PressAccessKey(access, c.key);
+    EXPECT_EQ(access.log, std::vector<std::string>{c.pressed}) << c.key << " " << c.toolsShown << c.toolsEnabled;
+    access.Unload();
+  }
+}
+
+TEST_F(UserInputTest, EscapeWithoutACancelButtonClosesADialogAsItsCloseBoxDoes) {
+  struct Case {
+    ui::BorderStyle border;
+    std::vector<std::string> log;
+    bool loaded;
+  };
+  const Case cases[] = {
+      {ui::BorderStyle::kFixedDialog, {"Form_QueryUnload 0"}, false},
+      {ui::BorderStyle::kFixedToolWindow, {"Form_QueryUnload 0"}, false},
+      {ui::BorderStyle::kSizable, {}, true},
+  };
+  for (const Case& c : cases) {
+    frmAccess access(ctx, c.border);
+    access.Show();
+    user.PressKey(access.chkTestRun, ui::kKeyEscape);
+    EXPECT_EQ(access.log, c.log) << static_cast<int>(c.border);
+    EXPECT_EQ(access.Loaded(), c.loaded) << static_cast<int>(c.border);
+    if (access.Loaded()) access.Unload();
+  }
+}
+
 TEST_F(UserInputTest, EnterAndEscapePressTheDefaultAndCancelButtons) {
   user.PressKey(form.Text1, ui::kKeyReturn);
   user.PressKey(form.Text1, ui::kKeyEscape);

@@ -30,6 +30,7 @@ TEST(CursorIdTest, MapsEveryPointerToItsSystemCursor) {
       {Pointer::kNoDrop, IDC_NO},
       {Pointer::kArrowHourglass, IDC_APPSTARTING},
       {Pointer::kArrowQuestion, IDC_HELP},
+      {Pointer::kHand, IDC_HAND},
   };
   for (const Case& c : cases) EXPECT_EQ(CursorId(c.pointer), c.cursor) << static_cast<int>(c.pointer);
 }

@@ -4,18 +4,8 @@
 
 #include <string>
 
-#include "platform/win32/win32_clipboard.h"
-#include "platform/win32/win32_clock.h"
-#include "platform/win32/win32_file_system.h"
-#include "platform/win32/win32_locale.h"
-#include "platform/win32/win32_settings_store.h"
-#include "platform/win32/win32_shell.h"
-#include "platform/win32/win32_system_info.h"
-#include "ui/ui.h"
-#include "ui/win32/win32_control_peer.h"
-#include "ui/win32/win32_form_peer.h"
 #include "ui/win32/win32_menu_bar.h"
-#include "ui/win32/window_name.h"
+#include "ui_win32/win32_fixture.h"
 
 // clang-format off
 #include <shlobj.h>  // DROPFILES
@@ -24,110 +14,8 @@
 namespace ui::win32 {
 namespace {
 
-class FrmTest : public Form {
- public:
-  FrmTest(Context& ctx, std::string name) : Form(ctx, std::move(name)) {
-    SetCaption("Backend Test");
-    Move(600, 600, 6000, 4500);
-    txtName.Move(150, 300, 1500, 450);
-    txtName.SetTabIndex(2);
-    chkOn.Move(150, 900, 1500, 300);
-    chkOn.SetTabIndex(0);
-    cmdGo.Move(1800, 300, 1200, 375);
-    cmdGo.SetTabIndex(1);
-    fraGroup.Move(150, 1350, 2400, 1200);
-    for (int i = 0; i < 3; ++i) optChoice.Load(i).Move(120, 240 + 300 * i, 1800, 300);
-    lstItems.Move(3000, 900, 1500, 1500);
-    for (const char* item : {"Alpha", "Beta", "Gamma"}) lstItems.AddItem(item);
-    mnuFile.SetCaption("&File");
-    mnuFileOpen.SetCaption("&Open");
-    mnuFileOpen.SetShortcut(Shortcut::F(2));
-    mnuFileHidden.SetCaption("&Hidden");
-    mnuFileHidden.SetVisible(false);
-    mnuFileOff.SetCaption("O&ff");
-    mnuFileOff.SetEnabled(false);
-    mnuTools.SetCaption("&Tools");
-    mnuTools.SetVisible(false);
-    txtName.onChange = [this] { ++changes; };
-    lstItems.onClick = [this] { ++listClicks; };
-    mnuFile.onClick = [this] { ++fileMenuOpened; };
-    mnuFileOpen.onClick = [this] { ++openClicks; };
-    mnuFileOff.onClick = [this] { ++openClicks; };
-    cmdGo.onClick = [this] { ++goClicks; };
-  }
-
-  TextBox txtName{this, "txtName"};
-  CheckBox chkOn{this, "chkOn"};
-  CommandButton cmdGo{this, "cmdGo"};
-  Frame fraGroup{this, "fraGroup"};
-  ControlArray<OptionButton> optChoice{&fraGroup, "optChoice"};
-  ListBox lstItems{this, "lstItems"};
-  Label lblInfo{this, "lblInfo"};
-  MenuItem mnuFile{this, "mnuFile"};
-  MenuItem mnuFileOpen{&mnuFile, "mnuFileOpen"};
-  MenuItem mnuFileHidden{&mnuFile, "mnuFileHidden"};
-  MenuItem mnuFileOff{&mnuFile, "mnuFileOff"};
-  MenuItem mnuTools{this, "mnuTools"};
-  int changes = 0;
-  int listClicks = 0;
-  int fileMenuOpened = 0;
-  int openClicks = 0;
-  int goClicks = 0;
-};
-
-struct SystemServices {
-  platform::win32::Win32FileSystem fileSystem;
-  platform::win32::Win32SettingsStore settings;
-  platform::win32::Win32Shell shell;
-  platform::win32::Win32SystemInfo system;
-  platform::win32::Win32Clipboard clipboard;
-  platform::win32::Win32Clock clock;
-  platform::win32::Win32Locale locale;
-  platform::Services services{fileSystem, settings, shell, system, clipboard, clock, locale};
-};
-
-struct Search {
-  std::string name;
-  HWND found = nullptr;
-};
-
-BOOL CALLBACK MatchName(HWND window, LPARAM data) {
-  auto* search = reinterpret_cast<Search*>(data);
-  if (WindowName(window) != search->name) return TRUE;
-  search->found = window;
-  return FALSE;
-}
-
-class Win32BackendTest : public ::testing::Test {
- protected:
-  HWND Window(const Form& form) const { return backend.FormPeerOf(form)->Hwnd(); }
-  HWND Window(const Control& control) const { return Win32Backend::PeerOf(control)->Hwnd(); }
-  static HWND Child(HWND root, const std::string& name) {
-    Search search{name};
-    EnumChildWindows(root, MatchName, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-  }
-  static std::string Text(HWND window) {
-    char text[256] = {};
-    GetWindowTextA(window, text, sizeof text);
-    return text;
-  }
-  // The window's place in its parent's client area.
-  static RECT PlaceInParent(HWND window) {
-    RECT place;
-    GetWindowRect(window, &place);
-    MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&place), 2);
-    return place;
-  }
-  void Notify(HWND control, WORD code) {
-    SendMessageA(GetParent(control), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), code),
-                 reinterpret_cast<LPARAM>(control));
-  }
-
-  SystemServices os;
-  Win32Backend backend;
-  Context ctx{backend, os.services, AppInfo{"", "Backend Test", "ui_win32_tests"}};
-};
+using test_support::FrmTest;
+using test_support::Win32BackendTest;
 
 TEST_F(Win32BackendTest, EveryWindowCarriesTheNameOfItsFormOrControl) {
   FrmTest form(ctx, "frmTest");
@@ -336,6 +224,23 @@ TEST_F(Win32BackendTest, TheMenuBarShowsTheVisibleItemsWithTheirStateAndShortcut
   EXPECT_EQ(GetMenuItemCount(file), 3);
 }
 
+// A pop-up menu of a hidden top-level entry shows its items, the default one in bold.
+TEST_F(Win32BackendTest, APopUpMenuShowsTheItemsOfAHiddenEntryWithItsDefaultInBold) {
+  FrmTest form(ctx, "frmTest");
+  form.Load();
+  Win32MenuBar& menus = backend.FormPeerOf(form)->Menus();
+  HMENU popup = menus.OpenPopup(form.mnuTools, &form.mnuToolsStop);
+  ASSERT_EQ(GetMenuItemCount(popup), 2);
+  EXPECT_EQ(GetMenuDefaultItem(popup, TRUE, GMDI_USEDISABLED), 1u);
+  char text[64] = {};
+  GetMenuStringA(popup, 1, text, sizeof text, MF_BYPOSITION);
+  EXPECT_STREQ(text, "&Stop");
+  EXPECT_NE(GetMenuState(popup, 1, MF_BYPOSITION) & MF_GRAYED, 0u);
+  EXPECT_EQ(menus.ItemOf(GetMenuItemID(popup, 0)), &form.mnuToolsRun);
+  menus.ClosePopup(popup);
+  EXPECT_EQ(GetMenuItemCount(GetMenu(Window(form))), 1) << "the entry stays off the menu bar";
+}
+
 TEST_F(Win32BackendTest, DoEventsDeliversPendingInputAndShortcuts) {
   FrmTest form(ctx, "frmTest");
   form.Load();
@@ -386,6 +291,36 @@ TEST_F(Win32BackendTest, EndingTheProgramInsideAModalLoopUnwindsAndClosesEveryWi
   EXPECT_TRUE(ctx.Ended());
   EXPECT_FALSE(IsWindow(ownerWindow));
   EXPECT_FALSE(IsWindow(dialogWindow));
+}
+
+TEST_F(Win32BackendTest, AControlShowsItsOwnPointerOverItsClientArea) {
+  FrmTest form(ctx, "frmTest");
+  form.Show();
+  form.lblInfo.SetMousePointer(Pointer::kHand);
+  HWND label = Window(form.lblInfo);
+  SendMessageA(label, WM_SETCURSOR, reinterpret_cast<WPARAM>(label), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_HAND));
+  form.lblInfo.SetMousePointer(Pointer::kIBeam);
+  SendMessageA(label, WM_SETCURSOR, reinterpret_cast<WPARAM>(label), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+  EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_IBEAM));
+}
+
+TEST_F(Win32BackendTest, AFixedPitchFaceStaysFixedPitchWhereTheSystemLacksIt) {
+  FrmTest form(ctx, "frmTest");
+  form.txtName.SetFontName("Courier New");
+  form.lstItems.SetFontName("Courier New");
+  form.Load();
+  for (HWND window : {Window(form.txtName), Window(form.lstItems)}) {
+    HDC dc = GetDC(window);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0)));
+    SIZE narrow;
+    SIZE wide;
+    GetTextExtentPoint32A(dc, "iiii", 4, &narrow);
+    GetTextExtentPoint32A(dc, "WWWW", 4, &wide);
+    SelectObject(dc, old);
+    ReleaseDC(window, dc);
+    EXPECT_EQ(narrow.cx, wide.cx) << WindowName(window);
+  }
 }
 
 }  // namespace

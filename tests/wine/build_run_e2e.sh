@@ -35,7 +35,7 @@ prepare() {
   stand_in=$(find "$build" -name fake_acad.exe -not -path "*/build-run-e2e/*" | head -1)
   [ -n "$stand_in" ] || { echo "fake_acad.exe is not built in $build"; return 1; }
   cp "$stand_in" "$acad/fake_acad.exe"
-  compile_driver build_run_driver || return 1
+  take_driver build_run_driver || return 1
   printf 'AC1032' >"$install/Drawings/A.dwg"
   printf 'AC1032' >"$install/Drawings/B.dwg"
 

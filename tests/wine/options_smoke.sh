@@ -54,7 +54,7 @@ CloseBoxStoresNone() {
 rm -rf "$work"
 mkdir -p "$work"
 install_program || exit 1
-compile_driver options_driver || exit 1
+take_driver options_driver || exit 1
 if ! menu=$(menu_id); then
   echo "mnuViewOptions not found in src/mainwindow/frm_main.h"
   exit 1

@@ -12,13 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/win32_clipboard.h"
-#include "platform/win32/win32_clock.h"
-#include "platform/win32/win32_file_system.h"
-#include "platform/win32/win32_locale.h"
-#include "platform/win32/win32_settings_store.h"
-#include "platform/win32/win32_shell.h"
-#include "platform/win32/win32_system_info.h"
+#include "platform/win32/win32_services.h"
 #include "runtime/error.h"
 #include "ui/ui.h"
 #include "ui/win32/win32_backend.h"
@@ -275,17 +269,6 @@ class FrmProof : public ui::Form {
   int ticks_ = 0;
 };
 
-struct ProofServices {
-  platform::win32::Win32FileSystem fileSystem;
-  platform::win32::Win32SettingsStore settings;
-  platform::win32::Win32Shell shell;
-  platform::win32::Win32SystemInfo system;
-  platform::win32::Win32Clipboard clipboard;
-  platform::win32::Win32Clock clock;
-  platform::win32::Win32Locale locale;
-  platform::Services services{fileSystem, settings, shell, system, clipboard, clock, locale};
-};
-
 void Run(ui::Context& ctx, ui::win32::Win32Backend& backend, Record& record) {
   ui::FormSlot<FrmDialog> dialog(ctx, [&] { return std::make_unique<FrmDialog>(ctx, record); });
   ui::FormSlot<FrmProof> proof(ctx, [&] { return std::make_unique<FrmProof>(ctx, record, dialog); });
@@ -305,9 +288,9 @@ int main(int argc, char** argv) {
     std::cerr << "usage: ui_proof <record file>\n";
     return 2;
   }
-  ProofServices services;
+  platform::win32::Win32Services os;
   ui::win32::Win32Backend backend;
-  ui::Context ctx(backend, services.services, ui::AppInfo{"", "Tornavane Proof", "ui_proof"});
+  ui::Context ctx(backend, os.services, ui::AppInfo{"", "Tornavane Proof", "ui_proof"});
   Record record;
   Run(ctx, backend, record);
   std::ofstream out(argv[1], std::ios::binary);

@@ -80,7 +80,7 @@ std::vector<DirEntry> FakeFileSystem::Find(const std::string& pattern) {
 std::uint32_t FakeFileSystem::GetAttributes(const std::string& path) {
   FakePath resolved = store_->Resolve(path);
   store_->CheckFault(resolved, FakeOperation::kGetAttributes);
-  return store_->Entry(resolved).attributes;
+  return store_->Entry(resolved).attributes & ~kAttrReparsePoint;
 }
 
 void FakeFileSystem::SetAttributes(const std::string& path, std::uint32_t attributes) {

@@ -42,6 +42,10 @@ class FakeFileSystem : public FileSystem {
   void AddFile(const std::string& path, std::string_view bytes, std::uint32_t attributes = kAttrArchive);
   // Creates a folder and the folders above it.
   void AddFolder(const std::string& path, std::uint32_t attributes = kAttrNormal);
+  // Creates a junction at path (its folder must exist) that leads to the existing folder
+  // target: a search lists it as a folder with kAttrReparsePoint, and a search through it
+  // lists the target's entries, so a junction to a folder above it makes a loop.
+  void AddJunction(const std::string& path, const std::string& target);
   // Adds a drive ("D:"), or changes the label and readiness of one that exists.
   void AddDrive(const std::string& drive, const std::string& label, bool ready = true);
   // Makes a network share ("\\server\share") reachable.

@@ -69,6 +69,15 @@ void FakeFileSystem::AddFolder(const std::string& path, std::uint32_t attributes
   EnsureFolder(store_->Resolve(path)).attributes = attributes | kAttrDirectory;
 }
 
+void FakeFileSystem::AddJunction(const std::string& path, const std::string& target) {
+  FakePath at = store_->Resolve(path);
+  std::shared_ptr<FakeNode> node = store_->NewNode(at.Name(), kAttrDirectory | kAttrReparsePoint);
+  FakeNode* leadsTo = store_->Peek(store_->Resolve(target));
+  if (leadsTo == nullptr || !leadsTo->IsFolder()) throw runtime::Error(runtime::kPathNotFound);
+  node->linkTarget = leadsTo;
+  FakeStore::Attach(store_->ParentFolder(at), std::move(node));
+}
+
 void FakeFileSystem::AddDrive(const std::string& drive, const std::string& label, bool ready) {
   FakeVolume& volume = store_->volumes[VolumeKeyOf(drive)];
   if (!volume.top) volume.top = store_->NewNode("", kAttrDirectory);

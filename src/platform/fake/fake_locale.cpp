@@ -1,9 +1,11 @@
 #include "platform/fake/fake_locale.h"
 
 #include <array>
+#include <cctype>
 #include <cstdio>
 
 #include "runtime/error.h"
+#include "runtime/text.h"
 #include "runtime/time_parse.h"
 
 namespace platform::fake {
@@ -20,7 +22,36 @@ std::string Name(const char* full, bool abbreviated) {
   return abbreviated ? name.substr(0, 3) : name;
 }
 
+// The weight of every byte: ASCII symbols and punctuation in code order, then the digits,
+// then the letters, then the bytes above ASCII in code order. Upper-case letters share the
+// weight of their lower-case form.
+std::array<unsigned char, 256> MakeWeights() {
+  std::array<unsigned char, 256> weights{};
+  unsigned next = 0;
+  auto isAlnum = [](unsigned c) { return c < 128 && std::isalnum(static_cast<int>(c)) != 0; };
+  for (unsigned c = 0; c < 128; ++c) {
+    if (!isAlnum(c)) weights[c] = static_cast<unsigned char>(next++);
+  }
+  for (unsigned c = '0'; c <= '9'; ++c) weights[c] = static_cast<unsigned char>(next++);
+  for (unsigned c = 'a'; c <= 'z'; ++c) weights[c] = static_cast<unsigned char>(next++);
+  for (unsigned c = 128; c < 256; ++c) weights[c] = static_cast<unsigned char>(next++);
+  for (unsigned c = 0; c < 256; ++c) {
+    auto lower = static_cast<unsigned char>(runtime::LowerCase(static_cast<char>(c)));
+    if (lower != c) weights[c] = weights[lower];
+  }
+  return weights;
+}
+
 }  // namespace
+
+std::string FakeLocale::CollationKey(std::string_view text) {
+  static const std::array<unsigned char, 256> kWeights = MakeWeights();
+  std::string key(text.size(), '\0');
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    key[i] = static_cast<char>(kWeights[static_cast<unsigned char>(text[i])]);
+  }
+  return key;
+}
 
 std::string FakeLocale::ShortDate(const runtime::DateTime& value) {
   char text[32];

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "platform/locale.h"
 
@@ -20,6 +21,9 @@ class FakeLocale : public Locale {
   std::string AmDesignator() override { return "AM"; }
   std::string PmDesignator() override { return "PM"; }
   std::optional<runtime::DateTime> ParseTime(const std::string& text) override;
+  // Symbols and punctuation in code order, then digits, then letters (case folded as
+  // runtime::LowerCase folds it), then the other bytes in code order: one key byte a byte.
+  std::string CollationKey(std::string_view text) override;
 };
 
 }  // namespace platform::fake

@@ -43,6 +43,9 @@ class FakeShell : public Shell {
 
   std::intptr_t Execute(NativeWindow owner, const std::string& verb, const std::string& file,
                         const std::string& parameters, const std::string& folder, int showCommand) override;
+  // A fixed handle that stands for the desktop window.
+  static constexpr NativeWindow kDesktopWindow = 0x10010;
+  NativeWindow DesktopWindow() override { return kDesktopWindow; }
   void StartProcess(const std::string& commandLine, int showCommand) override;
   int CopyFolder(const std::string& source, const std::string& destination) override;
 

@@ -74,7 +74,7 @@ FakeNode* FakeStore::Peek(const FakePath& path) {
   for (const auto& name : path.names) {
     auto child = node->children.find(runtime::UpperCase(name));
     if (child == node->children.end()) return nullptr;
-    node = child->second.get();
+    node = child->second->linkTarget != nullptr ? child->second->linkTarget : child->second.get();
   }
   return node;
 }

@@ -43,6 +43,7 @@ struct FakeNode {
   std::map<std::string, std::shared_ptr<FakeNode>> children;  // by upper-case name
   int holds = 0;                                              // open with sharing denied to everyone (another program)
   int writers = 0;                                            // open for writing by an OutputFile
+  FakeNode* linkTarget = nullptr;  // for a junction: the folder it leads to (owned by its parent)
 
   bool IsFolder() const { return (attributes & kAttrDirectory) != 0; }
   bool IsOpen() const { return holds > 0 || writers > 0; }
@@ -85,7 +86,8 @@ struct FakeStore {
   FakeNode* Lookup(const FakePath& path);
   // The entry path names: 53 when it is missing.
   FakeNode& Entry(const FakePath& path);
-  // The entry path names without any error: nullptr when it cannot be reached.
+  // The entry path names without any error: nullptr when it cannot be reached. Junctions on
+  // the way lead to their target folders, as a search through them does.
   FakeNode* Peek(const FakePath& path);
   // Throws the error a test injected for this path and operation, if any.
   void CheckFault(const FakePath& path, FakeOperation operation) const;

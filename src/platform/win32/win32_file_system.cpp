@@ -26,7 +26,7 @@ runtime::DateTime LocalDateTime(const FILETIME& utc) {
 DirEntry ToDirEntry(const WIN32_FIND_DATAA& data) {
   DirEntry entry;
   entry.name = data.cFileName;
-  entry.attributes = data.dwFileAttributes & kKnownAttributes;
+  entry.attributes = data.dwFileAttributes & (kKnownAttributes | kAttrReparsePoint);
   entry.size = (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
   entry.modified = LocalDateTime(data.ftLastWriteTime);
   return entry;

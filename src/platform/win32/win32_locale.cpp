@@ -81,6 +81,22 @@ std::string Win32Locale::PmDesignator() {
   return LocaleInfo(LOCALE_S2359);
 }
 
+std::string Win32Locale::CollationKey(std::string_view text) {
+  if (text.empty()) return {};
+  const std::string source(text);
+  const int sourceLength = static_cast<int>(source.size());
+  constexpr DWORD kFlags = LCMAP_SORTKEY | NORM_IGNORECASE;
+  int size = LCMapStringA(LOCALE_USER_DEFAULT, kFlags, source.data(), sourceLength, nullptr, 0);
+  if (size <= 0) throw runtime::Error(runtime::kInvalidProcedureCall);
+  std::string key(static_cast<std::size_t>(size), '\0');
+  size = LCMapStringA(LOCALE_USER_DEFAULT, kFlags, source.data(), sourceLength, key.data(), size);
+  if (size <= 0) throw runtime::Error(runtime::kInvalidProcedureCall);
+  key.resize(static_cast<std::size_t>(size));
+  // The key ends with a NUL, which adds nothing to the order.
+  if (!key.empty() && key.back() == '\0') key.pop_back();
+  return key;
+}
+
 std::optional<runtime::DateTime> Win32Locale::ParseTime(const std::string& text) {
   runtime::TimeParseRules rules;
   rules.separator = TimeSeparator();

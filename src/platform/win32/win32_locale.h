@@ -16,6 +16,8 @@ class Win32Locale : public Locale {
   std::string AmDesignator() override;
   std::string PmDesignator() override;
   std::optional<runtime::DateTime> ParseTime(const std::string& text) override;
+  // LCMapStringA with LCMAP_SORTKEY and NORM_IGNORECASE, without its terminating NUL.
+  std::string CollationKey(std::string_view text) override;
 };
 
 }  // namespace platform::win32

@@ -26,6 +26,10 @@ std::intptr_t Win32Shell::Execute(NativeWindow owner, const std::string& verb, c
   return reinterpret_cast<std::intptr_t>(result);
 }
 
+NativeWindow Win32Shell::DesktopWindow() {
+  return reinterpret_cast<NativeWindow>(GetDesktopWindow());
+}
+
 void Win32Shell::StartProcess(const std::string& commandLine, int showCommand) {
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;

@@ -9,6 +9,7 @@ class Win32Shell : public Shell {
  public:
   std::intptr_t Execute(NativeWindow owner, const std::string& verb, const std::string& file,
                         const std::string& parameters, const std::string& folder, int showCommand) override;
+  NativeWindow DesktopWindow() override;
   void StartProcess(const std::string& commandLine, int showCommand) override;
   int CopyFolder(const std::string& source, const std::string& destination) override;
 };

@@ -59,7 +59,14 @@ std::string Win32SystemInfo::ProgramFolder() {
     path.resize(path.size() * 2);
   }
   std::size_t slash = path.rfind('\\');
-  return slash == std::string::npos ? std::string() : path.substr(0, slash);
+  if (slash == std::string::npos) return std::string();
+  std::string folder = path.substr(0, slash);
+  // The root of a drive keeps its backslash ("C:\"), as does the share of a network path.
+  const bool driveRoot = folder.size() == 2 && folder[1] == ':';
+  const bool shareRoot = folder.starts_with("\\\\") && folder.find('\\', 2) != std::string::npos &&
+                         folder.find('\\', folder.find('\\', 2) + 1) == std::string::npos;
+  if (driveRoot || shareRoot) folder += '\\';
+  return folder;
 }
 
 ProgramVersion Win32SystemInfo::Version() {

@@ -291,6 +291,10 @@ void User::PressKey(Control& control, int keyCode, int shift) {
       pressed->Click();
       return;
     }
+    if (keyCode == kKeyEscape && form.EscapeCloses()) {
+      form.Close();
+      return;
+    }
     int code = keyCode;
     control.KeyDown(code, shift);
     if (code == 0) return;
@@ -305,6 +309,7 @@ void User::PressKey(Control& control, int keyCode, int shift) {
 void User::PressAccessKey(Form& form, char key) {
   if (!CanReach(form, "press an access key")) return;
   char wanted = runtime::UpperCase(key);
+  if (MenuItem* menu = form.MenuOfAccessKey(wanted)) return ChooseMenu(*menu);
   for (Control* control : form.AllControls()) {
     if (!control->IsShown() || !control->IsEnabled()) continue;
     if (auto* button = dynamic_cast<CommandButton*>(control); button && AccessKey(button->Caption()) == wanted) {
@@ -314,9 +319,6 @@ void User::PressAccessKey(Form& form, char key) {
     if (auto* option = dynamic_cast<OptionButton*>(control); option && AccessKey(option->Caption()) == wanted) {
       return Click(*option);
     }
-  }
-  for (MenuItem* menu : form.Menus()) {
-    if (menu->Visible() && menu->Enabled() && AccessKey(menu->Caption()) == wanted) return ChooseMenu(*menu);
   }
 }
 

@@ -76,8 +76,9 @@ class User {
   // form's default and cancel buttons, as dialogs do; Tab (Shift+Tab) moves the focus to the
   // next (previous) control in TabIndex order. For typing text use Type.
   void PressKey(Control& control, int keyCode, int shift = 0);
-  // Alt and a letter: presses the button, check box or option button whose caption marks that
-  // access key, else opens the top-level menu that marks it.
+  // Alt and a letter: opens the top-level menu that marks that access key, else presses the
+  // button, check box or option button whose caption marks it. Escape on a dialog without a
+  // cancel button closes it as the close box does.
   void PressAccessKey(Form& form, char key);
   // Opens the menus above the item (their Click runs) and chooses it.
   void ChooseMenu(MenuItem& item);

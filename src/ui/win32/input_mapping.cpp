@@ -32,6 +32,8 @@ LPCSTR CursorId(Pointer pointer) {
       return IDC_APPSTARTING;
     case Pointer::kArrowQuestion:
       return IDC_HELP;
+    case Pointer::kHand:
+      return IDC_HAND;
   }
   return nullptr;
 }

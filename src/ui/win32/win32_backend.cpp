@@ -256,6 +256,7 @@ void Win32Backend::Loop(const std::function<bool()>& done) {
 
 void Win32Backend::Pump(MSG& message) {
   if ((message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN) && PressShortcut(message)) return;
+  if (message.message == WM_SYSCHAR && OpenMenuOfAccessKey(message)) return;
   HWND root = message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
   if (root != nullptr && IsOurTopLevel(root) && IsDialogMessageA(root, &message)) return;
   TranslateMessage(&message);
@@ -273,6 +274,17 @@ bool Win32Backend::PressShortcut(const MSG& message) {
   Form& form = peer->GetForm();
   Deliver([&form, &ran, &shortcut] { ran = form.PressShortcut(*shortcut); });
   return ran;
+}
+
+// Alt and a menu title's letter open that menu, even where a control marks the same letter:
+// the dialog manager would press the control instead.
+bool Win32Backend::OpenMenuOfAccessKey(const MSG& message) {
+  HWND root = message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+  Win32FormPeer* peer = FormPeerOf(root);
+  if (peer == nullptr || !IsWindowEnabled(root) || GetMenu(root) == nullptr) return false;
+  if (peer->GetForm().MenuOfAccessKey(static_cast<char>(message.wParam)) == nullptr) return false;
+  SendMessageA(root, WM_SYSCOMMAND, SC_KEYMENU, static_cast<LPARAM>(message.wParam));
+  return true;
 }
 
 void Win32Backend::FormShowingModal(const Form& form) {

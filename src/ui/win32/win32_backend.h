@@ -101,6 +101,7 @@ class Win32Backend : public Backend, private WindowHandler {
   // One message from a loop: menu shortcuts, dialog keys, then the window.
   void Pump(MSG& message);
   bool PressShortcut(const MSG& message);
+  bool OpenMenuOfAccessKey(const MSG& message);
   // Runs one message loop until done() holds.
   void Loop(const std::function<bool()>& done);
   void WakeLoop();

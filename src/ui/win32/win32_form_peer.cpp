@@ -303,6 +303,18 @@ LRESULT Win32FormPeer::HandleMessage(HWND window, UINT message, WPARAM wParam, L
     case WM_CLOSE:
       Deliver([this] { form_.Close(); });
       return 0;
+    case WM_QUERYENDSESSION: {
+      bool ends = true;
+      Deliver([this, &ends] { ends = form_.QueryEndSession(); });
+      return ends ? TRUE : FALSE;
+    }
+    case WM_ENDSESSION: {
+      // The process may be ended as soon as this returns: the form's unload (which saves)
+      // runs now, not later in the loop.
+      Form& form = form_;
+      if (wParam != FALSE) Deliver([&form] { form.EndSession(); });
+      return 0;
+    }
     case WM_ACTIVATE:
       HandleActivate(wParam);
       return 0;
@@ -351,6 +363,7 @@ void Win32FormPeer::HandleCommand(WPARAM wParam) {
   if (id == IDCANCEL) {
     CommandButton* cancel = form_.CancelButton();
     if (cancel != nullptr && cancel->IsShown() && cancel->IsEnabled()) Deliver([cancel] { cancel->Click(); });
+    if (cancel == nullptr && form_.EscapeCloses()) Deliver([this] { form_.Close(); });
     return;
   }
   MenuItem* item = id != IDOK ? menus_.ItemOf(id) : nullptr;

@@ -1,0 +1,149 @@
+// The main window's load: it builds the whole working state of the program before the window
+// is first shown. Each action is answered on its own (LoadSteps), so a damaged setting or a
+// missing file costs only that one value and everything after it still loads; the shutdown
+// then saves real values, never the blanks of a load that stopped half-way.
+#include <string>
+
+#include "app/app.h"
+#include "core/file_helpers.h"
+#include "core/path_helpers.h"
+#include "core/system_helpers.h"
+#include "mainwindow/frm_main.h"
+#include "mainwindow/frm_main_settings_run.h"
+#include "mainwindow/frm_main_working_set.h"
+#include "options/frm_options.h"
+#include "runtime/convert.h"
+#include "runtime/error.h"
+
+namespace mainwindow {
+
+namespace {
+
+constexpr const char* kRootFolderMessage =
+    "You have attempted to launch Tornavane from the ROOT directory on a drive.\r\n"
+    "\r\n"
+    "Please place the Tornavane files into a directory, then relaunch Tornavane\r\n"
+    "\r\n"
+    "Thanks.";
+
+std::string FolderUnavailable(const std::string& folder) {
+  return " The previously saved working-path is unavailable (possibly renamed)..." + core::ShortenPath(folder) +
+         "\r Defaulting to current path.";
+}
+
+// Points the browser at the stored drawing folder, on a drive or a network share. A folder
+// that is gone, or a drive that does not answer, gets the message and the browser shows the current folder instead.
+void RestoreBrowserFolder(frmMain& main) {
+  try {
+    // A network folder has no drive letter for the drive box; the folder box takes it alone.
+    if (!core::IsNetworkPath(main.SourcePath)) main.Drive1.SetDrive(main.SourcePath.substr(0, 3));
+    main.Dir1.SetPath(main.SourcePath);
+  } catch (const runtime::Error& error) {
+    const int number = error.Number();
+    if (number != runtime::kPathNotFound && number != runtime::kDeviceUnavailable && number != runtime::kDiskNotReady) {
+      return;
+    }
+    main.Msg = FolderUnavailable(main.SourcePath);
+    main.Ctx().MsgBox({main.Msg, " No big deal...", ui::MsgButtons::kOk, ui::MsgIcon::kNone});
+    try {
+      main.Dir1.SetPath("");
+    } catch (const runtime::Error&) {
+      // The current folder is always there.
+    }
+  }
+}
+
+// The queue's buttons and menu entries start disabled; UpdateQueueControls gives them their
+// state from the queue at the end of the load.
+void DisableQueueControls(frmMain& main) {
+  if (main.File1.ListCount() == 0) main.cmdAddAll.SetEnabled(false);
+  for (ui::CommandButton* button : {&main.cmdAddDwg, &main.cmdRemoveAllDwg, &main.cmdRemoveDwg}) {
+    button->SetEnabled(false);
+  }
+  for (ui::MenuItem* item :
+       {&main.mnuVerifyFilesInQueue, &main.mnuVerifyFiles2, &main.mnuRemoveDuplicates, &main.mnuRemoveDuplicates2,
+        &main.mnuCopySelectedtoClip, &main.mnuReverseOrder, &main.mnuQueueUpperCase, &main.mnuQueueLowerCase}) {
+    item->SetEnabled(false);
+  }
+}
+
+void PushPreviewAndSortOptions(frmMain& main, app::App& app, core::LoadSteps& steps) {
+  if (main.DWGPreviewShow == 1) steps.Step([&] { main.cmdDWGPreviewShow.SetValue(true); });
+  steps.Step([&] { app.frmOptions().chkShowPreview.SetValue(main.DWGPreviewShow == 1 ? 1 : 0); });
+  steps.Step([&] { app.frmOptions().chkAutoSortEnabled.SetValue(main.AutoSortEnabled == 1 ? 1 : 0); });
+  steps.Push("AutoSortType", [&] { app.frmOptions().optSort[main.AutoSortType].SetValue(true); });
+}
+
+// The Settings and QSAVE switches, in this order: SAVEAS ticked after Test Run clears it, so
+// of the two stored as ticked SAVEAS wins. With AutoCAD LT Test Run stays clear.
+void PushBatchSwitches(frmMain& main, core::LoadSteps& steps) {
+  main.SCRChanged = core::kFalse;
+  if (main.LT == 1) main.TestRun = 0;
+  steps.Push("UseDelay", [&] { main.chkDelay.SetValue(main.UseDelay); });
+  steps.Push("TestRun", [&] { main.chkTestRun.SetValue(main.TestRun); });
+  steps.Push("SAVEAS", [&] { main.chkSaveAS.SetValue(main.SAVEAS); });
+  steps.Push("DebugComments", [&] { main.cbIncludeDebugComments.SetValue(main.DebugComments); });
+  steps.Push("IncludeStatus", [&] { main.chkIncludeStatus.SetValue(main.IncludeStatus); });
+}
+
+}  // namespace
+
+void frmMain::Form_Load() {
+  core::LoadSteps steps(Ctx(), Ctx().Services().settings, *this);
+  platform::SystemInfo& system = Ctx().Services().system;
+  const std::string programFolder = system.ProgramFolder();
+  // A program in the root of a drive would keep its data in the drive's own folders: it says
+  // so and ends before the load reads, pushes or writes anything.
+  if (core::IsDriveRoot(programFolder)) {
+    Ctx().MsgBox({kRootFolderMessage, "Ooops", ui::MsgButtons::kOk, ui::MsgIcon::kCritical});
+    Ctx().End();
+  }
+
+  List1.SetAcceptDrops(true);
+  OS_Platform = core::WindowsPlatformText(core::GetWindowsPlatform(system));
+  OS = core::WindowsVersionText(core::GetWindowsVersion(system));
+
+  core::SettingsRun(*this, app_, steps, programFolder);
+
+  ProgramPath = programFolder;
+  steps.Step([&] { File2.SetPath(SCRIPTSPathOption != core::kFalse ? SCRIPTSDir : programFolder + "\\SCRIPTS"); });
+  ProgramPath += "\\";
+  if (SimpleMode == 1) {
+    steps.Step([&] { fsSimpleScript.SetPath(programFolder + "\\SCRIPTS-SIMPLE"); });
+    if (SimpleScriptPathOverride == 1) steps.Step([&] { fsSimpleScript.SetPath(programFolder + "\\SCRIPTS"); });
+  }
+
+  core::RestoreWorkingSet(*this, steps);
+
+  steps.Step([&] { Move(LeftCoord, TopCoord); });
+  steps.Step([&] { Picture2.SetTop(HDividerTop); });
+  steps.Step([&] { Picture3.SetTop(HLeftDividerTop); });
+  steps.Step([&] { ApplySimpleModeLayout(); });
+  steps.Step([&] { SetHeight(FormHeight); });
+  steps.Step([&] { SetWidth(FormWidth); });
+
+  RestoreBrowserFolder(*this);
+  steps.Step([&] { tbDWGFilter.SetText(DWGPattern); });
+  steps.Step([&] { scrFilter.SetText(SCRPattern); });
+  lblFilesProcessed.SetCaption("Processed = " + runtime::DoubleToText(TotalFilesProcessed));
+  lblUpdate.SetCaption("Ready");
+
+  DisableQueueControls(*this);
+  steps.Step([&] { FillOutFormatList(); });
+  PushPreviewAndSortOptions(*this, app_, steps);
+  SCROutputPath = OutputToDefaultPath == 1 ? SCROutputPathNorm : SCROutputPathAlt;
+  steps.Step([&] {
+    optOriginalLocation.SetValue(SaveAsOriginalLocation == -1);
+    optSpecFolder.SetValue(SaveAsOriginalLocation != -1);
+  });
+  steps.Step([&] { app_.frmOptions().Text2.SetText(TextEditor); });
+  steps.Step([&] { tbPreBatch.SetText(PreBatch); });
+  steps.Step([&] { tbPreUserScript.SetText(PreUserScript); });
+  steps.Step([&] { tbPostUserScript.SetText(PostUserScript); });
+  steps.Step([&] { tbPostBatch.SetText(PostBatch); });
+  PushBatchSwitches(*this, steps);
+  steps.Step([&] { gSetHorizontalExtent(List1); });
+  steps.Step([&] { UpdateQueueControls(); });
+}
+
+}  // namespace mainwindow

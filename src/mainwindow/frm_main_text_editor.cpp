@@ -1,0 +1,39 @@
+// Opening files in the external text editor the options name.
+#include "app/app.h"
+#include "core/launch.h"
+#include "mainwindow/frm_main.h"
+#include "options/frm_options.h"
+
+namespace mainwindow {
+
+namespace {
+
+constexpr int kShowNormal = 1;
+
+// A path holding a blank goes in double quotes, so every editor gets it as one argument.
+std::string EditorArgument(const std::string& path) {
+  if (path.find(' ') == std::string::npos) return path;
+  return "\"" + path + "\"";
+}
+
+}  // namespace
+
+void frmMain::ViewBatchScript() {
+  OpenInTextEditor(SCROutputPath);
+}
+
+// The command is the editor as the options hold it (it may carry switches), a blank and the
+// path, quoted when it holds a blank. Without an editor the user is sent to the options, which open beside the main
+// window.
+void frmMain::OpenInTextEditor(const std::string& path) {
+  if (TextEditor.empty()) {
+    Ctx().MsgBox({"Please select menu 'Tools -> Options' and setup a text editor", "Tornavane"});
+    app_.frmOptions().Show();
+    return;
+  }
+  platform::Services& services = Ctx().Services();
+  core::LaunchProgram(services.shell, services.fileSystem, Ctx().GetBackend(), TextEditor + " " + EditorArgument(path),
+                      kShowNormal);
+}
+
+}  // namespace mainwindow

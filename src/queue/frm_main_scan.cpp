@@ -1,0 +1,174 @@
+// The recursive folder scans and the "+" button that adds a whole folder tree to the queue.
+#include <functional>
+#include <string>
+
+#include "app/app.h"
+#include "core/file_helpers.h"
+#include "mainwindow/frm_main.h"
+#include "queue/frm_scan_stop.h"
+#include "queue/name_filter.h"
+#include "runtime/error.h"
+#include "runtime/text.h"
+#include "ui/busy_guard.h"
+
+namespace mainwindow {
+
+namespace {
+
+// The longest path a Windows file search takes, without its terminating NUL.
+constexpr std::size_t kLongestSearchPath = 259;
+
+std::string WithBackslash(const std::string& folder) {
+  return !folder.empty() && folder.back() == '\\' ? folder : folder + "\\";
+}
+
+// The entries of a folder; none when it cannot be searched (missing, unreadable, or a path
+// longer than a search takes), which ends that branch quietly.
+std::vector<platform::DirEntry> FolderEntries(platform::FileSystem& fs, const std::string& path) {
+  const std::string search = path + "*";
+  if (search.size() > kLongestSearchPath) return {};
+  try {
+    return fs.Find(search);
+  } catch (const runtime::Error&) {
+    return {};
+  }
+}
+
+bool IsFolder(const platform::DirEntry& entry) {
+  return (entry.attributes & platform::kAttrDirectory) != 0;
+}
+
+bool IsLink(const platform::DirEntry& entry) {
+  return (entry.attributes & platform::kAttrReparsePoint) != 0;
+}
+
+struct TreeScan {
+  app::App& app;
+  const queue::NameFilter& filter;
+  const std::function<void(std::string)>& append;
+  platform::FileSystem& fs;
+};
+
+// Depth first, in search order; events run after every entry, and a Stop ends the scan at
+// every depth. Junctions and links are not entered: one leading up the tree would make the
+// scan go round until the path grows too long, adding the same files again and again.
+void ScanTree(TreeScan& scan, const std::string& folder) {
+  ui::Context& ctx = scan.app.Ctx();
+  mainwindow::frmMain& main = scan.app.frmMain();
+  ctx.DoEvents();
+  const std::string path = WithBackslash(folder);
+  for (const platform::DirEntry& entry : FolderEntries(scan.fs, path)) {
+    const std::string name = core::StripNulls(entry.name);
+    if (IsFolder(entry)) {
+      if (!IsLink(entry)) ScanTree(scan, path + name);
+    } else if (scan.filter.Takes(name)) {
+      scan.append(path + name);
+      ++scan.app.ScanFileCount;
+      scan.app.frmScanStop().lblScanned.SetCaption(std::to_string(scan.app.ScanFileCount) + " files found");
+    }
+    ctx.DoEvents();
+    if (main.STOPSCAN == 1) return;
+  }
+}
+
+void ScanFiles(app::App& app, const std::string& folder, const std::string& pattern,
+               const std::function<void(std::string)>& append) {
+  ui::Context& ctx = app.Ctx();
+  const queue::NameFilter filter(pattern);
+  TreeScan scan{app, filter, append, ctx.Services().fileSystem};
+  ctx.SetScreenPointer(ui::Pointer::kHourglass);
+  ScanTree(scan, folder);
+  ctx.SetScreenPointer(ui::Pointer::kDefault);
+}
+
+// The titles of the folder's own files: a title names a template of that folder.
+void ScanTitles(app::App& app, const std::string& folder, const std::string& pattern,
+                const std::function<void(std::string)>& append) {
+  app.Ctx().DoEvents();
+  const queue::NameFilter filter(runtime::LowerCase(pattern));
+  const std::string path = WithBackslash(folder);
+  for (const platform::DirEntry& entry : FolderEntries(app.Ctx().Services().fileSystem, path)) {
+    const std::string name = runtime::LowerCase(core::StripNulls(entry.name));
+    if (IsFolder(entry) || name.size() <= 4 || !filter.Takes(name)) continue;
+    append(runtime::UpperCase(name.substr(0, name.size() - 4)));
+    ++app.ScanFileCount;
+  }
+}
+
+}  // namespace
+
+void frmMain::AddFilesRecursive(const std::string& folder, const std::string& pattern, ui::ListBox& list) {
+  ScanFiles(app_, folder, pattern, [&list](std::string path) { list.AddItem(std::move(path)); });
+}
+
+void frmMain::AddFilesRecursive(const std::string& folder, const std::string& pattern, ui::ComboBox& list) {
+  ScanFiles(app_, folder, pattern, [&list](std::string path) { list.AddItem(std::move(path)); });
+}
+
+void frmMain::AddFileTitlesRecursive(const std::string& folder, const std::string& pattern, ui::ListBox& list) {
+  ScanTitles(app_, folder, pattern, [&list](std::string title) { list.AddItem(std::move(title)); });
+}
+
+void frmMain::AddFileTitlesRecursive(const std::string& folder, const std::string& pattern, ui::ComboBox& list) {
+  ScanTitles(app_, folder, pattern, [&list](std::string title) { list.AddItem(std::move(title)); });
+}
+
+// "+": every matching file of the browser's folder tree goes to the end of the queue. The
+// after-add steps (refresh, sort, the script's META commands) run once the scan has ended.
+void frmMain::cmdAddAllSub_Click() {
+  {
+    ui::BusyGuard busy(Ctx());
+    if (!busy) return;
+    app_.ScanFileCount = 0;
+    Ctx().SetScreenPointer(ui::Pointer::kHourglass);
+    app_.frmScanStop().Show(ui::ShowMode::kModeless);
+    STOPSCAN = 0;
+    try {
+      AddFilesRecursive(Dir1.Path(), tbDWGFilter.Text(), List1);
+    } catch (...) {
+      app_.frmScanStop().Hide();
+      Ctx().SetScreenPointer(ui::Pointer::kDefault);
+      throw;
+    }
+    Ctx().SetScreenPointer(ui::Pointer::kDefault);
+    Ctx().MsgBox({.text = std::to_string(app_.ScanFileCount) + " Files Added to Queue.",
+                  .title = "Scan Complete",
+                  .buttons = ui::MsgButtons::kOk});
+    UpdateQueueControls();
+    app_.frmScanStop().Hide();
+    STOPSCAN = 0;
+    ClearLoadedListMarker();
+  }
+  AfterAddSteps();
+}
+
+void frmMain::WireQueueOrderEvents() {
+  cmdAddAllSub.onClick = [this] { cmdAddAllSub_Click(); };
+
+  mnuAscending2.onClick = [this] { mnuAscending2_Click(); };
+  mnuDescending2.onClick = [this] { mnuDescending2_Click(); };
+  mnuSmartSort2.onClick = [this] { mnuSmartSort2_Click(); };
+  mnuReverseOrder2.onClick = [this] { mnuReverseOrder2_Click(); };
+  mnuRemoveDuplicates.onClick = [this] { mnuRemoveDuplicates_Click(); };
+
+  mnuSortAscending.onClick = [this] { mnuSortAscending_Click(); };
+  mnuSortDescending.onClick = [this] { mnuSortDescending_Click(); };
+  mnuSmartSort.onClick = [this] { mnuSmartSort_Click(); };
+  mnuReverseOrder.onClick = [this] { mnuReverseOrder_Click(); };
+  mnuTextLarger.onClick = [this] { mnuTextLarger_Click(); };
+  mnuTextSmaller.onClick = [this] { mnuTextSmaller_Click(); };
+  mnuQueueUpperCase.onClick = [this] { mnuQueueUpperCase_Click(); };
+  mnuQueueLowerCase.onClick = [this] { mnuQueueLowerCase_Click(); };
+  mnuRemoveDuplicates2.onClick = [this] { mnuRemoveDuplicates2_Click(); };
+
+  mnuCopyListtoClip.onClick = [this] { mnuCopyListtoClip_Click(); };
+  mnuCopyWithExt.onClick = [this] { mnuCopyWithExt_Click(); };
+  mnuCopyWOExtension.onClick = [this] { mnuCopyWOExtension_Click(); };
+  mnuCopyClipCSV.onClick = [this] { mnuCopyClipCSV_Click(); };
+  mnuCopySelectedtoClip.onClick = [this] { mnuCopySelectedtoClip_Click(); };
+  mnuCopySelFilewithExt.onClick = [this] { mnuCopySelFilewithExt_Click(); };
+  mnuCopySelFileWOExt.onClick = [this] { mnuCopySelFileWOExt_Click(); };
+  mnuCopySelFileCSV.onClick = [this] { mnuCopySelFileCSV_Click(); };
+}
+
+}  // namespace mainwindow

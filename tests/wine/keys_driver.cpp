@@ -1,0 +1,183 @@
+// Works a running Tornavane with real input (SendInput), step by step, as a user at the
+// keyboard would. Each argument is one step; the driver prints one line per step and exits
+// non-zero at the first step that fails.
+//
+//   wait:<form>                 the form (by its "TornavaneName") is shown and takes input
+//   front:<form>                brings the form to the front
+//   click:<form>/<control>      a left click in the middle of the control
+//   type:<text>                 types the characters
+//   keys:<k>[,<k>...]           presses keys: a letter or digit, esc, enter, tab, f10, down,
+//                               up, left, right, or alt+<key>
+//   menu:open|closed            a menu of the program is (not) dropped down
+//   checked:<form>/<control>=<0|1>  the check box's state
+//   text:<form>/<control>=<text>  the control's text
+//   gone:<form>                 the form is no longer shown
+//   shown:<form>                the form is shown
+//   close:<form>                the close box (WM_CLOSE), for leaving a scenario
+//
+// Usage: keys_driver.exe step...
+
+#include <windows.h>
+
+#include <cctype>
+#include <string>
+#include <vector>
+
+#include "driver_support.h"
+
+namespace {
+
+using namespace wine_driver;
+
+constexpr Patience kPatience{20000, 50};
+constexpr Patience kGlance{1500, 50};
+
+std::string After(const std::string& step, char separator) {
+  return step.substr(step.find(separator) + 1);
+}
+
+std::string Before(const std::string& text, char separator) {
+  return text.substr(0, text.find(separator));
+}
+
+HWND NeedForm(const std::string& name) {
+  HWND form = nullptr;
+  WaitOrFail(kPatience, name, [&] { return (form = FindForm(name)) != nullptr; });
+  return form;
+}
+
+HWND NeedControl(const std::string& path) {
+  return Need(NeedForm(Before(path, '/')), After(path, '/'));
+}
+
+void Send(std::vector<INPUT>& inputs) {
+  if (SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) != inputs.size()) {
+    Fail("SendInput refused the input");
+  }
+  inputs.clear();
+  Sleep(150);
+}
+
+void AddKey(std::vector<INPUT>& inputs, WORD key, bool up) {
+  INPUT input = {};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = key;
+  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+  inputs.push_back(input);
+}
+
+WORD KeyOf(const std::string& name) {
+  if (name.size() == 1) return static_cast<WORD>(std::toupper(static_cast<unsigned char>(name[0])));
+  if (name == "esc") return VK_ESCAPE;
+  if (name == "enter") return VK_RETURN;
+  if (name == "tab") return VK_TAB;
+  if (name == "f10") return VK_F10;
+  if (name == "down") return VK_DOWN;
+  if (name == "up") return VK_UP;
+  if (name == "left") return VK_LEFT;
+  if (name == "right") return VK_RIGHT;
+  Fail("unknown key " + name);
+}
+
+void Keys(const std::string& list) {
+  std::vector<INPUT> inputs;
+  std::size_t at = 0;
+  while (at <= list.size()) {
+    std::size_t end = list.find(',', at);
+    if (end == std::string::npos) end = list.size();
+    std::string key = list.substr(at, end - at);
+    bool alt = key.rfind("alt+", 0) == 0;
+    if (alt) key = key.substr(4);
+    if (alt) AddKey(inputs, VK_MENU, false);
+    AddKey(inputs, KeyOf(key), false);
+    AddKey(inputs, KeyOf(key), true);
+    if (alt) AddKey(inputs, VK_MENU, true);
+    Send(inputs);
+    at = end + 1;
+  }
+}
+
+void Type(const std::string& text) {
+  std::vector<INPUT> inputs;
+  for (char c : text) {
+    INPUT input = {};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wScan = static_cast<unsigned char>(c);
+    input.ki.dwFlags = KEYEVENTF_UNICODE;
+    inputs.push_back(input);
+    input.ki.dwFlags = KEYEVENTF_UNICODE | KEYEVENTF_KEYUP;
+    inputs.push_back(input);
+  }
+  Send(inputs);
+}
+
+void Click(HWND control) {
+  RECT place;
+  GetWindowRect(control, &place);
+  SetCursorPos((place.left + place.right) / 2, (place.top + place.bottom) / 2);
+  std::vector<INPUT> inputs(2);
+  inputs[0].type = INPUT_MOUSE;
+  inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  inputs[1].type = INPUT_MOUSE;
+  inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  Send(inputs);
+}
+
+// The system's menu windows ("#32768") are shown while a menu is dropped down.
+bool MenuOpen() {
+  HWND menu = nullptr;
+  while ((menu = FindWindowExA(nullptr, menu, "#32768", nullptr)) != nullptr) {
+    if (IsWindowVisible(menu)) return true;
+  }
+  return false;
+}
+
+void Front(HWND form) {
+  SetForegroundWindow(form);
+  WaitOrFail(kPatience, "the form in front", [&] { return GetForegroundWindow() == form; });
+}
+
+void Run(const std::string& step) {
+  std::string verb = Before(step, ':');
+  std::string rest = After(step, ':');
+  if (verb == "wait") {
+    HWND form = NeedForm(rest);
+    WaitOrFail(kPatience, rest + " to take input", [&] { return IsWindowEnabled(form) != FALSE; });
+  } else if (verb == "front") {
+    Front(NeedForm(rest));
+  } else if (verb == "click") {
+    Click(NeedControl(rest));
+  } else if (verb == "type") {
+    Type(rest);
+  } else if (verb == "keys") {
+    Keys(rest);
+  } else if (verb == "menu") {
+    bool wanted = rest == "open";
+    if (!Poll(kGlance, [&] { return MenuOpen() == wanted; }))
+      Fail("a menu is " + std::string(wanted ? "not " : "") + "open");
+  } else if (verb == "checked") {
+    HWND box = NeedControl(Before(rest, '='));
+    LRESULT wanted = After(rest, '=') == "1" ? BST_CHECKED : BST_UNCHECKED;
+    if (!Poll(kGlance, [&] { return SendMessageA(box, BM_GETCHECK, 0, 0) == wanted; })) Fail(rest + " is not so");
+  } else if (verb == "text") {
+    HWND control = NeedControl(Before(rest, '='));
+    std::string wanted = After(rest, '=');
+    if (!Poll(kGlance, [&] { return TextOf(control) == wanted; })) Fail(rest + " reads " + TextOf(control));
+  } else if (verb == "gone") {
+    if (!Poll(kPatience, [&] { return FindForm(rest) == nullptr; })) Fail(rest + " is still shown");
+  } else if (verb == "shown") {
+    NeedForm(rest);
+  } else if (verb == "close") {
+    PostMessageA(NeedForm(rest), WM_CLOSE, 0, 0);
+  } else {
+    Fail("unknown step " + step);
+  }
+  Report(step);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) Run(argv[i]);
+  return 0;
+}
