@@ -89,9 +89,16 @@ VerifyOutcome Examine(app::App& app) {
     ExamineEntry(app, entries[done], app.frmFileErrorReport());
     ++done;
     stopWindow.ShowWhenDue();
-    app.Ctx().DoEvents();
-    ShowProgress(app, ProgressText(done, total));
-    app.Ctx().DoEvents();
+    app.Ctx().DoEventsBetweenItems();
+    // A new percentage is painted at once.
+    const std::string progress = ProgressText(done, total);
+    const bool changed = app.frmScanStop().lblScanned.Caption() != progress;
+    ShowProgress(app, progress);
+    if (changed) {
+      app.Ctx().DoEvents();
+    } else {
+      app.Ctx().DoEventsBetweenItems();
+    }
     if (app.frmMain().STOPSCAN == 1 && done < total) return VerifyOutcome::kStopped;
   }
   return VerifyOutcome::kCompleted;
