@@ -1,5 +1,6 @@
 #include "batch/frm_main_verify.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,10 @@ namespace batch {
 
 namespace {
 
+// How long a check runs before its stop window appears. A shorter check is over before the
+// user could reach "&Stop", and showing and hiding a window for it only holds its result back.
+constexpr std::int64_t kStopWindowDelayMilliseconds = 500;
+
 // Restores what the check changed for its duration, on every way out: the main window's
 // pointer, the scratch copy of the queue and the stop window.
 class CheckScope {
@@ -25,7 +30,7 @@ class CheckScope {
     mainwindow::frmMain& main = app_.frmMain();
     main.Queue.clear();
     main.SetMousePointer(ui::Pointer::kDefault);
-    app_.frmScanStop().Hide();
+    if (app_.frmScanStop().Visible()) app_.frmScanStop().Hide();
   }
   CheckScope(const CheckScope&) = delete;
   CheckScope& operator=(const CheckScope&) = delete;
@@ -37,6 +42,23 @@ class CheckScope {
 void ShowProgress(app::App& app, const std::string& text) {
   app.frmScanStop().lblScanned.SetCaption(text);
 }
+
+// The stop window, shown once the check has run long enough to need it.
+class StopWindow {
+ public:
+  explicit StopWindow(app::App& app) : app_(app), start_(app.Services().clock.TickMilliseconds()) {}
+
+  void ShowWhenDue() {
+    if (shown_ || app_.Services().clock.TickMilliseconds() - start_ < kStopWindowDelayMilliseconds) return;
+    shown_ = true;
+    app_.frmScanStop().Show(ui::ShowMode::kModeless);
+  }
+
+ private:
+  app::App& app_;
+  std::int64_t start_;
+  bool shown_ = false;
+};
 
 void ExamineEntry(app::App& app, const std::string& path, frmFileErrorReport& report) {
   mainwindow::frmMain& main = app.frmMain();
@@ -51,7 +73,7 @@ void ExamineEntry(app::App& app, const std::string& path, frmFileErrorReport& re
 
 VerifyOutcome Examine(app::App& app) {
   mainwindow::frmMain& main = app.frmMain();
-  app.frmScanStop().Show(ui::ShowMode::kModeless);
+  StopWindow stopWindow(app);
   main.STOPSCAN = 0;
   ShowProgress(app, "Buffering File Names");
   app.Ctx().DoEvents();
@@ -66,9 +88,17 @@ VerifyOutcome Examine(app::App& app) {
   for (int done = 0; done < total;) {
     ExamineEntry(app, entries[done], app.frmFileErrorReport());
     ++done;
-    app.Ctx().DoEvents();
-    ShowProgress(app, ProgressText(done, total));
-    app.Ctx().DoEvents();
+    stopWindow.ShowWhenDue();
+    app.Ctx().DoEventsBetweenItems();
+    // A new percentage is painted at once.
+    const std::string progress = ProgressText(done, total);
+    const bool changed = app.frmScanStop().lblScanned.Caption() != progress;
+    ShowProgress(app, progress);
+    if (changed) {
+      app.Ctx().DoEvents();
+    } else {
+      app.Ctx().DoEventsBetweenItems();
+    }
     if (app.frmMain().STOPSCAN == 1 && done < total) return VerifyOutcome::kStopped;
   }
   return VerifyOutcome::kCompleted;

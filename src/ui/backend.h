@@ -43,6 +43,11 @@ class Backend : public MessageService, public InputService {
   virtual void RunModal(Form& form) = 0;
   // Lets pending input, paints and timers run once.
   virtual void DoEvents() = 0;
+  // The same between the items of a long operation (a build's drawings, a check's files). A
+  // back end whose pump costs system calls even when nothing waits may skip it while its last
+  // one is a few milliseconds old: items come faster than anyone can see, and input then
+  // waits no longer than that.
+  virtual void DoEventsBetweenItems() { DoEvents(); }
   // Shows a pop-up menu of the form's menu item at the mouse position and returns the item
   // chosen, or nullptr when the user dismissed it. defaultItem is shown bold.
   virtual MenuItem* PopupMenu(Form& form, MenuItem& menu, MenuItem* defaultItem) = 0;

@@ -60,6 +60,15 @@ void Context::DoEvents() {
   if (ended_) throw ProgramEnd();
 }
 
+void Context::DoEventsBetweenItems() {
+  if (ended_) throw ProgramEnd();
+  {
+    Running running(*this);
+    backend_.DoEventsBetweenItems();
+  }
+  if (ended_) throw ProgramEnd();
+}
+
 void Context::SetScreenPointer(Pointer pointer) {
   screenPointer_ = pointer;
   backend_.SetScreenPointer(pointer);

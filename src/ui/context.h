@@ -42,6 +42,8 @@ class Context {
   MsgAnswer MsgBox(const MessageBoxSpec& box);
   std::string InputBox(const InputBoxSpec& box);
   void DoEvents();
+  // DoEvents between the items of a long operation; see Backend::DoEventsBetweenItems.
+  void DoEventsBetweenItems();
 
   // The pointer of the whole program (Screen.MousePointer).
   Pointer ScreenPointer() const { return screenPointer_; }

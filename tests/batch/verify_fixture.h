@@ -53,6 +53,12 @@ class VerifyFixture : public ProgramFixture {
     return entries;
   }
 
+  // Half a second passes at the given pump of the check: its stop window is due from then on
+  // and appears before the next pump after a file.
+  void CheckRunsLongAtPump(int pump) {
+    AtPump(pump, [this] { clock.Advance(500); });
+  }
+
   // Runs the menu entry "&Verify Files" as the user's choice.
   void ChooseVerifyFiles() {
     AsEvent([this] { Main().mnuVerifyFilesInQueue_Click(); });

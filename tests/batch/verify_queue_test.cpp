@@ -143,6 +143,7 @@ TEST_F(VerifyQueueTest, StopAfterTheFirstOfTenFilesExaminesNoFurther) {
   for (int i = 1; i <= 10; ++i) paths.push_back("C:\\Jobs\\Gone" + std::to_string(i) + ".dwg");
   SetQueue(paths);
   // The first pump follows "Buffering File Names"; the second comes after the first file.
+  CheckRunsLongAtPump(1);
   AtPump(2, [&] { user.Click(app.frmScanStop().cmdCancel); });
   OnModal<frmFileErrorReport>([&](frmFileErrorReport& report) { user.Click(report.cmdIgnore); });
   ExpectMessage("Verification Stopped", "The check was stopped before every file in the Queue was verified.");
@@ -160,6 +161,7 @@ TEST_F(VerifyQueueTest, AStopWithNothingFoundDoesNotSayAllFilesAreAvailable) {
   fileSystem.AddFile("C:\\Jobs\\1.dwg", "AC1032");
   fileSystem.AddFile("C:\\Jobs\\2.dwg", "AC1032");
   SetQueue({"C:\\Jobs\\1.dwg", "C:\\Jobs\\2.dwg"});
+  CheckRunsLongAtPump(1);
   AtPump(2, [&] { user.Click(app.frmScanStop().cmdCancel); });
   ExpectMessage("Verification Stopped", "The check was stopped before every file in the Queue was verified.");
 
@@ -175,6 +177,7 @@ TEST_F(VerifyQueueTest, ShowsProgressInTheStopWindowAndHidesItAtTheEnd) {
   SetQueue({"C:\\Jobs\\1.dwg", "C:\\Jobs\\2.dwg", "C:\\Jobs\\3.dwg"});
   std::vector<std::string> labels;
   bool shownMeanwhile = false;
+  CheckRunsLongAtPump(1);
   for (int pump = 1; pump <= 7; ++pump) {
     AtPump(pump, [&] {
       labels.push_back(app.frmScanStop().lblScanned.Caption());
@@ -192,6 +195,34 @@ TEST_F(VerifyQueueTest, ShowsProgressInTheStopWindowAndHidesItAtTheEnd) {
   EXPECT_FALSE(app.frmScanStop().Visible());
   EXPECT_EQ(Main().MousePointer(), ui::Pointer::kDefault);
   EXPECT_TRUE(backend.ModalForms().empty());
+}
+
+// A check that ends before half a second has passed never shows the stop window; a longer one
+// shows it from the first file after that.
+TEST_F(VerifyQueueTest, TheStopWindowAppearsOnlyWhenTheCheckLastsHalfASecond) {
+  struct Case {
+    std::int64_t passed;      // milliseconds passing at the first pump
+    std::vector<bool> shown;  // at the pumps after the first file, the label and the second file
+  };
+  const Case cases[] = {{0, {false, false, false}}, {499, {false, false, false}}, {500, {true, true, true}}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.passed);
+    fileSystem.AddFile("C:\\Jobs\\1.dwg", "AC1032");
+    fileSystem.AddFile("C:\\Jobs\\2.dwg", "AC1032");
+    SetQueue({"C:\\Jobs\\1.dwg", "C:\\Jobs\\2.dwg"});
+    std::vector<bool> shown;
+    AtPump(1, [&] {
+      clock.Advance(c.passed);
+      EXPECT_FALSE(app.frmScanStop().Visible()) << "not before the first file";
+    });
+    for (int pump = 2; pump <= 4; ++pump) AtPump(pump, [&] { shown.push_back(app.frmScanStop().Visible()); });
+    ExpectMessage("Files Verified", "All Files in Queue are Available.");
+
+    ChooseVerifyFiles();
+
+    EXPECT_EQ(shown, c.shown);
+    EXPECT_FALSE(app.frmScanStop().Visible());
+  }
 }
 
 TEST_F(VerifyQueueTest, AnEmptyQueueIsAvailable) {
@@ -250,7 +281,8 @@ TEST_F(VerifyQueueTest, ChecksTheQueueWhileADialogIsOpen) {
   frmSomeDialog dialog(ctx);
   bool stopWindowShown = false;
   OnModal<frmSomeDialog>([&](frmSomeDialog& open) {
-    AtPump(1, [&] { stopWindowShown = app.frmScanStop().Visible(); });
+    CheckRunsLongAtPump(1);
+    AtPump(2, [&] { stopWindowShown = app.frmScanStop().Visible(); });
     Main().VerifyQueueFiles();
     open.Hide();
   });

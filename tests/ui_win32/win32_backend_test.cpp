@@ -251,6 +251,16 @@ TEST_F(Win32BackendTest, DoEventsDeliversPendingInputAndShortcuts) {
   EXPECT_EQ(form.openClicks, 1);
 }
 
+// The pump between the items of a long operation is paced, but the first one of an operation
+// lets waiting input run as DoEvents does.
+TEST_F(Win32BackendTest, ThePumpBetweenItemsDeliversPendingInput) {
+  FrmTest form(ctx, "frmTest");
+  form.Load();
+  PostMessageA(Window(form.cmdGo), BM_CLICK, 0, 0);
+  ctx.DoEventsBetweenItems();
+  EXPECT_EQ(form.goClicks, 1);
+}
+
 TEST_F(Win32BackendTest, NonClientSizeIsTheRealFrameOfTheWindow) {
   FrmTest form(ctx, "frmTest");
   form.Load();

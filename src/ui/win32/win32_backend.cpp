@@ -22,6 +22,11 @@ namespace {
 // DoEvents handles at most this many messages, so a flood of posted messages cannot keep it.
 constexpr int kMaxPumpedMessages = 10000;
 
+// Between the items of a long operation the messages are pumped at most this often. A pump
+// that finds nothing still makes two round trips to the window system under Wine, as many
+// as a drawing's own file checks.
+constexpr ULONGLONG kItemPumpMilliseconds = 10;
+
 bool IsOurTopLevel(HWND window) {
   char name[32] = {};
   GetClassNameA(window, name, sizeof name);
@@ -395,6 +400,12 @@ void Win32Backend::DoEvents() {
     Pump(message);
     Settle();
   }
+}
+
+void Win32Backend::DoEventsBetweenItems() {
+  if (GetTickCount64() - lastItemPump_ < kItemPumpMilliseconds) return;
+  DoEvents();
+  lastItemPump_ = GetTickCount64();
 }
 
 MenuItem* Win32Backend::PopupMenu(Form& form, MenuItem& menu, MenuItem* defaultItem) {

@@ -49,6 +49,7 @@ class Win32Backend : public Backend, private WindowHandler {
   void FormUnloaded(Form& form) override;
   void RunModal(Form& form) override;
   void DoEvents() override;
+  void DoEventsBetweenItems() override;
   MenuItem* PopupMenu(Form& form, MenuItem& menu, MenuItem* defaultItem) override;
   void StartTimer(Timer& timer) override;
   void StopTimer(Timer& timer) override;
@@ -118,6 +119,7 @@ class Win32Backend : public Backend, private WindowHandler {
   PixelScale scale_;
   GdiCache gdi_;
   HWND helper_ = nullptr;
+  ULONGLONG lastItemPump_ = 0;  // when DoEventsBetweenItems last pumped (GetTickCount64)
   std::vector<Win32FormPeer*> forms_;
   std::vector<ModalSession*> sessions_;
   // Forms blocked for a modal form that is shown but whose loop has not started yet.
