@@ -67,7 +67,7 @@ prepare() {
 run_program() {
   local exe
   start_program
-  run_driver 240 night_run_driver "$caption" 8 "$script" "$record"
+  run_driver 240 night_run_driver "$caption" ${NIGHT_RUN_AHEAD:-8} "$script" "$record"
   end_program
   wineserver -w
 }
