@@ -37,7 +37,7 @@ export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-};winedbg.exe=d"
 rm -rf "$work"
 mkdir -p "$work/share/jobs" "$server"
 install_program || exit 1
-compile_driver startup_driver || exit 1
+take_driver startup_driver || exit 1
 ln -s "$(realpath "$work/share")" "$server/share"
 wine reg delete "$key" /f >/dev/null 2>&1
 
