@@ -1,7 +1,9 @@
 #include "app/app.h"
 
 #include "batch/frm_file_error_report.h"
+#include "batch/frm_night_run.h"
 #include "batch/frm_scr_complete.h"
+#include "batch/frm_write_script_to_loc.h"
 #include "mainwindow/frm_main.h"
 #include "options/frm_about.h"
 #include "options/frm_options.h"
@@ -20,6 +22,10 @@ struct App::Forms {
   App& app_;
   ui::FormSlot<batch::frmFileErrorReport> frmFileErrorReport{
       app_.Ctx(), [this] { return std::make_unique<batch::frmFileErrorReport>(app_); }};
+  ui::FormSlot<batch::frmNightRun> frmNightRun{app_.Ctx(),
+                                               [this] { return std::make_unique<batch::frmNightRun>(app_); }};
+  ui::FormSlot<batch::frmWriteScriptToLoc> frmWriteScriptToLoc{
+      app_.Ctx(), [this] { return std::make_unique<batch::frmWriteScriptToLoc>(app_); }};
   ui::FormSlot<batch::frmScrComplete> frmScrComplete{app_.Ctx(),
                                                      [this] { return std::make_unique<batch::frmScrComplete>(app_); }};
   ui::FormSlot<queue::frmDirSelector> frmDirSelector{app_.Ctx(),
@@ -50,6 +56,14 @@ App::~App() = default;
 
 batch::frmFileErrorReport& App::frmFileErrorReport() {
   return forms_->frmFileErrorReport();
+}
+
+batch::frmNightRun& App::frmNightRun() {
+  return forms_->frmNightRun();
+}
+
+batch::frmWriteScriptToLoc& App::frmWriteScriptToLoc() {
+  return forms_->frmWriteScriptToLoc();
 }
 
 batch::frmScrComplete& App::frmScrComplete() {

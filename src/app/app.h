@@ -8,7 +8,9 @@
 
 namespace batch {
 class frmFileErrorReport;
+class frmNightRun;
 class frmScrComplete;
+class frmWriteScriptToLoc;
 }  // namespace batch
 namespace queue {
 class frmDirSelector;
@@ -52,7 +54,9 @@ class App {
 
   // Windows.
   batch::frmFileErrorReport& frmFileErrorReport();
+  batch::frmNightRun& frmNightRun();
   batch::frmScrComplete& frmScrComplete();
+  batch::frmWriteScriptToLoc& frmWriteScriptToLoc();
   queue::frmDirSelector& frmDirSelector();
   queue::frmScanStop& frmScanStop();
   mainwindow::frmMain& frmMain();

@@ -132,6 +132,8 @@ void frmMain::WireMenus() {
   mnuVerifyFilesInQueue.onClick = [this] { mnuVerifyFilesInQueue_Click(); };
   mnuVerifyFiles2.onClick = [this] { mnuVerifyFilesInQueue_Click(); };
   mnuCheckScriptSyntax.onClick = [this] { mnuCheckScriptSyntax_Click(); };
+  mnuOutputOther.onClick = [this] { mnuOutputOther_Click(); };
+  mnuNightRun.onClick = [this] { mnuNightRun_Click(); };
 
   mnuUserTagManager.onClick = [this] { mnuUserTagManager_Click(); };
   mnuViewOptions.onClick = [this] { mnuViewOptions_Click(); };

@@ -12,7 +12,9 @@
 
 #include "app/app.h"
 #include "batch/frm_file_error_report.h"
+#include "batch/frm_night_run.h"
 #include "batch/frm_scr_complete.h"
+#include "batch/frm_write_script_to_loc.h"
 #include "mainwindow/frm_main.h"
 #include "options/frm_about.h"
 #include "options/frm_options.h"
@@ -273,6 +275,8 @@ TEST_F(WindowFitTest, EveryDialogsCaptionsFit) {
       [&]() -> ui::Form& { return app.frmOUTDirSelect(); },
       [&]() -> ui::Form& { return app.frmSCRDirSelect(); },
       [&]() -> ui::Form& { return app.frmTXTEDITORDirSelect(); },
+      [&]() -> ui::Form& { return app.frmNightRun(); },
+      [&]() -> ui::Form& { return app.frmWriteScriptToLoc(); },
   };
   for (const auto& open : dialogs) {
     ui::Form& form = open();
@@ -280,6 +284,30 @@ TEST_F(WindowFitTest, EveryDialogsCaptionsFit) {
     std::vector<std::string> misfits = Misfits(form);
     EXPECT_TRUE(misfits.empty()) << form.Name() << Lines(misfits);
   }
+}
+
+// The night run's longest texts: the countdown at its widest, the start-time correction, and
+// the run button of the main window counting down.
+TEST_F(WindowFitTest, TheNightRunsCountdownFits) {
+  mainwindow::frmMain& main = app.frmMain();
+  main.Show();
+  batch::frmNightRun& night = app.frmNightRun();
+  night.Show();
+  night.chkActivate.SetValue(ui::kChecked);
+  for (const char* text : {" Batch will Start in 23:59:59", " Please Correct your Start-Time"}) {
+    night.lblCountDown.SetCaption(text);
+    std::vector<std::string> misfits = Misfits(night);
+    EXPECT_TRUE(misfits.empty()) << text << Lines(misfits);
+  }
+  main.cmdCreateAndRun.SetCaption(" Batch Starts in 23:59:59");
+  program.ctx.DoEvents();
+  std::vector<std::string> misfits = Misfits(main);
+  EXPECT_TRUE(misfits.empty()) << Lines(misfits);
+  HWND button = WindowOf(main.cmdCreateAndRun);
+  RECT outer = ScreenRect(button);
+  // On one line: a disabled button does not wrap its caption under Wine.
+  EXPECT_LE(TextSize(button, main.cmdCreateAndRun.Caption(), 0).cx + 6, outer.right - outer.left);
+  night.chkActivate.SetValue(ui::kUnchecked);
 }
 
 }  // namespace

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "ui/command_button.h"
+#include "ui/dir_list_box.h"
+#include "ui/drive_list_box.h"
+#include "ui/file_list_box.h"
+#include "ui/form.h"
+#include "ui/label.h"
+#include "ui/text_box.h"
+
+namespace app {
+class App;
+}
+
+namespace batch {
+
+// The file a batch script written elsewhere goes to: the folder, one backslash (none added
+// at a drive root) and the name, with ".SCR" appended unless the name already ends in ".scr"
+// in any letter case (plot gives plot.SCR, plot.txt gives plot.txt.SCR).
+std::string ScriptTarget(std::string_view folder, std::string_view name);
+
+// The drive part of a drive list's text ("d: [DATA]") as a root folder: "d:\".
+std::string DriveRoot(std::string_view driveText);
+
+// Builds the batch script into a file the user picks, for this one build, leaving the
+// configured batch script path as it was. Shown modally over the main window; only hidden.
+class frmWriteScriptToLoc : public ui::Form {
+ public:
+  explicit frmWriteScriptToLoc(app::App& app);
+
+  ui::DriveListBox Drive1{this, "Drive1"};
+  ui::DirListBox Dir1{this, "Dir1"};
+  ui::FileListBox File1{this, "File1"};
+  ui::TextBox tbFilter{this, "tbFilter"};
+  ui::Label Label1{this, "Label1"};
+  ui::TextBox tbFileName{this, "tbFileName"};
+  ui::CommandButton cmdCreate{this, "cmdCreate"};
+  ui::CommandButton cmdDeleteSCR{this, "cmdDeleteSCR"};
+  ui::CommandButton cmdCancel{this, "cmdCancel"};
+
+  // Each activation starts the lists at the main window's drawing folder.
+  void Form_Activate();
+  // A drive that does not answer sends the lists back to drive C and says so, once.
+  void Drive1_Change();
+  void Dir1_Change();
+  void tbFilter_Change();
+  void File1_Click();
+  // Opens the file in the program the shell associates with it.
+  void File1_DblClick();
+  void tbFileName_Change();
+  // Builds the batch script into the chosen file and reports where it went.
+  void cmdCreate_Click();
+  // Deletes the selected file after a question; a failure is ignored.
+  void cmdDeleteSCR_Click();
+  void cmdCancel_Click();
+
+ private:
+  void RefreshFiles();
+
+  app::App& app_;
+  bool changingDrive_ = false;
+};
+
+}  // namespace batch
