@@ -9,7 +9,7 @@ frmMtextSNR::frmMtextSNR(app::App& app) : Form(app.Ctx(), "frmMtextSNR"), app_(a
   SetCaption("MText Search and Replace");
   SetBorderStyle(ui::BorderStyle::kFixedDialog);
   SetStartUpPosition(ui::StartUpPosition::kCenterOwner);
-  Move(0, 0, 5040, 4290);
+  Move(0, 0, 5040, 3930);
 
   Label3.SetCaption(
       "This Wizard creates a script to perform a \"search and replace\" on MTEXT and regular text in your "

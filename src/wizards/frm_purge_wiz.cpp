@@ -17,7 +17,7 @@ frmPurgeWiz::frmPurgeWiz(app::App& app) : Form(app.Ctx(), "frmPurgeWiz"), app_(a
   SetCaption(" Purge Wizard");
   SetBorderStyle(ui::BorderStyle::kFixedDialog);
   SetStartUpPosition(ui::StartUpPosition::kCenterOwner);
-  Move(0, 0, 4215, 5160);
+  Move(0, 0, 4215, 5070);
 
   int top = 180;
   const auto buttons = ObjectButtons();

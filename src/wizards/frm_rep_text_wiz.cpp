@@ -9,7 +9,7 @@ frmRepTextWiz::frmRepTextWiz(app::App& app) : Form(app.Ctx(), "frmRepTextWiz"), 
   SetCaption(" Search and Replace Text Wizard");
   SetBorderStyle(ui::BorderStyle::kFixedDialog);
   SetStartUpPosition(ui::StartUpPosition::kCenterOwner);
-  Move(0, 0, 5040, 5055);
+  Move(0, 0, 5040, 4530);
 
   Label1.SetCaption("Search for:");
   Label1.Move(240, 240, 4335, 255);

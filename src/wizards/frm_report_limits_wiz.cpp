@@ -9,7 +9,7 @@ frmReportLimitsWiz::frmReportLimitsWiz(app::App& app) : Form(app.Ctx(), "frmRepo
   SetCaption(" Report Limits Wizard");
   SetBorderStyle(ui::BorderStyle::kFixedDialog);
   SetStartUpPosition(ui::StartUpPosition::kCenterOwner);
-  Move(0, 0, 5040, 2880);
+  Move(0, 0, 5040, 2610);
 
   Label2.SetCaption("Report in:");
   Label2.Move(240, 240, 4335, 255);
