@@ -57,7 +57,7 @@ void AppendRecord(app::App& app, const std::string& path) {
 }
 
 void ReportLogFailure(app::App& app, const std::string& path, const runtime::Error& error) {
-  app.Ctx().MsgBox({.text = "The batch log could not be written:\r\n" + path + "\r\n\r\nError " +
+  app.Ctx().MsgBox({.text = "The batch log could not be written:\r\n" + core::ShortenPath(path) + "\r\n\r\nError " +
                             std::to_string(error.Number()) + " (" + error.Description() + ")",
                     .title = "Tornavane Alert",
                     .buttons = ui::MsgButtons::kOk,

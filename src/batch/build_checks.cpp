@@ -2,6 +2,7 @@
 
 #include "app/app.h"
 #include "batch/folder_scan.h"
+#include "core/file_helpers.h"
 #include "core/path_helpers.h"
 #include "core/settings_model.h"
 #include "mainwindow/frm_main.h"
@@ -22,7 +23,7 @@ bool AskToCreateFolders(app::App& app, const std::string& firstMissing) {
   const std::string text =
       "There ONE OR MORE directories referenced in your output script, that do not exist.\r\n"
       "(This is the FIRST one found)\r\n" +
-      firstMissing + "\r\nWould you like to create them ALL?";
+      core::ShortenPath(firstMissing) + "\r\nWould you like to create them ALL?";
   return app.Ctx().MsgBox({.text = text,
                            .title = "Tornavane Directory Scan",
                            .buttons = ui::MsgButtons::kYesNo,

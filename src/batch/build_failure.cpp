@@ -1,6 +1,7 @@
 #include <string>
 
 #include "batch/build.h"
+#include "core/file_helpers.h"
 
 namespace batch {
 
@@ -16,7 +17,7 @@ BuildFailureNotice Locked() {
 
 BuildFailureNotice ReadOnly(std::string_view path) {
   return {.text = "Please confirm your Tornavane Batch Script OUTPUT Path and file are NOT READ-ONLY.\r\r(i.e. " +
-                  std::string(path) + " should NOT be READ-ONLY).\r",
+                  core::ShortenPath(path) + " should NOT be READ-ONLY).\r",
           .title = "Tornavane Alert",
           .showOptions = true};
 }
@@ -48,7 +49,7 @@ BuildFailureNotice Unfinished(const runtime::Error& error, BuildStage stage, std
       text = "The batch script was written, but checking it failed:\r\n";
       break;
   }
-  text += std::string(path) + "\r\n\r\n" + ErrorText(error);
+  text += core::ShortenPath(path) + "\r\n\r\n" + ErrorText(error);
   if (stage == BuildStage::kWriting) text += "\r\n\r\nPlease do not run this batch script; create it again.";
   return {.text = text, .title = "Tornavane Alert", .icon = ui::MsgIcon::kExclamation};
 }

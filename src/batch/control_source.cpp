@@ -6,6 +6,7 @@
 #include "batch/build.h"
 #include "core/file_helpers.h"
 #include "mainwindow/frm_main.h"
+#include "runtime/error.h"
 
 namespace batch {
 
@@ -66,9 +67,21 @@ const DrawingSettings& MainWindowSource::ReadDrawingSettings() {
   return settings_;
 }
 
+// One look at the attributes serves the lock test and the read-only test, so a drawing costs
+// that look and one exclusive open. A file that is not there is not read-only; any other
+// failure gets both tests in full, with the read-only test's message.
 FileState MainWindowSource::ReadFileState(const std::string& path) {
-  const std::int16_t unavailable = core::FileUnavailable(app_.Services().fileSystem, path);
-  return ClassifyDrawingFile(unavailable, app_.frmMain().IsReadonly(path));
+  platform::FileSystem& fs = app_.Services().fileSystem;
+  std::uint32_t attributes = 0;
+  try {
+    attributes = fs.GetAttributes(path);
+  } catch (const runtime::Error& error) {
+    if (error.Number() == runtime::kFileNotFound || error.Number() == runtime::kPathNotFound) {
+      return ClassifyDrawingFile(-1, false);
+    }
+    return ClassifyDrawingFile(core::FileUnavailable(fs, path), app_.frmMain().IsReadonly(path));
+  }
+  return ClassifyDrawingFile(core::FileUnavailable(fs, path, attributes), core::IsReadOnlyAttribute(attributes));
 }
 
 void MainWindowSource::AfterDrawing(const std::string& postUserScript) {

@@ -116,19 +116,31 @@ VerifyOutcome VerifyQueue(app::App& app) {
 
 namespace mainwindow {
 
+namespace {
+
+constexpr const char* kInvalidPath =
+    "This path is not valid for Windows (too long, or holding a character Windows does not "
+    "allow):\r\n";
+
+}  // namespace
+
 void frmMain::VerifyQueueFiles() {
   batch::VerifyQueue(app_);
 }
 
 // True when the file carries the read-only attribute. A missing file is not read-only and
-// says nothing; any other failure is reported and counts as not read-only.
+// says nothing; any other failure is reported (a path Windows cannot take as such) and counts
+// as not read-only.
 bool frmMain::IsReadonly(const std::string& path) {
   try {
     return core::IsReadOnlyAttribute(app_.Services().fileSystem.GetAttributes(path));
   } catch (const runtime::Error& error) {
     if (error.Number() == runtime::kFileNotFound || error.Number() == runtime::kPathNotFound) return false;
-    Ctx().MsgBox({.text = "Error #" + std::to_string(error.Number()) + "  " + path + "  " +
-                          " - In ReadOnly - Report to " + std::string(core::kSupportEmail) + "... THANKS!",
+    const std::string shown = core::ShortenPath(path);
+    Ctx().MsgBox({.text = error.Number() == runtime::kBadFileName
+                              ? std::string(kInvalidPath) + shown
+                              : "Error #" + std::to_string(error.Number()) + "  " + shown + "  " +
+                                    " - In ReadOnly - Report to " + std::string(core::kSupportEmail) + "... THANKS!",
                   .title = "Error",
                   .buttons = ui::MsgButtons::kOk,
                   .icon = ui::MsgIcon::kExclamation});

@@ -52,7 +52,7 @@ frmScrComplete::frmScrComplete(app::App& app) : Form(app.Ctx(), "frmScrComplete"
   Command2.Move(2700, 3900, 1215, 375);
   Check1.SetCaption("Show this box everytime a Tornavane script is created");
   Check1.SetValue(ui::kChecked);
-  Check1.Move(120, 4545, 4815, 255);
+  Check1.Move(120, 4545, 4950, 255);
   Command1.SetCaption("&OK");
   Command1.Move(5160, 4485, 1215, 375);
   ShowBuildTexts();

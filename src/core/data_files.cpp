@@ -10,22 +10,25 @@ namespace {
 
 enum class Next { kGoOn, kStop };
 
+// Every failure is reported once, naming the file (or, for a missing DATA folder, the folder,
+// which no further file could be written into either).
 Next Report(ui::Context& ctx, const std::string& programFolder, const std::string& path, const runtime::Error& error,
             const std::function<void()>& afterReport) {
   const int number = error.Number();
-  if (number == runtime::kPathNotFound || number == runtime::kPathFileAccessError) {
-    std::string text = number == runtime::kPathNotFound ? " Your " + programFolder +
-                                                              "\\DATA\\ path was removed or renamed... \r\n"
-                                                              "Please recreate this directory or reinstall Tornavane"
-                                                        : "File is write protected\r\n" + path;
-    ctx.MsgBox({text, ErrorGeneratedBy(number), ui::MsgButtons::kOk, ui::MsgIcon::kNone});
-    if (afterReport) afterReport();
-    return number == runtime::kPathNotFound ? Next::kStop : Next::kGoOn;
+  std::string text;
+  if (number == runtime::kPathNotFound) {
+    text = " Your " + ShortenPath(programFolder) +
+           "\\DATA\\ path was removed or renamed... \r\n"
+           "Please recreate this directory or reinstall Tornavane";
+  } else if (number == runtime::kPathFileAccessError) {
+    text = "File is write protected\r\n" + ShortenPath(path);
+  } else {
+    text = "File could not be written\r\n" + ShortenPath(path) + "\r\n\r\n" + error.Description() +
+           "\r\nThe file as it was before is kept.";
   }
-  if (number == runtime::kFileNotFound) {
-    ctx.MsgBox({ErrorGeneratedBy(number) + "\r", "Tornavane Message", ui::MsgButtons::kOk, ui::MsgIcon::kNone});
-  }
-  return Next::kStop;
+  ctx.MsgBox({text, ErrorGeneratedBy(number), ui::MsgButtons::kOk, ui::MsgIcon::kNone});
+  if (afterReport && (number == runtime::kPathNotFound || number == runtime::kPathFileAccessError)) afterReport();
+  return number == runtime::kPathNotFound ? Next::kStop : Next::kGoOn;
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "core/data_files.h"
 #include "core/text_file.h"
 #include "runtime/error.h"
 
@@ -13,14 +14,11 @@ std::string FavoritesPath(std::string_view programPath) {
   return path;
 }
 
-void WriteFavorites(platform::FileSystem& fs, const std::string& path, const ui::ListBox& list) {
+bool WriteFavorites(ui::Context& ctx, const std::string& programFolder, const std::string& path,
+                    const ui::ListBox& list) {
   std::vector<std::string> entries;
   for (int i = 0; i < list.ListCount(); ++i) entries.push_back(list.List(i));
-  try {
-    core::WriteLineList(fs, path, entries, core::WriteMode::kSafe);
-  } catch (const runtime::Error&) {
-    // The favourites are a convenience: the old file stays, and the user is not interrupted.
-  }
+  return WriteDataFiles(ctx, programFolder, {DataFile{path, LineListText(entries)}}, nullptr);
 }
 
 void ReadFavorites(platform::FileSystem& fs, const std::string& path, ui::ListBox& list) {

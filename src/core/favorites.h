@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "platform/file_system.h"
+#include "ui/context.h"
 #include "ui/list_box.h"
 
 // The favourite folders file "Favorites.dat" in the DATA folder: a line list shared by every
@@ -14,9 +15,11 @@ namespace core {
 std::string FavoritesPath(std::string_view programPath);
 
 // Writes every entry of the list, first to last, one a line. The file is written beside the
-// old one and moved over it, so a failure (a write-protected file, a missing DATA folder)
-// leaves the old file as it was; nothing is shown.
-void WriteFavorites(platform::FileSystem& fs, const std::string& path, const ui::ListBox& list);
+// old one and moved over it, so a failure (a write-protected file, a missing DATA folder, a
+// full disk) leaves the old file as it was; the failure is reported as for every data file
+// (WriteDataFiles). Returns true when the file was written.
+bool WriteFavorites(ui::Context& ctx, const std::string& programFolder, const std::string& path,
+                    const ui::ListBox& list);
 
 // Empties the list and adds every line of the file (a sorted list sorts them in). A missing or
 // unreadable file leaves the list empty; nothing is shown.

@@ -77,14 +77,33 @@ int Path_Exists(platform::FileSystem& fs, ui::MessageService& messages, std::str
   }
 }
 
+namespace {
+
+std::int16_t LockTestFailure(const runtime::Error& error) {
+  return error.Number() == runtime::kTooManyFiles ? -2 : -1;
+}
+
+}  // namespace
+
+// A path that names no file (nothing there, a folder, a wildcard pattern) has no attributes
+// of a file; one that does is tried with an exclusive open.
 std::int16_t FileUnavailable(platform::FileSystem& fs, const std::string& path) {
-  constexpr std::uint32_t kAnyFile = platform::kAttrHidden | platform::kAttrSystem;
+  std::uint32_t attributes = 0;
   try {
-    if (DirSearch(fs, path, kAnyFile).empty()) return -1;
+    attributes = fs.GetAttributes(path);
+  } catch (const runtime::Error& error) {
+    return LockTestFailure(error);
+  }
+  return FileUnavailable(fs, path, attributes);
+}
+
+std::int16_t FileUnavailable(platform::FileSystem& fs, const std::string& path, std::uint32_t attributes) {
+  if ((attributes & platform::kAttrDirectory) != 0) return -1;
+  try {
     fs.OpenExclusive(path);
     return 0;
   } catch (const runtime::Error& error) {
-    return error.Number() == runtime::kTooManyFiles ? -2 : -1;
+    return LockTestFailure(error);
   }
 }
 

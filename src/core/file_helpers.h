@@ -33,6 +33,9 @@ int Path_Exists(platform::FileSystem& fs, ui::MessageService& messages, std::str
 // locked out (another program holds it, no permission), -2 when no file handle is free,
 // 0 when it is available. Hidden and system files are tested like any other.
 std::int16_t FileUnavailable(platform::FileSystem& fs, const std::string& path);
+// The same test for a path whose attributes were just read, so a caller that needs them
+// anyway (the read-only test) looks at the file once.
+std::int16_t FileUnavailable(platform::FileSystem& fs, const std::string& path, std::uint32_t attributes);
 
 // True when the last decimal digit of n is odd; false for 0.
 bool IsOdd(std::int16_t n);

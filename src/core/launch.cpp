@@ -1,6 +1,7 @@
 #include "core/launch.h"
 
 #include "core/app_title.h"
+#include "core/file_helpers.h"
 #include "runtime/error.h"
 #include "runtime/text.h"
 
@@ -43,7 +44,7 @@ std::string ProgramFolder(platform::FileSystem& fs, std::string_view program) {
 
 std::string OopsText(std::string_view commandLine) {
   std::string text = " ";
-  text += runtime::UpperCase(commandLine);
+  text += runtime::UpperCase(ShortenPath(commandLine));
   text += " string is incorrect...\r";
   text += " Please check your settings (under the 'Tools -> Options' menu) or contact ";
   text += kSupportEmail;

@@ -153,6 +153,10 @@ std::string PathExtension(std::string_view path) {
   return dot == std::string_view::npos ? "" : std::string(path.substr(dot));
 }
 
+bool IsNetworkPath(std::string_view path) {
+  return path.starts_with("\\\\");
+}
+
 bool IsDriveRoot(std::string_view folder) {
   if (folder.ends_with(kSep)) folder.remove_suffix(1);
   if (folder.size() == 2 && folder[1] == ':') return true;

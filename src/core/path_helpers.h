@@ -55,6 +55,9 @@ std::string PathFolder(std::string_view path);
 // The extension with its dot ("" when none): the last dot after the last "\" or blank.
 std::string PathExtension(std::string_view path);
 
+// Whether a path is a network path, "\\server\share\...": it needs no drive letter.
+bool IsNetworkPath(std::string_view path);
+
 // Whether a folder is the root of a drive: "C:" or "C:\", or the share of a network path,
 // "\\server\share" with or without its backslash.
 bool IsDriveRoot(std::string_view folder);

@@ -108,7 +108,7 @@ void frmMain::DesignUserScriptTab() {
   chkProjDir.SetCaption("Display Scripts found in Drawing Directory");
   chkProjDir.SetToolTipText("User Script directory changes to currently displayed directory in Drawing File Selector");
   chkProjDir.SetFontSize(6.75);
-  Place(chkProjDir, 1890, 215, 2800, 285);
+  Place(chkProjDir, 1890, 215, 2800, 300);
 
   File2.SetPattern("*.scr");
   Place(File2, 105, 540, 4515, 1600);
@@ -204,6 +204,7 @@ void frmMain::DesignSaveAsTab() {
   tbSuffix.SetToolTipText("Output file Suffix");
   tbSuffix.Move(5160, 915, 1935, 285);
   caption(lblSAVEASExOutput, "Example Output Filename:", 240, 1380, 1935);
+  lblSAVEASExOutput.SetHeight(390);  // two lines: one does not fit before the box
   tbSAVEASExOutput.SetToolTipText("Example output file showing Prefix and Suffix");
   tbSAVEASExOutput.SetLocked(true);
   tbSAVEASExOutput.SetBackColor(ui::kButtonFace);
@@ -258,10 +259,10 @@ void frmMain::DesignQueueArea() {
   Place(cmdAddAllSub, 3600, 3740, 345, 315);
   cmdAddDwg.SetCaption("Add -->");
   cmdAddDwg.SetToolTipText("Add selected files to queue");
-  Place(cmdAddDwg, 2880, 4100, 1065, 315);
+  Place(cmdAddDwg, 2880, 4100, 1125, 315);
   cmdRemoveDwg.SetCaption("<-- Remove");
   cmdRemoveDwg.SetToolTipText("Remove selected files from queue");
-  Place(cmdRemoveDwg, 2880, 4460, 1065, 315);
+  Place(cmdRemoveDwg, 2880, 4460, 1125, 315);
   cmdRemoveAllDwg.SetCaption("Clear All");
   cmdRemoveAllDwg.SetToolTipText("Remove all files from queue");
   Place(cmdRemoveAllDwg, 2880, 4820, 1065, 315);
@@ -306,7 +307,7 @@ void frmMain::DesignBottomStrip() {
   Place(cmdCreateAndRun, 7280, 8720, 2500, 547);
   cmdQueueQuickPick.SetCaption("Quic&kQueue");
   cmdQueueQuickPick.SetToolTipText("Show the queue in a floating Quick Pick window");
-  Place(cmdQueueQuickPick, 10000, 8915, 1100, 350);
+  Place(cmdQueueQuickPick, 10000, 8915, 1140, 350);
 
   frmSet.SetCaption("User Set");
   Place(frmSet, 11200, 8615, 1455, 615);

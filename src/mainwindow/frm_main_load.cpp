@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/app.h"
+#include "core/file_helpers.h"
 #include "core/path_helpers.h"
 #include "core/system_helpers.h"
 #include "mainwindow/frm_main.h"
@@ -26,15 +27,16 @@ constexpr const char* kRootFolderMessage =
     "Thanks.";
 
 std::string FolderUnavailable(const std::string& folder) {
-  return " The previously saved working-path is unavailable (possibly renamed)..." + folder +
+  return " The previously saved working-path is unavailable (possibly renamed)..." + core::ShortenPath(folder) +
          "\r Defaulting to current path.";
 }
 
-// Points the browser at the stored drawing folder. A folder that is gone, or a drive that
-// does not answer, gets the message and the browser shows the current folder instead.
+// Points the browser at the stored drawing folder, on a drive or a network share. A folder
+// that is gone, or a drive that does not answer, gets the message and the browser shows the current folder instead.
 void RestoreBrowserFolder(frmMain& main) {
   try {
-    main.Drive1.SetDrive(main.SourcePath.substr(0, 3));
+    // A network folder has no drive letter for the drive box; the folder box takes it alone.
+    if (!core::IsNetworkPath(main.SourcePath)) main.Drive1.SetDrive(main.SourcePath.substr(0, 3));
     main.Dir1.SetPath(main.SourcePath);
   } catch (const runtime::Error& error) {
     const int number = error.Number();

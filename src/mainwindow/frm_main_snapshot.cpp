@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/data_files.h"
+#include "core/path_helpers.h"
 #include "core/text_file.h"
 #include "mainwindow/frm_main.h"
 #include "mainwindow/frm_main_working_set.h"
@@ -31,10 +32,9 @@ void frmMain::LoadSnapshot(std::int16_t page) {
   };
   try {
     if (exists(core::kQueueSuffix)) {
-      for (std::string& line : core::ReadLineList(fs, path(core::kQueueSuffix))) {
-        Waste = line;
-        List1.AddItem(std::move(line));
-      }
+      std::vector<std::string> lines = core::ReadLineList(fs, path(core::kQueueSuffix));
+      if (!lines.empty()) Waste = lines.back();
+      List1.AddItems(std::move(lines));
     }
     if (!exists(core::kScriptSuffix)) return;
     auto script = core::ReadTextDump(fs, path(core::kScriptSuffix));
@@ -44,7 +44,8 @@ void frmMain::LoadSnapshot(std::int16_t page) {
     if (!exists(core::kPathSuffix)) return;
     std::vector<std::string> lines = core::ReadLineList(fs, path(core::kPathSuffix));
     if (lines.size() < 2) return;
-    Drive1.SetDrive(lines[0]);
+    // A network folder needs no drive: the drive box keeps what it shows.
+    if (!core::IsNetworkPath(lines[1])) Drive1.SetDrive(lines[0]);
     Dir1.SetPath(lines[1]);
   } catch (const runtime::Error&) {
     // A drive or folder that is gone, or a file that cannot be read: keep what was loaded.

@@ -72,10 +72,9 @@ void RestoreWorkingSet(mainwindow::frmMain& main, LoadSteps& steps) {
 
   steps.Step([&] {
     if (!exists(kQueueSuffix)) return;
-    for (std::string& line : core::ReadLineList(fs, path(kQueueSuffix))) {
-      main.Waste = line;
-      main.List1.AddItem(std::move(line));
-    }
+    std::vector<std::string> lines = core::ReadLineList(fs, path(kQueueSuffix));
+    if (!lines.empty()) main.Waste = lines.back();
+    main.List1.AddItems(std::move(lines));
   });
   steps.Step([&] {
     if (!exists(kScriptSuffix)) return;

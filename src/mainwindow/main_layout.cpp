@@ -22,14 +22,17 @@ void HeightGroup(const LayoutInput& in, int t2, int t3, std::vector<Placement>& 
   const int ch = in.clientHeight;
 
   out.push_back({T::kSSTab1, nullopt, nullopt, nullopt, t2 - 150});
-  out.push_back({T::kList1, 4067, t2 + 90, cw - 4200, h - t2 - 1700});
+  // The queue and the file list are sized from the outer height; with a tall window frame that
+  // would run them into the bottom strip (the User Set frame at ch - 755 is its highest part)
+  // and the browser's buttons, so they stop above those.
+  out.push_back({T::kList1, 4067, t2 + 90, cw - 4200, std::min(h - t2 - 1700, ch - 755 - (t2 + 90))});
   out.push_back({T::kCmdDWGPreviewShow, 2880, t2 + 3500, 1065, 315});
   out.push_back({T::kFrame3, 2821, t2 + 2180, 1215, 1200});
   out.push_back({T::kCmdFileList, 2880, t2 + 1700, 1065, 315});
   out.push_back({T::kCmdRemoveAllDwg, 2880, t2 + 1220, 1065, 315});
   out.push_back({T::kCmdRemoveDwg, 2880, t2 + 860, nullopt, nullopt});
   out.push_back({T::kCmdAddDwg, 2880, t2 + 500, nullopt, nullopt});
-  out.push_back({T::kCmdAddAll, 2880, t2 + 140, 735, 315});
+  out.push_back({T::kCmdAddAll, 2880, t2 + 140, 720, 315});
   out.push_back({T::kCmdAddAllSub, 3600, t2 + 140, 345, 315});
   out.push_back({T::kFrame2, 60, 66, 2747, ch - 100});
   const int fh = SizeAfter(ch - 100, in.frame2Height);
@@ -39,7 +42,7 @@ void HeightGroup(const LayoutInput& in, int t2, int t3, std::vector<Placement>& 
   out.push_back({T::kCmdCreateAndRun, 7280, ch - 650, 2500, 547});
   const int ql = 10000;
   const int qt = ch - 455;
-  out.push_back({T::kCmdQueueQuickPick, ql, qt, 1100, 350});
+  out.push_back({T::kCmdQueueQuickPick, ql, qt, 1140, 350});
   out.push_back({T::kFrmSet, ql + 1200, qt - 300, nullopt, nullopt});
   out.push_back({T::kLblFilesInQueue, 2890, ch - 750, nullopt, nullopt});
   out.push_back({T::kLblFilesProcessed, 2890, ch - 500, nullopt, nullopt});
@@ -50,7 +53,7 @@ void HeightGroup(const LayoutInput& in, int t2, int t3, std::vector<Placement>& 
   out.push_back({T::kDir1, 120, 900, 2475, t3 - 950});
   out.push_back({T::kCmdFilterFormShow, 120, t3 + 75, 795, 315});
   out.push_back({T::kTbDWGFilter, 1080, t3 + 75, 1395, 285});
-  out.push_back({T::kFile1, 120, t3 + 450, 2475, h - t3 - 1900});
+  out.push_back({T::kFile1, 120, t3 + 450, 2475, std::min(h - t3 - 1900, fh - 450 - (t3 + 450))});
 }
 
 // Rows of the "User Script" tab, which hang on the tab's height.
@@ -67,7 +70,7 @@ void UserScriptGroup(const LayoutInput& in, int th, int t2, std::vector<Placemen
   out.push_back({T::kCmdDeleteSCR, 1080, fu - 400, 855, 315});
   out.push_back({T::kCmdSAVESCR, 150, fu - 400, 855, 315});
   out.push_back({T::kChkReadOnly, 2280, fu - 400, 1215, 315});
-  out.push_back({T::kLabel14, 120, fu - 750, 1455, 315});
+  out.push_back({T::kLabel14, 120, fu - 750, 1560, 315});
   // The name box is as tall as the other one-line boxes, so its text shows whole.
   out.push_back({T::kText2, 1695, fu - 750, 2910, 285});
   out.push_back({T::kFile2, 105, 540, 4515, fu - 1350});

@@ -18,14 +18,14 @@ frmOptions::frmOptions(app::App& app) : Form(app.Ctx(), "frmOptions"), app_(app)
   SetCaption(" Tornavane Options");
   SetBorderStyle(ui::BorderStyle::kFixedDialog);
   SetStartUpPosition(ui::StartUpPosition::kCenterOwner);
-  Move(0, 0, 7575, 7230);
+  Move(0, 0, 8415, 7230);
 
   SSTab1.SetTabs(6);
   const char* tabs[] = {"Config", "Prefs", "GUI", "Log", "Reset", "Backup"};
   for (int i = 0; i < 6; ++i) SSTab1.SetTabCaption(i, tabs[i]);
-  Place(SSTab1, 120, 120, 7215, 6135);
+  Place(SSTab1, 120, 120, 8055, 6135);
   Command2.SetCaption("&OK");
-  Place(Command2, 6000, 6360, 1335, 375);
+  Place(Command2, 6840, 6360, 1335, 375);
 
   DesignConfigTab();
   DesignPrefsTab();
@@ -36,65 +36,65 @@ frmOptions::frmOptions(app::App& app) : Form(app.Ctx(), "frmOptions"), app_(app)
 
 void frmOptions::DesignConfigTab() {
   fraCompatibility.SetCaption("Compatibility");
-  Place(fraCompatibility, 120, 420, 6975, 615);
+  Place(fraCompatibility, 120, 420, 7815, 615);
   chkLT.SetCaption("AutoCAD LT (No Lisp)");
   Place(chkLT, 240, 270, 3255, 255);
 
   fraTextEditor.SetCaption("Text Editor (Example: NOTEPAD.EXE)");
-  Place(fraTextEditor, 120, 1080, 6975, 735);
+  Place(fraTextEditor, 120, 1080, 7815, 735);
   Text2.SetToolTipText("NOTEPAD.EXE (Recomended as it is in the path)");
-  Place(Text2, 240, 300, 5295, 315);
+  Place(Text2, 240, 300, 6135, 315);
   Command1.SetCaption("Bro&wse");
-  Place(Command1, 5640, 270, 1215, 375);
+  Place(Command1, 6480, 270, 1215, 375);
 
   fraOutput.SetCaption("Tornavane Script Output (C:\\AutoCAD\\SUPPORT\\ recommended)");
-  Place(fraOutput, 120, 1860, 6975, 1575);
+  Place(fraOutput, 120, 1860, 7815, 1575);
   optNormalOutputPath.SetCaption("Batch Script Output Path");
   optNormalOutputPath.SetToolTipText("Normal output path select");
-  Place(optNormalOutputPath, 240, 270, 6495, 255);
+  Place(optNormalOutputPath, 240, 270, 7335, 255);
   Text1.SetToolTipText("C:\\PROGRAM FILES\\AUTOCAD\\SUPPORT\\TORNAVANE.SCR (Recommended)");
-  Place(Text1, 480, 540, 5055, 315);
+  Place(Text1, 480, 540, 5895, 315);
   cmdBrowseSCRDir.SetCaption("B&rowse");
-  Place(cmdBrowseSCRDir, 5640, 510, 1215, 375);
+  Place(cmdBrowseSCRDir, 6480, 510, 1215, 375);
   optAltOutputPath.SetCaption("Alternate Batch Script Output (eg: N:\\SCRIPTS\\tornavane.scr)");
   optAltOutputPath.SetToolTipText("Alternate output path select");
-  Place(optAltOutputPath, 240, 900, 6495, 255);
+  Place(optAltOutputPath, 240, 900, 7335, 255);
   tbAltOutput.SetToolTipText("Alternate output path (Possibly a Network drive)");
-  Place(tbAltOutput, 480, 1170, 5055, 315);
+  Place(tbAltOutput, 480, 1170, 5895, 315);
 
   fraAcadExe.SetCaption("AutoCAD Executable Location");
-  Place(fraAcadExe, 120, 3480, 6975, 1335);
+  Place(fraAcadExe, 120, 3480, 7815, 1335);
   tbAutoCadEXE.SetToolTipText("The path to your AutoCAD executable");
-  Place(tbAutoCadEXE, 240, 300, 5295, 315);
+  Place(tbAutoCadEXE, 240, 300, 6135, 315);
   cmdBrowseAcadEXE.SetCaption("&Browse");
-  Place(cmdBrowseAcadEXE, 5640, 270, 1215, 375);
+  Place(cmdBrowseAcadEXE, 6480, 270, 1215, 375);
   lblSwitches.SetCaption("Switches/Parameters (eg. /p \"f:\\extra\\acad_set\\ed-map.arg\")");
-  Place(lblSwitches, 240, 690, 6495, 255);
-  Place(tbSwitches, 240, 930, 5295, 315);
+  Place(lblSwitches, 240, 690, 7335, 255);
+  Place(tbSwitches, 240, 930, 6135, 315);
 
   fraUserScripts.SetCaption("Location of User Scripts");
-  Place(fraUserScripts, 120, 4860, 6975, 1035);
+  Place(fraUserScripts, 120, 4860, 7815, 1035);
   optScriptDirDefault.Load(0).SetCaption("Default /SCRIPTS/ directory.");
   Place(optScriptDirDefault[0], 240, 270, 3495, 255);
   optScriptDirDefault.Load(1).SetCaption("Other");
   Place(optScriptDirDefault[1], 240, 600, 855, 255);
-  Place(tbScriptDir, 1140, 570, 4395, 315);
+  Place(tbScriptDir, 1140, 570, 5235, 315);
   cmdBrowseSCRIPTSDir.SetCaption("Brow&se");
-  Place(cmdBrowseSCRIPTSDir, 5640, 540, 1215, 375);
+  Place(cmdBrowseSCRIPTSDir, 6480, 540, 1215, 375);
 }
 
 void frmOptions::DesignPrefsTab() {
   fraDelay.SetCaption("When \"Delay\" Checkbox Enabled");
-  Place(fraDelay, 120, 420, 6975, 615);
+  Place(fraDelay, 120, 420, 7815, 615);
   lblDelayValue.SetCaption(" Delay Value =");
-  Place(lblDelayValue, 240, 285, 1215, 255);
+  Place(lblDelayValue, 225, 285, 1275, 255);
   tbDelay.SetToolTipText("(milliseconds)");
   Place(tbDelay, 1500, 240, 975, 315);
   lblMilliseconds.SetCaption("(milliseconds)");
   Place(lblMilliseconds, 2580, 285, 1500, 255);
 
   fraSyntaxWarnings.SetCaption("Display Syntax Warnings");
-  Place(fraSyntaxWarnings, 120, 1080, 6975, 2955);
+  Place(fraSyntaxWarnings, 120, 1080, 7815, 2955);
   struct Row {
     ui::CheckBox& box;
     const char* caption;
@@ -113,17 +113,17 @@ void frmOptions::DesignPrefsTab() {
   int top = 270;
   for (const Row& row : rows) {
     row.box.SetCaption(row.caption);
-    Place(row.box, 240, top, 6615, 255);
+    Place(row.box, 240, top, 7455, 255);
     top += 300;
   }
   // The limit box sits in the gap the caption leaves for it.
-  Place(tbResourceFileLimit, 3600, 555, 615, 285);
+  Place(tbResourceFileLimit, 4425, 555, 615, 285);
   chkWarnDoubleSpace.SetToolTipText(
       "This option will enable a simple check on your script, and display any potential problems, when you "
       "attempt to \"create\" it.");
 
   fraLoadDrawings.SetCaption("To Load Drawings");
-  Place(fraLoadDrawings, 120, 4080, 6975, 1335);
+  Place(fraLoadDrawings, 120, 4080, 7815, 1335);
   const char* loadCaptions[] = {"Use \"OPEN...\" (with DBMOD)", "Use \"RECOVER...\" (with DBMOD)", "Other",
                                 "Use DWGGateway"};
   for (int i = 0; i < 4; ++i) {
@@ -135,17 +135,17 @@ void frmOptions::DesignPrefsTab() {
   Label8.SetCaption("(what is this?)");
   Label8.SetForeColor(kLinkBlue);
   Label8.SetMousePointer(ui::Pointer::kArrowQuestion);
-  Place(Label8, 1920, 1050, 1335, 255);
+  Place(Label8, 2100, 1050, 1335, 255);
 
   fraFavorites.SetCaption("Favorites");
-  Place(fraFavorites, 120, 5460, 6975, 555);
+  Place(fraFavorites, 120, 5460, 7815, 555);
   chkFavorites.SetCaption("Automatically add Directory Names to \"Favorites\" List");
-  Place(chkFavorites, 240, 240, 6615, 255);
+  Place(chkFavorites, 240, 240, 7455, 255);
 }
 
 void frmOptions::DesignGuiTab() {
   fraAutoSort.SetCaption("Auto Sort Files in Queue");
-  Place(fraAutoSort, 120, 420, 6975, 1215);
+  Place(fraAutoSort, 120, 420, 7815, 1215);
   chkAutoSortEnabled.SetCaption("Enabled");
   Place(chkAutoSortEnabled, 240, 270, 1455, 255);
   const char* sortCaptions[] = {"Standard - Ascending", "Standard - Descending", "\"Smart-Sort\" - Ascending",
@@ -156,25 +156,25 @@ void frmOptions::DesignGuiTab() {
   }
 
   fraAdvanced.SetCaption("Advanced");
-  Place(fraAdvanced, 120, 1740, 6975, 855);
+  Place(fraAdvanced, 120, 1740, 7815, 855);
   chkAutoMinimize.SetCaption("Minimize Tornavane after creating Batch Script.");
-  Place(chkAutoMinimize, 240, 270, 6615, 255);
+  Place(chkAutoMinimize, 240, 270, 7455, 255);
   Check1.SetCaption("Launch Batch Script in Text Editor when Created.");
-  Place(Check1, 240, 540, 6615, 255);
+  Place(Check1, 240, 540, 7455, 255);
 
   fraMeta.SetCaption("META Commands");
-  Place(fraMeta, 120, 2700, 6975, 855);
+  Place(fraMeta, 120, 2700, 7815, 855);
   chkMetaEnable.SetCaption("Enable \"META Commands\"");
   Place(chkMetaEnable, 240, 270, 3255, 255);
   chkMetaImmediate.SetCaption("Enable Live META Update");
-  Place(chkMetaImmediate, 240, 540, 2295, 255);
+  Place(chkMetaImmediate, 240, 540, 2415, 255);
   lblMetaImmediate.SetCaption(" (Tornavane Interface will change as commands are typed)");
-  Place(lblMetaImmediate, 2550, 555, 4335, 255);
+  Place(lblMetaImmediate, 2670, 555, 5070, 255);
 
   fraPreview.SetCaption("DWG Preview Window");
-  Place(fraPreview, 120, 3660, 6975, 615);
+  Place(fraPreview, 120, 3660, 7815, 615);
   chkShowPreview.SetCaption("Show Drawing Preview Window when program starts.");
-  Place(chkShowPreview, 240, 270, 6615, 255);
+  Place(chkShowPreview, 240, 270, 7455, 255);
 }
 
 void frmOptions::DesignLogResetBackupTabs() {
@@ -184,10 +184,10 @@ void frmOptions::DesignLogResetBackupTabs() {
       "WARNING: Don't turn this feature on unless you would like to record all your application settings and data "
       "each time a script is created!");
   lblLogWarning.SetWordWrap(true);
-  Place(lblLogWarning, 360, 1080, 6495, 735);
+  Place(lblLogWarning, 360, 1080, 7335, 735);
   lblLogFile.SetCaption("Logging will create a file in the DATA directory called \"tornavane.log\".");
   lblLogFile.SetWordWrap(true);
-  Place(lblLogFile, 360, 1920, 6495, 495);
+  Place(lblLogFile, 360, 1920, 7335, 495);
 
   struct Reset {
     ui::CommandButton& button;
@@ -203,7 +203,7 @@ void frmOptions::DesignLogResetBackupTabs() {
   int top = 720;
   for (const Reset& reset : resets) {
     reset.button.SetCaption(reset.caption);
-    Place(reset.button, 1080, top, 5055, 495);
+    Place(reset.button, 1080, top, 5895, 495);
     top += 720;
   }
 
@@ -211,7 +211,7 @@ void frmOptions::DesignLogResetBackupTabs() {
       "Backup copies the /SCRIPTS/ folder into a folder called /BACKUP/, in a new folder named by the date and "
       "time of the backup.");
   lblBackup.SetWordWrap(true);
-  Place(lblBackup, 360, 720, 6495, 735);
+  Place(lblBackup, 360, 720, 7335, 735);
   cmdBackup.SetCaption("Backup");
   Place(cmdBackup, 1080, 1680, 2175, 495);
   cmdExploreBackup.SetCaption("View Backup(s)");

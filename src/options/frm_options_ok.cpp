@@ -3,6 +3,7 @@
 
 #include "app/app.h"
 #include "core/app_title.h"
+#include "core/file_helpers.h"
 #include "mainwindow/frm_main.h"
 #include "options/frm_options.h"
 #include "options/options_values.h"
@@ -85,9 +86,9 @@ void frmOptions::Command2_Click() {
   try {
     main.File2.SetPath(main.SCRIPTSDir);
   } catch (const runtime::Error&) {
-    Ctx().MsgBox(
-        {"The user scripts folder cannot be listed:\r\n" + main.SCRIPTSDir + "\r\n\r\nPlease check that it exists.",
-         std::string(core::kAppTitle), ui::MsgButtons::kOk, ui::MsgIcon::kExclamation});
+    Ctx().MsgBox({"The user scripts folder cannot be listed:\r\n" + core::ShortenPath(main.SCRIPTSDir) +
+                      "\r\n\r\nPlease check that it exists.",
+                  std::string(core::kAppTitle), ui::MsgButtons::kOk, ui::MsgIcon::kExclamation});
   }
   if (main.LT == 1) {
     main.chkTestRun.SetValue(ui::kUnchecked);

@@ -27,7 +27,7 @@ frmTips::frmTips(app::App& app) : Form(app.Ctx(), "frmTips"), app_(app) {
   cmdNextTip.SetCaption(">>");
   cmdNextTip.Move(2280, 3120, 615, 375);
   Check1.SetCaption("Show Tip of the Day at Startup");
-  Check1.Move(3000, 3165, 2775, 255);
+  Check1.Move(3000, 3165, 2865, 255);
   cmdClose.SetCaption("&Close");
   cmdClose.SetDefault(true);
   cmdClose.Move(5880, 3120, 1215, 375);

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/app.h"
+#include "core/file_helpers.h"
 #include "core/path_helpers.h"
 #include "mainwindow/frm_main.h"
 #include "runtime/error.h"
@@ -117,8 +118,8 @@ void frmDirSelector::CleanDeadPaths() {
     for (int i = DirectoryList.ListCount() - 1; i >= 0; --i) {
       std::string entry = DirectoryList.List(i);
       if (core::PathIsFolder(fs, entry) != 0) continue;
-      ui::MsgAnswer answer =
-          Ctx().MsgBox({entry + "\r\n" + kDeadQuestion, "Sure?", ui::MsgButtons::kYesNo, ui::MsgIcon::kQuestion});
+      ui::MsgAnswer answer = Ctx().MsgBox(
+          {core::ShortenPath(entry) + "\r\n" + kDeadQuestion, "Sure?", ui::MsgButtons::kYesNo, ui::MsgIcon::kQuestion});
       if (answer == ui::MsgAnswer::kYes) DirectoryList.RemoveItem(i);
     }
   } catch (...) {

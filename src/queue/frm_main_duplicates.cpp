@@ -1,5 +1,6 @@
 // Removal of duplicate entries under the stop window.
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/app.h"
@@ -28,11 +29,11 @@ void frmMain::RemoveDuplicateItems(ui::ListBox& list) {
   std::vector<std::string> keys;
   keys.reserve(static_cast<std::size_t>(list.ListCount()));
   for (int i = 0; i < list.ListCount(); ++i) keys.push_back(Ctx().Services().locale.CollationKey(list.List(i)));
-  const std::vector<std::size_t> removals = queue::DuplicateRemovalOrder(keys);
+  const std::vector<std::size_t> removals = queue::DuplicateRemovalOrder(std::move(keys));
 
   // A Stop pressed before the first comparison ends the removal before it starts.
   const bool stoppedAtStart = STOPSCAN == 1 && list.ListCount() >= 2;
-  std::vector<bool> removed(keys.size(), false);
+  std::vector<bool> removed(static_cast<std::size_t>(list.ListCount()), false);
   long count = 0;
   for (std::size_t i = 0; i < removals.size() && !stoppedAtStart; ++i) {
     removed[removals[i]] = true;

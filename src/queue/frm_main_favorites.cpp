@@ -10,7 +10,7 @@ namespace mainwindow {
 // an unread empty one.
 void frmMain::SaveFavorites() {
   ui::ListBox& list = app_.frmDirSelector().DirectoryList;
-  core::WriteFavorites(Ctx().Services().fileSystem, core::FavoritesPath(ProgramPath), list);
+  core::WriteFavorites(Ctx(), Ctx().Services().system.ProgramFolder(), core::FavoritesPath(ProgramPath), list);
 }
 
 void frmMain::LoadRecentDir() {

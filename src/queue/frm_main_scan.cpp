@@ -114,7 +114,7 @@ void frmMain::AddFileTitlesRecursive(const std::string& folder, const std::strin
 }
 
 // "+": every matching file of the browser's folder tree goes to the end of the queue. The
-// sort and the script's META commands run after the scan has ended.
+// after-add steps (refresh, sort, the script's META commands) run once the scan has ended.
 void frmMain::cmdAddAllSub_Click() {
   {
     ui::BusyGuard busy(Ctx());
@@ -123,7 +123,13 @@ void frmMain::cmdAddAllSub_Click() {
     Ctx().SetScreenPointer(ui::Pointer::kHourglass);
     app_.frmScanStop().Show(ui::ShowMode::kModeless);
     STOPSCAN = 0;
-    AddFilesRecursive(Dir1.Path(), tbDWGFilter.Text(), List1);
+    try {
+      AddFilesRecursive(Dir1.Path(), tbDWGFilter.Text(), List1);
+    } catch (...) {
+      app_.frmScanStop().Hide();
+      Ctx().SetScreenPointer(ui::Pointer::kDefault);
+      throw;
+    }
     Ctx().SetScreenPointer(ui::Pointer::kDefault);
     Ctx().MsgBox({.text = std::to_string(app_.ScanFileCount) + " Files Added to Queue.",
                   .title = "Scan Complete",
@@ -131,11 +137,9 @@ void frmMain::cmdAddAllSub_Click() {
     UpdateQueueControls();
     app_.frmScanStop().Hide();
     STOPSCAN = 0;
-    cmdFileList.SetCaption("File&Lists");
-    List1.SetToolTipText("");
+    ClearLoadedListMarker();
   }
-  if (AutoSortEnabled == 1) PerformSort();
-  if (METAEnabled == 1 && METAImmediate == 1) ScanForMetaCommands(-1);
+  AfterAddSteps();
 }
 
 void frmMain::WireQueueOrderEvents() {

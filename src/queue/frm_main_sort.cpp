@@ -1,7 +1,6 @@
 // The queue's orderings: sort ascending and descending, the smart sort, the reverse, the
 // automatic sort, the change of letter case and the queue's text size. Every ordering
 // rebuilds the list in one step: no entry selected or current afterwards.
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -24,10 +23,10 @@ std::vector<std::string> Entries(const ui::ListBox& list) {
   return entries;
 }
 
-std::vector<std::string> CollationKeys(platform::Locale& locale, const std::vector<std::string>& texts) {
+std::vector<std::string> CollationKeys(platform::Locale& locale, const ui::ListBox& list) {
   std::vector<std::string> keys;
-  keys.reserve(texts.size());
-  for (const std::string& text : texts) keys.push_back(locale.CollationKey(text));
+  keys.reserve(static_cast<std::size_t>(list.ListCount()));
+  for (int i = 0; i < list.ListCount(); ++i) keys.push_back(locale.CollationKey(list.List(i)));
   return keys;
 }
 
@@ -46,12 +45,8 @@ void SortAscending(frmMain& main) {
   ctx.DoEvents();
   ctx.SetScreenPointer(ui::Pointer::kHourglass);
   try {
-    std::vector<std::string> entries = Entries(main.List1);
-    std::vector<std::size_t> order = queue::SelectionSortOrder(CollationKeys(ctx.Services().locale, entries));
-    std::vector<std::string> sorted;
-    sorted.reserve(entries.size());
-    for (std::size_t index : order) sorted.push_back(std::move(entries[index]));
-    main.List1.SetItems(std::move(sorted));
+    std::vector<std::size_t> order = queue::SelectionSortOrder(CollationKeys(ctx.Services().locale, main.List1));
+    main.List1.SetOrder(order);
   } catch (const runtime::Error& error) {
     ReportError(ctx, error, "mnuSortAscending_Click");
   }
@@ -62,18 +57,22 @@ void SortAscending(frmMain& main) {
 void Reverse(frmMain& main) {
   ui::Context& ctx = main.Ctx();
   ctx.SetScreenPointer(ui::Pointer::kHourglass);
-  std::vector<std::string> entries = Entries(main.List1);
-  std::reverse(entries.begin(), entries.end());
-  main.List1.SetItems(std::move(entries));
+  std::vector<std::size_t> order(static_cast<std::size_t>(main.List1.ListCount()));
+  for (std::size_t i = 0; i < order.size(); ++i) order[i] = order.size() - 1 - i;
+  main.List1.SetOrder(order);
   ctx.SetScreenPointer(ui::Pointer::kDefault);
 }
 
-// The smart sort works on its own copy of the entries and lets no event run: the queue is
+// The smart sort keeps its own list of keys and lets no event run: the queue is
 // never seen empty halfway.
 void SmartSortEntries(frmMain& main) {
   platform::Locale& locale = main.Ctx().Services().locale;
-  main.List1.SetItems(
-      queue::SmartSorted(Entries(main.List1), [&locale](const std::string& key) { return locale.CollationKey(key); }));
+  const ui::ListBox& list = main.List1;
+  std::vector<std::size_t> order = queue::SmartSortOrder(
+      static_cast<std::size_t>(list.ListCount()),
+      [&list](std::size_t i) -> const std::string& { return list.List(static_cast<int>(i)); },
+      [&locale](const std::string& key) { return locale.CollationKey(key); });
+  main.List1.SetOrder(order);
 }
 
 void ChangeCase(frmMain& main, bool upper) {

@@ -41,26 +41,26 @@ struct SystemMapping {
 };
 
 constexpr std::array kSystemMappings{
-    SystemMapping{2, kFileNotFound},          // ERROR_FILE_NOT_FOUND
-    SystemMapping{3, kPathNotFound},          // ERROR_PATH_NOT_FOUND
-    SystemMapping{4, kTooManyFiles},          // ERROR_TOO_MANY_OPEN_FILES
-    SystemMapping{5, kPathFileAccessError},   // ERROR_ACCESS_DENIED (read-only file or folder)
-    SystemMapping{15, kDeviceUnavailable},    // ERROR_INVALID_DRIVE
-    SystemMapping{19, kPermissionDenied},     // ERROR_WRITE_PROTECT
-    SystemMapping{21, kDiskNotReady},         // ERROR_NOT_READY
-    SystemMapping{32, kPermissionDenied},     // ERROR_SHARING_VIOLATION (held open elsewhere)
-    SystemMapping{33, kPermissionDenied},     // ERROR_LOCK_VIOLATION
-    SystemMapping{38, kInputPastEnd},         // ERROR_HANDLE_EOF
-    SystemMapping{39, kDiskFull},             // ERROR_HANDLE_DISK_FULL
-    SystemMapping{53, kPathNotFound},         // ERROR_BAD_NETPATH
-    SystemMapping{67, kPathNotFound},         // ERROR_BAD_NET_NAME
-    SystemMapping{80, kFileAlreadyExists},    // ERROR_FILE_EXISTS
-    SystemMapping{112, kDiskFull},            // ERROR_DISK_FULL
-    SystemMapping{123, kBadFileName},         // ERROR_INVALID_NAME
-    SystemMapping{145, kPathFileAccessError}, // ERROR_DIR_NOT_EMPTY
-    SystemMapping{161, kBadFileName},         // ERROR_BAD_PATHNAME
-    SystemMapping{183, kFileAlreadyExists},   // ERROR_ALREADY_EXISTS
-    SystemMapping{206, kBadFileName},         // ERROR_FILENAME_EXCED_RANGE
+    SystemMapping{2, kFileNotFound},           // ERROR_FILE_NOT_FOUND
+    SystemMapping{3, kPathNotFound},           // ERROR_PATH_NOT_FOUND
+    SystemMapping{4, kTooManyFiles},           // ERROR_TOO_MANY_OPEN_FILES
+    SystemMapping{5, kPathFileAccessError},    // ERROR_ACCESS_DENIED (read-only file or folder)
+    SystemMapping{15, kDeviceUnavailable},     // ERROR_INVALID_DRIVE
+    SystemMapping{19, kPermissionDenied},      // ERROR_WRITE_PROTECT
+    SystemMapping{21, kDiskNotReady},          // ERROR_NOT_READY
+    SystemMapping{32, kPermissionDenied},      // ERROR_SHARING_VIOLATION (held open elsewhere)
+    SystemMapping{33, kPermissionDenied},      // ERROR_LOCK_VIOLATION
+    SystemMapping{38, kInputPastEnd},          // ERROR_HANDLE_EOF
+    SystemMapping{39, kDiskFull},              // ERROR_HANDLE_DISK_FULL
+    SystemMapping{53, kPathNotFound},          // ERROR_BAD_NETPATH
+    SystemMapping{67, kPathNotFound},          // ERROR_BAD_NET_NAME
+    SystemMapping{80, kFileAlreadyExists},     // ERROR_FILE_EXISTS
+    SystemMapping{112, kDiskFull},             // ERROR_DISK_FULL
+    SystemMapping{123, kBadFileName},          // ERROR_INVALID_NAME
+    SystemMapping{145, kPathFileAccessError},  // ERROR_DIR_NOT_EMPTY
+    SystemMapping{161, kBadFileName},          // ERROR_BAD_PATHNAME
+    SystemMapping{183, kFileAlreadyExists},    // ERROR_ALREADY_EXISTS
+    SystemMapping{206, kBadFileName},          // ERROR_FILENAME_EXCED_RANGE
 };
 
 }  // namespace

@@ -30,12 +30,12 @@ frmVARSetup::frmVARSetup(app::App& app) : Form(app.Ctx(), "frmVARSetup"), app_(a
   SetCaption(" User Tags - Configuration");
   SetBorderStyle(ui::BorderStyle::kFixedDialog);
   SetStartUpPosition(ui::StartUpPosition::kCenterScreen);
-  Move(0, 0, 7935, 7875);
+  Move(0, 0, 8250, 7875);
   DesignDynamicGroup();
   DesignStaticGroup();
   cmdOK.SetCaption("&Ok");
   cmdOK.SetDefault(true);
-  cmdOK.Move(6360, 6960, 1335, 375);
+  cmdOK.Move(6675, 6960, 1335, 375);
 
   onLoad = [this] { Form_Load(); };
   vsPadCounter.onChange = [this] { vsPadCounter_Change(); };
@@ -52,32 +52,32 @@ frmVARSetup::frmVARSetup(app::App& app) : Form(app.Ctx(), "frmVARSetup"), app_(a
 
 void frmVARSetup::DesignDynamicGroup() {
   fraDynamic.SetCaption("DYNAMIC Variables Settings");
-  fraDynamic.Move(120, 120, 7575, 1695);
+  fraDynamic.Move(120, 120, 7890, 1695);
 
   fraFirstFileChars.SetCaption("$FIRSTFILECHARS$");
-  fraFirstFileChars.Move(120, 240, 2175, 1335);
+  fraFirstFileChars.Move(120, 240, 2490, 1335);
   lblFirst.SetCaption("First");
   lblFirst.Move(120, 330, 495, 255);
   tbFirstFileChars.Move(660, 285, 495, 315);
   lblFirstCharacters.SetCaption("characters");
-  lblFirstCharacters.Move(1200, 330, 855, 255);
+  lblFirstCharacters.Move(1200, 330, 915, 255);
   lblFirstInFilename.SetCaption("in filename");
   lblFirstInFilename.Move(660, 690, 1335, 255);
 
   fraSheet.SetCaption("$SHEET$");
-  fraSheet.Move(2400, 240, 2175, 1335);
+  fraSheet.Move(2715, 240, 2175, 1335);
   lblLast.SetCaption("Last");
   lblLast.Move(120, 330, 495, 255);
   tbSheetChars.Move(660, 285, 495, 315);
   lblSheetCharacters.SetCaption("characters");
-  lblSheetCharacters.Move(1200, 330, 855, 255);
+  lblSheetCharacters.Move(1200, 330, 915, 255);
   lblSheetInFilename.SetCaption("in filename");
   lblSheetInFilename.Move(660, 690, 1335, 255);
   chkTrimZeros.SetCaption("Trim Leading Zeros");
   chkTrimZeros.Move(120, 990, 1935, 255);
 
   fraCounter.SetCaption("$COUNTER$");
-  fraCounter.Move(4680, 240, 2775, 1335);
+  fraCounter.Move(4995, 240, 2775, 1335);
   lblStartAt.SetCaption("Start at");
   lblStartAt.Move(120, 330, 735, 255);
   tbCounterStart.Move(900, 285, 735, 315);
@@ -100,12 +100,12 @@ void frmVARSetup::DesignDynamicGroup() {
 
 void frmVARSetup::DesignStaticGroup() {
   fraStatic.SetCaption("STATIC Tags");
-  fraStatic.Move(120, 1920, 7575, 4935);
+  fraStatic.Move(120, 1920, 7890, 4935);
 
   fraTemplate.SetCaption("Template");
   fraTemplate.Move(120, 240, 7335, 735);
   chkLock.SetCaption("Read Only");
-  chkLock.Move(120, 315, 1095, 255);
+  chkLock.Move(120, 315, 1155, 255);
   cmbTAGSelector.SetSorted(true);
   cmbTAGSelector.Move(1320, 270, 3495, 315);
   cmdDelTAG.SetCaption("&Delete");

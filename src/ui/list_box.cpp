@@ -15,6 +15,14 @@ void ListBox::AddItem(std::string item, int index) {
   InsertItem(std::move(item), index, sorted_);
 }
 
+void ListBox::AddItems(std::vector<std::string> items) {
+  if (!sorted_) {
+    AppendItems(std::move(items));
+    return;
+  }
+  for (std::string& item : items) InsertItem(std::move(item), -1, true);
+}
+
 void ListBox::RemoveItem(int index) {
   RemoveItemAt(index);
 }

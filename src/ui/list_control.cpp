@@ -189,18 +189,39 @@ void ListControl::RemoveItemAt(int index) {
   if (Peer() != nullptr) Peer()->ItemRemoved(index);
 }
 
+void ListControl::AppendItems(std::vector<std::string> items) {
+  if (items.empty()) return;
+  const int first = ListCount();
+  items_.reserve(items_.size() + items.size());
+  for (std::string& text : items) items_.push_back(Item{std::move(text)});
+  newIndex_ = ListCount() - 1;
+  if (Peer() != nullptr) Peer()->ItemsAppended(first, ListCount() - first);
+}
+
 void ListControl::ClearItems() {
   ReplaceItems({});
 }
 
 void ListControl::ReplaceItems(std::vector<std::string> items) {
   items_.clear();
+  items_.reserve(items.size());
   for (std::string& text : items) items_.push_back(Item{std::move(text)});
   listIndex_ = -1;
   newIndex_ = -1;
   topIndex_ = 0;
   anchor_ = -1;
   Changed(Property::kItems);
+}
+
+void ListControl::ReorderItems(const std::vector<std::size_t>& order) {
+  if (order.size() != items_.size()) throw errors::InvalidProcedureCall();
+  std::vector<std::string> texts;
+  texts.reserve(order.size());
+  for (std::size_t index : order) {
+    if (index >= items_.size()) throw errors::InvalidProcedureCall();
+    texts.push_back(std::move(items_[index].text));
+  }
+  ReplaceItems(std::move(texts));
 }
 
 void ListControl::RemoveFlaggedItems(const std::vector<bool>& remove) {

@@ -68,9 +68,15 @@ class ListControl : public Control {
   void RemoveItemAt(int index);  // error 5 outside the list
   void ClearItems();
   void ReplaceItems(std::vector<std::string> items);
+  // Puts the items in a new order (order[i] is the index of the item that goes to position i;
+  // a permutation of the indexes) with the effect of ReplaceItems: item data 0, nothing
+  // selected or current. Moves the texts instead of copying them.
+  void ReorderItems(const std::vector<std::size_t>& order);
   // Removes every item whose flag is set, in one step; the other items keep their data and
   // selection, and the current item stays when it is kept. Flags past the end count as unset.
   void RemoveFlaggedItems(const std::vector<bool>& remove);
+  // Adds the items at the end in one go (an unsorted list); NewIndex becomes the last one's.
+  void AppendItems(std::vector<std::string> items);
   void SetItemText(int index, std::string text);  // error 381 outside the list
   // Sets the current item without running an event.
   void SetListIndexQuietly(int index);

@@ -42,6 +42,10 @@ class ControlPeer {
   // Item list changes of list and combo boxes, so a long list is not rebuilt per item.
   virtual void ItemInserted(int index) {}
   virtual void ItemRemoved(int index) {}
+  // count items were added at the end, the first of them at index first.
+  virtual void ItemsAppended(int first, int count) {
+    for (int index = first; index < first + count; ++index) ItemInserted(index);
+  }
   // The model moved the keyboard focus to this control.
   virtual void FocusSet() {}
 };

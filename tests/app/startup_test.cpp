@@ -237,6 +237,29 @@ TEST_F(StartupTest, AGoneDrawingFolderFallsBackToTheCurrentFolder) {
   }
 }
 
+// A drawing folder on a network share comes back silently and is stored again at close; one
+// that is gone is reported as a gone folder on a drive is.
+TEST_F(StartupTest, ANetworkDrawingFolderIsRestored) {
+  fileSystem.AddShare("\\\\server\\share");
+  fileSystem.AddFolder("\\\\server\\share\\jobs");
+  Store("Paths", "Source", "\\\\server\\share\\jobs");
+  {
+    test::ProgramRun run(services, clock);
+    run.Start();
+    EXPECT_EQ(run.Main().Dir1.Path(), "\\\\server\\share\\jobs");
+    run.Close();
+  }
+  EXPECT_EQ(Stored("Paths", "Source"), "\\\\server\\share\\jobs");
+
+  Store("Paths", "Source", "\\\\server\\share\\gone");
+  test::ProgramRun run(services, clock);
+  run.backend.ExpectMessage(" No big deal...",
+                            " The previously saved working-path is unavailable (possibly renamed)..."
+                            "\\\\server\\share\\gone\r Defaulting to current path.");
+  run.Start();
+  EXPECT_EQ(run.Main().Dir1.Path(), "C:\\");
+}
+
 TEST_F(StartupTest, SaveAsWinsOverTestRunWhenBothWereStored) {
   Store("Startup", "SAVEAS", "1");
   Store("Startup", "TestRun", "1");

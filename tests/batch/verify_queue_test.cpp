@@ -291,4 +291,32 @@ TEST_F(VerifyQueueTest, IsReadonlyReportsOtherFailuresAndAnswersFalse) {
   EXPECT_EQ(Main().MousePointer(), ui::Pointer::kDefault);
 }
 
+// A path Windows cannot take is said to be one, and every path in the message fits the
+// screen: a long one is shortened in the middle.
+TEST_F(VerifyQueueTest, IsReadonlyNamesAnInvalidPathAndShortensLongOnes) {
+  const std::string invalid =
+      "This path is not valid for Windows (too long, or holding a character Windows does not "
+      "allow):\r\n";
+  const std::string deep = "C:\\Jobs\\" + std::string(4984, 'x') + ".dwg";  // 4,996 characters
+  const std::string shortDeep = deep.substr(0, 45) + "..." + deep.substr(deep.size() - 45);
+  const std::string locked = "C:\\Jobs\\" + std::string(120, 'y') + ".dwg";
+  fileSystem.AddFile(locked, "");
+  fileSystem.FailOn(locked, runtime::kPathFileAccessError);
+  fileSystem.FailOn(deep, runtime::kBadFileName, platform::fake::FakeOperation::kGetAttributes);
+  struct Case {
+    std::string path;
+    std::string message;
+  };
+  const Case cases[] = {
+      {deep, invalid + shortDeep},
+      {"C:\\Jobs\\a<b.dwg", invalid + "C:\\Jobs\\a<b.dwg"},
+      {locked, "Error #75  " + locked.substr(0, 45) + "..." + locked.substr(locked.size() - 45) +
+                   "   - In ReadOnly - Report to support@tornavane.example... THANKS!"},
+  };
+  for (const Case& c : cases) {
+    ExpectMessage("Error", c.message).Icon(ui::MsgIcon::kExclamation);
+    EXPECT_FALSE(Main().IsReadonly(c.path));
+  }
+}
+
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "mainwindow/main_window_fixture.h"
 
 namespace {
@@ -25,8 +27,13 @@ TEST_F(MainWindowLayout, PanelsFollowTheWindowSize) {
   const int t3 = main.Picture3.Top();
   EXPECT_EQ(main.SSTab1.Width(), 16000 - 3150);
   EXPECT_EQ(main.SSTab1.Height(), t2 - 150);
-  EXPECT_EQ(main.List1.Bounds(), (ui::Rect{4067, t2 + 90, main.ScaleWidth() - 4200, 12500 - t2 - 1700}));
-  EXPECT_EQ(main.File1.Bounds(), (ui::Rect{120, t3 + 450, 2475, 12500 - t3 - 1900}));
+  // This frame (a 23-pixel title bar and 8-pixel borders) is tall enough that the queue and
+  // the file list stop above the status lines and the browser's buttons.
+  const int ch = main.ScaleHeight();
+  EXPECT_EQ(main.List1.Bounds(),
+            (ui::Rect{4067, t2 + 90, main.ScaleWidth() - 4200, std::min(12500 - t2 - 1700, ch - 755 - (t2 + 90))}));
+  EXPECT_EQ(main.File1.Bounds(), (ui::Rect{120, t3 + 450, 2475, std::min(12500 - t3 - 1900, ch - 550 - (t3 + 450))}));
+  EXPECT_EQ(main.List1.Top() + main.List1.Height(), main.frmSet.Top());
   EXPECT_EQ(main.Frame2.Height(), main.ScaleHeight() - 100);
   EXPECT_EQ(main.Command1_Compile.Top(), main.ScaleHeight() - 650);
   EXPECT_EQ(main.frmSet.Left(), 10000 + 1200);

@@ -91,6 +91,25 @@ TEST_F(SnapshotTest, APageWhoseFolderIsGoneKeepsItsQueueAndScript) {
   EXPECT_EQ(Main().Dir1.Path(), "C:\\Jobs\\North");
 }
 
+// A page left on a network folder comes back to it, whatever drive the path file names.
+TEST_F(SnapshotTest, APageOnANetworkFolderComesBackToIt) {
+  fileSystem.AddShare("\\\\server\\share");
+  fileSystem.AddFolder("\\\\server\\share\\jobs");
+  for (const char* drive : {"c:", "q:"}) {
+    SCOPED_TRACE(drive);
+    fileSystem.AddFile(Data("drafter1-1-list.tmp"), "\\\\server\\share\\jobs\\A.dwg\r\n");
+    fileSystem.AddFile(Data("drafter1-1-scr.tmp"), "ZOOM\r\n");
+    fileSystem.AddFile(Data("drafter1-1-s.tmp"), "Net\r\n");
+    fileSystem.AddFile(Data("drafter1-1-path.tmp"), std::string(drive) + "\r\n\\\\server\\share\\jobs\r\n");
+    Fill({}, "", "", "C:\\Jobs\\North");
+    user.Click(Main().optPage[1]);
+    EXPECT_EQ(Main().Dir1.Path(), "\\\\server\\share\\jobs");
+    EXPECT_EQ(Main().Text2.Text(), "Net");
+    user.Click(Main().optPage[0]);
+    EXPECT_EQ(Main().Dir1.Path(), "C:\\Jobs\\North");
+  }
+}
+
 TEST_F(SnapshotTest, AShortScriptFileStopsThePageLoadAfterTheQueue) {
   fileSystem.AddFile(Data("drafter1-2-list.tmp"), "C:\\Y.dwg\r\n");
   fileSystem.AddFile(Data("drafter1-2-scr.tmp"), "Y");

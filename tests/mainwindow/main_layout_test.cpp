@@ -53,14 +53,14 @@ TEST(MainLayout, PlacesEveryPanelFromSizeAndSplittersInOrder) {
       {T::kCmdRemoveAllDwg, 2880, 5220, 1065, 315},
       {T::kCmdRemoveDwg, 2880, 4860, nullopt, nullopt},
       {T::kCmdAddDwg, 2880, 4500, nullopt, nullopt},
-      {T::kCmdAddAll, 2880, 4140, 735, 315},
+      {T::kCmdAddAll, 2880, 4140, 720, 315},
       {T::kCmdAddAllSub, 3600, 4140, 345, 315},
       {T::kFrame2, 60, 66, 2747, 11200},
       {T::kCommand4Explorer, 1450, 10750, 1100, 310},
       {T::kCmdQuickPick, 200, 10750, 1200, 310},
       {T::kCommand1Compile, 4700, 10650, 2500, 547},
       {T::kCmdCreateAndRun, 7280, 10650, 2500, 547},
-      {T::kCmdQueueQuickPick, 10000, 10845, 1100, 350},
+      {T::kCmdQueueQuickPick, 10000, 10845, 1140, 350},
       {T::kFrmSet, 11200, 10545, nullopt, nullopt},
       {T::kLblFilesInQueue, 2890, 10550, nullopt, nullopt},
       {T::kLblFilesProcessed, 2890, 10800, nullopt, nullopt},
@@ -80,7 +80,7 @@ TEST(MainLayout, PlacesEveryPanelFromSizeAndSplittersInOrder) {
       {T::kCmdDeleteSCR, 1080, 2950, 855, 315},
       {T::kCmdSAVESCR, 150, 2950, 855, 315},
       {T::kChkReadOnly, 2280, 2950, 1215, 315},
-      {T::kLabel14, 120, 2600, 1455, 315},
+      {T::kLabel14, 120, 2600, 1560, 315},
       {T::kText2, 1695, 2600, 2910, 285},
       {T::kFile2, 105, 540, 4515, 2000},
       {T::kChkAppend, 5820, 3500, 1000, 255},
@@ -192,6 +192,54 @@ TEST(MainLayout, OtherTabsLeaveTheUserScriptControlsAlone) {
     EXPECT_EQ(std::count(targets.begin(), targets.end(), target), 0);
   }
   EXPECT_TRUE(Find(out, T::kList1));
+}
+
+// The bottom of a placed control (its top plus its height), or -1 when it was not placed.
+int Bottom(const std::vector<Placement>& placements, T target) {
+  std::optional<Placement> p = Find(placements, target);
+  return p && p->top && p->height ? *p->top + *p->height : -1;
+}
+
+int Top(const std::vector<Placement>& placements, T target) {
+  return Find(placements, target)->top.value();
+}
+
+TEST(MainLayout, NoPanelRunsIntoTheNextFromTheMinimumHeightTo1600Pixels) {
+  // Window frames of 40 to 60 pixels (title bar, menu bar and borders), narrow and wide
+  // windows, the splitters at their defaults and dragged far down.
+  struct Splitters {
+    int t2, t3;
+  };
+  for (int frame : {600, 750, 900}) {
+    for (int width : {kMinWindowWidth, 21000}) {
+      for (Splitters splitters : {Splitters{3600, 3600}, Splitters{30000, 30000}}) {
+        for (int height = kMinWindowHeight; height <= 24000; height += 15) {
+          LayoutInput in = Roomy();
+          in.width = width;
+          in.height = height;
+          in.clientWidth = width - 120;
+          in.clientHeight = height - frame;
+          in.queueSplitterTop = splitters.t2;
+          in.browserSplitterTop = splitters.t3;
+          const std::vector<Placement> out = LayoutPass(in);
+          const std::string where = std::to_string(width) + " x " + std::to_string(height) + ", frame " +
+                                    std::to_string(frame) + ", splitters " + std::to_string(splitters.t2);
+          const int fh = *Find(out, T::kFrame2)->height;
+          // The drawing browser, inside its frame.
+          ASSERT_LE(Bottom(out, T::kDir1), Top(out, T::kCmdFilterFormShow)) << where;
+          ASSERT_LE(Bottom(out, T::kFile1), Top(out, T::kCmdQuickPick)) << where;
+          ASSERT_LE(Bottom(out, T::kFile1), Top(out, T::kCommand4Explorer)) << where;
+          ASSERT_LE(Bottom(out, T::kCmdQuickPick), fh) << where;
+          // The queue and its buttons above the bottom strip.
+          ASSERT_LE(Bottom(out, T::kList1), Top(out, T::kLblFilesInQueue)) << where;
+          ASSERT_LE(Bottom(out, T::kList1), Top(out, T::kCommand1Compile)) << where;
+          ASSERT_LE(Bottom(out, T::kList1), Top(out, T::kFrmSet)) << where;
+          ASSERT_LE(Bottom(out, T::kCmdDWGPreviewShow), Top(out, T::kLblFilesInQueue)) << where;
+          ASSERT_LE(Bottom(out, T::kCommand1Compile), in.clientHeight) << where;
+        }
+      }
+    }
+  }
 }
 
 TEST(MainLayout, SplitterDragFollowsTheMouseDownToItsMinimum) {

@@ -259,17 +259,24 @@ TEST_F(FakeFileSystemTest, HeldFileStaysLockedUntilEveryHoldIsGone) {
   EXPECT_EQ(ErrorOf([&] { (void)fs_.HoldOpen("C:\\missing.dwg"); }), runtime::kFileNotFound);
 }
 
+// An open file and a held file keep the files they belong to alive: after the file system
+// object is gone, a write still goes to that same state, so the disk it fills is the one the
+// file system described, a closed file refuses writes, and letting go of the hold is safe
+// (the host build's address sanitizer reports any use of freed memory).
 TEST(FakeFileSystemLifetimeTest, HandlesMayOutliveTheFileSystem) {
   std::shared_ptr<void> hold;
   std::unique_ptr<platform::OutputFile> file;
   {
     FakeFileSystem fs;
     fs.AddFile("C:\\a.dwg", "x");
+    fs.SetCapacity("C:", 8);
     hold = fs.HoldOpen("C:\\a.dwg");
     file = fs.OpenForWrite("C:\\b.txt", false);
   }
-  file->Write("still fine");
-  file->Close();
+  EXPECT_EQ(ErrorOf([&] { file->Write("1234567"); }), 0);
+  EXPECT_EQ(ErrorOf([&] { file->Write("89"); }), runtime::kDiskFull);
+  EXPECT_EQ(ErrorOf([&] { file->Close(); }), 0);
+  EXPECT_EQ(ErrorOf([&] { file->Write("x"); }), runtime::kBadFileName);
   hold.reset();
 }
 

@@ -2,7 +2,9 @@
 
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
+#include <utility>
 
 #include "contract_env.h"
 
@@ -39,11 +41,12 @@ TEST_F(SystemInfoContract, ProgramFolderIsAFullPathWithoutTrailingBackslash) {
   EXPECT_TRUE(drivePath || folder.starts_with("\\\\")) << folder;
 }
 
+// The version is one of the NT family's releases: 5.0 (2000) to 6.3 (8.1), or 10.0.
 TEST_F(SystemInfoContract, WindowsIsOfTheNtFamily) {
+  const std::set<std::pair<int, int>> releases{{5, 0}, {5, 1}, {5, 2}, {6, 0}, {6, 1}, {6, 2}, {6, 3}, {10, 0}};
   platform::WindowsVersionInfo version = system_.WindowsVersion();
   EXPECT_EQ(version.platformId, 2);
-  EXPECT_GE(version.major, 5);
-  EXPECT_GE(version.minor, 0);
+  EXPECT_TRUE(releases.contains({version.major, version.minor})) << version.major << "." << version.minor;
 }
 
 }  // namespace

@@ -53,6 +53,13 @@ TEST_F(Win32FileSystemTest, FileHeldOpenByAnotherProgramIsPermissionDenied) {
   EXPECT_EQ(fs_.ReadAll(path), "AC1027");
 }
 
+// A path longer than Windows takes is a bad file name, which the program reports as an
+// invalid path, not as a failure of the file.
+TEST_F(Win32FileSystemTest, APathTooLongForWindowsIsABadFileName) {
+  const std::string deep = env_->Root() + "\\" + std::string(4980, 'x') + ".dwg";
+  EXPECT_EQ(ErrorNumberOf([&] { (void)fs_.GetAttributes(deep); }), runtime::kBadFileName);
+}
+
 TEST_F(Win32FileSystemTest, HiddenOrSystemFileIsNotRecreatedButCanBeAppendedTo) {
   for (std::uint32_t attribute : {kAttrHidden, kAttrSystem}) {
     std::string path = MakeFile("state" + std::to_string(attribute) + ".dat", "one");

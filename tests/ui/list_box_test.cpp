@@ -73,6 +73,21 @@ TEST_F(ListBoxTest, ASortedListPlacesItemsIgnoringCaseAndReportsNewIndex) {
   EXPECT_EQ(form.Sorted.NewIndex(), -1);
 }
 
+TEST_F(ListBoxTest, AddingManyItemsAtOnceMatchesAddingThemOneByOne) {
+  form.List1.SetListIndex(1);
+  form.List1.AddItems({"C:\\F.dwg", "", "C:\\G.dwg"});
+  EXPECT_EQ(form.Items(form.List1), (std::vector<std::string>{"C:\\A.dwg", "C:\\B.dwg", "C:\\C.dwg", "C:\\D.dwg",
+                                                              "C:\\E.dwg", "C:\\F.dwg", "", "C:\\G.dwg"}));
+  EXPECT_EQ(form.List1.NewIndex(), 7);
+  EXPECT_EQ(form.List1.ListIndex(), 1) << "the current item stays";
+  form.List1.AddItems({});
+  EXPECT_EQ(form.List1.ListCount(), 8);
+
+  form.Sorted.AddItems({"delta", "Alpha", "charlie"});
+  EXPECT_EQ(form.Items(form.Sorted), (std::vector<std::string>{"Alpha", "charlie", "delta"}));
+  EXPECT_EQ(form.Sorted.NewIndex(), 1);
+}
+
 TEST_F(ListBoxTest, AddingAndRemovingKeepsTheCurrentItemOnItsEntry) {
   form.List1.SetListIndex(2);
   form.List1.AddItem("C:\\first.dwg", 0);

@@ -70,6 +70,10 @@ TEST_F(Win32BackendTest, TheModelsChangesReachTheWindows) {
   char item[16] = {};
   SendMessageA(list, LB_GETTEXT, 2, reinterpret_cast<LPARAM>(item));
   EXPECT_STREQ(item, "Delta");
+  form.lstItems.AddItems({"Echo", "Foxtrot"});
+  EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 5);
+  SendMessageA(list, LB_GETTEXT, 4, reinterpret_cast<LPARAM>(item));
+  EXPECT_STREQ(item, "Foxtrot");
   form.cmdGo.SetEnabled(false);
   EXPECT_FALSE(IsWindowEnabled(Window(form.cmdGo)));
   form.chkOn.SetVisible(false);
@@ -220,6 +224,23 @@ TEST_F(Win32BackendTest, TheMenuBarShowsTheVisibleItemsWithTheirStateAndShortcut
   EXPECT_EQ(GetMenuItemCount(file), 3);
 }
 
+// A pop-up menu of a hidden top-level entry shows its items, the default one in bold.
+TEST_F(Win32BackendTest, APopUpMenuShowsTheItemsOfAHiddenEntryWithItsDefaultInBold) {
+  FrmTest form(ctx, "frmTest");
+  form.Load();
+  Win32MenuBar& menus = backend.FormPeerOf(form)->Menus();
+  HMENU popup = menus.OpenPopup(form.mnuTools, &form.mnuToolsStop);
+  ASSERT_EQ(GetMenuItemCount(popup), 2);
+  EXPECT_EQ(GetMenuDefaultItem(popup, TRUE, GMDI_USEDISABLED), 1u);
+  char text[64] = {};
+  GetMenuStringA(popup, 1, text, sizeof text, MF_BYPOSITION);
+  EXPECT_STREQ(text, "&Stop");
+  EXPECT_NE(GetMenuState(popup, 1, MF_BYPOSITION) & MF_GRAYED, 0u);
+  EXPECT_EQ(menus.ItemOf(GetMenuItemID(popup, 0)), &form.mnuToolsRun);
+  menus.ClosePopup(popup);
+  EXPECT_EQ(GetMenuItemCount(GetMenu(Window(form))), 1) << "the entry stays off the menu bar";
+}
+
 TEST_F(Win32BackendTest, DoEventsDeliversPendingInputAndShortcuts) {
   FrmTest form(ctx, "frmTest");
   form.Load();
@@ -282,6 +303,24 @@ TEST_F(Win32BackendTest, AControlShowsItsOwnPointerOverItsClientArea) {
   form.lblInfo.SetMousePointer(Pointer::kIBeam);
   SendMessageA(label, WM_SETCURSOR, reinterpret_cast<WPARAM>(label), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
   EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_IBEAM));
+}
+
+TEST_F(Win32BackendTest, AFixedPitchFaceStaysFixedPitchWhereTheSystemLacksIt) {
+  FrmTest form(ctx, "frmTest");
+  form.txtName.SetFontName("Courier New");
+  form.lstItems.SetFontName("Courier New");
+  form.Load();
+  for (HWND window : {Window(form.txtName), Window(form.lstItems)}) {
+    HDC dc = GetDC(window);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(window, WM_GETFONT, 0, 0)));
+    SIZE narrow;
+    SIZE wide;
+    GetTextExtentPoint32A(dc, "iiii", 4, &narrow);
+    GetTextExtentPoint32A(dc, "WWWW", 4, &wide);
+    SelectObject(dc, old);
+    ReleaseDC(window, dc);
+    EXPECT_EQ(narrow.cx, wide.cx) << WindowName(window);
+  }
 }
 
 }  // namespace

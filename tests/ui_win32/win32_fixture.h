@@ -40,6 +40,9 @@ class FrmTest : public Form {
     mnuFileOff.SetEnabled(false);
     mnuTools.SetCaption("&Tools");
     mnuTools.SetVisible(false);
+    mnuToolsRun.SetCaption("&Run");
+    mnuToolsStop.SetCaption("&Stop");
+    mnuToolsStop.SetEnabled(false);
     txtName.onChange = [this] { ++changes; };
     lstItems.onClick = [this] { ++listClicks; };
     mnuFile.onClick = [this] { ++fileMenuOpened; };
@@ -60,6 +63,8 @@ class FrmTest : public Form {
   MenuItem mnuFileHidden{&mnuFile, "mnuFileHidden"};
   MenuItem mnuFileOff{&mnuFile, "mnuFileOff"};
   MenuItem mnuTools{this, "mnuTools"};
+  MenuItem mnuToolsRun{&mnuTools, "mnuToolsRun"};
+  MenuItem mnuToolsStop{&mnuTools, "mnuToolsStop"};
   int changes = 0;
   int listClicks = 0;
   int fileMenuOpened = 0;

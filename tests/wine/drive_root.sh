@@ -61,7 +61,7 @@ rm -rf "$work"
 mkdir -p "$work"
 [ -n "$letter" ] || { echo "no free drive letter in $WINEPREFIX/dosdevices"; exit 1; }
 install_program || exit 1
-compile_driver drive_root_driver || exit 1
+take_driver drive_root_driver || exit 1
 ln -s "$(realpath "$install")" "$WINEPREFIX/dosdevices/$letter:"
 wine reg delete "$key" /f >/dev/null 2>&1
 

@@ -61,7 +61,7 @@ export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-};winedbg.exe=d"
 rm -rf "$work"
 mkdir -p "$work"
 install_program || exit 1
-compile_driver keys_driver || exit 1
+take_driver keys_driver || exit 1
 
 run_test KeysReachMenusAndDialogs
 run_test SessionEndSaves

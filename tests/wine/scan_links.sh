@@ -55,7 +55,7 @@ export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-};winedbg.exe=d"
 rm -rf "$work"
 mkdir -p "$work"
 install_program || exit 1
-compile_driver scan_links_driver || exit 1
+take_driver scan_links_driver || exit 1
 wine reg delete "$key" /f >/dev/null 2>&1
 
 run_test LinkToTheTopIsNotFollowed

@@ -50,8 +50,11 @@ int main(int argc, char** argv) {
   HWND queue = Need(main, "List1");
   auto count = static_cast<int>(SendMessageA(queue, LB_GETCOUNT, 0, 0));
   for (int i = 0; i < count; ++i) {
-    char entry[1024] = {};
-    SendMessageA(queue, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(entry));
+    // The list is a Unicode window; its texts are read as such and written in the code page.
+    wchar_t wide[1024] = {};
+    SendMessageW(queue, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(wide));
+    char entry[2048] = {};
+    WideCharToMultiByte(CP_ACP, 0, wide, -1, entry, sizeof entry, nullptr, nullptr);
     Report(std::string("entry: ") + entry);
   }
 

@@ -29,6 +29,19 @@ HFONT GdiCache::DialogFont() {
   return dialogFont_;
 }
 
+namespace {
+
+// The fixed-pitch faces a form may name. A system without the face then substitutes another
+// fixed-pitch one instead of the default proportional face.
+bool IsFixedPitchFace(const std::string& name) {
+  for (const char* face : {"Courier New", "Courier", "Lucida Console", "Consolas", "Fixedsys", "Terminal"}) {
+    if (lstrcmpiA(name.c_str(), face) == 0) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
 HFONT GdiCache::Font(const ui::Font& font) {
   const ui::Font classic;
   if (font.name == classic.name && font.size == classic.size && font.bold == classic.bold &&
@@ -40,7 +53,8 @@ HFONT GdiCache::Font(const ui::Font& font) {
   if (found != fonts_.end()) return found->second;
   int height = -static_cast<int>(std::lround(font.size * dpi_ / 72.0));
   HFONT made = CreateFontA(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, font.italic, FALSE, FALSE, DEFAULT_CHARSET,
-                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                           IsFixedPitchFace(font.name) ? FIXED_PITCH | FF_MODERN : DEFAULT_PITCH | FF_DONTCARE,
                            font.name.c_str());
   if (made == nullptr) return DialogFont();
   fonts_[key] = made;

@@ -40,17 +40,8 @@ void Win32ListBoxPeer::Changed(Property what) {
 
 void Win32ListBoxPeer::Fill() {
   Updating updating(*this);
-  HWND list = Hwnd();
-  SendMessageA(list, WM_SETREDRAW, FALSE, 0);
-  SendMessageA(list, LB_RESETCONTENT, 0, 0);
-  SendMessageA(list, LB_INITSTORAGE, static_cast<WPARAM>(list_.ListCount()),
-               static_cast<LPARAM>(list_.ListCount()) * 32);
-  for (int i = 0; i < list_.ListCount(); ++i) {
-    SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(list_.List(i).c_str()));
-    SendMessageA(list, LB_SETITEMDATA, static_cast<WPARAM>(i), list_.ItemData(i));
-  }
-  SendMessageA(list, WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(list, nullptr, TRUE);
+  SendMessageA(Hwnd(), LB_RESETCONTENT, 0, 0);
+  AddStrings(0, list_.ListCount());
   SyncSelection();
   SyncTopIndex();
 }
@@ -61,6 +52,31 @@ void Win32ListBoxPeer::ItemInserted(int index) {
   SendMessageA(Hwnd(), LB_INSERTSTRING, static_cast<WPARAM>(index),
                reinterpret_cast<LPARAM>(list_.List(index).c_str()));
   SendMessageA(Hwnd(), LB_SETITEMDATA, static_cast<WPARAM>(index), list_.ItemData(index));
+}
+
+// Many items at once: the list box reserves room for them and neither redraws nor resizes
+// its scroll bar until the last one is in. The items go straight to the list box's own
+// procedure: the subclass has nothing to do with them, and passing each through it costs
+// more than adding it.
+void Win32ListBoxPeer::AddStrings(int first, int count) {
+  HWND list = Hwnd();
+  auto listProc = reinterpret_cast<WNDPROC>(GetClassLongPtrA(list, GCLP_WNDPROC));
+  SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+  SendMessageA(list, LB_INITSTORAGE, static_cast<WPARAM>(count), static_cast<LPARAM>(count) * 32);
+  for (int i = first; i < first + count; ++i) {
+    CallWindowProcA(listProc, list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(list_.List(i).c_str()));
+    if (list_.ItemData(i) != 0) {
+      CallWindowProcA(listProc, list, LB_SETITEMDATA, static_cast<WPARAM>(i), list_.ItemData(i));
+    }
+  }
+  SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(list, nullptr, TRUE);
+}
+
+void Win32ListBoxPeer::ItemsAppended(int first, int count) {
+  if (Hwnd() == nullptr) return;
+  Updating updating(*this);
+  AddStrings(first, count);
 }
 
 void Win32ListBoxPeer::ItemRemoved(int index) {

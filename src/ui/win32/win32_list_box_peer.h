@@ -19,6 +19,7 @@ class Win32ListBoxPeer : public Win32ControlPeer {
   void Changed(Property what) override;
   void ItemInserted(int index) override;
   void ItemRemoved(int index) override;
+  void ItemsAppended(int first, int count) override;
   bool Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
  protected:
@@ -31,6 +32,7 @@ class Win32ListBoxPeer : public Win32ControlPeer {
  private:
   bool MultiSelect() const { return list_.MultiSelect() != ui::MultiSelect::kNone; }
   void Fill();
+  void AddStrings(int first, int count);
   void SyncSelection();
   void SyncTopIndex();
   void SyncExtent();
