@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "batch/frm_scr_complete.h"
 #include "options/frm_options.h"
 #include "wizard_fixture.h"
 #include "wizards/frm_reset_acad_sys_vars.h"
@@ -60,6 +61,7 @@ TEST_F(ResetTest, StartsAutoCADOnTheResetScriptWithoutSwitches) {
 TEST_F(ResetTest, AProgramThatCannotBeFoundSendsTheUserToTheOptions) {
   fileSystem.AddFile("C:\\Acad\\acad.exe", "MZ");
   fileSystem.AddFile("C:\\Acad\\acad", "MZ");
+  const std::string notice = app.frmScrComplete().Label3.Caption();
   for (const char* program : {"", "C:\\Acad\\missing.exe", "C:\\Acad\\acad", "C:\\Acad\\acad.e"}) {
     SCOPED_TRACE(program);
     SetProgram(program);
@@ -76,6 +78,8 @@ TEST_F(ResetTest, AProgramThatCannotBeFoundSendsTheUserToTheOptions) {
   }
   EXPECT_TRUE(shell.executeCalls.empty());
   EXPECT_TRUE(shell.processCalls.empty());
+  // The batch-script notice is not touched: its next showing after a build keeps its texts.
+  EXPECT_EQ(app.frmScrComplete().Label3.Caption(), notice);
 }
 
 TEST_F(ResetTest, EditOpensTheScriptInNotepadWhateverEditorIsSet) {
