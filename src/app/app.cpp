@@ -13,6 +13,12 @@
 #include "queue/frm_scan_stop.h"
 #include "tags/frm_var_setup.h"
 #include "ui/form_slot.h"
+#include "wizards/frm_log_text_wiz.h"
+#include "wizards/frm_mtext_snr.h"
+#include "wizards/frm_purge_wiz.h"
+#include "wizards/frm_rep_text_wiz.h"
+#include "wizards/frm_report_limits_wiz.h"
+#include "wizards/frm_reset_acad_sys_vars.h"
 
 namespace app {
 
@@ -48,6 +54,18 @@ struct App::Forms {
   ui::FormSlot<options::frmTXTEDITORDirSelect> frmTXTEDITORDirSelect{
       app_.Ctx(), [this] { return std::make_unique<options::frmTXTEDITORDirSelect>(app_); }};
   ui::FormSlot<tags::frmVARSetup> frmVARSetup{app_.Ctx(), [this] { return std::make_unique<tags::frmVARSetup>(app_); }};
+  ui::FormSlot<wizards::frmLOGTextWiz> frmLOGTextWiz{app_.Ctx(),
+                                                     [this] { return std::make_unique<wizards::frmLOGTextWiz>(app_); }};
+  ui::FormSlot<wizards::frmMtextSNR> frmMtextSNR{app_.Ctx(),
+                                                 [this] { return std::make_unique<wizards::frmMtextSNR>(app_); }};
+  ui::FormSlot<wizards::frmPurgeWiz> frmPurgeWiz{app_.Ctx(),
+                                                 [this] { return std::make_unique<wizards::frmPurgeWiz>(app_); }};
+  ui::FormSlot<wizards::frmRepTextWiz> frmRepTextWiz{app_.Ctx(),
+                                                     [this] { return std::make_unique<wizards::frmRepTextWiz>(app_); }};
+  ui::FormSlot<wizards::frmReportLimitsWiz> frmReportLimitsWiz{
+      app_.Ctx(), [this] { return std::make_unique<wizards::frmReportLimitsWiz>(app_); }};
+  ui::FormSlot<wizards::frmResetAcadSysVars> frmResetAcadSysVars{
+      app_.Ctx(), [this] { return std::make_unique<wizards::frmResetAcadSysVars>(app_); }};
 };
 
 App::App(ui::Context& ctx) : ctx_(ctx), forms_(std::make_unique<Forms>(*this)) {}
@@ -116,6 +134,30 @@ options::frmTXTEDITORDirSelect& App::frmTXTEDITORDirSelect() {
 
 tags::frmVARSetup& App::frmVARSetup() {
   return forms_->frmVARSetup();
+}
+
+wizards::frmLOGTextWiz& App::frmLOGTextWiz() {
+  return forms_->frmLOGTextWiz();
+}
+
+wizards::frmMtextSNR& App::frmMtextSNR() {
+  return forms_->frmMtextSNR();
+}
+
+wizards::frmPurgeWiz& App::frmPurgeWiz() {
+  return forms_->frmPurgeWiz();
+}
+
+wizards::frmRepTextWiz& App::frmRepTextWiz() {
+  return forms_->frmRepTextWiz();
+}
+
+wizards::frmReportLimitsWiz& App::frmReportLimitsWiz() {
+  return forms_->frmReportLimitsWiz();
+}
+
+wizards::frmResetAcadSysVars& App::frmResetAcadSysVars() {
+  return forms_->frmResetAcadSysVars();
 }
 
 }  // namespace app

@@ -32,6 +32,14 @@ class frmTXTEDITORDirSelect;
 namespace tags {
 class frmVARSetup;
 }
+namespace wizards {
+class frmLOGTextWiz;
+class frmMtextSNR;
+class frmPurgeWiz;
+class frmRepTextWiz;
+class frmReportLimitsWiz;
+class frmResetAcadSysVars;
+}  // namespace wizards
 
 namespace app {
 
@@ -69,6 +77,12 @@ class App {
   options::frmTips& frmTips();
   options::frmTXTEDITORDirSelect& frmTXTEDITORDirSelect();
   tags::frmVARSetup& frmVARSetup();
+  wizards::frmLOGTextWiz& frmLOGTextWiz();
+  wizards::frmMtextSNR& frmMtextSNR();
+  wizards::frmPurgeWiz& frmPurgeWiz();
+  wizards::frmRepTextWiz& frmRepTextWiz();
+  wizards::frmReportLimitsWiz& frmReportLimitsWiz();
+  wizards::frmResetAcadSysVars& frmResetAcadSysVars();
 
   // Module-wide values.
   std::string AppVersion;  // major, minor and revision joined by "."

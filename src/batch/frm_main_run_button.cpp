@@ -24,12 +24,7 @@ constexpr int kNormalWindow = 1;
 // The program is not set or not there: the user is told and gets the options dialog beside
 // the main window to put it right.
 void ReportSetupIssue(app::App& app) {
-  app.Ctx().MsgBox({.text = "You don't have a valid AutoCAD Executable specified...\r\n"
-                            "\r\n"
-                            "Please select it now, and then press 'CREATE' again...",
-                    .title = "Setup Issue",
-                    .buttons = ui::MsgButtons::kOk,
-                    .icon = ui::MsgIcon::kNone});
+  ShowSetupIssue(app.Ctx());
   try {
     app.frmOptions().Show(ui::ShowMode::kModeless);
   } catch (const runtime::Error&) {
@@ -44,6 +39,15 @@ bool ProgramPresent(app::App& app, const ProgramToFind& program) {
 }
 
 }  // namespace
+
+void ShowSetupIssue(ui::Context& ctx) {
+  ctx.MsgBox({.text = "You don't have a valid AutoCAD Executable specified...\r\n"
+                      "\r\n"
+                      "Please select it now, and then press 'CREATE' again...",
+              .title = "Setup Issue",
+              .buttons = ui::MsgButtons::kOk,
+              .icon = ui::MsgIcon::kNone});
+}
 
 std::string AutoCADCommandLine(std::string_view program, std::string_view switches, std::string_view script) {
   std::string line = "\"";

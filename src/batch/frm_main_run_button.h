@@ -6,9 +6,16 @@
 namespace app {
 class App;
 }
+namespace ui {
+class Context;
+}
 
 // "Create && &RUN Batch Script": the build, then AutoCAD started on the batch script.
 namespace batch {
+
+// "Setup Issue": the AutoCAD program is not set or not found; the caller then offers the
+// options dialog.
+void ShowSetupIssue(ui::Context& ctx);
 
 // The command line that starts AutoCAD on a batch script: the program in quotes, the
 // switches as typed when there are any, " /b " and the script in quotes.

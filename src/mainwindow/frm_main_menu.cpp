@@ -136,6 +136,13 @@ void frmMain::WireMenus() {
   mnuNightRun.onClick = [this] { mnuNightRun_Click(); };
 
   mnuUserTagManager.onClick = [this] { mnuUserTagManager_Click(); };
+  mnuResetAcadVars.onClick = [this] { mnuResetAcadVars_Click(); };
+
+  mnuPurgeWiz.onClick = [this] { mnuPurgeWiz_Click(); };
+  mnuReportLimitsWiz.onClick = [this] { mnuReportLimitsWiz_Click(); };
+  mnuReportTextWiz.onClick = [this] { mnuReportTextWiz_Click(); };
+  mnuRepTextWiz.onClick = [this] { mnuRepTextWiz_Click(); };
+  mnuMTEXTSnR.onClick = [this] { mnuMTEXTSnR_Click(); };
   mnuViewOptions.onClick = [this] { mnuViewOptions_Click(); };
 
   mnuReadmeh.onClick = [this] { mnuReadmeh_Click(); };

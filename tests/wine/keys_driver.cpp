@@ -12,6 +12,7 @@
 //   checked:<form>/<control>=<0|1>  the check box's state
 //   text:<form>/<control>=<text>  the control's text
 //   gone:<form>                 the form is no longer shown
+//   box:<title>                 a message box with that title is shown; it is brought to the front
 //   shown:<form>                the form is shown
 //   close:<form>                the close box (WM_CLOSE), for leaving a scenario
 //
@@ -139,6 +140,15 @@ void Front(HWND form) {
   WaitOrFail(kPatience, "the form in front", [&] { return GetForegroundWindow() == form; });
 }
 
+// A visible message box (the system's dialog class) with the given title.
+HWND FindBox(const std::string& title) {
+  HWND box = nullptr;
+  while ((box = FindWindowExA(nullptr, box, "#32770", title.c_str())) != nullptr) {
+    if (IsWindowVisible(box)) return box;
+  }
+  return nullptr;
+}
+
 void Run(const std::string& step) {
   std::string verb = Before(step, ':');
   std::string rest = After(step, ':');
@@ -167,6 +177,10 @@ void Run(const std::string& step) {
     if (!Poll(kGlance, [&] { return TextOf(control) == wanted; })) Fail(rest + " reads " + TextOf(control));
   } else if (verb == "gone") {
     if (!Poll(kPatience, [&] { return FindForm(rest) == nullptr; })) Fail(rest + " is still shown");
+  } else if (verb == "box") {
+    HWND box = nullptr;
+    WaitOrFail(kPatience, "the message box " + rest, [&] { return (box = FindBox(rest)) != nullptr; });
+    Front(box);
   } else if (verb == "shown") {
     NeedForm(rest);
   } else if (verb == "close") {

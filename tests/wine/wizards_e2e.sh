@@ -1,0 +1,90 @@
+#!/usr/bin/env bash
+# The small wizards in the real tornavane.exe under Wine, worked with real input (keys_driver):
+#   PurgeFromTheMenu   "&Purge" from the Wizards menu, "Purge Unused Layers", "&Create" and
+#                      "Done" leave the purge block in the user script (read back from the
+#                      working-set file the program saves when it closes)
+#   ResetStartsAutoCAD "&Reset AutoCAD System Variables" from the Tools menu, then "&Reset",
+#                      starts AutoCAD (the stand-in fake_acad.exe, which records its command
+#                      line) on the shipped reset script, without the switches
+# Prints GoogleTest-like lines; exits non-zero on a failure.
+#
+# Needs a running Wine (WINEPREFIX, DISPLAY), as scripts/test provides; runs from the
+# repository root.  Usage: tests/wine/wizards_e2e.sh [win32 build folder, default build/win32]
+set -uo pipefail
+source "$(dirname "$0")/lib.bash"
+
+build=${1:-build/win32}
+work="$build/wizards-e2e"
+install="$work/Tornavane"
+acad="$work/Auto CAD"
+suite=WizardsE2E
+
+winpath() { winepath -w "$1" 2>/dev/null | tr -d '\r'; }
+
+setting() { wine reg add "$key\\$1" /v "$2" /d "$3" /f >/dev/null 2>&1; }
+
+drive() {
+  run_driver 120 keys_driver "$@"
+  [ "$driver" -eq 0 ] || problem "the driver exited with $driver"
+}
+
+# A fresh start: no stored settings but the AutoCAD program, no tip, no working set.
+fresh_start() {
+  wine reg delete "$key" /f >/dev/null 2>&1
+  setting Startup TipsShow 0
+  setting Paths AutoCADEXE "$program"
+  setting Paths Switches "/nologo"
+  rm -f "$install"/DATA/*.tmp "$acad/fake_acad_cmdline.txt"
+}
+
+PurgeFromTheMenu() {
+  local exe driver
+  fresh_start
+  start_program
+  drive wait:frmMain front:frmMain keys:alt+w,p wait:frmPurgeWiz front:frmPurgeWiz \
+    click:frmPurgeWiz/optLayers click:frmPurgeWiz/cmdCreate box:Done keys:enter gone:frmPurgeWiz \
+    wait:frmMain close:frmMain
+  end_program
+  timeout 30 wineserver -w
+  local scr
+  scr=$(ls "$install"/DATA/*-scr.tmp 2>/dev/null | head -1)
+  [ -n "$scr" ] || { problem "no working-set files in $install/DATA"; return; }
+  local expected actual
+  expected=$(printf -- '-PURGE\r\nLA\r\n*\r\nN\r\n;-------------\r\n' | od -An -tx1 -v | tr -d ' \n')
+  actual=$(od -An -tx1 -v "$scr" | tr -d ' \n')
+  [ "$actual" = "$expected" ] || problem "the user script is $(od -An -c "$scr")"
+}
+
+ResetStartsAutoCAD() {
+  local exe driver
+  fresh_start
+  start_program
+  drive wait:frmMain front:frmMain keys:alt+t,r wait:frmResetAcadSysVars front:frmResetAcadSysVars \
+    click:frmResetAcadSysVars/cmdReset
+  local record="$acad/fake_acad_cmdline.txt"
+  for _ in $(seq 100); do [ -s "$record" ] && break; sleep 0.1; done
+  drive shown:frmResetAcadSysVars click:frmResetAcadSysVars/cmdCancel gone:frmResetAcadSysVars \
+    wait:frmMain close:frmMain
+  end_program
+  timeout 30 wineserver -w
+  [ -f "$record" ] || { problem "AutoCAD's stand-in was not started"; return; }
+  local expected="\"$program\" /b \"$(winpath "$install")\\DATA\\reset.scr\""
+  local actual
+  actual=$(cat "$record")
+  [ "$actual" = "$expected" ] || problem "AutoCAD got '$actual', expected '$expected'"
+}
+
+rm -rf "$work"
+mkdir -p "$work" "$acad"
+install_program || exit 1
+take_driver keys_driver || exit 1
+stand_in=$(find "$build" -name fake_acad.exe -not -path "*/wizards-e2e/*" -not -path "*/build-run-e2e/*" | head -1)
+[ -n "$stand_in" ] || { echo "fake_acad.exe is not built in $build"; exit 1; }
+cp "$stand_in" "$acad/fake_acad.exe"
+program="$(winpath "$acad")\\fake_acad.exe"
+[ -f "$install/DATA/reset.scr" ] || { echo "reset.scr is not installed"; exit 1; }
+
+run_test PurgeFromTheMenu
+run_test ResetStartsAutoCAD
+
+finish
