@@ -408,6 +408,15 @@ class frmMain : public ui::Form, public core::SettingsModel {
   void mnuRemoveDuplicates_Click();
   void mnuVerifyFilesInQueue_Click();
   void mnuCheckScriptSyntax_Click();
+  void mnuOutputOther_Click();  // batch/frm_main_write_elsewhere.cpp
+  void mnuNightRun_Click();     // batch/frm_main_night_run.cpp
+  // The script wizards (wizards/frm_main_wizards_menu.cpp).
+  void mnuPurgeWiz_Click();
+  void mnuReportLimitsWiz_Click();
+  void mnuReportTextWiz_Click();
+  void mnuRepTextWiz_Click();
+  void mnuMTEXTSnR_Click();
+  void mnuResetAcadVars_Click();
   void mnuUserTagManager_Click();
   void mnuViewOptions_Click();
   void mnuReadmeh_Click();
