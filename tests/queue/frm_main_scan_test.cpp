@@ -4,20 +4,15 @@
 #include <string>
 #include <vector>
 
-#include "mainwindow/main_window_fixture.h"
 #include "queue/frm_scan_stop.h"
+#include "queue/queue_fixture.h"
 
 namespace {
 
-class FolderScanTest : public test::MainWindowFixture {
+class FolderScanTest : public test::QueueFixture {
  protected:
   void AddFiles(const std::vector<std::string>& paths) {
     for (const std::string& path : paths) fileSystem.AddFile(path, "AC1027");
-  }
-  std::vector<std::string> QueueEntries() {
-    std::vector<std::string> entries;
-    for (int i = 0; i < Main().List1.ListCount(); ++i) entries.push_back(Main().List1.List(i));
-    return entries;
   }
 };
 

@@ -7,24 +7,19 @@
 #include <vector>
 
 #include "literal_order.h"
-#include "mainwindow/main_window_fixture.h"
 #include "queue/frm_scan_stop.h"
+#include "queue/queue_fixture.h"
 #include "queue/queue_order.h"
 #include "runtime/text.h"
 #include "ui/busy_guard.h"
 
 namespace {
 
-class QueueOrderTest : public test::MainWindowFixture {
+class QueueOrderTest : public test::QueueFixture {
  protected:
   void SetQueue(const std::vector<std::string>& entries) {
     Main().List1.Clear();
     for (const std::string& entry : entries) Main().List1.AddItem(entry);
-  }
-  std::vector<std::string> QueueEntries() {
-    std::vector<std::string> entries;
-    for (int i = 0; i < Main().List1.ListCount(); ++i) entries.push_back(Main().List1.List(i));
-    return entries;
   }
   // A pick from the queue's pop-up menu: the entry must be enabled.
   void ChoosePopup(ui::MenuItem& item) {

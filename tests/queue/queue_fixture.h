@@ -25,6 +25,7 @@ class QueueFixture : public MainWindowFixture {
     for (int i = 0; i < list.ListCount(); ++i) entries.push_back(list.List(i));
     return entries;
   }
+  std::vector<std::string> QueueEntries() { return Entries(Main().List1); }
 
   static void Select(ui::ListControl& list, std::initializer_list<int> indexes) {
     for (int index : indexes) list.SetSelected(index, true);
