@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "mainwindow/frm_main.h"
+#include "options/pickers.h"
 #include "queue/hourglass.h"
 
 namespace mainwindow {
@@ -42,8 +43,7 @@ void frmMain::cmdAddDwg_Click() {
 void frmMain::AppendBrowserFiles(bool selectedOnly) {
   {
     queue::ScreenHourglass hourglass(Ctx());
-    std::string prefix = File1.Path();
-    if (prefix.empty() || prefix.back() != '\\') prefix += '\\';
+    const std::string prefix = options::FolderWithBackslash(File1.Path());
     for (int i = 0; i < File1.ListCount(); ++i) {
       if (!selectedOnly || File1.Selected(i)) List1.AddItem(prefix + File1.List(i));
     }
