@@ -144,7 +144,6 @@ void frmMain::cmdAddAllSub_Click() {
     app_.frmScanStop().Show(ui::ShowMode::kModeless);
     STOPSCAN = 0;
     try {
-      queue::ScreenHourglass hourglass(Ctx());
       AddFilesRecursive(Dir1.Path(), tbDWGFilter.Text(), List1);
     } catch (...) {
       app_.frmScanStop().Hide();
