@@ -8,6 +8,7 @@
 #include "core/path_helpers.h"
 #include "core/system_helpers.h"
 #include "mainwindow/frm_main.h"
+#include "queue/procedure_error.h"
 #include "runtime/error.h"
 
 namespace mainwindow {
@@ -15,13 +16,6 @@ namespace mainwindow {
 namespace {
 
 constexpr int kShowNormal = 1;
-
-void ReportProcedureError(ui::Context& ctx, const runtime::Error& error, const std::string& procedure) {
-  ctx.MsgBox({.text = "Error " + std::to_string(error.Number()) + " (" + error.Description() + ") in procedure " +
-                      procedure + " of Form frmMain",
-              .title = ctx.App().title,
-              .buttons = ui::MsgButtons::kOk});
-}
 
 }  // namespace
 
@@ -79,7 +73,7 @@ void frmMain::mnuGotoDir_Click() {
     Drive1.SetDrive(folder.substr(0, 3));
     Dir1.SetPath(folder);
   } catch (const runtime::Error& error) {
-    ReportProcedureError(Ctx(), error, "mnuGotoDir_Click");
+    queue::ReportProcedureError(Ctx(), error, "mnuGotoDir_Click");
   }
 }
 
@@ -91,7 +85,7 @@ void frmMain::mnuOpenDirInExplorer_Click() {
     core::LaunchProgram(services.shell, services.fileSystem, Ctx().GetBackend(),
                         "explorer.exe /n,/e,/select, " + List1.Text(), kShowNormal);
   } catch (const runtime::Error& error) {
-    ReportProcedureError(Ctx(), error, "mnuOpenDirInExplorer_Click");
+    queue::ReportProcedureError(Ctx(), error, "mnuOpenDirInExplorer_Click");
   }
 }
 

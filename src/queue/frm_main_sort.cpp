@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "app/app.h"
-#include "core/app_title.h"
 #include "mainwindow/frm_main.h"
 #include "queue/hourglass.h"
+#include "queue/procedure_error.h"
 #include "queue/queue_order.h"
 #include "runtime/error.h"
 #include "runtime/text.h"
@@ -32,13 +32,6 @@ std::vector<std::string> CollationKeys(platform::Locale& locale, const ui::ListB
   return keys;
 }
 
-void ReportError(ui::Context& ctx, const runtime::Error& error, const std::string& procedure) {
-  ctx.MsgBox({.text = "Error " + std::to_string(error.Number()) + " (" + error.Description() + ") in procedure " +
-                      procedure + " of Form frmMain",
-              .title = std::string(core::kAppTitle),
-              .buttons = ui::MsgButtons::kOk});
-}
-
 // The steps of the ascending sort, which reports its own errors: the queue changes only in
 // its last step, so an error leaves it as it was.
 void SortAscending(frmMain& main) {
@@ -52,7 +45,7 @@ void SortAscending(frmMain& main) {
       main.List1.SetOrder(order);
       main.UpdateQueueControls();
     } catch (const runtime::Error& error) {
-      ReportError(ctx, error, "mnuSortAscending_Click");
+      queue::ReportProcedureError(ctx, error, "mnuSortAscending_Click");
     }
   }
   main.lblUpdate.SetCaption("Ready");
@@ -88,7 +81,7 @@ void ChangeCase(frmMain& main, bool upper) {
     main.List1.SetItems(std::move(entries));
     main.UpdateQueueControls();
   } catch (const runtime::Error& error) {
-    ReportError(ctx, error, upper ? "mnuQueueUpperCase_Click" : "mnuQueueLowerCase_Click");
+    queue::ReportProcedureError(ctx, error, upper ? "mnuQueueUpperCase_Click" : "mnuQueueLowerCase_Click");
   }
 }
 
