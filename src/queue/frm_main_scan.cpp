@@ -152,7 +152,6 @@ void frmMain::cmdAddAllSub_Click() {
     Ctx().MsgBox({.text = std::to_string(app_.ScanFileCount) + " Files Added to Queue.",
                   .title = "Scan Complete",
                   .buttons = ui::MsgButtons::kOk});
-    UpdateQueueControls();
     app_.frmScanStop().Hide();
     STOPSCAN = 0;
     ClearLoadedListMarker();
