@@ -49,7 +49,7 @@ void frmMain::AddDroppedPath(const std::string& path, const runtime::WildcardPat
       } catch (const runtime::Error&) {
         return;
       }
-      for (std::string& entry : queue::PathListEntries(lines, DWGPattern)) List1.AddItem(std::move(entry));
+      List1.AddItems(queue::PathListEntries(lines, DWGPattern));
       break;
     }
     case queue::DropKind::kIgnored:
