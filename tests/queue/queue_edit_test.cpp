@@ -132,8 +132,7 @@ TEST_F(QueueEdit, RemoveTakesTheSelectedEntriesAndRemoveUnselectedTheOthers) {
     for (int index : c.selected) user.ClickItem(main.List1, index, ui::kCtrlMask);
     main.SetLoadedListMarker("Monday.lst");
     if (c.unselected) {
-      ExpectPopup("mnuPUForm", "mnuRemoveUnselectedFiles");
-      user.MouseUp(main.List1, ui::kRightButton, 0, 100, 100);
+      ChooseFromPopup(main, "mnuRemoveUnselectedFiles");
     } else {
       user.PressKey(main.List1, ui::kKeyDelete);
     }
@@ -161,8 +160,7 @@ TEST_F(QueueEdit, RemovalsTakeAQueueLongerThanSixteenBitsAndKeepTheRemainingSele
   for (int i = 0; i < count; ++i) main.List1.AddItem("C:\\P\\" + std::to_string(i) + ".dwg");
   user.ClickItem(main.List1, 5000);
   user.ClickItem(main.List1, 38000, ui::kShiftMask);
-  ExpectPopup("mnuPUForm", "mnuRemoveUnselectedFiles");
-  user.MouseUp(main.List1, ui::kRightButton, 0, 100, 100);
+  ChooseFromPopup(main, "mnuRemoveUnselectedFiles");
   ASSERT_EQ(main.List1.ListCount(), 33001);
   EXPECT_EQ(main.List1.List(0), "C:\\P\\5000.dwg");
   EXPECT_EQ(main.List1.List(33000), "C:\\P\\38000.dwg");

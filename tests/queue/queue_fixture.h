@@ -31,6 +31,12 @@ class QueueFixture : public MainWindowFixture {
     for (int index : indexes) list.SetSelected(index, true);
   }
 
+  // A right click on the queue and a pick from its pop-up menu.
+  void ChooseFromPopup(mainwindow::frmMain& main, const char* item) {
+    ExpectPopup("mnuPUForm", item);
+    user.MouseUp(main.List1, ui::kRightButton, 0, 100, 100);
+  }
+
   // The marker a loaded saved list leaves on the File Lists button and the queue.
   static bool ShowsLoadedList(const mainwindow::frmMain& main) {
     return main.cmdFileList.Caption() == "=File&Lists=" && !main.List1.ToolTipText().empty();

@@ -52,8 +52,7 @@ TEST_F(QueueList, OpeningAsksAfterEveryLimitOfFilesAndNoStops) {
     main.ResourceFileLimit = c.limit;
     main.ResourceWarning = c.warning;
     for (ui::MsgAnswer answer : c.answers) ExpectMessage("Continue?", Question(c.limit)).Answer(answer);
-    ExpectPopup("mnuPUForm", "mnuOpen");
-    user.MouseUp(main.List1, ui::kRightButton, 0, 100, 100);
+    ChooseFromPopup(main, "mnuOpen");
 
     Paths expected;
     for (int i = 0; i < c.opened; ++i) expected.push_back("C:\\P\\" + std::to_string(i) + ".dwg");

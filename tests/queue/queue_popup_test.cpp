@@ -21,11 +21,6 @@ class QueuePopup : public test::QueueFixture {
   mainwindow::frmMain& WithSixDrawings() {
     return WithQueue({"C:\\J\\0.dwg", "C:\\J\\1.dwg", "C:\\J\\2.dwg", "C:\\J\\3.dwg", "C:\\J\\4.dwg", "C:\\J\\5.dwg"});
   }
-
-  void ChooseFromPopup(mainwindow::frmMain& main, const char* item) {
-    ExpectPopup("mnuPUForm", item);
-    user.MouseUp(main.List1, ui::kRightButton, 0, 100, 100);
-  }
 };
 
 TEST_F(QueuePopup, SkipRemovesTheEntriesUpToTheSelectedOneAndRecordsIt) {
@@ -131,8 +126,7 @@ TEST_F(QueuePopup, VerifyFilesInThePopUpChecksTheQueue) {
   fileSystem.AddFile("C:\\J\\0.dwg", "AC1018");
   mainwindow::frmMain& main = WithQueue({"C:\\J\\0.dwg"});
   ExpectMessage("Files Verified", "All Files in Queue are Available.");
-  ExpectPopup("mnuPUForm", "mnuVerifyFiles2");
-  user.MouseUp(main.List1, ui::kRightButton, 0, 100, 100);
+  ChooseFromPopup(main, "mnuVerifyFiles2");
 }
 
 }  // namespace
