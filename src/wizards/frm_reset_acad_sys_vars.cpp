@@ -4,7 +4,6 @@
 
 #include "app/app.h"
 #include "batch/frm_main_run_button.h"
-#include "core/file_helpers.h"
 #include "core/launch.h"
 #include "options/frm_options.h"
 
@@ -60,7 +59,7 @@ frmResetAcadSysVars::frmResetAcadSysVars(app::App& app) : Form(app.Ctx(), "frmRe
 
 void frmResetAcadSysVars::cmdReset_Click() {
   const std::string program = app_.frmOptions().tbAutoCadEXE.Text();
-  if (program.empty() || !ProgramPresent(program)) {
+  if (program.empty() || !batch::ProgramPresent(app_, batch::AutoCADProgramToFind(program))) {
     ReportSetupIssue();
     return;
   }
@@ -77,14 +76,6 @@ void frmResetAcadSysVars::cmdEdit_Click() {
 
 void frmResetAcadSysVars::cmdCancel_Click() {
   Hide();
-}
-
-// The program's folder and its base name with ".EXE", in upper case, must name a file: a path
-// whose last four characters are not its extension fails.
-bool frmResetAcadSysVars::ProgramPresent(const std::string& program) {
-  const batch::ProgramToFind toFind = batch::AutoCADProgramToFind(program);
-  return core::Path_Exists(app_.Services().fileSystem, Ctx().GetBackend(), toFind.folder + toFind.name, toFind.name) !=
-         0;
 }
 
 void frmResetAcadSysVars::ReportSetupIssue() {
