@@ -6,6 +6,7 @@
 #include "batch/frm_main_run_button.h"
 #include "core/launch.h"
 #include "options/frm_options.h"
+#include "options/pickers.h"
 
 namespace wizards {
 
@@ -24,9 +25,7 @@ std::string ResetCommandLine(std::string_view program, std::string_view programF
 }
 
 std::string ResetEditCommandLine(std::string_view programFolder) {
-  std::string script = ResetScript(programFolder);
-  if (script.find(' ') != std::string::npos) script = "\"" + script + "\"";
-  return "NOTEPAD.EXE " + script;
+  return "NOTEPAD.EXE " + options::QuoteProgramPath(ResetScript(programFolder));
 }
 
 frmResetAcadSysVars::frmResetAcadSysVars(app::App& app) : Form(app.Ctx(), "frmResetAcadSysVars"), app_(app) {
