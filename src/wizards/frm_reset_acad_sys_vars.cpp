@@ -21,7 +21,7 @@ std::string ResetScript(std::string_view programFolder) {
 }  // namespace
 
 std::string ResetCommandLine(std::string_view program, std::string_view programFolder) {
-  return "\"" + std::string(program) + "\" /b \"" + ResetScript(programFolder) + "\"";
+  return batch::AutoCADCommandLine(program, "", ResetScript(programFolder));
 }
 
 std::string ResetEditCommandLine(std::string_view programFolder) {
