@@ -4,6 +4,7 @@
 
 #include "app/app.h"
 #include "batch/build.h"
+#include "batch/frm_main_verify.h"
 #include "core/file_helpers.h"
 #include "mainwindow/frm_main.h"
 #include "runtime/error.h"
@@ -57,17 +58,8 @@ ScriptStart ReadScriptStart(app::App& app) {
 MainWindowSource::MainWindowSource(app::App& app, std::function<void(std::int32_t)> afterDrawings)
     : app_(app), afterDrawings_(std::move(afterDrawings)) {}
 
-// A new percentage is painted at once; between drawings whose progress text is unchanged the
-// events run as the back end paces them.
 void MainWindowSource::BeforeDrawing(std::int32_t position, std::int32_t count) {
-  ui::Label& label = app_.frmMain().lblUpdate;
-  std::string progress = ProgressLabel(position, count);
-  if (label.Caption() == progress) {
-    app_.Ctx().DoEventsBetweenItems();
-    return;
-  }
-  label.SetCaption(std::move(progress));
-  app_.Ctx().DoEvents();
+  ShowItemProgress(app_.Ctx(), app_.frmMain().lblUpdate, ProgressLabel(position, count));
 }
 
 const DrawingSettings& MainWindowSource::ReadDrawingSettings() {

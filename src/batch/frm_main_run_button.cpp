@@ -32,12 +32,6 @@ void ReportSetupIssue(app::App& app) {
   }
 }
 
-bool ProgramPresent(app::App& app, const ProgramToFind& program) {
-  platform::Services& services = app.Services();
-  return core::Path_Exists(services.fileSystem, app.Ctx().GetBackend(), program.folder + program.name, program.name) !=
-         0;
-}
-
 }  // namespace
 
 void ShowSetupIssue(ui::Context& ctx) {
@@ -66,6 +60,12 @@ std::string AutoCADCommandLine(std::string_view program, std::string_view switch
 ProgramToFind AutoCADProgramToFind(std::string_view program) {
   return {.folder = runtime::UpperCase(core::GetFolder(program)),
           .name = runtime::UpperCase(core::GetBaseName(program)) + ".EXE"};
+}
+
+bool ProgramPresent(app::App& app, const ProgramToFind& program) {
+  platform::Services& services = app.Services();
+  return core::Path_Exists(services.fileSystem, app.Ctx().GetBackend(), program.folder + program.name, program.name) !=
+         0;
 }
 
 void PressRunButton(app::App& app) {

@@ -28,6 +28,8 @@ struct ProgramToFind {
   std::string name;
 };
 ProgramToFind AutoCADProgramToFind(std::string_view program);
+// True when the file the check looks for is there.
+bool ProgramPresent(app::App& app, const ProgramToFind& program);
 
 // One press of the run button. The caller holds the busy guard.
 void PressRunButton(app::App& app);

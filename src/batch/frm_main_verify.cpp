@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/app.h"
@@ -90,15 +91,7 @@ VerifyOutcome Examine(app::App& app) {
     ++done;
     stopWindow.ShowWhenDue();
     app.Ctx().DoEventsBetweenItems();
-    // A new percentage is painted at once.
-    const std::string progress = ProgressText(done, total);
-    const bool changed = app.frmScanStop().lblScanned.Caption() != progress;
-    ShowProgress(app, progress);
-    if (changed) {
-      app.Ctx().DoEvents();
-    } else {
-      app.Ctx().DoEventsBetweenItems();
-    }
+    ShowItemProgress(app.Ctx(), app.frmScanStop().lblScanned, ProgressText(done, total));
     if (app.frmMain().STOPSCAN == 1 && done < total) return VerifyOutcome::kStopped;
   }
   return VerifyOutcome::kCompleted;
@@ -125,6 +118,15 @@ int ProgressPercent(int done, int total) {
 
 std::string ProgressText(int done, int total) {
   return std::to_string(ProgressPercent(done, total)) + "% Complete";
+}
+
+void ShowItemProgress(ui::Context& ctx, ui::Label& label, std::string text) {
+  if (label.Caption() == text) {
+    ctx.DoEventsBetweenItems();
+    return;
+  }
+  label.SetCaption(std::move(text));
+  ctx.DoEvents();
 }
 
 VerifyOutcome VerifyQueue(app::App& app) {

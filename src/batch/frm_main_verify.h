@@ -5,6 +5,10 @@
 namespace app {
 class App;
 }
+namespace ui {
+class Context;
+class Label;
+}  // namespace ui
 
 namespace batch {
 
@@ -27,5 +31,9 @@ VerifyOutcome VerifyQueue(app::App& app);
 // rounded to two decimal places, halves to even (1 of 3 gives 33, 1 of 8 gives 12).
 int ProgressPercent(int done, int total);
 std::string ProgressText(int done, int total);
+
+// Shows a long operation's progress between its items: a new text is painted at once, while
+// an unchanged one lets events run as the back end paces them.
+void ShowItemProgress(ui::Context& ctx, ui::Label& label, std::string text);
 
 }  // namespace batch

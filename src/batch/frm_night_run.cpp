@@ -80,23 +80,22 @@ void frmNightRun::cmdClose_Click() {
 
 void frmNightRun::Timer1_Timer() {
   if (chkActivate.Value() != ui::kChecked) return;
-  std::int32_t remaining = 0;
-  if (!ShowCountdown(remaining)) return;
+  if (!ShowCountdown()) return;
   if (!startPending_) return;
   // Two builds never interleave: a run due while a build lets events run waits for it.
   if (Ctx().Busy()) return;
   StartRun();
 }
 
-bool frmNightRun::ShowCountdown(std::int32_t& remaining) {
+bool frmNightRun::ShowCountdown() {
   try {
     std::optional<runtime::DateTime> start = Ctx().Services().locale.ParseTime(tbRunTime.Text());
     if (!start) throw runtime::Error(runtime::kTypeMismatch);
-    remaining = RemainingSeconds(*start, Ctx().Services().clock.Now());
+    const std::int32_t remaining = RemainingSeconds(*start, Ctx().Services().clock.Now());
     const std::string countdown = CountdownText(remaining);
     lblCountDown.SetCaption(" Batch will Start in " + countdown);
     app_.frmMain().cmdCreateAndRun.SetCaption(" Batch Starts in " + countdown);
-    const std::int32_t startSecond = start->hour * 3600 + start->minute * 60 + start->second;
+    const std::int32_t startSecond = SecondsOfDay(*start);
     std::optional<std::int32_t> previous;
     if (lastTick_ && lastTick_->startSecond == startSecond) previous = lastTick_->remaining;
     lastTick_ = LastTick{startSecond, remaining};

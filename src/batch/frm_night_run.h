@@ -44,7 +44,7 @@ class frmNightRun : public ui::Form {
 
  private:
   // The tick's countdown; false when the start time cannot be read.
-  bool ShowCountdown(std::int32_t& remaining);
+  bool ShowCountdown();
   // Disarms, hides the window and presses the run button with InNightRun set.
   void StartRun();
 

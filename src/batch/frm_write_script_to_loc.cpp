@@ -42,10 +42,8 @@ std::string DriveRoot(std::string_view driveText) {
   return std::string(1, driveText[0]) + ":\\";
 }
 
-frmWriteScriptToLoc::frmWriteScriptToLoc(app::App& app) : Form(app.Ctx(), "frmWriteScriptToLoc"), app_(app) {
+frmWriteScriptToLoc::frmWriteScriptToLoc(app::App& app) : FolderPicker(app, "frmWriteScriptToLoc") {
   SetCaption(" Create Script in Another Location");
-  SetBorderStyle(ui::BorderStyle::kFixedDialog);
-  SetStartUpPosition(ui::StartUpPosition::kCenterOwner);
   Move(0, 0, 6615, 4830);
 
   Drive1.Move(120, 120, 3015, 315);
@@ -69,7 +67,6 @@ frmWriteScriptToLoc::frmWriteScriptToLoc(app::App& app) : Form(app.Ctx(), "frmWr
   cmdCancel.Move(5160, 3855, 1215, 375);
 
   onActivate = [this] { Form_Activate(); };
-  Drive1.onChange = [this] { Drive1_Change(); };
   Dir1.onChange = [this] { Dir1_Change(); };
   tbFilter.onChange = [this] { tbFilter_Change(); };
   File1.onClick = [this] { File1_Click(); };
@@ -90,32 +87,6 @@ void frmWriteScriptToLoc::Form_Activate() {
     // The browser's folder went away meanwhile: the lists stay where they are.
   }
   tbFilter_Change();
-}
-
-void frmWriteScriptToLoc::Drive1_Change() {
-  // Going back to drive C runs this again; a drive C that does not answer either is left to
-  // the one message below.
-  if (changingDrive_) {
-    try {
-      Dir1.SetPath(Drive1.Drive());
-    } catch (const runtime::Error&) {
-    }
-    return;
-  }
-  try {
-    Dir1.SetPath(Drive1.Drive());
-  } catch (const runtime::Error& error) {
-    if (error.Number() != runtime::kDeviceUnavailable && error.Number() != runtime::kDiskNotReady) return;
-    changingDrive_ = true;
-    try {
-      Drive1.SetDrive("c:\\");
-    } catch (const runtime::Error&) {
-      // No drive C at all: the lists stay where they are.
-    }
-    changingDrive_ = false;
-    Ctx().SetScreenPointer(ui::Pointer::kDefault);
-    Ctx().MsgBox({"That Drive is not responding...\rPlease select another drive!", "Tornavane Alert"});
-  }
 }
 
 void frmWriteScriptToLoc::Dir1_Change() {

@@ -3,17 +3,11 @@
 #include <string>
 #include <string_view>
 
+#include "options/pickers.h"
 #include "ui/command_button.h"
-#include "ui/dir_list_box.h"
-#include "ui/drive_list_box.h"
 #include "ui/file_list_box.h"
-#include "ui/form.h"
 #include "ui/label.h"
 #include "ui/text_box.h"
-
-namespace app {
-class App;
-}
 
 namespace batch {
 
@@ -27,12 +21,11 @@ std::string DriveRoot(std::string_view driveText);
 
 // Builds the batch script into a file the user picks, for this one build, leaving the
 // configured batch script path as it was. Shown modally over the main window; only hidden.
-class frmWriteScriptToLoc : public ui::Form {
+// Its drive and folder lists, and what a drive change does, are those of the folder pickers.
+class frmWriteScriptToLoc : public options::FolderPicker {
  public:
   explicit frmWriteScriptToLoc(app::App& app);
 
-  ui::DriveListBox Drive1{this, "Drive1"};
-  ui::DirListBox Dir1{this, "Dir1"};
   ui::FileListBox File1{this, "File1"};
   ui::TextBox tbFilter{this, "tbFilter"};
   ui::Label Label1{this, "Label1"};
@@ -43,8 +36,6 @@ class frmWriteScriptToLoc : public ui::Form {
 
   // Each activation starts the lists at the main window's drawing folder.
   void Form_Activate();
-  // A drive that does not answer sends the lists back to drive C and says so, once.
-  void Drive1_Change();
   void Dir1_Change();
   void tbFilter_Change();
   void File1_Click();
@@ -59,9 +50,6 @@ class frmWriteScriptToLoc : public ui::Form {
 
  private:
   void RefreshFiles();
-
-  app::App& app_;
-  bool changingDrive_ = false;
 };
 
 }  // namespace batch

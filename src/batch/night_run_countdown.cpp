@@ -6,15 +6,15 @@ namespace batch {
 
 namespace {
 
-std::int32_t SecondsOfDay(const runtime::DateTime& time) {
-  return time.hour * 3600 + time.minute * 60 + time.second;
-}
-
 std::string TwoDigits(std::int32_t value) {
   return (value < 10 ? "0" : "") + std::to_string(value);
 }
 
 }  // namespace
+
+std::int32_t SecondsOfDay(const runtime::DateTime& time) {
+  return time.hour * 3600 + time.minute * 60 + time.second;
+}
 
 std::int32_t RemainingSeconds(const runtime::DateTime& start, const runtime::DateTime& now) {
   return SecondsOfDay(start) - SecondsOfDay(now);

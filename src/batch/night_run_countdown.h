@@ -10,6 +10,9 @@
 // when the run is due.
 namespace batch {
 
+// The time of day in seconds since midnight.
+std::int32_t SecondsOfDay(const runtime::DateTime& time);
+
 // Start time of day less the current time of day, in seconds: positive before the start
 // time, negative after it (between -86399 and 86399).
 std::int32_t RemainingSeconds(const runtime::DateTime& start, const runtime::DateTime& now);

@@ -31,7 +31,7 @@ class FolderPicker : public ui::Form {
   ui::DirListBox Dir1{this, "Dir1"};
 
   // Moves the folder list to the chosen drive; a drive that does not answer sends the lists
-  // back to drive C and says so.
+  // back to drive C and says so, once.
   void Drive1_Change();
 
  protected:
@@ -41,6 +41,9 @@ class FolderPicker : public ui::Form {
   void ExploreFolder();
 
   app::App& app_;
+
+ private:
+  bool changingDrive_ = false;
 };
 
 // Picks the folder of the batch script (normally AutoCAD's SUPPORT folder).

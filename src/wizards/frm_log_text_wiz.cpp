@@ -55,18 +55,12 @@ LogTextInputs frmLOGTextWiz::Inputs() const {
 }
 
 void frmLOGTextWiz::cmdCreate_Click() {
-  CreateStep(app_, optAppend, optOverWrite, [this] { CreateLogTextScript(); });
+  CreateStep(app_, *this, optAppend, optOverWrite,
+             [this](const std::string& userScript) { return LogTextScript(Inputs(), Ctx().App().path, userScript); });
 }
 
 void frmLOGTextWiz::cmdCancel_Click() {
   Hide();
-}
-
-void frmLOGTextWiz::CreateLogTextScript() {
-  const LogTextInputs inputs = Inputs();
-  const std::string programFolder = Ctx().App().path;
-  HandOver(app_, *this,
-           [&](const std::string& userScript) { return LogTextScript(inputs, programFolder, userScript); });
 }
 
 }  // namespace wizards

@@ -34,8 +34,6 @@ class frmLOGTextWiz : public ui::Form {
   LogTextInputs Inputs() const;
 
  private:
-  void CreateLogTextScript();
-
   app::App& app_;
 };
 

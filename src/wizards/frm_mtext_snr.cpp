@@ -36,12 +36,8 @@ MtextInputs frmMtextSNR::Inputs() const {
 }
 
 void frmMtextSNR::cmdCreate_Click() {
-  CreateStep(app_, optAppend, optOverWrite, [this] { WriteMtextScript(); });
-}
-
-void frmMtextSNR::WriteMtextScript() {
-  const MtextInputs inputs = Inputs();
-  HandOver(app_, *this, [&](const std::string& userScript) { return MtextScript(inputs, userScript); });
+  CreateStep(app_, *this, optAppend, optOverWrite,
+             [this](const std::string& userScript) { return MtextScript(Inputs(), userScript); });
 }
 
 }  // namespace wizards

@@ -29,8 +29,6 @@ class frmMtextSNR : public ui::Form {
   MtextInputs Inputs() const;
 
  private:
-  void WriteMtextScript();
-
   app::App& app_;
 };
 

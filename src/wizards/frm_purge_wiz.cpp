@@ -49,12 +49,8 @@ PurgeInputs frmPurgeWiz::Inputs() {
 }
 
 void frmPurgeWiz::cmdCreate_Click() {
-  CreateStep(app_, optAppend, optOverWrite, [this] { CreatePurgeScript(); });
-}
-
-void frmPurgeWiz::CreatePurgeScript() {
-  const PurgeInputs inputs = Inputs();
-  HandOver(app_, *this, [&](const std::string& userScript) { return PurgeScript(inputs, userScript); });
+  CreateStep(app_, *this, optAppend, optOverWrite,
+             [this](const std::string& userScript) { return PurgeScript(Inputs(), userScript); });
 }
 
 }  // namespace wizards

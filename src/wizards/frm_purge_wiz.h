@@ -38,7 +38,6 @@ class frmPurgeWiz : public ui::Form {
  private:
   // The nine object buttons, in the order of kPurgeChoices.
   std::array<ui::OptionButton*, kPurgeChoices.size()> ObjectButtons();
-  void CreatePurgeScript();
 
   app::App& app_;
 };

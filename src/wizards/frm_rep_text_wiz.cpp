@@ -61,18 +61,12 @@ RepTextInputs frmRepTextWiz::Inputs() const {
 }
 
 void frmRepTextWiz::cmdCreate_Click() {
-  CreateStep(app_, optAppend, optOverWrite, [this] { CreateRepTextScript(); });
+  CreateStep(app_, *this, optAppend, optOverWrite,
+             [this](const std::string& userScript) { return RepTextScript(Inputs(), Ctx().App().path, userScript); });
 }
 
 void frmRepTextWiz::cmdCancel_Click() {
   Hide();
-}
-
-void frmRepTextWiz::CreateRepTextScript() {
-  const RepTextInputs inputs = Inputs();
-  const std::string programFolder = Ctx().App().path;
-  HandOver(app_, *this,
-           [&](const std::string& userScript) { return RepTextScript(inputs, programFolder, userScript); });
 }
 
 }  // namespace wizards

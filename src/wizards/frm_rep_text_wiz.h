@@ -36,7 +36,6 @@ class frmRepTextWiz : public ui::Form {
  private:
   // Create is enabled while at least one kind of object is ticked.
   void UpdateCreateButton();
-  void CreateRepTextScript();
 
   app::App& app_;
 };

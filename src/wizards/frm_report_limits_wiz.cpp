@@ -33,17 +33,12 @@ LimitsInputs frmReportLimitsWiz::Inputs() const {
 }
 
 void frmReportLimitsWiz::cmdCreate_Click() {
-  CreateStep(app_, optAppend, optOverWrite, [this] { CreateLimitsScript(); });
+  CreateStep(app_, *this, optAppend, optOverWrite,
+             [this](const std::string& userScript) { return LimitsScript(Inputs(), Ctx().App().path, userScript); });
 }
 
 void frmReportLimitsWiz::cmdCancel_Click() {
   Hide();
-}
-
-void frmReportLimitsWiz::CreateLimitsScript() {
-  const LimitsInputs inputs = Inputs();
-  const std::string programFolder = Ctx().App().path;
-  HandOver(app_, *this, [&](const std::string& userScript) { return LimitsScript(inputs, programFolder, userScript); });
 }
 
 }  // namespace wizards

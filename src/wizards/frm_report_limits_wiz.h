@@ -27,8 +27,6 @@ class frmReportLimitsWiz : public ui::Form {
   LimitsInputs Inputs() const;
 
  private:
-  void CreateLimitsScript();
-
   app::App& app_;
 };
 

@@ -4,9 +4,9 @@
 
 #include "app/app.h"
 #include "batch/frm_main_run_button.h"
-#include "core/file_helpers.h"
 #include "core/launch.h"
 #include "options/frm_options.h"
+#include "options/pickers.h"
 
 namespace wizards {
 
@@ -21,13 +21,11 @@ std::string ResetScript(std::string_view programFolder) {
 }  // namespace
 
 std::string ResetCommandLine(std::string_view program, std::string_view programFolder) {
-  return "\"" + std::string(program) + "\" /b \"" + ResetScript(programFolder) + "\"";
+  return batch::AutoCADCommandLine(program, "", ResetScript(programFolder));
 }
 
 std::string ResetEditCommandLine(std::string_view programFolder) {
-  std::string script = ResetScript(programFolder);
-  if (script.find(' ') != std::string::npos) script = "\"" + script + "\"";
-  return "NOTEPAD.EXE " + script;
+  return "NOTEPAD.EXE " + options::QuoteProgramPath(ResetScript(programFolder));
 }
 
 frmResetAcadSysVars::frmResetAcadSysVars(app::App& app) : Form(app.Ctx(), "frmResetAcadSysVars"), app_(app) {
@@ -60,7 +58,7 @@ frmResetAcadSysVars::frmResetAcadSysVars(app::App& app) : Form(app.Ctx(), "frmRe
 
 void frmResetAcadSysVars::cmdReset_Click() {
   const std::string program = app_.frmOptions().tbAutoCadEXE.Text();
-  if (program.empty() || !ProgramPresent(program)) {
+  if (program.empty() || !batch::ProgramPresent(app_, batch::AutoCADProgramToFind(program))) {
     ReportSetupIssue();
     return;
   }
@@ -77,14 +75,6 @@ void frmResetAcadSysVars::cmdEdit_Click() {
 
 void frmResetAcadSysVars::cmdCancel_Click() {
   Hide();
-}
-
-// The program's folder and its base name with ".EXE", in upper case, must name a file: a path
-// whose last four characters are not its extension fails.
-bool frmResetAcadSysVars::ProgramPresent(const std::string& program) {
-  const batch::ProgramToFind toFind = batch::AutoCADProgramToFind(program);
-  return core::Path_Exists(app_.Services().fileSystem, Ctx().GetBackend(), toFind.folder + toFind.name, toFind.name) !=
-         0;
 }
 
 void frmResetAcadSysVars::ReportSetupIssue() {

@@ -35,7 +35,6 @@ class frmResetAcadSysVars : public ui::Form {
   void cmdCancel_Click();
 
  private:
-  bool ProgramPresent(const std::string& program);
   // "Setup Issue", then the options dialog, modal over this window, to set the program.
   void ReportSetupIssue();
 

@@ -19,8 +19,6 @@ bool OverwriteConfirmed(ui::Context& ctx) {
   return answer == ui::MsgAnswer::kYes;
 }
 
-}  // namespace
-
 void HandOver(app::App& app, ui::Form& wizard, const Generator& generate) {
   ui::TextBox& userScript = app.frmMain().Text1;
   userScript.SetText(generate(userScript.Text()));
@@ -34,6 +32,8 @@ void HandOver(app::App& app, ui::Form& wizard, const Generator& generate) {
                     .icon = ui::MsgIcon::kExclamation});
 }
 
+}  // namespace
+
 void DesignHandOverOptions(ui::Frame& frame, ui::OptionButton& optAppend, ui::OptionButton& optOverWrite, int left,
                            int top, int width) {
   frame.SetCaption("Options");
@@ -45,15 +45,15 @@ void DesignHandOverOptions(ui::Frame& frame, ui::OptionButton& optAppend, ui::Op
   optOverWrite.Move(120, 510, width - 240, 255);
 }
 
-void CreateStep(app::App& app, const ui::OptionButton& optAppend, const ui::OptionButton& optOverWrite,
-                const std::function<void()>& generator) {
+void CreateStep(app::App& app, ui::Form& wizard, const ui::OptionButton& optAppend,
+                const ui::OptionButton& optOverWrite, const Generator& generate) {
   if (optOverWrite.Value()) {
     if (!OverwriteConfirmed(app.Ctx())) return;
     app.frmMain().Text1.SetText("");
   } else if (!optAppend.Value()) {
     return;
   }
-  generator();
+  HandOver(app, wizard, generate);
 }
 
 }  // namespace wizards

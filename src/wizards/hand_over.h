@@ -24,13 +24,11 @@ void DesignHandOverOptions(ui::Frame& frame, ui::OptionButton& optAppend, ui::Op
                            int top, int width);
 
 // The Create button: Overwrite asks first ("Warning", Yes/No) and empties the user script on
-// Yes, then runs the wizard's generator; No leaves everything as it is. Append runs the
-// generator straight away; with neither chosen nothing happens.
-void CreateStep(app::App& app, const ui::OptionButton& optAppend, const ui::OptionButton& optOverWrite,
-                const std::function<void()>& generator);
-
-// The end of every generator: the new text is assigned to the user script once (so its change
-// handling runs once), the wizard hides and "Done" tells the user what comes next.
-void HandOver(app::App& app, ui::Form& wizard, const Generator& generate);
+// Yes, then hands over; No leaves everything as it is. Append hands over straight away; with
+// neither chosen nothing happens. Handing over assigns the generated text to the user script
+// once (so its change handling runs once), hides the wizard and "Done" tells the user what
+// comes next.
+void CreateStep(app::App& app, ui::Form& wizard, const ui::OptionButton& optAppend,
+                const ui::OptionButton& optOverWrite, const Generator& generate);
 
 }  // namespace wizards

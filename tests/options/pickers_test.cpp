@@ -184,6 +184,18 @@ TEST_F(PickersTest, ADriveThatDoesNotAnswerSendsThePickerBackToDriveC) {
   });
 }
 
+TEST_F(PickersTest, ADriveThatDoesNotAnswerWithDriveCDownTooSaysSoOnce) {
+  fileSystem.AddDrive("E:", "", false);
+  Open<frmSCRDirSelect>(&app::App::frmSCRDirSelect, [&](frmSCRDirSelect& p) {
+    ExpectMessage("Tornavane Alert", "That Drive is not responding...\rPlease select another drive!");
+    fileSystem.SetDriveReady("C:", false);
+    user.ChooseDrive(p.Drive1, "e:");
+    EXPECT_EQ(p.Drive1.Drive(), "c:");
+    fileSystem.SetDriveReady("C:", true);
+    user.Click(p.SCRSelectCommandCancel);
+  });
+}
+
 TEST_F(PickersTest, TheExplorerButtonOpensTheFolderShown) {
   fileSystem.AddFolder("C:\\ACAD");
   Open<frmSCRDirSelect>(&app::App::frmSCRDirSelect, [&](frmSCRDirSelect& p) {
