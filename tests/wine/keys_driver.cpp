@@ -101,8 +101,7 @@ void Run(const std::string& step) {
   std::string verb = Before(step, ':');
   std::string rest = After(step, ':');
   if (verb == "wait") {
-    HWND form = NeedForm(rest);
-    WaitOrFail(kPatience, rest + " to take input", [&] { return IsWindowEnabled(form) != FALSE; });
+    WaitForForm(kPatience, rest);
   } else if (verb == "front") {
     BringToFront(NeedForm(rest), kPatience);
   } else if (verb == "click") {

@@ -68,12 +68,11 @@ HWND MessageBoxOf(HWND main) {
 
 int main(int argc, char** argv) {
   if (argc < 2) Fail("usage: queue_driver.exe <main window caption>");
-  HWND main = nullptr;
-  Await("the main window", [&] { return (main = FindWindowA(nullptr, argv[1])) != nullptr && IsWindowVisible(main); });
+  HWND main = WaitForMain(kPatience, argv[1]);
   HWND tips = nullptr;
   Await("the tip of the day", [&] { return (tips = FindForm("frmTips")) != nullptr; });
   PostMessageA(tips, WM_CLOSE, 0, 0);
-  Await("the main window to take input", [&] { return IsWindowEnabled(main) != FALSE; });
+  WaitForInput(kPatience, main, "the main window");
   SetForegroundWindow(main);
   HWND list = Need(main, "List1");
   if (Count(list) != 4) Fail("the queue holds " + std::to_string(Count(list)) + " entries, expected 4");
