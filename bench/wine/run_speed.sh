@@ -4,9 +4,9 @@
 #   start-up with a 100,000-drawing queue  /  (list_probe's whole process + start-up, empty queue)
 #   memory with that queue above the empty-queue figure  /  the queue file's bytes
 #   "&Create Batch Script" on the 100,000 drawings (verification off)  /  build_probe
-# Builds the win32 program, the probes (from the baseline folder, into the scratch folder) and
-# a fixture of existing drawings (100 folders of 1,000), all outside the repository; removes
-# the scratch folder, its Wine prefix and the display when it ends.
+# Builds the win32 program and its driver, the probes (from the baseline folder, into the
+# scratch folder) and a fixture of existing drawings (100 folders of 1,000), all outside the
+# repository; removes the scratch folder, its Wine prefix and the display when it ends.
 #
 # Usage (from anywhere):  bench/wine/run_speed.sh [drawings, default 100000] [probe folder]
 set -euo pipefail
@@ -17,11 +17,11 @@ probes=${2:-${TORNAVANE_PERF_PROBES:-/work/shared/perf}}
 per_folder=1000
 caption="Tornavane v1.0.0"
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/tornavane-speed.XXXXXX")
-xvfb_pid=""
+source scripts/wine-env
 
 cleanup() {
   wineserver -k >/dev/null 2>&1 || true
-  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
+  xvfb_stop
   rm -rf "$scratch"
 }
 trap cleanup EXIT
@@ -30,25 +30,16 @@ note() { echo "-- $*" >&2; }
 
 # --- builds -------------------------------------------------------------------------------------
 note "building the program and the probes"
-[ -f build/win32/CMakeCache.txt ] ||
-  cmake -S . -B build/win32 -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake >/dev/null
-cmake --build build/win32 -j"$(nproc)" --target tornavane >/dev/null
+scripts/build win32 tornavane speed_driver >/dev/null
 scripts/install build/win32 "$scratch/Tornavane" >/dev/null
 for probe in build_probe list_probe; do
   x86_64-w64-mingw32-g++ -O2 -static -o "$scratch/$probe.exe" "$probes/$probe.cpp"
 done
-x86_64-w64-mingw32-g++ -O2 -static -o "$scratch/speed_driver.exe" bench/wine/speed_driver.cpp -lpsapi
+cp build/win32/bench/wine/speed_driver.exe "$scratch/speed_driver.exe"
 
 # --- display and prefix -------------------------------------------------------------------------
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEPREFIX="$scratch/prefix"
-display=99
-while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-export DISPLAY=":$display"
-for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
+xvfb_start
 note "creating the Wine prefix"
 wineboot -i >/dev/null 2>&1 || true
 wineserver -w

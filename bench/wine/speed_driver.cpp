@@ -9,8 +9,11 @@
 //       with build, presses "&Create Batch Script" and waits for the notice ("build_ms");
 //       then closes the program.
 
-#include <psapi.h>
+// psapi.h needs the types of windows.h before it.
+// clang-format off
 #include <windows.h>
+#include <psapi.h>
+// clang-format on
 
 #include <string>
 

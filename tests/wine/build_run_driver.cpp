@@ -47,7 +47,7 @@ void CloseNotice(HWND main) {
   Report(std::string("notice macro box shown: ") + (IsWindowVisible(Need(notice, "Text1")) ? "yes" : "no"));
   PostMessageA(Need(notice, "Command1"), BM_CLICK, 0, 0);
   WaitFor("the notice to close", [&] { return !IsWindowVisible(notice); });
-  WaitFor("the main window to take input", [&] { return IsWindowEnabled(main) != FALSE; });
+  WaitForInput(kPatience, main, "the main window");
 }
 
 }  // namespace
@@ -59,10 +59,8 @@ int main(int argc, char** argv) {
   const std::string copy = argv[3];
   const std::string record = argv[4];
 
-  HWND main = nullptr;
-  WaitFor("the main window",
-          [&] { return (main = FindWindowA(nullptr, caption.c_str())) != nullptr && IsWindowVisible(main); });
-  WaitFor("the main window to take input", [&] { return IsWindowEnabled(main) != FALSE; });
+  HWND main = WaitForMain(kPatience, caption);
+  WaitForInput(kPatience, main, "the main window");
   Report("main window shown");
 
   Press(main, "Command1_Compile");

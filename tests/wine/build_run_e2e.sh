@@ -21,21 +21,12 @@ support="$work/Support Files"
 caption="Tornavane v1.0.0"
 suite=BuildRunE2E
 
-winpath() { winepath -w "$1" 2>/dev/null | tr -d '\r'; }
-
-setting() { wine reg add "$key\\$1" /v "$2" /d "$3" /f >/dev/null 2>&1; }
-
 # The program folder with its data, two drawings, the stand-in AutoCAD in a folder with a
 # blank in its name, and the settings and working set the program starts with.
 prepare() {
-  rm -rf "$work"
-  mkdir -p "$work" "$acad" "$support" "$install/Drawings" || return 1
-  install_program || return 1
-  local stand_in
-  stand_in=$(find "$build" -name fake_acad.exe -not -path "*/build-run-e2e/*" | head -1)
-  [ -n "$stand_in" ] || { echo "fake_acad.exe is not built in $build"; return 1; }
-  cp "$stand_in" "$acad/fake_acad.exe"
-  take_driver build_run_driver || return 1
+  set_up build_run_driver || return 1
+  mkdir -p "$acad" "$support" "$install/Drawings" || return 1
+  take_stand_in "$acad" || return 1
   printf 'AC1032' >"$install/Drawings/A.dwg"
   printf 'AC1032' >"$install/Drawings/B.dwg"
 
@@ -45,12 +36,12 @@ prepare() {
   program="$(winpath "$acad")\\fake_acad.exe"
   [ -n "$drawingA" ] && [ -n "$program" ] || { echo "winepath gave no Windows paths"; return 1; }
   local user
-  user=$(wine cmd /c echo %USERNAME% 2>/dev/null | tr -d '\r\n')
+  user=$(windows_user)
   [ -n "$user" ] || { echo "no Windows user name"; return 1; }
   printf '%s\r\n%s\r\n' "$drawingA" "$drawingB" >"$install/DATA/$user-list.tmp"
   printf 'REGEN\r\n' >"$install/DATA/$user-scr.tmp"
 
-  wine reg delete "$key" /f >/dev/null 2>&1
+  forget_settings
   setting Startup TipsShow 0
   setting Paths OutputNorm "$script"
   setting Paths AutoCADEXE "$program"
@@ -64,12 +55,7 @@ run_program() {
   start_program
   run_driver 180 build_run_driver "$caption" "$script" "$(winpath "$work")\\created.scr" \
     "$(winpath "$acad")\\fake_acad_cmdline.txt"
-  end_program
-  wineserver -w
-}
-
-expect_driver_line() {
-  grep -qxF "$1" <(tr -d '\r' <"$work/driver.log") || problem "the driver did not report: $1"
+  stop_program
 }
 
 CreateWritesTheScript() {
@@ -78,23 +64,13 @@ CreateWritesTheScript() {
   expect_driver_line "notice macro box shown: yes"
   local created="$work/created.scr"
   [ -f "$created" ] || { problem "no batch script was written"; return; }
-  local stars="; ***************************************************************"
-  local expected
-  expected=$(printf '%s\r\n' "$stars" HEADER "$stars" \
-    "; << START OF PRE-BATCH COMMANDS >>" "_SDI 1" "; << END OF PRE-BATCH COMMANDS >>" \
-    "_OPEN" "\"$drawingA\"" "; << START OF PRE-USERSCRIPT COMMANDS >>" "ZOOM E" "; << START OF USER SCRIPT >>" \
-    "REGEN" "_QSAVE" \
-    "_OPEN" "\"$drawingB\"" "; << START OF PRE-USERSCRIPT COMMANDS >>" "ZOOM E" "; << START OF USER SCRIPT >>" \
-    "REGEN" "_QSAVE" "_SDI 0" | od -An -tx1 -v | tr -d ' \n')
   local header
   header=$(sed -n 2p "$created" | tr -d '\r')
   case "$header" in
     ";  TORNAVANE 1.0.0 - SCRIPT CREATED "*" : "*) ;;
     *) problem "header line 2 is '$header'" ;;
   esac
-  local actual
-  actual=$(sed '2s/.*/HEADER\r/' "$created" | od -An -tx1 -v | tr -d ' \n')
-  [ "$actual" = "$expected" ] || { problem "the batch script differs:"; sed 's/^/    /' "$created"; }
+  expect_batch_script "$created"
 }
 
 RunStartsAutoCAD() {

@@ -48,22 +48,17 @@ RootSaysOoopsAndWritesNothing() {
   exe=$!
   run_driver 60 drive_root_driver "$caption"
   [ "$driver" -eq 0 ] || problem "the driver exited with $driver"
-  end_program
-  timeout 30 wineserver -w
+  stop_program
   [ "$(listing)" = "$before" ] || { problem "files changed at the root:"; diff <(echo "$before") <(listing) | head; }
   expect_stored Startup Version 1.0.0
   expect_stored Paths "Application Path" ""
   expect_stored Startup Left ""
 }
 
-export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-};winedbg.exe=d"
-rm -rf "$work"
-mkdir -p "$work"
 [ -n "$letter" ] || { echo "no free drive letter in $WINEPREFIX/dosdevices"; exit 1; }
-install_program || exit 1
-take_driver drive_root_driver || exit 1
+set_up drive_root_driver || exit 1
 ln -s "$(realpath "$install")" "$WINEPREFIX/dosdevices/$letter:"
-wine reg delete "$key" /f >/dev/null 2>&1
+forget_settings
 
 run_test ProgramFolderKeepsTheRootsBackslash
 run_test RootSaysOoopsAndWritesNothing

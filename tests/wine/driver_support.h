@@ -1,6 +1,6 @@
 // What the driver programs share: finding a program's windows by the name in the
 // "TornavaneName" property each one carries (a global atom), bounded waits, and the lines
-// a driver prints. Header only: each driver is one source file, built by CMake or by its script.
+// a driver prints. Header only: each driver is one source file, built by the win32 build.
 
 #pragma once
 
@@ -101,6 +101,27 @@ bool Poll(Patience patience, Condition condition) {
 template <class Condition>
 void WaitOrFail(Patience patience, const std::string& what, Condition condition) {
   if (!Poll(patience, condition)) Fail("timed out waiting for " + what);
+}
+
+// The program's main window, by its caption, once it is shown.
+inline HWND WaitForMain(Patience patience, const std::string& caption) {
+  HWND main = nullptr;
+  WaitOrFail(patience, "the main window",
+             [&] { return (main = FindWindowA(nullptr, caption.c_str())) != nullptr && IsWindowVisible(main); });
+  return main;
+}
+
+// Waits until the window takes input (no modal window of the program disables it).
+inline void WaitForInput(Patience patience, HWND window, const std::string& what) {
+  WaitOrFail(patience, what + " to take input", [&] { return IsWindowEnabled(window) != FALSE; });
+}
+
+// A form of the program, by its name, once it is shown and takes input.
+inline HWND WaitForForm(Patience patience, const std::string& name) {
+  HWND form = nullptr;
+  WaitOrFail(patience, name, [&] { return (form = FindForm(name)) != nullptr; });
+  WaitForInput(patience, form, name);
+  return form;
 }
 
 inline HWND Need(const std::string& name) {

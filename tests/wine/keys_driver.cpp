@@ -22,9 +22,9 @@
 
 #include <cctype>
 #include <string>
-#include <vector>
 
 #include "driver_support.h"
+#include "input_support.h"
 
 namespace {
 
@@ -51,22 +51,6 @@ HWND NeedControl(const std::string& path) {
   return Need(NeedForm(Before(path, '/')), After(path, '/'));
 }
 
-void Send(std::vector<INPUT>& inputs) {
-  if (SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) != inputs.size()) {
-    Fail("SendInput refused the input");
-  }
-  inputs.clear();
-  Sleep(150);
-}
-
-void AddKey(std::vector<INPUT>& inputs, WORD key, bool up) {
-  INPUT input = {};
-  input.type = INPUT_KEYBOARD;
-  input.ki.wVk = key;
-  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-  inputs.push_back(input);
-}
-
 WORD KeyOf(const std::string& name) {
   if (name.size() == 1) return static_cast<WORD>(std::toupper(static_cast<unsigned char>(name[0])));
   if (name == "esc") return VK_ESCAPE;
@@ -81,7 +65,6 @@ WORD KeyOf(const std::string& name) {
 }
 
 void Keys(const std::string& list) {
-  std::vector<INPUT> inputs;
   std::size_t at = 0;
   while (at <= list.size()) {
     std::size_t end = list.find(',', at);
@@ -91,39 +74,9 @@ void Keys(const std::string& list) {
     if (key.rfind("alt+", 0) == 0) modifier = VK_MENU;
     if (key.rfind("shift+", 0) == 0) modifier = VK_SHIFT;
     if (modifier != 0) key = key.substr(key.find('+') + 1);
-    if (modifier != 0) AddKey(inputs, modifier, false);
-    AddKey(inputs, KeyOf(key), false);
-    AddKey(inputs, KeyOf(key), true);
-    if (modifier != 0) AddKey(inputs, modifier, true);
-    Send(inputs);
+    PressKey(KeyOf(key), modifier);
     at = end + 1;
   }
-}
-
-void Type(const std::string& text) {
-  std::vector<INPUT> inputs;
-  for (char c : text) {
-    INPUT input = {};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wScan = static_cast<unsigned char>(c);
-    input.ki.dwFlags = KEYEVENTF_UNICODE;
-    inputs.push_back(input);
-    input.ki.dwFlags = KEYEVENTF_UNICODE | KEYEVENTF_KEYUP;
-    inputs.push_back(input);
-  }
-  Send(inputs);
-}
-
-void Click(HWND control) {
-  RECT place;
-  GetWindowRect(control, &place);
-  SetCursorPos((place.left + place.right) / 2, (place.top + place.bottom) / 2);
-  std::vector<INPUT> inputs(2);
-  inputs[0].type = INPUT_MOUSE;
-  inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  inputs[1].type = INPUT_MOUSE;
-  inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  Send(inputs);
 }
 
 // The system's menu windows ("#32768") are shown while a menu is dropped down.
@@ -133,11 +86,6 @@ bool MenuOpen() {
     if (IsWindowVisible(menu)) return true;
   }
   return false;
-}
-
-void Front(HWND form) {
-  SetForegroundWindow(form);
-  WaitOrFail(kPatience, "the form in front", [&] { return GetForegroundWindow() == form; });
 }
 
 // A visible message box (the system's dialog class) with the given title.
@@ -153,14 +101,13 @@ void Run(const std::string& step) {
   std::string verb = Before(step, ':');
   std::string rest = After(step, ':');
   if (verb == "wait") {
-    HWND form = NeedForm(rest);
-    WaitOrFail(kPatience, rest + " to take input", [&] { return IsWindowEnabled(form) != FALSE; });
+    WaitForForm(kPatience, rest);
   } else if (verb == "front") {
-    Front(NeedForm(rest));
+    BringToFront(NeedForm(rest), kPatience);
   } else if (verb == "click") {
-    Click(NeedControl(rest));
+    ClickOn(NeedControl(rest));
   } else if (verb == "type") {
-    Type(rest);
+    TypeText(rest);
   } else if (verb == "keys") {
     Keys(rest);
   } else if (verb == "menu") {
@@ -180,7 +127,7 @@ void Run(const std::string& step) {
   } else if (verb == "box") {
     HWND box = nullptr;
     WaitOrFail(kPatience, "the message box " + rest, [&] { return (box = FindBox(rest)) != nullptr; });
-    Front(box);
+    BringToFront(box, kPatience);
   } else if (verb == "shown") {
     NeedForm(rest);
   } else if (verb == "close") {

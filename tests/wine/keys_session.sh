@@ -24,7 +24,7 @@ drive() {
 }
 
 KeysReachMenusAndDialogs() {
-  wine reg delete "$key" /f >/dev/null 2>&1
+  forget_settings
   local exe driver
   start_program
   drive wait:frmTips front:frmTips keys:esc gone:frmTips \
@@ -32,20 +32,18 @@ KeysReachMenusAndDialogs() {
     keys:f10,down menu:open keys:esc,esc menu:closed \
     click:frmMain/Command18 wait:frmDirSelector keys:esc gone:frmDirSelector \
     wait:frmMain close:frmMain
-  end_program
-  timeout 30 wineserver -w
+  stop_program
 }
 
 SessionEndSaves() {
-  wine reg delete "$key" /f >/dev/null 2>&1
-  wine reg add "$key\\Startup" /v TipsShow /d 0 /f >/dev/null 2>&1
+  forget_settings
+  setting Startup TipsShow 0
   rm -f "$install"/DATA/*.tmp
   local exe driver
   start_program
   drive wait:frmMain front:frmMain click:frmMain/Text1 "type:ZOOM E" "text:frmMain/Text1=ZOOM E"
   timeout 60 wineboot -e || problem "wineboot -e failed"
-  end_program
-  timeout 30 wineserver -w
+  stop_program
   expect_stored Startup Left 520
   expect_stored Startup Width 13084
   local scr
@@ -57,11 +55,7 @@ SessionEndSaves() {
   [ "$(od -An -c "$scr" | tr -s ' \n' ' ')" = " Z O O M E \r \n " ] || problem "$scr holds $(od -An -c "$scr")"
 }
 
-export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-};winedbg.exe=d"
-rm -rf "$work"
-mkdir -p "$work"
-install_program || exit 1
-take_driver keys_driver || exit 1
+set_up keys_driver || exit 1
 
 run_test KeysReachMenusAndDialogs
 run_test SessionEndSaves

@@ -48,10 +48,57 @@ stored() {
   wine reg query "$key\\$1" /v "$2" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$2 *REG_SZ *//p"
 }
 
+# Stores one setting.  Usage: setting <section> <name> <value>
+setting() { wine reg add "$key\\$1" /v "$2" /d "$3" /f >/dev/null 2>&1; }
+
+# Removes every stored setting of the program.
+forget_settings() { wine reg delete "$key" /f >/dev/null 2>&1; }
+
 expect_stored() {
   local actual
   actual=$(stored "$1" "$2")
   [ "$actual" = "$3" ] || problem "$1\\$2 is '$actual', expected '$3'"
+}
+
+# The Windows path of a path of the build tree.
+winpath() { winepath -w "$1" 2>/dev/null | tr -d '\r'; }
+
+# The name of the Windows user, as the program names its working-set files.
+windows_user() { wine cmd /c echo %USERNAME% 2>/dev/null | tr -d '\r\n'; }
+
+# The bytes of a file as one line of hex, for exact comparisons.
+hex() { od -An -tx1 -v "$1" | tr -d ' \n'; }
+
+# The file holds exactly the bytes of the printf-%b text.  Usage: expect_bytes <file> <text>
+expect_bytes() {
+  if [ ! -f "$1" ]; then
+    problem "$1 was not written"
+    return
+  fi
+  local expected
+  expected=$(printf '%b' "$2" | od -An -tx1 -v | tr -d ' \n')
+  [ "$(hex "$1")" = "$expected" ] || problem "$1 holds $(hex "$1"), expected $expected"
+}
+
+# The last driver run printed exactly this line.
+expect_driver_line() {
+  grep -qxF "$1" <(tr -d '\r' <"$work/driver.log") || problem "the driver did not report: $1"
+}
+
+# The batch script of the queue $drawingA, $drawingB with the user script REGEN, header line 2
+# aside, byte for byte.
+expect_batch_script() {
+  [ -f "$1" ] || { problem "no batch script at $1"; return; }
+  local stars="; ***************************************************************"
+  local expected actual
+  expected=$(printf '%s\r\n' "$stars" HEADER "$stars" \
+    "; << START OF PRE-BATCH COMMANDS >>" "_SDI 1" "; << END OF PRE-BATCH COMMANDS >>" \
+    "_OPEN" "\"$drawingA\"" "; << START OF PRE-USERSCRIPT COMMANDS >>" "ZOOM E" "; << START OF USER SCRIPT >>" \
+    "REGEN" "_QSAVE" \
+    "_OPEN" "\"$drawingB\"" "; << START OF PRE-USERSCRIPT COMMANDS >>" "ZOOM E" "; << START OF USER SCRIPT >>" \
+    "REGEN" "_QSAVE" "_SDI 0" | od -An -tx1 -v | tr -d ' \n')
+  actual=$(sed '2s/.*/HEADER\r/' "$1" | od -An -tx1 -v | tr -d ' \n')
+  [ "$actual" = "$expected" ] || { problem "$1 differs:"; sed 's/^/    /' "$1"; }
 }
 
 # Installs the exe and its data from $build into $install; prints the log when it fails.
@@ -62,6 +109,22 @@ install_program() {
 # Copies the driver tests/wine/<name>.cpp, which the win32 build makes, into $work/<name>.exe.
 take_driver() {
   cp "$build/tests/$1.exe" "$work/$1.exe" || { echo "$1.exe is not built in $build"; return 1; }
+}
+
+# Copies AutoCAD's stand-in, which the win32 build makes, into the given folder.
+take_stand_in() {
+  cp "$build/tests/fake_acad.exe" "$1/fake_acad.exe" || { echo "fake_acad.exe is not built in $build"; return 1; }
+}
+
+# A fresh $work with the program installed in $install and the named drivers beside it; a crash
+# ends the program instead of waiting in the debugger.  Usage: set_up <driver...>
+set_up() {
+  export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-};winedbg.exe=d"
+  rm -rf "$work"
+  mkdir -p "$work"
+  install_program || return 1
+  local name
+  for name in "$@"; do take_driver "$name" || return 1; done
 }
 
 # Starts the installed exe in the background; its process id goes to $exe.
@@ -88,4 +151,10 @@ end_program() {
     kill "$exe" 2>/dev/null
   fi
   wait "$exe" 2>/dev/null
+}
+
+# Ends the program as end_program does, then waits (bounded) for Wine to finish its writes.
+stop_program() {
+  end_program
+  timeout 30 wineserver -w
 }

@@ -26,23 +26,22 @@ trap remove_share EXIT
 
 StoredNetworkFolderComesBack() {
   local exe driver
-  wine reg add "$key\\Paths" /v Source /d "$folder" /f >/dev/null 2>&1
-  wine reg add "$key\\Startup" /v TipsShow /d 0 /f >/dev/null 2>&1
+  setting Paths Source "$folder"
+  setting Startup TipsShow 0
   start_program
   run_driver 60 startup_driver "$caption" notip
   [ "$driver" -eq 0 ] || problem "the driver exited with $driver (a message at start keeps the main window disabled)"
-  end_program
-  timeout 30 wineserver -w
+  stop_program
   expect_stored Paths Source "$folder"
 }
 
 UserSetOnANetworkFolder() {
   local exe driver user
   [ ! -e "$WINEPREFIX/dosdevices/q:" ] || { problem "drive Q: exists in this Wine prefix"; return; }
-  user=$(wine cmd /c 'echo %USERNAME%' 2>/dev/null | tr -d '\r')
+  user=$(windows_user)
   [ -n "$user" ] || { problem "no Windows user name"; return; }
-  wine reg add "$key\\Paths" /v Source /d 'C:\' /f >/dev/null 2>&1
-  wine reg add "$key\\Startup" /v Face /d 0 /f >/dev/null 2>&1
+  setting Paths Source 'C:\'
+  setting Startup Face 0
   printf '%s\\A-101.dwg\r\n' "$folder" >"$install/DATA/$user-1-list.tmp"
   printf 'ZOOM E\r\n' >"$install/DATA/$user-1-scr.tmp"
   printf 'Network set\r\n' >"$install/DATA/$user-1-s.tmp"
@@ -51,20 +50,15 @@ UserSetOnANetworkFolder() {
   run_driver 60 keys_driver wait:frmMain front:frmMain 'click:frmMain/optPage(1)' 'checked:frmMain/optPage(1)=1' \
     close:frmMain
   [ "$driver" -eq 0 ] || problem "the driver exited with $driver"
-  end_program
-  timeout 30 wineserver -w
+  stop_program
   expect_stored Startup Face 1
   expect_stored Paths Source "$folder"
 }
 
-export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-};winedbg.exe=d"
-rm -rf "$work"
+set_up startup_driver keys_driver || exit 1
 mkdir -p "$work/share/jobs" "$server"
-install_program || exit 1
-take_driver startup_driver || exit 1
-take_driver keys_driver || exit 1
 ln -s "$(realpath "$work/share")" "$server/share"
-wine reg delete "$key" /f >/dev/null 2>&1
+forget_settings
 
 run_test StoredNetworkFolderComesBack
 run_test UserSetOnANetworkFolder

@@ -42,13 +42,6 @@ bool FileComplete(const std::string& path) {
   return true;
 }
 
-HWND WaitForm(const std::string& name) {
-  HWND form = nullptr;
-  WaitFor(name, [&] { return (form = FindForm(name)) != nullptr; });
-  WaitFor(name + " to take input", [&] { return IsWindowEnabled(form) != FALSE; });
-  return form;
-}
-
 // The time of day a number of seconds from now, as "HH:MM:SS".
 std::string TimeAhead(int seconds) {
   FILETIME now;
@@ -85,7 +78,7 @@ void NightRun(HWND main, int secondsAhead, const std::string& record) {
   BringToFront(main, kPatience);
   PressKey('T', VK_MENU);
   PressKey('N');
-  HWND night = WaitForm("frmNightRun");
+  HWND night = WaitForForm(kPatience, "frmNightRun");
   Report("night run window shown: " + TextOf(night));
   ClickOn(Need(night, "tbRunTime"));
   PressKey(VK_END);
@@ -119,7 +112,7 @@ void ChooseCreateElsewhere(HWND main) {
 
 void WriteElsewhere(HWND main) {
   ChooseCreateElsewhere(main);
-  HWND dialog = WaitForm("frmWriteScriptToLoc");
+  HWND dialog = WaitForForm(kPatience, "frmWriteScriptToLoc");
   Report("dialog shown: " + TextOf(dialog));
   ClickOn(Need(dialog, "tbFileName"));
   TypeText("plot");
@@ -130,7 +123,7 @@ void WriteElsewhere(HWND main) {
   BringToFront(box, kPatience);
   PressKey(VK_RETURN);
   WaitFor("the message to close", [&] { return !IsWindow(box); });
-  WaitFor("the main window to take input", [&] { return IsWindowEnabled(main) != FALSE; });
+  WaitForInput(kPatience, main, "the main window");
 }
 
 }  // namespace
@@ -142,10 +135,8 @@ int main(int argc, char** argv) {
   const std::string script = argv[3];
   const std::string record = argv[4];
 
-  HWND main = nullptr;
-  WaitFor("the main window",
-          [&] { return (main = FindWindowA(nullptr, caption.c_str())) != nullptr && IsWindowVisible(main); });
-  WaitFor("the main window to take input", [&] { return IsWindowEnabled(main) != FALSE; });
+  HWND main = WaitForMain(kPatience, caption);
+  WaitForInput(kPatience, main, "the main window");
   Report("main window shown");
 
   NightRun(main, secondsAhead, record);

@@ -24,21 +24,12 @@ out="$work/Out"
 caption="Tornavane v1.0.0"
 suite=NightRunE2E
 
-winpath() { winepath -w "$1" 2>/dev/null | tr -d '\r'; }
-
-setting() { wine reg add "$key\\$1" /v "$2" /d "$3" /f >/dev/null 2>&1; }
-
 # The program folder with its data, two drawings in the drawing folder Out, the stand-in
 # AutoCAD, and the settings and working set the program starts with (no notice after a build).
 prepare() {
-  rm -rf "$work"
-  mkdir -p "$work" "$acad" "$support" "$out" || return 1
-  install_program || return 1
-  local stand_in
-  stand_in=$(find "$build" -name fake_acad.exe -not -path "*-e2e/*" | head -1)
-  [ -n "$stand_in" ] || { echo "fake_acad.exe is not built in $build"; return 1; }
-  cp "$stand_in" "$acad/fake_acad.exe"
-  take_driver night_run_driver || return 1
+  set_up night_run_driver || return 1
+  mkdir -p "$acad" "$support" "$out" || return 1
+  take_stand_in "$acad" || return 1
   printf 'AC1032' >"$out/A.dwg"
   printf 'AC1032' >"$out/B.dwg"
 
@@ -50,12 +41,12 @@ prepare() {
   record="$(winpath "$acad")\\fake_acad_cmdline.txt"
   [ -n "$outWin" ] && [ -n "$program" ] || { echo "winepath gave no Windows paths"; return 1; }
   local user
-  user=$(wine cmd /c echo %USERNAME% 2>/dev/null | tr -d '\r\n')
+  user=$(windows_user)
   [ -n "$user" ] || { echo "no Windows user name"; return 1; }
   printf '%s\r\n%s\r\n' "$drawingA" "$drawingB" >"$install/DATA/$user-list.tmp"
   printf 'REGEN\r\n' >"$install/DATA/$user-scr.tmp"
 
-  wine reg delete "$key" /f >/dev/null 2>&1
+  forget_settings
   setting Startup TipsShow 0
   setting Startup ShowSCRComplete 0
   setting Paths OutputNorm "$script"
@@ -68,27 +59,7 @@ run_program() {
   local exe
   start_program
   run_driver 240 night_run_driver "$caption" ${NIGHT_RUN_AHEAD:-8} "$script" "$record"
-  end_program
-  wineserver -w
-}
-
-expect_driver_line() {
-  grep -qxF "$1" <(tr -d '\r' <"$work/driver.log") || problem "the driver did not report: $1"
-}
-
-# The batch script of the two drawings, header line 2 aside, byte for byte.
-expect_batch_script() {
-  [ -f "$1" ] || { problem "no batch script at $1"; return; }
-  local stars="; ***************************************************************"
-  local expected actual
-  expected=$(printf '%s\r\n' "$stars" HEADER "$stars" \
-    "; << START OF PRE-BATCH COMMANDS >>" "_SDI 1" "; << END OF PRE-BATCH COMMANDS >>" \
-    "_OPEN" "\"$drawingA\"" "; << START OF PRE-USERSCRIPT COMMANDS >>" "ZOOM E" "; << START OF USER SCRIPT >>" \
-    "REGEN" "_QSAVE" \
-    "_OPEN" "\"$drawingB\"" "; << START OF PRE-USERSCRIPT COMMANDS >>" "ZOOM E" "; << START OF USER SCRIPT >>" \
-    "REGEN" "_QSAVE" "_SDI 0" | od -An -tx1 -v | tr -d ' \n')
-  actual=$(sed '2s/.*/HEADER\r/' "$1" | od -An -tx1 -v | tr -d ' \n')
-  [ "$actual" = "$expected" ] || { problem "$1 differs:"; sed 's/^/    /' "$1"; }
+  stop_program
 }
 
 NightRunStartsAutoCAD() {

@@ -38,10 +38,8 @@ int main(int argc, char** argv) {
   const auto menuId = static_cast<WPARAM>(std::strtoul(argv[2], nullptr, 0));
   const std::string scenario = argv[3];
 
-  HWND main = nullptr;
-  WaitFor("the main window",
-          [&] { return (main = FindWindowA(nullptr, caption.c_str())) != nullptr && IsWindowVisible(main); });
-  WaitFor("the main window to take input", [&] { return IsWindowEnabled(main) != FALSE; });
+  HWND main = WaitForMain(kPatience, caption);
+  WaitForInput(kPatience, main, "the main window");
   Report("main window shown");
 
   PostMessageA(main, WM_COMMAND, MAKEWPARAM(menuId, 0), 0);

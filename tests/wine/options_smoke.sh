@@ -33,8 +33,7 @@ run_program() {
   start_program
   run_driver 90 options_driver "$caption" "$menu" "$scenario"
   [ "$driver" -eq 0 ] || problem "the driver exited with $driver"
-  end_program
-  wineserver -w
+  stop_program
 }
 
 OkStoresTheBoxes() {
@@ -51,17 +50,14 @@ CloseBoxStoresNone() {
   expect_stored Paths AutoCADEXE 'C:\ACAD\acad.exe'
 }
 
-rm -rf "$work"
-mkdir -p "$work"
-install_program || exit 1
-take_driver options_driver || exit 1
+set_up options_driver || exit 1
 if ! menu=$(menu_id); then
   echo "mnuViewOptions not found in src/mainwindow/frm_main.h"
   exit 1
 fi
-wine reg delete "$key" /f >/dev/null 2>&1
+forget_settings
 # No tip of the day: the driver works the main window straight away.
-wine reg add "$key\\Startup" /v TipsShow /d 0 /f >/dev/null 2>&1
+setting Startup TipsShow 0
 
 run_test OkStoresTheBoxes
 run_test CloseBoxStoresNone

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "driver_support.h"
+#include "input_support.h"
 
 namespace {
 
@@ -23,28 +24,6 @@ constexpr Patience kPatience{30000, 50};
 template <class Probe>
 void Await(const std::string& what, Probe probe) {
   WaitOrFail(kPatience, what, probe);
-}
-
-void Send(std::vector<INPUT> inputs) {
-  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
-  Sleep(200);
-}
-
-INPUT KeyInput(WORD key, bool up) {
-  INPUT input{};
-  input.type = INPUT_KEYBOARD;
-  input.ki.wVk = key;
-  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-  return input;
-}
-
-void PressKey(WORD key, bool ctrl = false) {
-  std::vector<INPUT> inputs;
-  if (ctrl) inputs.push_back(KeyInput(VK_CONTROL, false));
-  inputs.push_back(KeyInput(key, false));
-  inputs.push_back(KeyInput(key, true));
-  if (ctrl) inputs.push_back(KeyInput(VK_CONTROL, true));
-  Send(inputs);
 }
 
 // Clicks the middle of a list box item with the given button.
@@ -62,7 +41,8 @@ void ClickItem(HWND list, int index, bool right) {
   down.mi.dwFlags = right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
   INPUT up = down;
   up.mi.dwFlags = right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
-  Send({down, up});
+  std::vector<INPUT> inputs{down, up};
+  SendAll(inputs);
 }
 
 int Count(HWND list) {
@@ -88,12 +68,11 @@ HWND MessageBoxOf(HWND main) {
 
 int main(int argc, char** argv) {
   if (argc < 2) Fail("usage: queue_driver.exe <main window caption>");
-  HWND main = nullptr;
-  Await("the main window", [&] { return (main = FindWindowA(nullptr, argv[1])) != nullptr && IsWindowVisible(main); });
+  HWND main = WaitForMain(kPatience, argv[1]);
   HWND tips = nullptr;
   Await("the tip of the day", [&] { return (tips = FindForm("frmTips")) != nullptr; });
   PostMessageA(tips, WM_CLOSE, 0, 0);
-  Await("the main window to take input", [&] { return IsWindowEnabled(main) != FALSE; });
+  WaitForInput(kPatience, main, "the main window");
   SetForegroundWindow(main);
   HWND list = Need(main, "List1");
   if (Count(list) != 4) Fail("the queue holds " + std::to_string(Count(list)) + " entries, expected 4");
@@ -111,7 +90,7 @@ int main(int argc, char** argv) {
   Report("skipped past the second entry");
 
   ClickItem(list, 1, false);
-  PressKey(VK_UP, true);
+  PressKey(VK_UP, VK_CONTROL);
   // "D:\Other\X.dwg" (14 characters) was second and is now first.
   Await("Ctrl+Up", [&] { return TextLength(list, 0) == 14; });
   Report("Ctrl+Up moved the entry up");

@@ -17,18 +17,6 @@ install="$work/Tornavane"
 caption="Tornavane v1.0.0"
 suite=QueueSmoke
 
-hex() { od -An -tx1 -v "$1" | tr -d ' \n'; }
-
-expect_bytes() {
-  if [ ! -f "$1" ]; then
-    problem "$1 was not written"
-    return
-  fi
-  local expected
-  expected=$(printf '%b' "$2" | od -An -tx1 -v | tr -d ' \n')
-  [ "$(hex "$1")" = "$expected" ] || problem "$1 holds $(hex "$1"), expected $expected"
-}
-
 SkipMoveAndDelete() {
   local user
   user=$(whoami)
@@ -37,19 +25,13 @@ SkipMoveAndDelete() {
   start_program
   run_driver 90 queue_driver "$caption"
   [ "$driver" -eq 0 ] || problem "the driver exited with $driver"
-  end_program
-  timeout 30 wineserver -w
+  stop_program
   expect_bytes "$install/DATA/!Skipped_$user.lst" 'C:\\Jobs\\A-102.dwg\r\n'
   expect_bytes "$install/DATA/$user-list.tmp" 'C:\\Jobs\\B-201.dwg\r\n'
 }
 
-# A crash ends the program instead of waiting in the debugger.
-export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-};winedbg.exe=d"
-rm -rf "$work"
-mkdir -p "$work"
-install_program || exit 1
-take_driver queue_driver || exit 1
-wine reg delete "$key" /f >/dev/null 2>&1
+set_up queue_driver || exit 1
+forget_settings
 
 run_test SkipMoveAndDelete
 

@@ -27,16 +27,14 @@ LinkToTheTopIsNotFollowed() {
   ln -s "$tree" "$tree/Sub/Deep/loop"
   windows="Z:$(echo "$tree" | tr / '\\')"
 
-  wine reg add "$key\\Paths" /v Source /d "$windows" /f >/dev/null 2>&1
-  wine reg add "$key\\Startup" /v DWGPattern /d "*.dwg" /f >/dev/null 2>&1
-  wine reg add 'HKCU\Software\VB and VBA Program Settings\TornavanePowertool\Startup' /v TipsShow /d 0 /f \
-    >/dev/null 2>&1
+  setting Paths Source "$windows"
+  setting Startup DWGPattern "*.dwg"
+  setting Startup TipsShow 0
 
   start_program
   run_driver 120 scan_links_driver "$caption"
   [ "$driver" -eq 0 ] || problem "the driver exited with $driver"
-  end_program
-  timeout 30 wineserver -w
+  stop_program
 
   local seen expected
   seen=$(tr -d '\r' <"$work/driver.log")
@@ -50,13 +48,8 @@ LinkToTheTopIsNotFollowed() {
   fi
 }
 
-# A crash ends the program instead of waiting in the debugger.
-export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-};winedbg.exe=d"
-rm -rf "$work"
-mkdir -p "$work"
-install_program || exit 1
-take_driver scan_links_driver || exit 1
-wine reg delete "$key" /f >/dev/null 2>&1
+set_up scan_links_driver || exit 1
+forget_settings
 
 run_test LinkToTheTopIsNotFollowed
 

@@ -34,10 +34,8 @@ std::string MessageText(HWND box) {
 int main(int argc, char** argv) {
   if (argc < 2) Fail("usage: scan_links_driver.exe <main window caption>");
   const std::string caption = argv[1];
-  HWND main = nullptr;
-  WaitFor("the main window",
-          [&] { return (main = FindWindowA(nullptr, caption.c_str())) != nullptr && IsWindowVisible(main); });
-  WaitFor("the main window to take input", [&] { return IsWindowEnabled(main) != FALSE; });
+  HWND main = WaitForMain(kPatience, caption);
+  WaitForInput(kPatience, main, "the main window");
 
   PostMessageA(Need(main, "cmdAddAllSub"), BM_CLICK, 0, 0);
   HWND box = nullptr;

@@ -19,19 +19,6 @@ install="$work/Tornavane"
 caption="Tornavane v1.0.0"
 suite=StartupSmoke
 
-# The bytes of a file as one line of hex, for exact comparisons.
-hex() { od -An -tx1 -v "$1" | tr -d ' \n'; }
-
-expect_bytes() {
-  if [ ! -f "$1" ]; then
-    problem "$1 was not written"
-    return
-  fi
-  local expected
-  expected=$(printf '%b' "$2" | od -An -tx1 -v | tr -d ' \n')
-  [ "$(hex "$1")" = "$expected" ] || problem "$1 holds $(hex "$1"), expected $expected"
-}
-
 # Starts the exe, lets the driver close it, and waits (bounded) for the process to end.
 run_program() {
   local tip=$1 exe driver
@@ -41,8 +28,7 @@ run_program() {
     problem "the driver exited with $driver"
     tail -5 "$work/exe.log" | tr -d '\r' | sed 's/^/  exe: /'
   fi
-  end_program
-  timeout 30 wineserver -w
+  stop_program
 }
 
 FirstStart() {
@@ -83,8 +69,8 @@ RoundTrip() {
   [ -n "$user" ] || { problem "the first start wrote no working set"; return; }
   printf 'ZOOM E\r\nQSAVE\r\n\r\n' >"$install/DATA/$user-scr.tmp"
   printf 'Plot sheets\r\n' >"$install/DATA/$user-s.tmp"
-  wine reg add "$key\\Startup" /v Initialize /d "PURGE A * N" /f >/dev/null 2>&1
-  wine reg add "$key\\Startup" /v Left /d 1440 /f >/dev/null 2>&1
+  setting Startup Initialize "PURGE A * N"
+  setting Startup Left 1440
   run_program tip
   expect_stored Startup Initialize "PURGE A * N"
   expect_stored Startup Left 1440
@@ -92,13 +78,8 @@ RoundTrip() {
   expect_bytes "$install/DATA/$user-s.tmp" 'Plot sheets\r\n'
 }
 
-# A crash ends the program instead of waiting in the debugger.
-export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-};winedbg.exe=d"
-rm -rf "$work"
-mkdir -p "$work"
-install_program || exit 1
-take_driver startup_driver || exit 1
-wine reg delete "$key" /f >/dev/null 2>&1
+set_up startup_driver || exit 1
+forget_settings
 
 run_test FirstStart
 run_test RoundTrip

@@ -19,10 +19,6 @@ install="$work/Tornavane"
 acad="$work/Auto CAD"
 suite=WizardsE2E
 
-winpath() { winepath -w "$1" 2>/dev/null | tr -d '\r'; }
-
-setting() { wine reg add "$key\\$1" /v "$2" /d "$3" /f >/dev/null 2>&1; }
-
 drive() {
   run_driver 120 keys_driver "$@"
   [ "$driver" -eq 0 ] || problem "the driver exited with $driver"
@@ -30,7 +26,7 @@ drive() {
 
 # A fresh start: no stored settings but the AutoCAD program, no tip, no working set.
 fresh_start() {
-  wine reg delete "$key" /f >/dev/null 2>&1
+  forget_settings
   setting Startup TipsShow 0
   setting Paths AutoCADEXE "$program"
   setting Paths Switches "/nologo"
@@ -44,8 +40,7 @@ PurgeFromTheMenu() {
   drive wait:frmMain front:frmMain keys:alt+w,p wait:frmPurgeWiz front:frmPurgeWiz \
     click:frmPurgeWiz/optLayers click:frmPurgeWiz/cmdCreate box:Done keys:enter gone:frmPurgeWiz \
     wait:frmMain close:frmMain
-  end_program
-  timeout 30 wineserver -w
+  stop_program
   local scr
   scr=$(ls "$install"/DATA/*-scr.tmp 2>/dev/null | head -1)
   [ -n "$scr" ] || { problem "no working-set files in $install/DATA"; return; }
@@ -65,8 +60,7 @@ ResetStartsAutoCAD() {
   for _ in $(seq 100); do [ -s "$record" ] && break; sleep 0.1; done
   drive shown:frmResetAcadSysVars click:frmResetAcadSysVars/cmdCancel gone:frmResetAcadSysVars \
     wait:frmMain close:frmMain
-  end_program
-  timeout 30 wineserver -w
+  stop_program
   [ -f "$record" ] || { problem "AutoCAD's stand-in was not started"; return; }
   local expected="\"$program\" /b \"$(winpath "$install")\\DATA\\reset.scr\""
   local actual
@@ -74,13 +68,9 @@ ResetStartsAutoCAD() {
   [ "$actual" = "$expected" ] || problem "AutoCAD got '$actual', expected '$expected'"
 }
 
-rm -rf "$work"
-mkdir -p "$work" "$acad"
-install_program || exit 1
-take_driver keys_driver || exit 1
-stand_in=$(find "$build" -name fake_acad.exe -not -path "*/wizards-e2e/*" -not -path "*/build-run-e2e/*" | head -1)
-[ -n "$stand_in" ] || { echo "fake_acad.exe is not built in $build"; exit 1; }
-cp "$stand_in" "$acad/fake_acad.exe"
+set_up keys_driver || exit 1
+mkdir -p "$acad"
+take_stand_in "$acad" || exit 1
 program="$(winpath "$acad")\\fake_acad.exe"
 [ -f "$install/DATA/reset.scr" ] || { echo "reset.scr is not installed"; exit 1; }
 
