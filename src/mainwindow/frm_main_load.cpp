@@ -32,7 +32,8 @@ std::string FolderUnavailable(const std::string& folder) {
 }
 
 // Points the browser at the stored drawing folder, on a drive or a network share. A folder
-// that is gone, or a drive that does not answer, gets the message and the browser shows the current folder instead.
+// that is gone, or a drive that does not answer, gets the message and the browser shows the
+// current folder instead.
 void RestoreBrowserFolder(frmMain& main) {
   try {
     // A network folder has no drive letter for the drive box; the folder box takes it alone.
