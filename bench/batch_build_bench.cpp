@@ -95,7 +95,6 @@ class ChunkRecorder : public platform::OutputFile {
 struct Environment {
   platform::fake::FakeServices fakes;
   platform::fake::FakeFileSystem& fs = fakes.fileSystem;
-  platform::fake::FakeSystemInfo& system = fakes.system;
   platform::fake::FakeClock& clock = fakes.clock;
   platform::fake::FakeLocale& locale = fakes.locale;
   platform::Services& services = fakes.services;

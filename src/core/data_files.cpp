@@ -42,7 +42,7 @@ bool WriteDataFiles(ui::Context& ctx, const std::string& programFolder, const st
   bool allWritten = true;
   for (const DataFile& file : files) {
     try {
-      core::WriteFileSafely(ctx.Services().fileSystem, file.path, file.bytes);
+      WriteFileSafely(ctx.Services().fileSystem, file.path, file.bytes);
     } catch (const runtime::Error& error) {
       allWritten = false;
       if (Report(ctx, programFolder, file.path, error, afterReport) == Next::kStop) break;
@@ -56,7 +56,7 @@ bool DataFileExists(ui::Context& ctx, const std::string& folder, const std::stri
 }
 
 std::string FirstLine(platform::FileSystem& fs, const std::string& path) {
-  std::vector<std::string> lines = core::ReadLineList(fs, path);
+  std::vector<std::string> lines = ReadLineList(fs, path);
   return lines.empty() ? std::string() : lines.front();
 }
 

@@ -25,7 +25,7 @@ void ReadFavorites(platform::FileSystem& fs, const std::string& path, ui::ListBo
   list.Clear();
   std::vector<std::string> entries;
   try {
-    entries = core::ReadLineList(fs, path);
+    entries = ReadLineList(fs, path);
   } catch (const runtime::Error&) {
     return;
   }

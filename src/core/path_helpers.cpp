@@ -157,15 +157,6 @@ bool IsNetworkPath(std::string_view path) {
   return path.starts_with("\\\\");
 }
 
-bool IsDriveRoot(std::string_view folder) {
-  if (folder.ends_with(kSep)) folder.remove_suffix(1);
-  if (folder.size() == 2 && folder[1] == ':') return true;
-  if (!folder.starts_with("\\\\") || folder.size() < 3) return false;
-  std::size_t serverEnd = folder.find(kSep, 2);
-  return serverEnd != std::string_view::npos && serverEnd > 2 && serverEnd + 1 < folder.size() &&
-         folder.find(kSep, serverEnd + 1) == std::string_view::npos;
-}
-
 std::int16_t PathFileExists(platform::FileSystem& fs, const std::string& path) {
   if (path.empty()) return 0;
   try {

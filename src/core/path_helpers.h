@@ -58,10 +58,6 @@ std::string PathExtension(std::string_view path);
 // Whether a path is a network path, "\\server\share\...": it needs no drive letter.
 bool IsNetworkPath(std::string_view path);
 
-// Whether a folder is the root of a drive: "C:" or "C:\", or the share of a network path,
-// "\\server\share" with or without its backslash.
-bool IsDriveRoot(std::string_view folder);
-
 // 1 when path names an existing file or folder, 0 otherwise.
 std::int16_t PathFileExists(platform::FileSystem& fs, const std::string& path);
 // 16 (the folder attribute) when path names an existing folder, 0 otherwise.

@@ -39,7 +39,7 @@ std::string InFolder(std::string_view folder, std::string_view name) {
 std::vector<DataFile> WorkingSetFiles(std::string_view dataFolder, std::string_view user, const WorkingSet& set) {
   auto path = [&](std::string_view suffix) { return InFolder(dataFolder, WorkingSetFileName(user, suffix)); };
   return {
-      {path(kQueueSuffix), core::LineListText(set.queue)},
+      {path(kQueueSuffix), LineListText(set.queue)},
       {path(kScriptSuffix), Dump(set.script)},
       {path(kNameSuffix), Dump(set.name)},
   };
@@ -49,10 +49,10 @@ std::vector<DataFile> SnapshotFiles(std::string_view dataFolder, std::string_vie
                                     const Snapshot& snapshot) {
   auto path = [&](std::string_view suffix) { return InFolder(dataFolder, SnapshotFileName(user, page, suffix)); };
   return {
-      {path(kQueueSuffix), core::LineListText(snapshot.work.queue)},
+      {path(kQueueSuffix), LineListText(snapshot.work.queue)},
       {path(kScriptSuffix), Dump(snapshot.work.script)},
       {path(kNameSuffix), Dump(snapshot.work.name)},
-      {path(kPathSuffix), core::LineListText({snapshot.drive, snapshot.folder})},
+      {path(kPathSuffix), LineListText({snapshot.drive, snapshot.folder})},
   };
 }
 

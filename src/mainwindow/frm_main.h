@@ -38,7 +38,7 @@ namespace mainwindow {
 //
 // Controls, settings fields and menus are declared here and designed in mainwindow/frm_main*.cpp.
 // Life cycle, layout, load, settings save and the user-script panel live in mainwindow/frm_main_*.cpp;
-// every other procedure in frm_main_<area>.cpp of the folder that owns it (queue/, batch/, tags/, options/).
+// every other procedure in frm_main_<area>.cpp of the folder that owns it (queue/, batch/, tags/, wizards/, options/).
 class frmMain : public ui::Form, public core::SettingsModel {
  public:
   explicit frmMain(app::App& app);

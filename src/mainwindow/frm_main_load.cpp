@@ -12,6 +12,7 @@
 #include "mainwindow/frm_main_settings_run.h"
 #include "mainwindow/frm_main_working_set.h"
 #include "options/frm_options.h"
+#include "platform/file_system.h"
 #include "runtime/convert.h"
 #include "runtime/error.h"
 
@@ -32,7 +33,8 @@ std::string FolderUnavailable(const std::string& folder) {
 }
 
 // Points the browser at the stored drawing folder, on a drive or a network share. A folder
-// that is gone, or a drive that does not answer, gets the message and the browser shows the current folder instead.
+// that is gone, or a drive that does not answer, gets the message and the browser shows the
+// current folder instead.
 void RestoreBrowserFolder(frmMain& main) {
   try {
     // A network folder has no drive letter for the drive box; the folder box takes it alone.
@@ -94,7 +96,7 @@ void frmMain::Form_Load() {
   const std::string programFolder = system.ProgramFolder();
   // A program in the root of a drive would keep its data in the drive's own folders: it says
   // so and ends before the load reads, pushes or writes anything.
-  if (core::IsDriveRoot(programFolder)) {
+  if (platform::IsDriveRoot(programFolder)) {
     Ctx().MsgBox({kRootFolderMessage, "Ooops", ui::MsgButtons::kOk, ui::MsgIcon::kCritical});
     Ctx().End();
   }

@@ -23,8 +23,8 @@ void frmMain::ViewBatchScript() {
 }
 
 // The command is the editor as the options hold it (it may carry switches), a blank and the
-// path, quoted when it holds a blank. Without an editor the user is sent to the options, which open beside the main
-// window.
+// path, quoted when it holds a blank. Without an editor the user is sent to the options, which
+// open beside the main window.
 void frmMain::OpenInTextEditor(const std::string& path) {
   if (TextEditor.empty()) {
     Ctx().MsgBox({"Please select menu 'Tools -> Options' and setup a text editor", "Tornavane"});

@@ -31,4 +31,13 @@ bool Exists(FileSystem& fs, const std::string& path) {
   }
 }
 
+bool IsDriveRoot(std::string_view folder) {
+  if (folder.ends_with('\\')) folder.remove_suffix(1);
+  if (folder.size() == 2 && folder[1] == ':') return true;
+  if (!folder.starts_with("\\\\") || folder.size() < 3) return false;
+  std::size_t serverEnd = folder.find('\\', 2);
+  return serverEnd != std::string_view::npos && serverEnd > 2 && serverEnd + 1 < folder.size() &&
+         folder.find('\\', serverEnd + 1) == std::string_view::npos;
+}
+
 }  // namespace platform

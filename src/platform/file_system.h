@@ -94,5 +94,8 @@ void WriteWholeFile(FileSystem& fs, const std::string& path, std::string_view by
 void AppendToFile(FileSystem& fs, const std::string& path, std::string_view bytes);
 // True when the path names an existing file or folder (any attributes).
 bool Exists(FileSystem& fs, const std::string& path);
+// Whether a folder is the root of a drive: "C:" or "C:\", or the share of a network path,
+// "\\server\share" with or without its backslash.
+bool IsDriveRoot(std::string_view folder);
 
 }  // namespace platform

@@ -52,19 +52,18 @@ std::string Context::InputBox(const InputBoxSpec& box) {
 }
 
 void Context::DoEvents() {
-  if (ended_) throw ProgramEnd();
-  {
-    Running running(*this);
-    backend_.DoEvents();
-  }
-  if (ended_) throw ProgramEnd();
+  Pump(&Backend::DoEvents);
 }
 
 void Context::DoEventsBetweenItems() {
+  Pump(&Backend::DoEventsBetweenItems);
+}
+
+void Context::Pump(void (Backend::*pump)()) {
   if (ended_) throw ProgramEnd();
   {
     Running running(*this);
-    backend_.DoEventsBetweenItems();
+    (backend_.*pump)();
   }
   if (ended_) throw ProgramEnd();
 }

@@ -80,6 +80,9 @@ class Context {
  private:
   friend class BusyGuard;
 
+  // Runs one of the back end's pumps; the program's end, before or during it, ends the caller.
+  void Pump(void (Backend::*pump)());
+
   Backend& backend_;
   platform::Services& services_;
   AppInfo app_;

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "app/program_run.h"
-#include "core/path_helpers.h"
 #include "options/frm_options.h"
+#include "platform/file_system.h"
 #include "runtime/error.h"
 #include "support/app_fixture.h"
 #include "tags/frm_var_setup.h"
@@ -138,7 +138,7 @@ TEST(DriveRootTest, NamesTheRootOfADriveOrShareOnly) {
                         {"\\\\server", false},
                         {"\\\\server\\", false},
                         {"", false}};
-  for (const Case& c : cases) EXPECT_EQ(core::IsDriveRoot(c.folder), c.root) << c.folder;
+  for (const Case& c : cases) EXPECT_EQ(platform::IsDriveRoot(c.folder), c.root) << c.folder;
 }
 
 // A damaged value costs only itself: the message naming it, the key's default, stored back so

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "platform/file_system.h"
 #include "platform/win32/win32_api.h"
 #include "platform/win32/win32_error.h"
 
@@ -62,10 +63,7 @@ std::string Win32SystemInfo::ProgramFolder() {
   if (slash == std::string::npos) return std::string();
   std::string folder = path.substr(0, slash);
   // The root of a drive keeps its backslash ("C:\"), as does the share of a network path.
-  const bool driveRoot = folder.size() == 2 && folder[1] == ':';
-  const bool shareRoot = folder.starts_with("\\\\") && folder.find('\\', 2) != std::string::npos &&
-                         folder.find('\\', folder.find('\\', 2) + 1) == std::string::npos;
-  if (driveRoot || shareRoot) folder += '\\';
+  if (IsDriveRoot(folder)) folder += '\\';
   return folder;
 }
 

@@ -33,6 +33,11 @@ bool IsOurTopLevel(HWND window) {
   return lstrcmpA(name, kFormClass) == 0 || lstrcmpA(name, kDialogClass) == 0;
 }
 
+// The top-level window a message is for; nullptr for a message to the thread.
+HWND RootOf(const MSG& message) {
+  return message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+}
+
 }  // namespace
 
 struct Win32Backend::ModalSession {
@@ -264,14 +269,14 @@ void Win32Backend::Pump(MSG& message) {
   if ((message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN) && PressShortcut(message)) return;
   if (message.message == WM_SYSCHAR && OpenMenuOfAccessKey(message)) return;
   if (message.message == WM_KEYDOWN && message.wParam == VK_TAB && MoveFocusByTab(message)) return;
-  HWND root = message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+  HWND root = RootOf(message);
   if (root != nullptr && IsOurTopLevel(root) && IsDialogMessageA(root, &message)) return;
   TranslateMessage(&message);
   DispatchMessageA(&message);
 }
 
 bool Win32Backend::PressShortcut(const MSG& message) {
-  HWND root = message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+  HWND root = RootOf(message);
   Win32FormPeer* peer = FormPeerOf(root);
   if (peer == nullptr || !IsWindowEnabled(root)) return false;
   std::optional<Shortcut> shortcut = ShortcutOf(static_cast<int>(message.wParam), GetKeyState(VK_CONTROL) < 0,
@@ -286,7 +291,7 @@ bool Win32Backend::PressShortcut(const MSG& message) {
 // Alt and a menu title's letter open that menu, even where a control marks the same letter:
 // the dialog manager would press the control instead.
 bool Win32Backend::OpenMenuOfAccessKey(const MSG& message) {
-  HWND root = message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+  HWND root = RootOf(message);
   Win32FormPeer* peer = FormPeerOf(root);
   if (peer == nullptr || !IsWindowEnabled(root) || GetMenu(root) == nullptr) return false;
   if (peer->GetForm().MenuOfAccessKey(static_cast<char>(message.wParam)) == nullptr) return false;
@@ -298,7 +303,7 @@ bool Win32Backend::OpenMenuOfAccessKey(const MSG& message) {
 // windows' z-order, which also decides what covers what.
 bool Win32Backend::MoveFocusByTab(const MSG& message) {
   if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
-  HWND root = message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+  HWND root = RootOf(message);
   if (FormPeerOf(root) == nullptr) return false;
   HWND focus = GetFocus();
   if (focus == nullptr || (SendMessageA(focus, WM_GETDLGCODE, message.wParam, reinterpret_cast<LPARAM>(&message)) &

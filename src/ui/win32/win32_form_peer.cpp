@@ -363,7 +363,7 @@ void Win32FormPeer::HandleCommand(WPARAM wParam) {
   if (id == IDCANCEL) {
     CommandButton* cancel = form_.CancelButton();
     if (cancel != nullptr && cancel->IsShown() && cancel->IsEnabled()) Deliver([cancel] { cancel->Click(); });
-    if (cancel == nullptr && form_.EscapeCloses()) Deliver([this] { form_.Close(); });
+    if (form_.EscapeCloses()) Deliver([this] { form_.Close(); });
     return;
   }
   MenuItem* item = id != IDOK ? menus_.ItemOf(id) : nullptr;
