@@ -2,6 +2,7 @@
 
 #include "app/app.h"
 #include "batch/build.h"
+#include "core/path_helpers.h"
 #include "core/settings_model.h"
 #include "mainwindow/frm_main.h"
 #include "options/pickers.h"
@@ -35,11 +36,6 @@ std::string ScriptTarget(std::string_view folder, std::string_view name) {
   target.append(name);
   if (runtime::UpperCase(runtime::Right(target, 4)) != ".SCR") target += ".SCR";
   return target;
-}
-
-std::string DriveRoot(std::string_view driveText) {
-  if (driveText.empty()) return "";
-  return std::string(1, driveText[0]) + ":\\";
 }
 
 frmWriteScriptToLoc::frmWriteScriptToLoc(app::App& app) : FolderPicker(app, "frmWriteScriptToLoc") {
@@ -114,7 +110,7 @@ void frmWriteScriptToLoc::File1_DblClick() {
   platform::Shell& shell = Ctx().Services().shell;
   try {
     shell.Execute(shell.DesktopWindow(), "open", options::JoinPath(Dir1.Path(), File1.FileName()), "",
-                  DriveRoot(Drive1.Drive()), kShowInPlace);
+                  core::DriveRoot(Drive1.Drive()), kShowInPlace);
   } catch (const runtime::Error&) {
     // Opening is a convenience: a failure shows nothing.
   }

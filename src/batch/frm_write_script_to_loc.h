@@ -16,9 +16,6 @@ namespace batch {
 // in any letter case (plot gives plot.SCR, plot.txt gives plot.txt.SCR).
 std::string ScriptTarget(std::string_view folder, std::string_view name);
 
-// The drive part of a drive list's text ("d: [DATA]") as a root folder: "d:\".
-std::string DriveRoot(std::string_view driveText);
-
 // Builds the batch script into a file the user picks, for this one build, leaving the
 // configured batch script path as it was. Shown modally over the main window; only hidden.
 // Its drive and folder lists, and what a drive change does, are those of the folder pickers.

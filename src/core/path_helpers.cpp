@@ -177,4 +177,9 @@ std::int16_t PathIsFolder(platform::FileSystem& fs, const std::string& path) {
   }
 }
 
+std::string DriveRoot(std::string_view driveText) {
+  if (driveText.empty()) return "";
+  return std::string(1, driveText[0]) + ":\\";
+}
+
 }  // namespace core

@@ -41,6 +41,10 @@ std::string GetRootPath(std::string_view path, std::int16_t n);
 // colon is the first character.
 std::string GetDriveFolder(std::string_view path);
 
+// The root ("d:\") of the drive a drive box shows ("d: [DATA]"); "" for an empty box. Shell
+// calls work in it, never in the box text with its volume label.
+std::string DriveRoot(std::string_view driveText);
+
 // Creates the folder named by path and every missing folder above it. Drives and the
 // "\\server\share" of a network path are never created. Returns -1 when every folder exists
 // or was created, after letting pending window messages run once (doEvents); 0 at the first

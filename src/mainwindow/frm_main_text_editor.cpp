@@ -3,18 +3,13 @@
 #include "core/launch.h"
 #include "mainwindow/frm_main.h"
 #include "options/frm_options.h"
+#include "options/pickers.h"
 
 namespace mainwindow {
 
 namespace {
 
 constexpr int kShowNormal = 1;
-
-// A path holding a blank goes in double quotes, so every editor gets it as one argument.
-std::string EditorArgument(const std::string& path) {
-  if (path.find(' ') == std::string::npos) return path;
-  return "\"" + path + "\"";
-}
 
 }  // namespace
 
@@ -32,8 +27,8 @@ void frmMain::OpenInTextEditor(const std::string& path) {
     return;
   }
   platform::Services& services = Ctx().Services();
-  core::LaunchProgram(services.shell, services.fileSystem, Ctx().GetBackend(), TextEditor + " " + EditorArgument(path),
-                      kShowNormal);
+  core::LaunchProgram(services.shell, services.fileSystem, Ctx().GetBackend(),
+                      TextEditor + " " + options::QuoteProgramPath(path), kShowNormal);
 }
 
 }  // namespace mainwindow

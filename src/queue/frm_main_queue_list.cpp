@@ -3,6 +3,7 @@
 // button shows the pop-up menu, and the wiring of the queue's buttons and pop-up entries.
 #include <string>
 
+#include "core/path_helpers.h"
 #include "mainwindow/frm_main.h"
 #include "queue/hourglass.h"
 #include "queue/move_list_item.h"
@@ -81,8 +82,7 @@ void frmMain::mnuOpen_Click() {
 void frmMain::OpenSelectedEntries() {
   queue::FormHourglass hourglass(*this);
   platform::Shell& shell = Ctx().Services().shell;
-  const std::string drive = Drive1.Drive();
-  const std::string folder = drive.empty() ? "" : drive.substr(0, 1) + ":\\";
+  const std::string folder = core::DriveRoot(Drive1.Drive());
   const std::string question = "You have attempted to open more than " + std::to_string(ResourceFileLimit) +
                                " files at a time.\r\n\r\nThis could starve your systems resources...\r\n\r\n"
                                "Are you sure you want to continue opening files?";

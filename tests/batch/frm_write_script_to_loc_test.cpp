@@ -9,6 +9,7 @@
 #include <string>
 
 #include "build_fixture.h"
+#include "core/path_helpers.h"
 #include "core/settings_model.h"
 #include "platform/file_system.h"
 
@@ -30,8 +31,8 @@ TEST(ScriptTargetTest, OneBackslashAndTheScrRule) {
                         Case{"\\\\server\\share\\Jobs", "a.SCR", "\\\\server\\share\\Jobs\\a.SCR"}}) {
     EXPECT_EQ(batch::ScriptTarget(c.folder, c.name), c.target) << c.folder << " + " << c.name;
   }
-  EXPECT_EQ(batch::DriveRoot("d: [DATA]"), "d:\\");
-  EXPECT_EQ(batch::DriveRoot("c:"), "c:\\");
+  EXPECT_EQ(core::DriveRoot("d: [DATA]"), "d:\\");
+  EXPECT_EQ(core::DriveRoot("c:"), "c:\\");
 }
 
 class WriteElsewhereTest : public BuildFixture {
