@@ -19,6 +19,7 @@
 #include "wizards/frm_rep_text_wiz.h"
 #include "wizards/frm_report_limits_wiz.h"
 #include "wizards/frm_reset_acad_sys_vars.h"
+#include "wizards/frm_tb_wiz.h"
 
 namespace app {
 
@@ -66,6 +67,7 @@ struct App::Forms {
       app_.Ctx(), [this] { return std::make_unique<wizards::frmReportLimitsWiz>(app_); }};
   ui::FormSlot<wizards::frmResetAcadSysVars> frmResetAcadSysVars{
       app_.Ctx(), [this] { return std::make_unique<wizards::frmResetAcadSysVars>(app_); }};
+  ui::FormSlot<wizards::frmTBWiz> frmTBWiz{app_.Ctx(), [this] { return std::make_unique<wizards::frmTBWiz>(app_); }};
 };
 
 App::App(ui::Context& ctx) : ctx_(ctx), forms_(std::make_unique<Forms>(*this)) {}
@@ -158,6 +160,10 @@ wizards::frmReportLimitsWiz& App::frmReportLimitsWiz() {
 
 wizards::frmResetAcadSysVars& App::frmResetAcadSysVars() {
   return forms_->frmResetAcadSysVars();
+}
+
+wizards::frmTBWiz& App::frmTBWiz() {
+  return forms_->frmTBWiz();
 }
 
 }  // namespace app

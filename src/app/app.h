@@ -39,6 +39,7 @@ class frmPurgeWiz;
 class frmRepTextWiz;
 class frmReportLimitsWiz;
 class frmResetAcadSysVars;
+class frmTBWiz;
 }  // namespace wizards
 
 namespace app {
@@ -83,6 +84,7 @@ class App {
   wizards::frmRepTextWiz& frmRepTextWiz();
   wizards::frmReportLimitsWiz& frmReportLimitsWiz();
   wizards::frmResetAcadSysVars& frmResetAcadSysVars();
+  wizards::frmTBWiz& frmTBWiz();
 
   // Module-wide values.
   std::string AppVersion;  // major, minor and revision joined by "."

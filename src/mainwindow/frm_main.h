@@ -416,6 +416,7 @@ class frmMain : public ui::Form, public core::SettingsModel {
   void mnuReportTextWiz_Click();
   void mnuRepTextWiz_Click();
   void mnuMTEXTSnR_Click();
+  void mnuTBWiz_Click();
   void mnuResetAcadVars_Click();
   void mnuUserTagManager_Click();
   void mnuViewOptions_Click();

@@ -143,6 +143,7 @@ void frmMain::WireMenus() {
   mnuReportTextWiz.onClick = [this] { mnuReportTextWiz_Click(); };
   mnuRepTextWiz.onClick = [this] { mnuRepTextWiz_Click(); };
   mnuMTEXTSnR.onClick = [this] { mnuMTEXTSnR_Click(); };
+  mnuTBWiz.onClick = [this] { mnuTBWiz_Click(); };
   mnuViewOptions.onClick = [this] { mnuViewOptions_Click(); };
 
   mnuReadmeh.onClick = [this] { mnuReadmeh_Click(); };
