@@ -10,11 +10,6 @@ namespace {
 
 constexpr std::string_view kDependsOnFile = "(Output depends on file)";
 
-void Line(std::string& text, std::string_view line) {
-  text += line;
-  text += kCrLf;
-}
-
 bool Filled(const TitleBlockRow& row) {
   return !row.name.empty() || !row.value.empty();
 }
@@ -73,13 +68,13 @@ std::string CreateTBWScript(const TitleBlockInputs& inputs, std::string_view pro
   text += LoadLine(programFolder, "TB_WIZ1.LSP");
   for (const TitleBlockRow& row : inputs.rows) {
     if (!Filled(row)) continue;
-    Line(text, kBlockSeparator);
-    Line(text, "TB_WIZ1");
-    Line(text, "\"" + inputs.blockName + "\"");
-    Line(text, row.name);
-    Line(text, row.value);
+    AppendLine(text, kBlockSeparator);
+    AppendLine(text, "TB_WIZ1");
+    AppendLine(text, "\"" + inputs.blockName + "\"");
+    AppendLine(text, row.name);
+    AppendLine(text, row.value);
   }
-  Line(text, "REGEN");
+  AppendLine(text, "REGEN");
   text += kBlockSeparator;
   return text;
 }
