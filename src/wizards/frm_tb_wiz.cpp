@@ -34,8 +34,8 @@ frmTBWiz::frmTBWiz(app::App& app)
   Move(0, 0, 9675, 7710);
 
   Label5.SetCaption("Block Name:");
-  Label5.Move(240, 195, 1035, 255);
-  tbBlockName.Move(1320, 150, 3135, 315);
+  Label5.Move(240, 195, 1215, 255);
+  tbBlockName.Move(1500, 150, 3135, 315);
 
   Frame1.SetCaption(" Attribute Changer");
   Frame1.Move(120, 600, 9315, 5415);
@@ -45,8 +45,8 @@ frmTBWiz::frmTBWiz(app::App& app)
   cmdConfigureVars.SetCaption("Configure &Tags");
   cmdConfigureVars.Move(1440, 4920, 1575, 375);
 
-  DesignTemplateFrame(Frame2, cmbTBWSelector, cmdDeleteTBW, cmdSaveTBW, 120, 6120, 5535);
-  DesignHandOverOptions(Frame3, optAppend, optOverWrite, 5760, 6120, 2175);
+  DesignTemplateFrame(Frame2, cmbTBWSelector, cmdDeleteTBW, cmdSaveTBW, 120, 6120, 5175);
+  DesignHandOverOptions(Frame3, optAppend, optOverWrite, 5400, 6120, 2535);
   Command1.SetCaption("&Create Script");
   Command1.SetDefault(true);
   Command1.Move(8040, 6240, 1395, 495);

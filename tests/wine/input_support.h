@@ -52,22 +52,17 @@ inline void TypeText(const std::string& text) {
   SendAll(inputs);
 }
 
-// A left click at a point of the screen.
-inline void ClickAt(int x, int y) {
-  SetCursorPos(x, y);
+// A left click in the middle of the window.
+inline void ClickOn(HWND window) {
+  RECT place;
+  GetWindowRect(window, &place);
+  SetCursorPos((place.left + place.right) / 2, (place.top + place.bottom) / 2);
   std::vector<INPUT> inputs(2);
   inputs[0].type = INPUT_MOUSE;
   inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
   inputs[1].type = INPUT_MOUSE;
   inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
   SendAll(inputs);
-}
-
-// A left click in the middle of the window.
-inline void ClickOn(HWND window) {
-  RECT place;
-  GetWindowRect(window, &place);
-  ClickAt((place.left + place.right) / 2, (place.top + place.bottom) / 2);
 }
 
 // Brings a window of the program to the front, so that keys go to it.

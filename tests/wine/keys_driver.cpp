@@ -5,7 +5,6 @@
 //   wait:<form>                 the form (by its "TornavaneName") is shown and takes input
 //   front:<form>                brings the form to the front
 //   click:<form>/<control>      a left click in the middle of the control
-//   tab:<form>/<control>=<n>    a left click on the tab numbered n (from 0) of a tab control
 //   type:<text>                 types the characters
 //   keys:<k>[,<k>...]           presses keys: a letter or digit, esc, enter, tab, f10, down,
 //                               up, left, right, or alt+<key>, shift+<key>
@@ -20,8 +19,6 @@
 // Usage: keys_driver.exe step...
 
 #include <windows.h>
-// The tab control's messages need the types windows.h declares.
-#include <commctrl.h>
 
 #include <cctype>
 #include <string>
@@ -100,17 +97,6 @@ HWND FindBox(const std::string& title) {
   return nullptr;
 }
 
-// A click in the middle of a tab's caption.
-void ClickTab(HWND tabs, int index) {
-  RECT item;
-  if (SendMessageA(tabs, TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item)) == 0) {
-    Fail("no tab " + std::to_string(index));
-  }
-  POINT middle{(item.left + item.right) / 2, (item.top + item.bottom) / 2};
-  ClientToScreen(tabs, &middle);
-  ClickAt(middle.x, middle.y);
-}
-
 void Run(const std::string& step) {
   std::string verb = Before(step, ':');
   std::string rest = After(step, ':');
@@ -120,8 +106,6 @@ void Run(const std::string& step) {
     BringToFront(NeedForm(rest), kPatience);
   } else if (verb == "click") {
     ClickOn(NeedControl(rest));
-  } else if (verb == "tab") {
-    ClickTab(NeedControl(Before(rest, '=')), std::stoi(After(rest, '=')));
   } else if (verb == "type") {
     TypeText(rest);
   } else if (verb == "keys") {

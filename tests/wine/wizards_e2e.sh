@@ -3,8 +3,8 @@
 #   PurgeFromTheMenu   "&Purge" from the Wizards menu, "Purge Unused Layers", "&Create" and
 #                      "Done" leave the purge block in the user script (read back from the
 #                      working-set file the program saves when it closes)
-#   TitleBlockFromTheMenu "&Title-Block Update" from the Wizards menu, a block name and a row on
-#                      the third tab whose value "$DATE$" is picked from the row's list, "&Create
+#   TitleBlockFromTheMenu "&Title-Block Update" from the Wizards menu, a block name and row 1
+#                      whose value "$DATE$" is picked from the row's list, "&Create
 #                      Script" and "Done": the user script holds the block and the state file
 #                      the rows; the close box writes the state file, and the next opening
 #                      shows the rows again
@@ -55,14 +55,14 @@ PurgeFromTheMenu() {
   [ "$actual" = "$expected" ] || problem "the user script is $(od -An -c "$scr")"
 }
 
-# The title block state file of row 21 named DATE with the value $DATE$, block TITLE.
+# The title block state file of row 1 named DATE with the value $DATE$, block TITLE.
 title_block_state() {
   local line
   printf 'TITLE\r\n'
   for line in $(seq 2 101); do
     case $line in
-      22) printf 'DATE\r\n' ;;
-      72) printf '$DATE$\r\n' ;;
+      2) printf 'DATE\r\n' ;;
+      52) printf '$DATE$\r\n' ;;
       *) printf '\r\n' ;;
     esac
   done
@@ -74,12 +74,12 @@ TitleBlockFromTheMenu() {
   rm -f "$install"/DATA/*-tbw.tmp
   start_program
   drive wait:frmMain front:frmMain keys:alt+w,t wait:frmTBWiz front:frmTBWiz \
-    click:frmTBWiz/tbBlockName type:TITLE tab:frmTBWiz/SSTab1=2 'click:frmTBWiz/Text1(20)' type:DATE \
-    'click:frmTBWiz/Combo1(20)' keys:alt+down,down,down,enter 'text:frmTBWiz/Combo1(20)=$DATE$' \
+    click:frmTBWiz/tbBlockName type:TITLE 'click:frmTBWiz/Text1(0)' type:DATE \
+    'click:frmTBWiz/Combo1(0)' keys:alt+down,down,down,enter 'text:frmTBWiz/Combo1(0)=$DATE$' \
     click:frmTBWiz/Command1 box:Done keys:enter gone:frmTBWiz \
     wait:frmMain front:frmMain keys:alt+w,t wait:frmTBWiz close:frmTBWiz gone:frmTBWiz \
-    wait:frmMain front:frmMain keys:alt+w,t wait:frmTBWiz 'text:frmTBWiz/Text1(20)=DATE' \
-    'text:frmTBWiz/Combo1(20)=$DATE$' close:frmTBWiz gone:frmTBWiz wait:frmMain close:frmMain
+    wait:frmMain front:frmMain keys:alt+w,t wait:frmTBWiz 'text:frmTBWiz/Text1(0)=DATE' \
+    'text:frmTBWiz/Combo1(0)=$DATE$' close:frmTBWiz gone:frmTBWiz wait:frmMain close:frmMain
   stop_program
   local scr state
   scr=$(ls "$install"/DATA/*-scr.tmp 2>/dev/null | head -1)

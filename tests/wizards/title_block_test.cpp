@@ -135,6 +135,9 @@ TEST_F(TitleBlockTest, EveryValueBoxOffersTheTagsInOrder) {
     EXPECT_EQ(wizard.SSTab1.TabCaption(4), "Tags 41-50");
     user.Close(wizard);
   });
+  // Untouched, the wizard leaves a state file of 101 empty lines, which loads without a word.
+  EXPECT_EQ(fileSystem.Contents(StateFile()), Record("", {}, {}));
+  OpenWizard([&](frmTBWiz& wizard) { user.Close(wizard); });
 }
 
 // The close box writes the state file; the next opening loads the rows back from it.
