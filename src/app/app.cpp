@@ -5,6 +5,7 @@
 #include "batch/frm_scr_complete.h"
 #include "batch/frm_write_script_to_loc.h"
 #include "mainwindow/frm_main.h"
+#include "mainwindow/frm_pattern_list.h"
 #include "options/frm_about.h"
 #include "options/frm_options.h"
 #include "options/frm_tips.h"
@@ -40,6 +41,13 @@ struct App::Forms {
   ui::FormSlot<queue::frmScanStop> frmScanStop{app_.Ctx(),
                                                [this] { return std::make_unique<queue::frmScanStop>(app_); }};
   ui::FormSlot<mainwindow::frmMain> frmMain{app_.Ctx(), [this] { return std::make_unique<mainwindow::frmMain>(app_); }};
+  ui::FormSlot<mainwindow::frmPatternList> frmDWGFilter{
+      app_.Ctx(), [this] { return std::make_unique<mainwindow::frmPatternList>(app_, mainwindow::kDWGFilterConfig); }};
+  ui::FormSlot<mainwindow::frmPatternList> frmSCRFilter{
+      app_.Ctx(), [this] { return std::make_unique<mainwindow::frmPatternList>(app_, mainwindow::kSCRFilterConfig); }};
+  ui::FormSlot<mainwindow::frmPatternList> frmSCRFilterSimple{
+      app_.Ctx(),
+      [this] { return std::make_unique<mainwindow::frmPatternList>(app_, mainwindow::kSCRFilterSimpleConfig); }};
   ui::FormSlot<options::frmAbout> frmAbout{app_.Ctx(), [this] { return std::make_unique<options::frmAbout>(app_); }};
   ui::FormSlot<options::frmAutoCADEXEBrowse> frmAutoCADEXEBrowse{
       app_.Ctx(), [this] { return std::make_unique<options::frmAutoCADEXEBrowse>(app_); }};
@@ -100,6 +108,18 @@ queue::frmScanStop& App::frmScanStop() {
 
 mainwindow::frmMain& App::frmMain() {
   return forms_->frmMain();
+}
+
+mainwindow::frmPatternList& App::frmDWGFilter() {
+  return forms_->frmDWGFilter();
+}
+
+mainwindow::frmPatternList& App::frmSCRFilter() {
+  return forms_->frmSCRFilter();
+}
+
+mainwindow::frmPatternList& App::frmSCRFilterSimple() {
+  return forms_->frmSCRFilterSimple();
 }
 
 options::frmAbout& App::frmAbout() {

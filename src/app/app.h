@@ -18,7 +18,8 @@ class frmScanStop;
 }  // namespace queue
 namespace mainwindow {
 class frmMain;
-}
+class frmPatternList;
+}  // namespace mainwindow
 namespace options {
 class frmAbout;
 class frmAutoCADEXEBrowse;
@@ -69,6 +70,10 @@ class App {
   queue::frmDirSelector& frmDirSelector();
   queue::frmScanStop& frmScanStop();
   mainwindow::frmMain& frmMain();
+  // The three pattern-list dialogs: drawing names, user scripts, Simple Mode scripts.
+  mainwindow::frmPatternList& frmDWGFilter();
+  mainwindow::frmPatternList& frmSCRFilter();
+  mainwindow::frmPatternList& frmSCRFilterSimple();
   options::frmAbout& frmAbout();
   options::frmAutoCADEXEBrowse& frmAutoCADEXEBrowse();
   options::frmBrowseSCRIPSDir& frmBrowseSCRIPSDir();

@@ -133,6 +133,7 @@ void frmMain::WireMenus() {
   mnuVerifyFiles2.onClick = [this] { mnuVerifyFilesInQueue_Click(); };
   mnuCheckScriptSyntax.onClick = [this] { mnuCheckScriptSyntax_Click(); };
   mnuOutputOther.onClick = [this] { mnuOutputOther_Click(); };
+  mnuViewBatchScript.onClick = [this] { mnuViewBatchScript_Click(); };
   mnuNightRun.onClick = [this] { mnuNightRun_Click(); };
 
   mnuUserTagManager.onClick = [this] { mnuUserTagManager_Click(); };
