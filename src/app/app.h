@@ -16,6 +16,11 @@ namespace queue {
 class frmDirSelector;
 class frmScanStop;
 }  // namespace queue
+namespace filetools {
+class frmFileListRename;
+class frmFileLists;
+class frmWDPPrompt;
+}  // namespace filetools
 namespace mainwindow {
 class frmMain;
 }
@@ -67,6 +72,9 @@ class App {
   batch::frmWriteScriptToLoc& frmWriteScriptToLoc();
   queue::frmDirSelector& frmDirSelector();
   queue::frmScanStop& frmScanStop();
+  filetools::frmFileListRename& frmFileListRename();
+  filetools::frmFileLists& frmFileLists();
+  filetools::frmWDPPrompt& frmWDPPrompt();
   mainwindow::frmMain& frmMain();
   options::frmAbout& frmAbout();
   options::frmAutoCADEXEBrowse& frmAutoCADEXEBrowse();

@@ -312,6 +312,10 @@ class frmMain : public ui::Form, public core::SettingsModel {
   // tooltip names the saved list while the queue holds it unedited.
   void SetLoadedListMarker(const std::string& listFileName);
   void ClearLoadedListMarker();
+  // Saved drawing lists and electrical project files (filetools/): the File Lists window,
+  // and the project prompt for a ".wdp" file picked in the browser.
+  void cmdFileList_Click();
+  void ShowWDPPrompt(const std::string& projectFile);
   void List1_Click();
   void List1_DblClick();
   void List1_KeyDown(int& keyCode, int shift);
@@ -448,6 +452,7 @@ class frmMain : public ui::Form, public core::SettingsModel {
   void AddDroppedFolder(const std::string& folder);
   // The queue's ordering, copy and scan entries and the "+" button (queue/).
   void WireQueueOrderEvents();
+  void WireFileListEvents();
 
   app::App& app_;
 };
