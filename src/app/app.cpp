@@ -4,6 +4,9 @@
 #include "batch/frm_night_run.h"
 #include "batch/frm_scr_complete.h"
 #include "batch/frm_write_script_to_loc.h"
+#include "filetools/frm_file_list_rename.h"
+#include "filetools/frm_file_lists.h"
+#include "filetools/frm_wdp_prompt.h"
 #include "mainwindow/frm_main.h"
 #include "mainwindow/frm_pattern_list.h"
 #include "options/frm_about.h"
@@ -40,6 +43,12 @@ struct App::Forms {
                                                      [this] { return std::make_unique<queue::frmDirSelector>(app_); }};
   ui::FormSlot<queue::frmScanStop> frmScanStop{app_.Ctx(),
                                                [this] { return std::make_unique<queue::frmScanStop>(app_); }};
+  ui::FormSlot<filetools::frmFileListRename> frmFileListRename{
+      app_.Ctx(), [this] { return std::make_unique<filetools::frmFileListRename>(app_); }};
+  ui::FormSlot<filetools::frmFileLists> frmFileLists{
+      app_.Ctx(), [this] { return std::make_unique<filetools::frmFileLists>(app_); }};
+  ui::FormSlot<filetools::frmWDPPrompt> frmWDPPrompt{
+      app_.Ctx(), [this] { return std::make_unique<filetools::frmWDPPrompt>(app_); }};
   ui::FormSlot<mainwindow::frmMain> frmMain{app_.Ctx(), [this] { return std::make_unique<mainwindow::frmMain>(app_); }};
   ui::FormSlot<mainwindow::frmPatternList> frmDWGFilter{
       app_.Ctx(), [this] { return std::make_unique<mainwindow::frmPatternList>(app_, mainwindow::kDWGFilterConfig); }};
@@ -104,6 +113,18 @@ queue::frmDirSelector& App::frmDirSelector() {
 
 queue::frmScanStop& App::frmScanStop() {
   return forms_->frmScanStop();
+}
+
+filetools::frmFileListRename& App::frmFileListRename() {
+  return forms_->frmFileListRename();
+}
+
+filetools::frmFileLists& App::frmFileLists() {
+  return forms_->frmFileLists();
+}
+
+filetools::frmWDPPrompt& App::frmWDPPrompt() {
+  return forms_->frmWDPPrompt();
 }
 
 mainwindow::frmMain& App::frmMain() {

@@ -16,6 +16,11 @@ namespace queue {
 class frmDirSelector;
 class frmScanStop;
 }  // namespace queue
+namespace filetools {
+class frmFileListRename;
+class frmFileLists;
+class frmWDPPrompt;
+}  // namespace filetools
 namespace mainwindow {
 class frmMain;
 class frmPatternList;
@@ -69,6 +74,9 @@ class App {
   batch::frmWriteScriptToLoc& frmWriteScriptToLoc();
   queue::frmDirSelector& frmDirSelector();
   queue::frmScanStop& frmScanStop();
+  filetools::frmFileListRename& frmFileListRename();
+  filetools::frmFileLists& frmFileLists();
+  filetools::frmWDPPrompt& frmWDPPrompt();
   mainwindow::frmMain& frmMain();
   // The three pattern-list dialogs: drawing names, user scripts, Simple Mode scripts.
   mainwindow::frmPatternList& frmDWGFilter();

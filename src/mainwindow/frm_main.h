@@ -312,6 +312,10 @@ class frmMain : public ui::Form, public core::SettingsModel {
   // tooltip names the saved list while the queue holds it unedited.
   void SetLoadedListMarker(const std::string& listFileName);
   void ClearLoadedListMarker();
+  // Saved drawing lists and electrical project files (filetools/): the File Lists window,
+  // and the project prompt for a ".wdp" file picked in the browser.
+  void cmdFileList_Click();
+  void ShowWDPPrompt(const std::string& projectFile);
   void List1_Click();
   void List1_DblClick();
   void List1_KeyDown(int& keyCode, int shift);
@@ -481,6 +485,7 @@ class frmMain : public ui::Form, public core::SettingsModel {
   bool ReadUserScript(const std::string& path, std::string& content);
   // The file Text2 names: the list folder, the name and ".scr".
   std::string NamedScriptPath() const;
+  void WireFileListEvents();
 
   app::App& app_;
 };

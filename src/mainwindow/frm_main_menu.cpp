@@ -155,6 +155,7 @@ void frmMain::WireMenus() {
   mnuHelpAbout.onClick = [this] { mnuHelpAbout_Click(); };
 
   WireQueueOrderEvents();
+  WireFileListEvents();
 }
 
 // "E&xit": unloading the main window saves everything and ends the program.
