@@ -4,6 +4,8 @@
 #include "batch/frm_night_run.h"
 #include "batch/frm_scr_complete.h"
 #include "batch/frm_write_script_to_loc.h"
+#include "filetools/frm_file_renamer.h"
+#include "filetools/frm_file_renamer_manual.h"
 #include "mainwindow/frm_main.h"
 #include "options/frm_about.h"
 #include "options/frm_options.h"
@@ -38,6 +40,10 @@ struct App::Forms {
                                                      [this] { return std::make_unique<queue::frmDirSelector>(app_); }};
   ui::FormSlot<queue::frmScanStop> frmScanStop{app_.Ctx(),
                                                [this] { return std::make_unique<queue::frmScanStop>(app_); }};
+  ui::FormSlot<filetools::frmFileRenamer> frmFileRenamer{
+      app_.Ctx(), [this] { return std::make_unique<filetools::frmFileRenamer>(app_); }};
+  ui::FormSlot<filetools::frmFileRenamerManual> frmFileRenamerManual{
+      app_.Ctx(), [this] { return std::make_unique<filetools::frmFileRenamerManual>(app_); }};
   ui::FormSlot<mainwindow::frmMain> frmMain{app_.Ctx(), [this] { return std::make_unique<mainwindow::frmMain>(app_); }};
   ui::FormSlot<options::frmAbout> frmAbout{app_.Ctx(), [this] { return std::make_unique<options::frmAbout>(app_); }};
   ui::FormSlot<options::frmAutoCADEXEBrowse> frmAutoCADEXEBrowse{
@@ -94,6 +100,14 @@ queue::frmDirSelector& App::frmDirSelector() {
 
 queue::frmScanStop& App::frmScanStop() {
   return forms_->frmScanStop();
+}
+
+filetools::frmFileRenamer& App::frmFileRenamer() {
+  return forms_->frmFileRenamer();
+}
+
+filetools::frmFileRenamerManual& App::frmFileRenamerManual() {
+  return forms_->frmFileRenamerManual();
 }
 
 mainwindow::frmMain& App::frmMain() {

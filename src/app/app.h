@@ -16,6 +16,10 @@ namespace queue {
 class frmDirSelector;
 class frmScanStop;
 }  // namespace queue
+namespace filetools {
+class frmFileRenamer;
+class frmFileRenamerManual;
+}  // namespace filetools
 namespace mainwindow {
 class frmMain;
 }
@@ -67,6 +71,8 @@ class App {
   batch::frmWriteScriptToLoc& frmWriteScriptToLoc();
   queue::frmDirSelector& frmDirSelector();
   queue::frmScanStop& frmScanStop();
+  filetools::frmFileRenamer& frmFileRenamer();
+  filetools::frmFileRenamerManual& frmFileRenamerManual();
   mainwindow::frmMain& frmMain();
   options::frmAbout& frmAbout();
   options::frmAutoCADEXEBrowse& frmAutoCADEXEBrowse();

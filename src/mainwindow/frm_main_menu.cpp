@@ -134,6 +134,7 @@ void frmMain::WireMenus() {
   mnuCheckScriptSyntax.onClick = [this] { mnuCheckScriptSyntax_Click(); };
   mnuOutputOther.onClick = [this] { mnuOutputOther_Click(); };
   mnuNightRun.onClick = [this] { mnuNightRun_Click(); };
+  mnuRenamer.onClick = [this] { mnuRenamer_Click(); };
 
   mnuUserTagManager.onClick = [this] { mnuUserTagManager_Click(); };
   mnuResetAcadVars.onClick = [this] { mnuResetAcadVars_Click(); };
