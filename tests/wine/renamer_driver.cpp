@@ -1,14 +1,13 @@
 // Works the file renamer of a running Tornavane with real input, as a user would: closes the
 // tip of the day, holds the fourth queued drawing open without sharing (as another program
 // would), opens "&File Renamer" with Ctrl+R, passes the duplicate count and the queue check
-// (Continue), answers the warning with OK, chooses the "Replacer" page, replaces "plan" by
+// (Continue), answers the warning with OK, chooses the "Replacer" page with the arrow key, replaces "plan" by
 // "sheet", previews, finalises (the held file is reported locked), closes the renamer,
 // releases the file and closes the main window. Prints one line per step; exits non-zero
 // when a step does not show in time or shows the wrong thing.
 //
 //   renamer_driver.exe "Tornavane v1.0.0" <held drawing>
 
-#include <commctrl.h>
 #include <windows.h>
 
 #include <string>
@@ -22,6 +21,8 @@ namespace {
 using namespace wine_driver;
 
 constexpr Patience kPatience{30000, 50};
+// TCM_GETCURSEL of the common controls (TCM_FIRST + 11).
+constexpr UINT kTabGetCurSel = 0x1300 + 11;
 
 template <class Probe>
 void Await(const std::string& what, Probe probe) {
@@ -55,37 +56,30 @@ void Answer(const std::string& what, int button) {
   Report("answered \"" + what + "\"");
 }
 
-// A left click at a point of a window's client area.
-void ClickAt(HWND window, POINT at) {
-  ClientToScreen(window, &at);
-  SetCursorPos(at.x, at.y);
-  Sleep(100);
-  std::vector<INPUT> inputs(2);
-  inputs[0].type = INPUT_MOUSE;
-  inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  inputs[1].type = INPUT_MOUSE;
-  inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendAll(inputs);
-}
-
 int Count(HWND list) {
   return static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
 }
 
+// An item's text, read as wide text (what crosses processes) and narrowed: the names are ASCII.
 std::string Line(HWND list, int index) {
-  auto length = static_cast<int>(SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0));
+  auto length = static_cast<int>(SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0));
   if (length < 0) return "";
-  std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
-  text.resize(static_cast<std::size_t>(length));
-  return text;
+  std::wstring wide(static_cast<std::size_t>(length) + 1, L'\0');
+  SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(wide.data()));
+  wide.resize(static_cast<std::size_t>(length));
+  return std::string(wide.begin(), wide.end());
 }
 
 void TypeInto(HWND box, const std::string& text) {
   ClickOn(box);
-  Sleep(200);
+  Await("the focus in the box", [&] {
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(box, nullptr), &info);
+    return info.hwndFocus == box;
+  });
   TypeText(text);
-  Await("the typed text", [&] { return TextOf(box) == text; });
+  if (!Poll(kPatience, [&] { return TextOf(box) == text; })) Fail("the box reads \"" + TextOf(box) + "\"");
 }
 
 }  // namespace
@@ -111,14 +105,17 @@ int main(int argc, char** argv) {
   Answer("The Renamer function must be used with care!!", IDOK);
 
   HWND renamer = WaitForForm(kPatience, "frmFileRenamer");
+  BringToFront(renamer, kPatience);
   HWND source = Need(renamer, "lstSource");
   if (Count(source) != 4) Fail("the renamer lists " + std::to_string(Count(source)) + " files, expected 4");
   Report("renamer shows 4 files");
 
+  // The sixth tab, by the arrow key five times (a tab's rectangle cannot cross processes).
   HWND tabs = Need(renamer, "SSTab1");
-  RECT tab{};
-  SendMessageA(tabs, TCM_GETITEMRECT, 5, reinterpret_cast<LPARAM>(&tab));
-  ClickAt(tabs, POINT{(tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2});
+  for (int step = 1; step <= 5; ++step) {
+    SendMessageA(tabs, WM_KEYDOWN, VK_RIGHT, 0);
+    Await("tab " + std::to_string(step), [&] { return SendMessageA(tabs, kTabGetCurSel, 0, 0) == step; });
+  }
   HWND find = Need(renamer, "tbReplace2Replace");
   Await("the Replacer page", [&] { return IsWindowVisible(find) != FALSE; });
   TypeInto(find, "plan");

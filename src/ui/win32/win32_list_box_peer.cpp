@@ -2,6 +2,7 @@
 
 #include "ui/list_box.h"
 #include "ui/win32/input_mapping.h"
+#include "ui/win32/win32_backend.h"
 
 namespace ui::win32 {
 
