@@ -119,20 +119,21 @@ void BM_Compound(benchmark::State& state) {
 }
 BENCHMARK(BM_Compound)->UseManualTime()->Unit(benchmark::kMillisecond);
 
-// The checks of "&Finalize It!" before any file is touched: every new name, and the
-// collisions of new paths.
+// The checks of "&Finalize It!" before any file is touched, over an Append preview: every new
+// name, and the collisions of new paths.
 void BM_FinaliseChecks(benchmark::State& state) {
-  Program& program = Shared();
-  AgainstAddItem(state, [&program](filetools::frmFileRenamer& f) {
-    f.cmdAppendPreview_Click();
-    std::vector<filetools::RenameLine> lines;
-    for (int i = 0; i < f.lstSource.ListCount(); ++i) {
-      lines.push_back({"C:\\Projects\\Job " + std::to_string(i % kFolders) + "\\Drawings\\", f.lstSource.List(i),
-                       f.lstDestination.List(i)});
-    }
+  filetools::frmFileRenamer& renamer = *Shared().renamer;
+  renamer.tbAppend.SetText("-A");
+  renamer.cmdAppendPreview_Click();
+  std::vector<filetools::RenameLine> lines;
+  for (int i = 0; i < renamer.lstSource.ListCount(); ++i) {
+    lines.push_back({"C:\\Projects\\Job " + std::to_string(i % kFolders) + "\\Drawings\\", renamer.lstSource.List(i),
+                     renamer.lstDestination.List(i)});
+  }
+  AgainstAddItem(state, [&lines](filetools::frmFileRenamer& f) {
     benchmark::DoNotOptimize(filetools::FindBadNewName(lines));
     f.CheckForDuplicates(f.lstDestination);
-    benchmark::DoNotOptimize(program.renamer->BadFlag);
+    benchmark::DoNotOptimize(f.BadFlag);
   });
 }
 BENCHMARK(BM_FinaliseChecks)->UseManualTime()->Unit(benchmark::kMillisecond);

@@ -19,9 +19,11 @@ constexpr std::array<std::string_view, 22> kDeviceNames{"CON",  "PRN",  "AUX",  
                                                         "COM5", "COM6", "COM7", "COM8", "COM9", "LPT1", "LPT2", "LPT3",
                                                         "LPT4", "LPT5", "LPT6", "LPT7", "LPT8", "LPT9"};
 
-bool IsDeviceName(const std::string& name) {
+bool IsDeviceName(std::string_view name) {
   // "CON.dwg" and "con .txt" name the device as well.
-  std::string stem = runtime::RTrim(name.substr(0, name.find('.')));
+  std::string_view stem = name.substr(0, name.find('.'));
+  while (!stem.empty() && stem.back() == ' ') stem.remove_suffix(1);
+  if (stem.size() < 3 || stem.size() > 4) return false;
   return std::any_of(kDeviceNames.begin(), kDeviceNames.end(),
                      [&](std::string_view device) { return runtime::EqualsNoCase(stem, device); });
 }
