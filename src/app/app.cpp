@@ -7,6 +7,8 @@
 #include "filetools/frm_file_list_rename.h"
 #include "filetools/frm_file_lists.h"
 #include "filetools/frm_wdp_prompt.h"
+#include "filetools/frm_file_renamer.h"
+#include "filetools/frm_file_renamer_manual.h"
 #include "mainwindow/frm_main.h"
 #include "mainwindow/frm_pattern_list.h"
 #include "options/frm_about.h"
@@ -49,6 +51,10 @@ struct App::Forms {
       app_.Ctx(), [this] { return std::make_unique<filetools::frmFileLists>(app_); }};
   ui::FormSlot<filetools::frmWDPPrompt> frmWDPPrompt{
       app_.Ctx(), [this] { return std::make_unique<filetools::frmWDPPrompt>(app_); }};
+  ui::FormSlot<filetools::frmFileRenamer> frmFileRenamer{
+      app_.Ctx(), [this] { return std::make_unique<filetools::frmFileRenamer>(app_); }};
+  ui::FormSlot<filetools::frmFileRenamerManual> frmFileRenamerManual{
+      app_.Ctx(), [this] { return std::make_unique<filetools::frmFileRenamerManual>(app_); }};
   ui::FormSlot<mainwindow::frmMain> frmMain{app_.Ctx(), [this] { return std::make_unique<mainwindow::frmMain>(app_); }};
   ui::FormSlot<mainwindow::frmPatternList> frmDWGFilter{
       app_.Ctx(), [this] { return std::make_unique<mainwindow::frmPatternList>(app_, mainwindow::kDWGFilterConfig); }};
@@ -125,6 +131,14 @@ filetools::frmFileLists& App::frmFileLists() {
 
 filetools::frmWDPPrompt& App::frmWDPPrompt() {
   return forms_->frmWDPPrompt();
+}
+
+filetools::frmFileRenamer& App::frmFileRenamer() {
+  return forms_->frmFileRenamer();
+}
+
+filetools::frmFileRenamerManual& App::frmFileRenamerManual() {
+  return forms_->frmFileRenamerManual();
 }
 
 mainwindow::frmMain& App::frmMain() {

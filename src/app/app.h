@@ -20,6 +20,8 @@ namespace filetools {
 class frmFileListRename;
 class frmFileLists;
 class frmWDPPrompt;
+class frmFileRenamer;
+class frmFileRenamerManual;
 }  // namespace filetools
 namespace mainwindow {
 class frmMain;
@@ -77,6 +79,8 @@ class App {
   filetools::frmFileListRename& frmFileListRename();
   filetools::frmFileLists& frmFileLists();
   filetools::frmWDPPrompt& frmWDPPrompt();
+  filetools::frmFileRenamer& frmFileRenamer();
+  filetools::frmFileRenamerManual& frmFileRenamerManual();
   mainwindow::frmMain& frmMain();
   // The three pattern-list dialogs: drawing names, user scripts, Simple Mode scripts.
   mainwindow::frmPatternList& frmDWGFilter();

@@ -441,6 +441,7 @@ class frmMain : public ui::Form, public core::SettingsModel {
   void mnuCheckScriptSyntax_Click();
   void mnuOutputOther_Click();  // batch/frm_main_write_elsewhere.cpp
   void mnuNightRun_Click();     // batch/frm_main_night_run.cpp
+  void mnuRenamer_Click();      // filetools/frm_main_file_renamer.cpp
   // The script wizards (wizards/frm_main_wizards_menu.cpp).
   void mnuPurgeWiz_Click();
   void mnuReportLimitsWiz_Click();

@@ -135,6 +135,7 @@ void frmMain::WireMenus() {
   mnuOutputOther.onClick = [this] { mnuOutputOther_Click(); };
   mnuViewBatchScript.onClick = [this] { mnuViewBatchScript_Click(); };
   mnuNightRun.onClick = [this] { mnuNightRun_Click(); };
+  mnuRenamer.onClick = [this] { mnuRenamer_Click(); };
 
   mnuUserTagManager.onClick = [this] { mnuUserTagManager_Click(); };
   mnuResetAcadVars.onClick = [this] { mnuResetAcadVars_Click(); };

@@ -24,6 +24,8 @@ class Locale {
   virtual std::string DateSeparator() = 0;
   virtual std::string TimeSeparator() = 0;
   virtual std::string AmDesignator() = 0;
+  // The decimal separator of numbers ("." in en-US, "," in de-DE).
+  virtual std::string DecimalSeparator() = 0;
   virtual std::string PmDesignator() = 0;
   // A time of day typed by the user ("11:30 PM", "23:30"); the date part is left as given.
   // Nothing when the text is not a time.

@@ -84,6 +84,19 @@ void ListControl::SetTopIndex(int index) {
   Changed(Property::kTopIndex);
 }
 
+void ListControl::ScrollTo(int index) {
+  int before = topIndex_;
+  SetTopIndex(index);
+  if (topIndex_ != before) Raise(onScroll);
+}
+
+int ListControl::ItemFromPoint(int x, int y) const {
+  if (x < 0 || y < 0 || x >= Width() || y >= Height()) return -1;
+  int height = Peer() != nullptr ? Peer()->ItemHeight() : 0;
+  if (height <= 0) height = kDefaultItemHeight;
+  return topIndex_ + y / height;
+}
+
 void ListControl::ClickItem(int index, int shift) {
   if (index < 0 || index >= ListCount()) return;
   Select(index, SelectionAfterClick(index, shift), true);

@@ -11,6 +11,9 @@ namespace ui {
 
 enum class MultiSelect : int { kNone = 0, kSimple = 1, kExtended = 2 };
 
+// The height of a list item where no back end tells it: 13 pixels of 15 twips.
+inline constexpr int kDefaultItemHeight = 195;
+
 // What list boxes, combo boxes and the drive and file lists share: items with item data, the
 // current item (ListIndex), the selection, the first visible item. Item changes run no event;
 // a change of ListIndex or of the selection runs Click.
@@ -46,6 +49,12 @@ class ListControl : public Control {
   // The first visible item; set beyond the end it shows the last item. Negative is error 380.
   int TopIndex() const { return topIndex_; }
   void SetTopIndex(int index);
+  // The user scrolled the list so that index is the first visible item: TopIndex moves and,
+  // when it moved, Scroll runs.
+  void ScrollTo(int index);
+  // The item under a point given in twips from the list's top left corner; -1 outside the
+  // list. Past the last item it is ListCount or more.
+  int ItemFromPoint(int x, int y) const;
 
   // The user clicked an item, with the shift state (Shift extends, Ctrl toggles in an
   // extended list). Click runs once, also when the click changed nothing.
@@ -59,6 +68,7 @@ class ListControl : public Control {
 
   std::function<void()> onClick;
   std::function<void()> onDblClick;
+  std::function<void()> onScroll;
 
  protected:
   // Item changes for the derived controls; none runs an event.

@@ -48,6 +48,8 @@ class ControlPeer {
   }
   // The model moved the keyboard focus to this control.
   virtual void FocusSet() {}
+  // The height of one item of a list, in twips; 0 when the back end does not know it.
+  virtual int ItemHeight() const { return 0; }
 };
 
 // Attached to a form by a back end that shows it.

@@ -192,7 +192,9 @@ TEST_F(FileSystemContract, FileHeldOpenElsewhereIsPermissionDenied) {
     EXPECT_EQ(ErrorOf([&] { fs_.ReadAll(Path("open.dwg")); }), runtime::kPermissionDenied);
     EXPECT_EQ(ErrorOf([&] { fs_.OpenForWrite(Path("open.dwg"), false); }), runtime::kPermissionDenied);
     EXPECT_EQ(ErrorOf([&] { fs_.DeleteFile(Path("open.dwg")); }), runtime::kPermissionDenied);
+    EXPECT_EQ(ErrorOf([&] { fs_.Rename(Path("open.dwg"), Path("moved.dwg")); }), runtime::kPermissionDenied);
   }
+  EXPECT_FALSE(platform::Exists(fs_, Path("moved.dwg")));
   fs_.OpenExclusive(Path("open.dwg"));
   EXPECT_EQ(Read("open.dwg"), "drawing");
 }

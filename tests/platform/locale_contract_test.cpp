@@ -64,6 +64,12 @@ TEST_F(LocaleContract, LongTimeShowsTheTimeWithTheTimeSeparator) {
   EXPECT_NE(text.find(separator + "05" + separator + "09"), std::string::npos) << text;
 }
 
+TEST_F(LocaleContract, TheDecimalSeparatorIsNeitherADigitNorABlank) {
+  std::string separator = locale_.DecimalSeparator();
+  ASSERT_FALSE(separator.empty());
+  EXPECT_EQ(separator.find_first_of("0123456789 "), std::string::npos) << separator;
+}
+
 TEST_F(LocaleContract, DesignatorsDifferWhenTheLocaleHasThem) {
   std::string am = locale_.AmDesignator();
   std::string pm = locale_.PmDesignator();

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "platform/locale.h"
 
@@ -20,10 +21,16 @@ class FakeLocale : public Locale {
   std::string TimeSeparator() override { return ":"; }
   std::string AmDesignator() override { return "AM"; }
   std::string PmDesignator() override { return "PM"; }
+  std::string DecimalSeparator() override { return decimalSeparator_; }
+  // Another decimal separator, as a user's regional settings may give.
+  void SetDecimalSeparator(std::string separator) { decimalSeparator_ = std::move(separator); }
   std::optional<runtime::DateTime> ParseTime(const std::string& text) override;
   // Symbols and punctuation in code order, then digits, then letters (case folded as
   // runtime::LowerCase folds it), then the other bytes in code order: one key byte a byte.
   std::string CollationKey(std::string_view text) override;
+
+ private:
+  std::string decimalSeparator_ = ".";
 };
 
 }  // namespace platform::fake

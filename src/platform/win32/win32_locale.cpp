@@ -73,6 +73,10 @@ std::string Win32Locale::TimeSeparator() {
   return LocaleInfo(LOCALE_STIME);
 }
 
+std::string Win32Locale::DecimalSeparator() {
+  return LocaleInfo(LOCALE_SDECIMAL);
+}
+
 std::string Win32Locale::AmDesignator() {
   return LocaleInfo(LOCALE_S1159);
 }

@@ -13,6 +13,7 @@ class Win32Locale : public Locale {
   std::string DayName(int weekday, bool abbreviated) override;
   std::string DateSeparator() override;
   std::string TimeSeparator() override;
+  std::string DecimalSeparator() override;
   std::string AmDesignator() override;
   std::string PmDesignator() override;
   std::optional<runtime::DateTime> ParseTime(const std::string& text) override;

@@ -2,6 +2,7 @@
 
 #include "ui/list_box.h"
 #include "ui/win32/input_mapping.h"
+#include "ui/win32/win32_backend.h"
 
 namespace ui::win32 {
 
@@ -162,12 +163,20 @@ void Win32ListBoxPeer::TellSelection() {
   Deliver([&list, current, &selected] { list.ApplySelection(current, selected); });
 }
 
+// The user scrolled: the model's first visible item follows, and its Scroll event runs.
 void Win32ListBoxPeer::TellTopIndex() {
   if (updating_) return;
   auto top = static_cast<int>(SendMessageA(Hwnd(), LB_GETTOPINDEX, 0, 0));
   if (top < 0 || top == list_.TopIndex()) return;
   Updating updating(*this);
-  list_.SetTopIndex(top);
+  ListControl& list = list_;
+  Deliver([&list, top] { list.ScrollTo(top); });
+}
+
+int Win32ListBoxPeer::ItemHeight() const {
+  if (Hwnd() == nullptr) return 0;
+  auto pixels = static_cast<int>(SendMessageA(Hwnd(), LB_GETITEMHEIGHT, 0, 0));
+  return pixels > 0 ? backend_.Scale().ToTwips(pixels) : 0;
 }
 
 bool Win32ListBoxPeer::KindMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
