@@ -4,7 +4,12 @@
 #include "batch/frm_night_run.h"
 #include "batch/frm_scr_complete.h"
 #include "batch/frm_write_script_to_loc.h"
+#include "mainwindow/frm_capture.h"
+#include "mainwindow/frm_code_selector.h"
 #include "mainwindow/frm_main.h"
+#include "mainwindow/frm_scr_browser.h"
+#include "mainwindow/frm_scr_edit.h"
+#include "mainwindow/frm_settings.h"
 #include "options/frm_about.h"
 #include "options/frm_options.h"
 #include "options/frm_tips.h"
@@ -39,6 +44,18 @@ struct App::Forms {
   ui::FormSlot<queue::frmScanStop> frmScanStop{app_.Ctx(),
                                                [this] { return std::make_unique<queue::frmScanStop>(app_); }};
   ui::FormSlot<mainwindow::frmMain> frmMain{app_.Ctx(), [this] { return std::make_unique<mainwindow::frmMain>(app_); }};
+  ui::FormSlot<mainwindow::frmSCREdit> frmSCREdit{app_.Ctx(),
+                                                  [this] { return std::make_unique<mainwindow::frmSCREdit>(app_); }};
+  ui::FormSlot<mainwindow::frmCodeSelector> frmLispSelector{
+      app_.Ctx(), [this] { return std::make_unique<mainwindow::frmCodeSelector>(app_, mainwindow::CodeKind::kLisp); }};
+  ui::FormSlot<mainwindow::frmCodeSelector> frmVBAselector{
+      app_.Ctx(), [this] { return std::make_unique<mainwindow::frmCodeSelector>(app_, mainwindow::CodeKind::kVba); }};
+  ui::FormSlot<mainwindow::frmSettings> frmSettings{app_.Ctx(),
+                                                    [this] { return std::make_unique<mainwindow::frmSettings>(app_); }};
+  ui::FormSlot<mainwindow::frmcapture> frmcapture{app_.Ctx(),
+                                                  [this] { return std::make_unique<mainwindow::frmcapture>(app_); }};
+  ui::FormSlot<mainwindow::frmScrBrowser> frmScrBrowser{
+      app_.Ctx(), [this] { return std::make_unique<mainwindow::frmScrBrowser>(app_); }};
   ui::FormSlot<options::frmAbout> frmAbout{app_.Ctx(), [this] { return std::make_unique<options::frmAbout>(app_); }};
   ui::FormSlot<options::frmAutoCADEXEBrowse> frmAutoCADEXEBrowse{
       app_.Ctx(), [this] { return std::make_unique<options::frmAutoCADEXEBrowse>(app_); }};
@@ -98,6 +115,30 @@ queue::frmScanStop& App::frmScanStop() {
 
 mainwindow::frmMain& App::frmMain() {
   return forms_->frmMain();
+}
+
+mainwindow::frmSCREdit& App::frmSCREdit() {
+  return forms_->frmSCREdit();
+}
+
+mainwindow::frmCodeSelector& App::frmLispSelector() {
+  return forms_->frmLispSelector();
+}
+
+mainwindow::frmCodeSelector& App::frmVBAselector() {
+  return forms_->frmVBAselector();
+}
+
+mainwindow::frmSettings& App::frmSettings() {
+  return forms_->frmSettings();
+}
+
+mainwindow::frmcapture& App::frmcapture() {
+  return forms_->frmcapture();
+}
+
+mainwindow::frmScrBrowser& App::frmScrBrowser() {
+  return forms_->frmScrBrowser();
 }
 
 options::frmAbout& App::frmAbout() {

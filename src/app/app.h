@@ -17,8 +17,13 @@ class frmDirSelector;
 class frmScanStop;
 }  // namespace queue
 namespace mainwindow {
+class frmCodeSelector;
 class frmMain;
-}
+class frmSCREdit;
+class frmScrBrowser;
+class frmSettings;
+class frmcapture;
+}  // namespace mainwindow
 namespace options {
 class frmAbout;
 class frmAutoCADEXEBrowse;
@@ -68,6 +73,13 @@ class App {
   queue::frmDirSelector& frmDirSelector();
   queue::frmScanStop& frmScanStop();
   mainwindow::frmMain& frmMain();
+  mainwindow::frmSCREdit& frmSCREdit();
+  // The LISP and VBA pickers of the script editor: one window class in two configurations.
+  mainwindow::frmCodeSelector& frmLispSelector();
+  mainwindow::frmCodeSelector& frmVBAselector();
+  mainwindow::frmSettings& frmSettings();
+  mainwindow::frmcapture& frmcapture();
+  mainwindow::frmScrBrowser& frmScrBrowser();
   options::frmAbout& frmAbout();
   options::frmAutoCADEXEBrowse& frmAutoCADEXEBrowse();
   options::frmBrowseSCRIPSDir& frmBrowseSCRIPSDir();

@@ -1,0 +1,124 @@
+// Works a running Tornavane's script editor and command capture with real input (SendInput):
+// Ctrl+E opens the editor, a META command is picked from its drop-down list with the mouse,
+// "&Ok" hands the text to the main window; then Tools > "&Capture AutoCAD Commands to Script"
+// (a WM_COMMAND with the entry's command id) pastes the history the driver put on the real
+// clipboard, captures it and hands it over. Prints one line per step; exits non-zero when a
+// window does not appear or a text is not what it should be.
+//
+//   script_tools_driver.exe "Tornavane v1.0.0" <capture menu id>
+
+#include <windows.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "driver_support.h"
+#include "input_support.h"
+
+namespace {
+
+using namespace wine_driver;
+
+constexpr Patience kPatience{30000, 50};
+
+template <class Condition>
+void WaitFor(const std::string& what, Condition condition) {
+  WaitOrFail(kPatience, what, condition);
+}
+
+void ExpectText(HWND control, const std::string& name, const std::string& expected) {
+  WaitOrFail(Patience{5000, 50}, name + " to read " + expected, [&] { return TextOf(control) == expected; });
+  Report(name + " reads as expected");
+}
+
+void PutOnClipboard(const std::string& text) {
+  if (!OpenClipboard(nullptr)) Fail("the clipboard cannot be opened");
+  EmptyClipboard();
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+  auto* bytes = static_cast<char*>(GlobalLock(memory));
+  CopyMemory(bytes, text.c_str(), text.size() + 1);
+  GlobalUnlock(memory);
+  SetClipboardData(CF_TEXT, memory);
+  CloseClipboard();
+  Report("clipboard filled");
+}
+
+// Drops the combo box's list down with a click and clicks the item with the mouse.
+void PickWithMouse(HWND combo, int item) {
+  ClickOn(combo);
+  COMBOBOXINFO info = {};
+  info.cbSize = sizeof info;
+  WaitFor("the drop-down list",
+          [&] { return GetComboBoxInfo(combo, &info) && info.hwndList != nullptr && IsWindowVisible(info.hwndList); });
+  RECT place = {};
+  SendMessageA(info.hwndList, LB_SETTOPINDEX, static_cast<WPARAM>(item), 0);
+  SendMessageA(info.hwndList, LB_GETITEMRECT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&place));
+  POINT centre{(place.left + place.right) / 2, (place.top + place.bottom) / 2};
+  ClientToScreen(info.hwndList, &centre);
+  SetCursorPos(centre.x, centre.y);
+  Sleep(150);
+  std::vector<INPUT> inputs(2);
+  inputs[0].type = INPUT_MOUSE;
+  inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  inputs[1].type = INPUT_MOUSE;
+  inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendAll(inputs);
+  WaitFor("the drop-down list to close", [&] { return !IsWindowVisible(info.hwndList); });
+  Report("entry picked");
+}
+
+void Editor(HWND main) {
+  HWND script = Need(main, "Text1");
+  SendMessageA(script, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("ZOOM E"));
+  BringToFront(main, kPatience);
+  PressKey('E', VK_CONTROL);
+  HWND editor = WaitForForm(kPatience, "frmSCREdit");
+  Report("editor shown");
+  HWND text = Need(editor, "txtSCREdit");
+  ExpectText(text, "txtSCREdit", "ZOOM E");
+  // The caret at the start: the command goes in before the script.
+  SendMessageA(text, EM_SETSEL, 0, 0);
+  PickWithMouse(Need(editor, "cmbMeta"), 5);
+  ExpectText(text, "txtSCREdit", ";SAVEAS=TRUE\r\nZOOM E");
+  ClickOn(Need(editor, "cmdSCROk"));
+  WaitFor("the editor to go", [&] { return !IsWindowVisible(editor); });
+  ExpectText(script, "Text1", ";SAVEAS=TRUE\r\nZOOM E");
+}
+
+void Capture(HWND main, WPARAM menuId) {
+  PutOnClipboard("Command: -LAYER\r\n\r\n\r\nEnter an option [?/Make/Set]: m");
+  PostMessageA(main, WM_COMMAND, MAKEWPARAM(menuId, 0), 0);
+  HWND capture = WaitForForm(kPatience, "frmcapture");
+  Report("capture shown");
+  ClickOn(Need(capture, "cmdPastefromClip"));
+  ExpectText(Need(capture, "Text1"), "the capture's input", "Command: -LAYER\r\n\r\nEnter an option [?/Make/Set]: m");
+  ClickOn(Need(capture, "cmdParseScr"));
+  const std::string script =
+      ";BEGIN SCRIPT\r\n;Command: -LAYER\r\n-LAYER\r\n;Enter an option [?/Make/Set]: m\r\nM\r\n;END SCRIPT";
+  ExpectText(Need(capture, "Text2"), "the capture's output", script);
+  ClickOn(Need(capture, "cmdCopyToTornavane"));
+  WaitFor("the capture to go", [&] { return !IsWindowVisible(capture); });
+  ExpectText(Need(main, "Text1"), "Text1", script);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 3) Fail("usage: script_tools_driver.exe <main window caption> <capture menu id>");
+  const std::string caption = argv[1];
+  const auto menuId = static_cast<WPARAM>(std::strtoul(argv[2], nullptr, 0));
+
+  HWND main = WaitForMain(kPatience, caption);
+  WaitForInput(kPatience, main, "the main window");
+  Report("main window shown");
+  Editor(main);
+  WaitForInput(kPatience, main, "the main window");
+  Capture(main, menuId);
+  WaitForInput(kPatience, main, "the main window");
+
+  PostMessageA(main, WM_CLOSE, 0, 0);
+  WaitFor("the main window to close", [&] { return !IsWindow(main); });
+  Report("main window closed");
+  return 0;
+}
