@@ -17,16 +17,6 @@ install="$work/Tornavane"
 caption="Tornavane v1.0.0"
 suite=ScriptToolsE2E
 
-# The command id of Tools > "&Capture AutoCAD Commands to Script": the win32 back end numbers
-# a form's menu items from 0x1000 in the order the main window declares them.
-menu_id() {
-  local index
-  index=$(grep -oE 'ui::MenuItem [A-Za-z0-9_]+\{' src/mainwindow/frm_main.h | sed 's/ui::MenuItem //; s/{//' |
-    grep -nx mnuCommandCapture | cut -d: -f1)
-  [ -n "$index" ] || return 1
-  printf '0x%x' $((0x1000 + index - 1))
-}
-
 EditorAndCapture() {
   local exe driver
   start_program
@@ -37,7 +27,7 @@ EditorAndCapture() {
 }
 
 set_up script_tools_driver || exit 1
-if ! menu=$(menu_id); then
+if ! menu=$(menu_id mnuCommandCapture); then
   echo "mnuCommandCapture not found in src/mainwindow/frm_main.h"
   exit 1
 fi
