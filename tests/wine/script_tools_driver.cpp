@@ -1,9 +1,9 @@
 // Works a running Tornavane's script editor and command capture with real input (SendInput):
-// Ctrl+E opens the editor, a META command is picked from its drop-down list with the mouse,
-// "&Ok" hands the text to the main window; then Tools > "&Capture AutoCAD Commands to Script"
-// (a WM_COMMAND with the entry's command id) pastes the history the driver put on the real
-// clipboard, captures it and hands it over. Prints one line per step; exits non-zero when a
-// window does not appear or a text is not what it should be.
+// Ctrl+E opens the editor, a META command is picked from its drop-down list with the mouse and
+// a tag with the arrow keys and Enter, "&Ok" hands the text to the main window; then Tools > "&Capture AutoCAD Commands
+// to Script" (a WM_COMMAND with the entry's command id) pastes the history the driver put on the real clipboard,
+// captures it and hands it over. Prints one line per step; exits non-zero when a window does not appear or a text is
+// not what it should be.
 //
 //   script_tools_driver.exe "Tornavane v1.0.0" <capture menu id>
 
@@ -44,19 +44,8 @@ void PutOnClipboard(const std::string& text) {
   Report("clipboard filled");
 }
 
-// Drops the combo box's list down with a click and clicks the item with the mouse.
-void PickWithMouse(HWND combo, int item) {
-  ClickOn(combo);
-  COMBOBOXINFO info = {};
-  info.cbSize = sizeof info;
-  WaitFor("the drop-down list",
-          [&] { return GetComboBoxInfo(combo, &info) && info.hwndList != nullptr && IsWindowVisible(info.hwndList); });
-  RECT place = {};
-  SendMessageA(info.hwndList, LB_SETTOPINDEX, static_cast<WPARAM>(item), 0);
-  SendMessageA(info.hwndList, LB_GETITEMRECT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&place));
-  POINT centre{(place.left + place.right) / 2, (place.top + place.bottom) / 2};
-  ClientToScreen(info.hwndList, &centre);
-  SetCursorPos(centre.x, centre.y);
+void LeftClickAt(POINT point) {
+  SetCursorPos(point.x, point.y);
   Sleep(150);
   std::vector<INPUT> inputs(2);
   inputs[0].type = INPUT_MOUSE;
@@ -64,8 +53,40 @@ void PickWithMouse(HWND combo, int item) {
   inputs[1].type = INPUT_MOUSE;
   inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
   SendAll(inputs);
+}
+
+COMBOBOXINFO ComboInfo(HWND combo) {
+  COMBOBOXINFO info = {};
+  info.cbSize = sizeof info;
+  if (!GetComboBoxInfo(combo, &info)) Fail("no combo box information");
+  return info;
+}
+
+// Drops the combo box's list down with a click on its button and clicks the item.
+void PickWithMouse(HWND combo, int item) {
+  COMBOBOXINFO info = ComboInfo(combo);
+  POINT button{(info.rcButton.left + info.rcButton.right) / 2, (info.rcButton.top + info.rcButton.bottom) / 2};
+  ClientToScreen(combo, &button);
+  LeftClickAt(button);
+  WaitFor("the drop-down list", [&] { return info.hwndList != nullptr && IsWindowVisible(info.hwndList); });
+  RECT place = {};
+  SendMessageA(info.hwndList, LB_SETTOPINDEX, static_cast<WPARAM>(item), 0);
+  SendMessageA(info.hwndList, LB_GETITEMRECT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&place));
+  POINT centre{(place.left + place.right) / 2, (place.top + place.bottom) / 2};
+  ClientToScreen(info.hwndList, &centre);
+  LeftClickAt(centre);
   WaitFor("the drop-down list to close", [&] { return !IsWindowVisible(info.hwndList); });
-  Report("entry picked");
+  Report("entry picked with the mouse");
+}
+
+// Steps through the closed list with the arrow keys, then commits with Enter.
+void PickWithKeys(HWND combo, int steps) {
+  COMBOBOXINFO info = ComboInfo(combo);
+  POINT field{(info.rcItem.left + info.rcItem.right) / 2, (info.rcItem.top + info.rcItem.bottom) / 2};
+  ClientToScreen(combo, &field);
+  LeftClickAt(field);
+  for (int i = 0; i < steps; ++i) PressKey(VK_DOWN);
+  Report("stepped with the arrow keys");
 }
 
 void Editor(HWND main) {
@@ -81,9 +102,13 @@ void Editor(HWND main) {
   SendMessageA(text, EM_SETSEL, 0, 0);
   PickWithMouse(Need(editor, "cmbMeta"), 5);
   ExpectText(text, "txtSCREdit", ";SAVEAS=TRUE\r\nZOOM E");
+  PickWithKeys(Need(editor, "cmbDynamicTags"), 2);
+  ExpectText(text, "txtSCREdit", ";SAVEAS=TRUE\r\nZOOM E");
+  PressKey(VK_RETURN);
+  ExpectText(text, "txtSCREdit", ";SAVEAS=TRUE\r\n$MM/DD/YY$ZOOM E");
   ClickOn(Need(editor, "cmdSCROk"));
   WaitFor("the editor to go", [&] { return !IsWindowVisible(editor); });
-  ExpectText(script, "Text1", ";SAVEAS=TRUE\r\nZOOM E");
+  ExpectText(script, "Text1", ";SAVEAS=TRUE\r\n$MM/DD/YY$ZOOM E");
 }
 
 void Capture(HWND main, WPARAM menuId) {
