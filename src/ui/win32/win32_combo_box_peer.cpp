@@ -1,5 +1,7 @@
 #include "ui/win32/win32_combo_box_peer.h"
 
+#include "ui/form.h"
+
 namespace ui::win32 {
 
 namespace {
