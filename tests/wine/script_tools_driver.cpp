@@ -28,7 +28,9 @@ void WaitFor(const std::string& what, Condition condition) {
 }
 
 void ExpectText(HWND control, const std::string& name, const std::string& expected) {
-  WaitOrFail(Patience{5000, 50}, name + " to read " + expected, [&] { return TextOf(control) == expected; });
+  if (!Poll(Patience{5000, 50}, [&] { return TextOf(control) == expected; })) {
+    Fail(name + " reads \"" + TextOf(control) + "\", expected \"" + expected + "\"");
+  }
   Report(name + " reads as expected");
 }
 
@@ -55,44 +57,49 @@ void LeftClickAt(POINT point) {
   SendAll(inputs);
 }
 
-COMBOBOXINFO ComboInfo(HWND combo) {
-  COMBOBOXINFO info = {};
-  info.cbSize = sizeof info;
-  if (!GetComboBoxInfo(combo, &info)) Fail("no combo box information");
-  return info;
+// The drop-down list of the program that is shown (one at a time).
+HWND ShownList() {
+  HWND list = nullptr;
+  while ((list = FindWindowExA(nullptr, list, "ComboLBox", nullptr)) != nullptr) {
+    if (IsWindowVisible(list)) return list;
+  }
+  return nullptr;
 }
 
-// Drops the combo box's list down with a click on its button and clicks the item.
+// Drops the combo box's list down with a click on its button (at the right end) and clicks
+// the item.
 void PickWithMouse(HWND combo, int item) {
-  COMBOBOXINFO info = ComboInfo(combo);
-  POINT button{(info.rcButton.left + info.rcButton.right) / 2, (info.rcButton.top + info.rcButton.bottom) / 2};
-  ClientToScreen(combo, &button);
-  LeftClickAt(button);
-  WaitFor("the drop-down list", [&] { return info.hwndList != nullptr && IsWindowVisible(info.hwndList); });
-  RECT place = {};
-  SendMessageA(info.hwndList, LB_SETTOPINDEX, static_cast<WPARAM>(item), 0);
-  SendMessageA(info.hwndList, LB_GETITEMRECT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&place));
-  POINT centre{(place.left + place.right) / 2, (place.top + place.bottom) / 2};
-  ClientToScreen(info.hwndList, &centre);
+  RECT box = {};
+  GetWindowRect(combo, &box);
+  const int height = static_cast<int>(SendMessageA(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
+  LeftClickAt(POINT{box.right - 8, box.top + height / 2 + 3});
+  HWND list = nullptr;
+  WaitFor("the drop-down list", [&] { return (list = ShownList()) != nullptr; });
+  SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(item), 0);
+  const auto top = static_cast<int>(SendMessageA(list, LB_GETTOPINDEX, 0, 0));
+  const auto row = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
+  POINT centre{20, (item - top) * row + row / 2};
+  ClientToScreen(list, &centre);
   LeftClickAt(centre);
-  WaitFor("the drop-down list to close", [&] { return !IsWindowVisible(info.hwndList); });
+  WaitFor("the drop-down list to close", [&] { return !IsWindowVisible(list); });
   Report("entry picked with the mouse");
 }
 
 // Steps through the closed list with the arrow keys, then commits with Enter.
 void PickWithKeys(HWND combo, int steps) {
-  COMBOBOXINFO info = ComboInfo(combo);
-  POINT field{(info.rcItem.left + info.rcItem.right) / 2, (info.rcItem.top + info.rcItem.bottom) / 2};
-  ClientToScreen(combo, &field);
-  LeftClickAt(field);
+  RECT box = {};
+  GetWindowRect(combo, &box);
+  LeftClickAt(POINT{box.left + 20, box.top + 8});
   for (int i = 0; i < steps; ++i) PressKey(VK_DOWN);
   Report("stepped with the arrow keys");
 }
 
 void Editor(HWND main) {
   HWND script = Need(main, "Text1");
-  SendMessageA(script, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("ZOOM E"));
   BringToFront(main, kPatience);
+  ClickOn(script);
+  TypeText("ZOOM E");
+  ExpectText(script, "Text1", "ZOOM E");
   PressKey('E', VK_CONTROL);
   HWND editor = WaitForForm(kPatience, "frmSCREdit");
   Report("editor shown");

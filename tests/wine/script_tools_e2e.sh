@@ -23,7 +23,6 @@ EditorAndCapture() {
   run_driver 120 script_tools_driver "$caption" "$menu"
   [ "$driver" -eq 0 ] || problem "the driver exited with $driver"
   stop_program
-  expect_stored Startup SCREditWidth 11250
 }
 
 set_up script_tools_driver || exit 1
