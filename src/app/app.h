@@ -16,6 +16,11 @@ namespace queue {
 class frmDirSelector;
 class frmScanStop;
 }  // namespace queue
+namespace filetools {
+class frmFileListRename;
+class frmFileLists;
+class frmWDPPrompt;
+}  // namespace filetools
 namespace mainwindow {
 class frmCodeSelector;
 class frmMain;
@@ -23,6 +28,7 @@ class frmSCREdit;
 class frmScrBrowser;
 class frmSettings;
 class frmcapture;
+class frmPatternList;
 }  // namespace mainwindow
 namespace options {
 class frmAbout;
@@ -44,6 +50,7 @@ class frmPurgeWiz;
 class frmRepTextWiz;
 class frmReportLimitsWiz;
 class frmResetAcadSysVars;
+class frmTBWiz;
 }  // namespace wizards
 
 namespace app {
@@ -72,6 +79,9 @@ class App {
   batch::frmWriteScriptToLoc& frmWriteScriptToLoc();
   queue::frmDirSelector& frmDirSelector();
   queue::frmScanStop& frmScanStop();
+  filetools::frmFileListRename& frmFileListRename();
+  filetools::frmFileLists& frmFileLists();
+  filetools::frmWDPPrompt& frmWDPPrompt();
   mainwindow::frmMain& frmMain();
   mainwindow::frmSCREdit& frmSCREdit();
   // The LISP and VBA pickers of the script editor: one window class in two configurations.
@@ -80,6 +90,10 @@ class App {
   mainwindow::frmSettings& frmSettings();
   mainwindow::frmcapture& frmcapture();
   mainwindow::frmScrBrowser& frmScrBrowser();
+  // The three pattern-list dialogs: drawing names, user scripts, Simple Mode scripts.
+  mainwindow::frmPatternList& frmDWGFilter();
+  mainwindow::frmPatternList& frmSCRFilter();
+  mainwindow::frmPatternList& frmSCRFilterSimple();
   options::frmAbout& frmAbout();
   options::frmAutoCADEXEBrowse& frmAutoCADEXEBrowse();
   options::frmBrowseSCRIPSDir& frmBrowseSCRIPSDir();
@@ -95,6 +109,7 @@ class App {
   wizards::frmRepTextWiz& frmRepTextWiz();
   wizards::frmReportLimitsWiz& frmReportLimitsWiz();
   wizards::frmResetAcadSysVars& frmResetAcadSysVars();
+  wizards::frmTBWiz& frmTBWiz();
 
   // Module-wide values.
   std::string AppVersion;  // major, minor and revision joined by "."
