@@ -4,17 +4,16 @@
 #include "batch/frm_night_run.h"
 #include "batch/frm_scr_complete.h"
 #include "batch/frm_write_script_to_loc.h"
-#include "mainwindow/frm_capture.h"
-#include "mainwindow/frm_code_selector.h"
-#include "mainwindow/frm_main.h"
-#include "mainwindow/frm_scr_browser.h"
-#include "mainwindow/frm_scr_edit.h"
-#include "mainwindow/frm_settings.h"
 #include "filetools/frm_file_list_rename.h"
 #include "filetools/frm_file_lists.h"
 #include "filetools/frm_wdp_prompt.h"
+#include "mainwindow/frm_capture.h"
+#include "mainwindow/frm_code_selector.h"
 #include "mainwindow/frm_main.h"
 #include "mainwindow/frm_pattern_list.h"
+#include "mainwindow/frm_scr_browser.h"
+#include "mainwindow/frm_scr_edit.h"
+#include "mainwindow/frm_settings.h"
 #include "options/frm_about.h"
 #include "options/frm_options.h"
 #include "options/frm_tips.h"
@@ -171,6 +170,8 @@ mainwindow::frmcapture& App::frmcapture() {
 
 mainwindow::frmScrBrowser& App::frmScrBrowser() {
   return forms_->frmScrBrowser();
+}
+
 mainwindow::frmPatternList& App::frmDWGFilter() {
   return forms_->frmDWGFilter();
 }
