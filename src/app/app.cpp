@@ -9,8 +9,13 @@
 #include "filetools/frm_wdp_prompt.h"
 #include "filetools/frm_file_renamer.h"
 #include "filetools/frm_file_renamer_manual.h"
+#include "mainwindow/frm_capture.h"
+#include "mainwindow/frm_code_selector.h"
 #include "mainwindow/frm_main.h"
 #include "mainwindow/frm_pattern_list.h"
+#include "mainwindow/frm_scr_browser.h"
+#include "mainwindow/frm_scr_edit.h"
+#include "mainwindow/frm_settings.h"
 #include "options/frm_about.h"
 #include "options/frm_options.h"
 #include "options/frm_tips.h"
@@ -56,6 +61,18 @@ struct App::Forms {
   ui::FormSlot<filetools::frmFileRenamerManual> frmFileRenamerManual{
       app_.Ctx(), [this] { return std::make_unique<filetools::frmFileRenamerManual>(app_); }};
   ui::FormSlot<mainwindow::frmMain> frmMain{app_.Ctx(), [this] { return std::make_unique<mainwindow::frmMain>(app_); }};
+  ui::FormSlot<mainwindow::frmSCREdit> frmSCREdit{app_.Ctx(),
+                                                  [this] { return std::make_unique<mainwindow::frmSCREdit>(app_); }};
+  ui::FormSlot<mainwindow::frmCodeSelector> frmLispSelector{
+      app_.Ctx(), [this] { return std::make_unique<mainwindow::frmCodeSelector>(app_, mainwindow::CodeKind::kLisp); }};
+  ui::FormSlot<mainwindow::frmCodeSelector> frmVBAselector{
+      app_.Ctx(), [this] { return std::make_unique<mainwindow::frmCodeSelector>(app_, mainwindow::CodeKind::kVba); }};
+  ui::FormSlot<mainwindow::frmSettings> frmSettings{app_.Ctx(),
+                                                    [this] { return std::make_unique<mainwindow::frmSettings>(app_); }};
+  ui::FormSlot<mainwindow::frmcapture> frmcapture{app_.Ctx(),
+                                                  [this] { return std::make_unique<mainwindow::frmcapture>(app_); }};
+  ui::FormSlot<mainwindow::frmScrBrowser> frmScrBrowser{
+      app_.Ctx(), [this] { return std::make_unique<mainwindow::frmScrBrowser>(app_); }};
   ui::FormSlot<mainwindow::frmPatternList> frmDWGFilter{
       app_.Ctx(), [this] { return std::make_unique<mainwindow::frmPatternList>(app_, mainwindow::kDWGFilterConfig); }};
   ui::FormSlot<mainwindow::frmPatternList> frmSCRFilter{
@@ -143,6 +160,30 @@ filetools::frmFileRenamerManual& App::frmFileRenamerManual() {
 
 mainwindow::frmMain& App::frmMain() {
   return forms_->frmMain();
+}
+
+mainwindow::frmSCREdit& App::frmSCREdit() {
+  return forms_->frmSCREdit();
+}
+
+mainwindow::frmCodeSelector& App::frmLispSelector() {
+  return forms_->frmLispSelector();
+}
+
+mainwindow::frmCodeSelector& App::frmVBAselector() {
+  return forms_->frmVBAselector();
+}
+
+mainwindow::frmSettings& App::frmSettings() {
+  return forms_->frmSettings();
+}
+
+mainwindow::frmcapture& App::frmcapture() {
+  return forms_->frmcapture();
+}
+
+mainwindow::frmScrBrowser& App::frmScrBrowser() {
+  return forms_->frmScrBrowser();
 }
 
 mainwindow::frmPatternList& App::frmDWGFilter() {

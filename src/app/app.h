@@ -24,7 +24,12 @@ class frmFileRenamer;
 class frmFileRenamerManual;
 }  // namespace filetools
 namespace mainwindow {
+class frmCodeSelector;
 class frmMain;
+class frmSCREdit;
+class frmScrBrowser;
+class frmSettings;
+class frmcapture;
 class frmPatternList;
 }  // namespace mainwindow
 namespace options {
@@ -82,6 +87,13 @@ class App {
   filetools::frmFileRenamer& frmFileRenamer();
   filetools::frmFileRenamerManual& frmFileRenamerManual();
   mainwindow::frmMain& frmMain();
+  mainwindow::frmSCREdit& frmSCREdit();
+  // The LISP and VBA pickers of the script editor: one window class in two configurations.
+  mainwindow::frmCodeSelector& frmLispSelector();
+  mainwindow::frmCodeSelector& frmVBAselector();
+  mainwindow::frmSettings& frmSettings();
+  mainwindow::frmcapture& frmcapture();
+  mainwindow::frmScrBrowser& frmScrBrowser();
   // The three pattern-list dialogs: drawing names, user scripts, Simple Mode scripts.
   mainwindow::frmPatternList& frmDWGFilter();
   mainwindow::frmPatternList& frmSCRFilter();

@@ -295,6 +295,7 @@ class frmMain : public ui::Form, public core::SettingsModel {
   void cmdClear_Click();
   void cmdCloseDefault_Click();
   void cmdSDIDefault_Click();
+  // The batch-flow dialog, over the four batch-flow boxes (mainwindow/frm_main_script_tools.cpp).
   void cmdSettingsEditor_Click();
   void cmdOUTBrowse_Click();
   void lblFilesProcessed_Click();
@@ -414,6 +415,12 @@ class frmMain : public ui::Form, public core::SettingsModel {
   void Command1_Click();
   void ViewBatchScript();
   void OpenInTextEditor(const std::string& path);
+  // The script authoring windows (mainwindow/frm_main_script_tools.cpp): the script editor
+  // (also Script > "Script &Editor"), the script browser and the command capture.
+  void cmdSCREditOpen_Click();
+  void cmdBrowse_Click();
+  void mnuScriptBrowser_Click();
+  void mnuCommandCapture_Click();
 
   // ---- Tags and the batch engine (tags/, batch/) -----------------------------------------
   // The text with its tags replaced for one drawing; "" after a failure.
@@ -481,6 +488,8 @@ class frmMain : public ui::Form, public core::SettingsModel {
   void AddDroppedFolder(const std::string& folder);
   // The queue's ordering, copy and scan entries and the "+" button (queue/).
   void WireQueueOrderEvents();
+  // The openers of the script authoring windows (mainwindow/frm_main_script_tools.cpp).
+  void WireScriptTools();
   // The text of a script file for a load; false when it cannot be read (a missing folder is
   // reported and sends the drawing browser back to the current folder).
   bool ReadUserScript(const std::string& path, std::string& content);

@@ -156,6 +156,7 @@ void frmMain::WireMenus() {
   mnuHelpAbout.onClick = [this] { mnuHelpAbout_Click(); };
 
   WireQueueOrderEvents();
+  WireScriptTools();
   WireFileListEvents();
 }
 

@@ -36,29 +36,40 @@ FolderPicker::FolderPicker(app::App& app, std::string name) : Form(app.Ctx(), st
   Drive1.onChange = [this] { Drive1_Change(); };
 }
 
-void FolderPicker::Drive1_Change() {
-  // Going back to drive C runs this again; a drive C that does not answer either is left to
-  // the one message below.
-  if (changingDrive_) {
+void FollowDrive(ui::DriveListBox& drive, ui::DirListBox& dir, const std::string& fallback, bool keepFolder,
+                 bool& changing) {
+  // Going back to the fallback drive runs this again; a fallback that does not answer either
+  // is left to the one message below.
+  if (changing) {
+    if (keepFolder) return;
     try {
-      Dir1.SetPath(Drive1.Drive());
+      dir.SetPath(drive.Drive());
     } catch (const runtime::Error&) {
     }
     return;
   }
   try {
-    Dir1.SetPath(Drive1.Drive());
+    dir.SetPath(drive.Drive());
   } catch (const runtime::Error& error) {
     if (error.Number() != runtime::kDeviceUnavailable && error.Number() != runtime::kDiskNotReady) return;
-    changingDrive_ = true;
+    changing = true;
     try {
-      Drive1.SetDrive("c:\\");
+      drive.SetDrive(fallback);
     } catch (const runtime::Error&) {
-      // No drive C either: the lists stay where they are.
+      // No such drive either: the lists stay where they are.
     }
-    changingDrive_ = false;
-    Ctx().SetScreenPointer(ui::Pointer::kDefault);
-    Ctx().MsgBox({"That Drive is not responding...\rPlease select another drive!", "Tornavane Alert"});
+    changing = false;
+    ui::Context& ctx = drive.Ctx();
+    ctx.SetScreenPointer(ui::Pointer::kDefault);
+    ctx.MsgBox({"That Drive is not responding...\rPlease select another drive!", "Tornavane Alert"});
+  }
+}
+
+void FolderPicker::Drive1_Change() {
+  if (fallBackToPrevious_) {
+    FollowDrive(Drive1, Dir1, Dir1.Path(), true, changingDrive_);
+  } else {
+    FollowDrive(Drive1, Dir1, "c:\\", false, changingDrive_);
   }
 }
 

@@ -22,6 +22,13 @@ std::string JoinPath(std::string_view folder, std::string_view name);
 // A program path as a command line takes it: in double quotes when it holds a blank.
 std::string QuoteProgramPath(std::string_view path);
 
+// A drive list's change: the folder list goes to the chosen drive. A drive that does not
+// answer sends the drive list to fallback and says so once; with keepFolder the folder list
+// stays where it was (fallback is then the drive it shows), else it follows the fallback.
+// changing marks the drive list's own fallback change, which runs this again.
+void FollowDrive(ui::DriveListBox& drive, ui::DirListBox& dir, const std::string& fallback, bool keepFolder,
+                 bool& changing);
+
 // What every picker shares: the drive and folder lists, and what a drive change does.
 class FolderPicker : public ui::Form {
  public:
@@ -31,7 +38,7 @@ class FolderPicker : public ui::Form {
   ui::DirListBox Dir1{this, "Dir1"};
 
   // Moves the folder list to the chosen drive; a drive that does not answer sends the lists
-  // back to drive C and says so, once.
+  // back to drive C (or to the previous drive, see FallBackToPreviousDrive) and says so, once.
   void Drive1_Change();
 
  protected:
@@ -39,11 +46,14 @@ class FolderPicker : public ui::Form {
   std::string Folder() const { return FolderWithBackslash(Dir1.Path()); }
   // Opens Explorer on the folder Dir1 shows; the picker stays open.
   void ExploreFolder();
+  // A drive that does not answer sends the drive list back to the drive it came from.
+  void FallBackToPreviousDrive() { fallBackToPrevious_ = true; }
 
   app::App& app_;
 
  private:
   bool changingDrive_ = false;
+  bool fallBackToPrevious_ = false;
 };
 
 // Picks the folder of the batch script (normally AutoCAD's SUPPORT folder).

@@ -60,6 +60,16 @@ expect_stored() {
   [ "$actual" = "$3" ] || problem "$1\\$2 is '$actual', expected '$3'"
 }
 
+# The command id of a main window menu item: the win32 back end numbers a form's menu items
+# from 0x1000 in the order the main window declares them.  Usage: menu_id <item name>
+menu_id() {
+  local index
+  index=$(grep -oE 'ui::MenuItem [A-Za-z0-9_]+\{' src/mainwindow/frm_main.h | sed 's/ui::MenuItem //; s/{//' |
+    grep -nx "$1" | cut -d: -f1)
+  [ -n "$index" ] || return 1
+  printf '0x%x' $((0x1000 + index - 1))
+}
+
 # The Windows path of a path of the build tree.
 winpath() { winepath -w "$1" 2>/dev/null | tr -d '\r'; }
 

@@ -17,16 +17,6 @@ install="$work/Tornavane"
 caption="Tornavane v1.0.0"
 suite=OptionsSmoke
 
-# The command id of Tools > Options: the win32 back end numbers a form's menu items from
-# 0x1000 in the order the main window declares them.
-menu_id() {
-  local index
-  index=$(grep -oE 'ui::MenuItem [A-Za-z0-9_]+\{' src/mainwindow/frm_main.h | sed 's/ui::MenuItem //; s/{//' |
-    grep -nx mnuViewOptions | cut -d: -f1)
-  [ -n "$index" ] || return 1
-  printf '0x%x' $((0x1000 + index - 1))
-}
-
 # Starts the exe, lets the driver work it, and waits (bounded) for the process to end.
 run_program() {
   local scenario=$1 exe driver
@@ -51,7 +41,7 @@ CloseBoxStoresNone() {
 }
 
 set_up options_driver || exit 1
-if ! menu=$(menu_id); then
+if ! menu=$(menu_id mnuViewOptions); then
   echo "mnuViewOptions not found in src/mainwindow/frm_main.h"
   exit 1
 fi

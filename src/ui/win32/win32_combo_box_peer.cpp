@@ -1,5 +1,7 @@
 #include "ui/win32/win32_combo_box_peer.h"
 
+#include "ui/form.h"
+
 namespace ui::win32 {
 
 namespace {
@@ -85,6 +87,17 @@ void Win32ComboBoxPeer::SyncSelection() {
     SendMessageA(Hwnd(), CB_SETCURSEL, static_cast<WPARAM>(list_.ListIndex()), 0);
   }
   if (Editable() && WindowText() != list_.Text()) SetWindowTextA(Hwnd(), list_.Text().c_str());
+}
+
+// On a form without a default button, Enter goes to the list (or its edit) instead of the
+// dialog manager, so the model's key handling can take it as a choice of the current entry.
+bool Win32ComboBoxPeer::KindMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  if (message != WM_GETDLGCODE) return false;
+  const auto* key = reinterpret_cast<const MSG*>(lParam);
+  if (key == nullptr || key->message != WM_KEYDOWN || key->wParam != VK_RETURN) return false;
+  if (list_.ParentForm().DefaultButton() != nullptr) return false;
+  result = CallDefault(key->hwnd, message, wParam, lParam) | DLGC_WANTMESSAGE;
+  return true;
 }
 
 bool Win32ComboBoxPeer::Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {

@@ -23,6 +23,7 @@ class Win32ComboBoxPeer : public Win32ControlPeer {
  protected:
   WindowSpec Spec() const override;
   void SyncAll() override;
+  bool KindMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   int WindowHeight(int pixels) const override;
 
  private:
