@@ -12,6 +12,10 @@ class frmNightRun;
 class frmScrComplete;
 class frmWriteScriptToLoc;
 }  // namespace batch
+namespace filetools {
+class frmCombineTextFiles;
+class frmDWGRevScan;
+}  // namespace filetools
 namespace queue {
 class frmDirSelector;
 class frmScanStop;
@@ -65,6 +69,8 @@ class App {
   batch::frmNightRun& frmNightRun();
   batch::frmScrComplete& frmScrComplete();
   batch::frmWriteScriptToLoc& frmWriteScriptToLoc();
+  filetools::frmCombineTextFiles& frmCombineTextFiles();
+  filetools::frmDWGRevScan& frmDWGRevScan();
   queue::frmDirSelector& frmDirSelector();
   queue::frmScanStop& frmScanStop();
   mainwindow::frmMain& frmMain();

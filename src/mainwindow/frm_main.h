@@ -425,6 +425,12 @@ class frmMain : public ui::Form, public core::SettingsModel {
   void mnuSGenWWW2_Click();
   void mnuTipOfTheDay_Click();
   void mnuHelpAbout_Click();
+  // The drawing file tools (filetools/frm_main_dwg_versions.cpp).
+  void mnuDWGRevScan_Click();
+  void mnuCombineText_Click();
+  // Writes the release of every queued drawing to DATA\<user>-DWGVersion.csv and opens it in
+  // the text editor.
+  void ReportQueueDWGVersions();
 
  private:
   // Design-time properties of each region's controls (frm_main.cpp) and the menu tree
@@ -448,6 +454,8 @@ class frmMain : public ui::Form, public core::SettingsModel {
   void AddDroppedFolder(const std::string& folder);
   // The queue's ordering, copy and scan entries and the "+" button (queue/).
   void WireQueueOrderEvents();
+  // The menu entries of the drawing version tools and the combine tool (filetools/).
+  void WireDwgVersionMenus();
 
   app::App& app_;
 };

@@ -153,6 +153,7 @@ void frmMain::WireMenus() {
   mnuHelpAbout.onClick = [this] { mnuHelpAbout_Click(); };
 
   WireQueueOrderEvents();
+  WireDwgVersionMenus();
 }
 
 // "E&xit": unloading the main window saves everything and ends the program.

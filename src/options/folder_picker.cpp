@@ -30,6 +30,32 @@ std::string QuoteProgramPath(std::string_view path) {
   return quoted;
 }
 
+void FollowDrive(ui::Context& ctx, ui::DriveListBox& drive, ui::DirListBox& dir, bool& changing) {
+  // Going back to drive C runs this again; a drive C that does not answer either is left to
+  // the one message below.
+  if (changing) {
+    try {
+      dir.SetPath(drive.Drive());
+    } catch (const runtime::Error&) {
+    }
+    return;
+  }
+  try {
+    dir.SetPath(drive.Drive());
+  } catch (const runtime::Error& error) {
+    if (error.Number() != runtime::kDeviceUnavailable && error.Number() != runtime::kDiskNotReady) return;
+    changing = true;
+    try {
+      drive.SetDrive("c:\\");
+    } catch (const runtime::Error&) {
+      // No drive C either: the lists stay where they are.
+    }
+    changing = false;
+    ctx.SetScreenPointer(ui::Pointer::kDefault);
+    ctx.MsgBox({"That Drive is not responding...\rPlease select another drive!", "Tornavane Alert"});
+  }
+}
+
 FolderPicker::FolderPicker(app::App& app, std::string name) : Form(app.Ctx(), std::move(name)), app_(app) {
   SetBorderStyle(ui::BorderStyle::kFixedDialog);
   SetStartUpPosition(ui::StartUpPosition::kCenterOwner);
@@ -37,29 +63,7 @@ FolderPicker::FolderPicker(app::App& app, std::string name) : Form(app.Ctx(), st
 }
 
 void FolderPicker::Drive1_Change() {
-  // Going back to drive C runs this again; a drive C that does not answer either is left to
-  // the one message below.
-  if (changingDrive_) {
-    try {
-      Dir1.SetPath(Drive1.Drive());
-    } catch (const runtime::Error&) {
-    }
-    return;
-  }
-  try {
-    Dir1.SetPath(Drive1.Drive());
-  } catch (const runtime::Error& error) {
-    if (error.Number() != runtime::kDeviceUnavailable && error.Number() != runtime::kDiskNotReady) return;
-    changingDrive_ = true;
-    try {
-      Drive1.SetDrive("c:\\");
-    } catch (const runtime::Error&) {
-      // No drive C either: the lists stay where they are.
-    }
-    changingDrive_ = false;
-    Ctx().SetScreenPointer(ui::Pointer::kDefault);
-    Ctx().MsgBox({"That Drive is not responding...\rPlease select another drive!", "Tornavane Alert"});
-  }
+  FollowDrive(Ctx(), Drive1, Dir1, changingDrive_);
 }
 
 void FolderPicker::ExploreFolder() {

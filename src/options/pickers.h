@@ -22,6 +22,11 @@ std::string JoinPath(std::string_view folder, std::string_view name);
 // A program path as a command line takes it: in double quotes when it holds a blank.
 std::string QuoteProgramPath(std::string_view path);
 
+// Moves a folder list to the drive its drive list shows. A drive that does not answer sends
+// both back to drive C and says so, once; other failures leave the lists where they are.
+// changing is the caller's guard for the nested change that going back to drive C makes.
+void FollowDrive(ui::Context& ctx, ui::DriveListBox& drive, ui::DirListBox& dir, bool& changing);
+
 // What every picker shares: the drive and folder lists, and what a drive change does.
 class FolderPicker : public ui::Form {
  public:
