@@ -48,7 +48,7 @@ TEST_F(ReturnDwgFileRevTest, NamesTheReleaseOrSaysWhyNot) {
        {Case{"C:\\D\\a.dwg", "R2010/2011"}, Case{"c:\\d\\LOWER.DWG", "R2004/2005/2006"}, Case{"C:\\D\\new.dwg", ""},
         Case{"C:\\D\\six.dwg", "R12"}, Case{"C:\\D\\short.dwg", "Unknown Version"},
         Case{"C:\\D\\empty.dwg", "Unknown Version"}, Case{"C:\\D\\gone.dwg", "File Doesn't Exist"},
-        Case{"C:\\Nowhere\\a.dwg", "File Doesn't Exist"}}) {
+        Case{"C:\\Nowhere\\a.dwg", "File Doesn't Exist"}, Case{"C:\\D\\a?.dwg", "Unknown Version"}}) {
     EXPECT_EQ(filetools::ReturnDWGFileREV(app, c.path), c.release) << c.path;
   }
 }
@@ -57,9 +57,9 @@ TEST_F(ReturnDwgFileRevTest, AFileThatCannotBeReadIsReportedAndHasNoRelease) {
   AddDrawing("C:\\D\\held.dwg", "AC1015");
   auto held = fileSystem.HoldOpen("C:\\D\\held.dwg");
   fileSystem.FailOn("C:\\D\\bad.dwg", runtime::kDeviceIoError);
-  ExpectMessage(core::kAppTitle, "Error 70 (Permission denied) ReturnDWGFileREV - \r\nC:\\D\\held.dwg");
+  ExpectMessage(kAppTitle, "Error 70 (Permission denied) ReturnDWGFileREV - \r\nC:\\D\\held.dwg");
   EXPECT_EQ(filetools::ReturnDWGFileREV(app, "C:\\D\\held.dwg"), "");
-  ExpectMessage(core::kAppTitle, "Error 57 (Device I/O error) ReturnDWGFileREV - \r\nC:\\D\\bad.dwg");
+  ExpectMessage(kAppTitle, "Error 57 (Device I/O error) ReturnDWGFileREV - \r\nC:\\D\\bad.dwg");
   EXPECT_EQ(filetools::ReturnDWGFileREV(app, "C:\\D\\bad.dwg"), "");
 }
 
@@ -85,7 +85,7 @@ class SearchForFileRevTest : public DwgVersionFixture {
 TEST_F(SearchForFileRevTest, ListsTheFlaggedReleasesInUpperCaseAndTheShortFilesAsProblems) {
   WorkedTree();
   Run("C:\\p", {0, 0, 0, 1, 0, 0, 0, 0});
-  EXPECT_EQ(Items(Scan().List1), (Strings{"C:\\P\\SUB\\X.DWG", "C:\\P\\FOLDER.DWG\\IN.DWG"}));
+  EXPECT_EQ(Items(Scan().List1), (Strings{"C:\\P\\FOLDER.DWG\\IN.DWG", "C:\\P\\SUB\\X.DWG"}));
   EXPECT_EQ(Items(Scan().lstProblemFiles), Strings{"C:\\P\\Z.DWG"});
   EXPECT_EQ(app.ScanFileCount, 2);
 }
@@ -120,24 +120,25 @@ TEST_F(SearchForFileRevTest, AnUnreadableDrawingIsReportedOnceAndTheScanGoesOn) 
   AddDrawing("C:\\p\\Held.dwg", "AC1014");
   AddDrawing("C:\\p\\z.dwg", "AC1014");
   auto held = fileSystem.HoldOpen("C:\\p\\Held.dwg");
-  ExpectMessage(core::kAppTitle, "Error 70 (Permission denied) SearchForFileREV - \r\nc:\\p\\held.dwg");
+  ExpectMessage(kAppTitle, "Error 70 (Permission denied) SearchForFileREV - \r\nc:\\p\\held.dwg");
   Run("C:\\p", {0, 0, 1, 0, 0, 0, 0, 0});
   EXPECT_EQ(Items(Scan().List1), (Strings{"C:\\P\\A.DWG", "C:\\P\\Z.DWG"}));
   EXPECT_TRUE(Items(Scan().lstProblemFiles).empty());
 }
 
 TEST_F(SearchForFileRevTest, EventsRunOncePerFolderAndALongFolderIsShortenedInTheStatus) {
-  const std::string deep = "C:\\p\\" + std::string(40, 'a') + "\\" + std::string(40, 'b');
+  const std::string deep = "C:\\p\\" + std::string(60, 'a') + "\\" + std::string(60, 'b');
   AddDrawing(deep + "\\x.dwg", "AC1012");
   for (int i = 0; i < 5; ++i) AddDrawing("C:\\p\\f" + std::to_string(i) + ".dwg", "AC1012");
   std::string statusAtThirdPump;
+  Scan();
   AtPump(3, [&] { statusAtThirdPump = Scan().lblStatus.Caption(); });
   const int pumpsBefore = backend.Pumps();
   Run("C:\\p", {0, 1, 0, 0, 0, 0, 0, 0});
-  // Three folders, three pumps, each before its folder's status.
+  // Three folders, three pumps, each before its folder's status: the third shows the second's.
   EXPECT_EQ(backend.Pumps() - pumpsBefore, 3);
-  EXPECT_EQ(statusAtThirdPump, "Scanning: c:\\p\\" + std::string(40, 'a'));
-  const std::string lowered = "c:\\p\\" + std::string(40, 'a') + "\\" + std::string(40, 'b');
+  EXPECT_EQ(statusAtThirdPump, "Scanning: c:\\p\\" + std::string(60, 'a'));
+  const std::string lowered = "c:\\p\\" + std::string(60, 'a') + "\\" + std::string(60, 'b');
   EXPECT_EQ(Scan().lblStatus.Caption(),
             "Scanning: " + lowered.substr(0, 45) + "..." + lowered.substr(lowered.size() - 45));
   EXPECT_EQ(app.ScanFileCount, 6);

@@ -63,7 +63,7 @@ class CombineTextFilesTest : public DwgVersionFixture {
     user.ChooseMenu(Main().mnuCombineText);
   }
   void ExpectStep(const std::string& description, int step) {
-    ExpectMessage(core::kAppTitle,
+    ExpectMessage(kAppTitle,
                   description + "\r\nin Tornavane.frmCombineTextFiles.WriteOutputFile at line " + std::to_string(step));
   }
 };
@@ -85,8 +85,8 @@ TEST_F(CombineTextFilesTest, JoinsTheQueuedFilesLineByLineAndOffersToOpenTheResu
     user.Click(form.cmdCombine);
     EXPECT_EQ(fileSystem.Contents("C:\\Out\\output.csv"), "h\r\n1\r\nh\r\n2\r\n");
     EXPECT_FALSE(fileSystem.Exists("C:\\Out\\output.csv.~tmp"));
-    EXPECT_EQ(shell.executeCalls, std::vector<FakeShell::ExecuteCall>{
-                                      {FakeShell::kDesktopWindow, "open", "C:\\Out\\output.csv", "", "c:\\", 5}});
+    const FakeShell::ExecuteCall open{FakeShell::kDesktopWindow, "open", "C:\\Out\\output.csv", "", "c:\\", 5};
+    EXPECT_EQ(shell.executeCalls, std::vector<FakeShell::ExecuteCall>{open});
     user.Close(form);
   });
 }
@@ -124,7 +124,7 @@ TEST_F(CombineTextFilesTest, RefusesAnOutputThatIsAFolderOrAQueuedFileOrABadName
     for (const Case& c : cases) {
       form.Dir1.SetPath(c.folder);
       user.Fill(form.tbFileName, c.name);
-      ExpectMessage(core::kAppTitle, c.message).Icon(ui::MsgIcon::kExclamation);
+      ExpectMessage(kAppTitle, c.message).Icon(ui::MsgIcon::kExclamation);
       user.Click(form.cmdCombine);
     }
     EXPECT_EQ(fileSystem.Contents("C:\\X\\two.CSV"), "h\r\n2");
@@ -145,7 +145,7 @@ TEST_F(CombineTextFilesTest, AFileThatCannotBeOpenedIsReportedAndLeftOut) {
 
 TEST_F(CombineTextFilesTest, AFullDiskLeavesTheOldOutputWholeAndSaysSoOnce) {
   fileSystem.AddFile("C:\\Out\\output.csv", "old\r\n");
-  fileSystem.SetCapacity("C:", 40);
+  fileSystem.FailNextWrite(runtime::kDiskFull);
   InWindow([&](filetools::frmCombineTextFiles& form) {
     ExpectMessage("Overwrite?", kOverwrite).Answer(ui::MsgAnswer::kYes);
     ExpectStep("Disk full", 110);

@@ -63,7 +63,7 @@ TEST_F(ReportDwgVersionsTest, AReportThatCannotBeWrittenIsShownOnceAndTheEditorI
   Main().List1.AddItem("C:\\D\\a.dwg");
   Main().UpdateQueueControls();
   fileSystem.AddFile(Report(), "an earlier report\r\n", platform::kAttrReadOnly);
-  ExpectMessage(core::kAppTitle, "Error 75 (Path/File access error) ReportQueueDWGVersions - \r\n" + Report());
+  ExpectMessage(kAppTitle, "Error 75 (Path/File access error) ReportQueueDWGVersions - \r\n" + Report());
   Main().mnuReportDWGVersions.Click();
   EXPECT_EQ(fileSystem.Contents(Report()), "an earlier report\r\n");
   EXPECT_TRUE(shell.executeCalls.empty());
