@@ -5,6 +5,7 @@
 #include "core/file_helpers.h"
 #include "core/settings_model.h"
 #include "mainwindow/frm_main.h"
+#include "options/pickers.h"
 #include "runtime/error.h"
 #include "runtime/text.h"
 #include "runtime/wildcard.h"
@@ -17,10 +18,6 @@ namespace {
 
 // A status text longer than this is cut in the middle.
 constexpr std::size_t kLongestStatusFolder = 65;
-
-std::string WithBackslash(const std::string& folder) {
-  return !folder.empty() && folder.back() == '\\' ? folder : folder + "\\";
-}
 
 // The first bytes of a file; fewer when the file is shorter. A drawing open in AutoCAD is
 // read as well, since the read shares the file with every other program.
@@ -74,7 +71,7 @@ void ScanFolder(ReleaseScan& scan, const std::string& folder) {
   ctx.DoEvents();
   if (scan.main.StopNow == core::kTrue) return;
   ctx.SetScreenPointer(ui::Pointer::kHourglass);
-  const std::string path = WithBackslash(folder);
+  const std::string path = options::FolderWithBackslash(folder);
   const std::vector<platform::DirEntry> entries = core::TreeScanEntries(scan.app.Services().fileSystem, path);
   scan.lists.status.SetCaption("Scanning: " +
                                (folder.size() > kLongestStatusFolder ? core::ShortenPath(folder) : folder));
