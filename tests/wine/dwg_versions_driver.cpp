@@ -5,7 +5,7 @@
 //   command:<id>                posts the menu command id to the main window
 //   click:<form>/<control>      a left click in the middle of the control
 //   box:<title>                 waits for the message box, prints "box: <text>", presses OK
-//   list:<form>/<control>       prints "<control>: <entry>" for every entry of a list box
+//   list:<form>/<control>       prints "<form>/<control>: <entry>" for every entry of a list box
 //   gone:<form>                 waits until the form is no longer shown
 //   hold:<path>                 opens the file for writing, sharing only reading, as AutoCAD
 //                               does with an open drawing, and keeps it open until the end
@@ -82,7 +82,7 @@ void Run(HWND main, const std::string& step) {
   } else if (verb == "list") {
     HWND list = NeedControl(rest);
     const auto count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) Report(After(rest, '/') + ": " + Entry(list, i));
+    for (int i = 0; i < count; ++i) Report(rest + ": " + Entry(list, i));
   } else if (verb == "gone") {
     WaitOrFail(kPatience, rest + " to go", [&] { return FindForm(rest) == nullptr; });
   } else if (verb == "hold") {

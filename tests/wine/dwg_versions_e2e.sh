@@ -2,7 +2,7 @@
 # The drawing version tools of the real tornavane.exe under Wine, over the real drawings of
 # many releases in /work/shared/dwg (read where they are, never copied):
 #   ScanFindsTheTickedReleases  "&Find DWGs by AutoCAD DWG Version" on the drawings' folder
-#                               with R2000 and R2013 ticked (R12 unticked), "&Start", the
+#                               with R2000 and R2013 ticked besides R12, "&Start", the
 #                               found list, "&Copy list to Queue" and the queue it leaves
 #   ReportNamesEveryRelease     "R&eport DWG files AutoCAD Version" over every drawing of the
 #                               folder, a DXF file and a drawing another program holds open
@@ -59,23 +59,23 @@ fresh_start() {
 }
 
 ScanFindsTheTickedReleases() {
-  local folder upper scan found
+  local folder upper scan found name
   fresh_start
   folder=$(winpath "$corpus")
   upper=${folder^^}
   setting Paths Source "$folder"
   start_program
   scan=frmDWGRevScan
-  drive "command:$(menu_id mnuDWGRevScan)" "click:$scan/chkR12" "click:$scan/chkR2000" "click:$scan/chkR2013" \
+  drive "command:$(menu_id mnuDWGRevScan)" "click:$scan/chkR2000" "click:$scan/chkR2013" \
     "click:$scan/cmdStartScan" "box:Scan Complete" "list:$scan/List1" "list:$scan/lstProblemFiles" \
     "click:$scan/cmdCopyToQueue" "box:File Names Copied!" "click:$scan/cmdClose" "gone:$scan" \
     "list:frmMain/List1" "close:frmMain"
   stop_program
   found=()
-  for name in LINE_2000 EXAMPLE_2000 SAMPLE_2000 LINE_2013 EXAMPLE_2013; do
+  for name in ENTITIES-2D_R11 LINE_2000 EXAMPLE_2000 SAMPLE_2000 LINE_2013 EXAMPLE_2013; do
     found+=("$scan/List1: $upper\\$name.DWG" "frmMain/List1: $upper\\$name.DWG")
   done
-  expect_seen "box: 5 Files Added to Queue." "box: 5 File Names have been copied to the File Queue." \
+  expect_seen "box: 6 Files Added to Queue." "box: 6 File Names have been copied to the File Queue." \
     "You may now close the DWG Version Scan Window." "${found[@]}"
 }
 
@@ -95,7 +95,7 @@ release_of() {
 }
 
 ReportNamesEveryRelease() {
-  local user queue expected held dxf path report
+  local user queue expected held dxf path report file
   fresh_start
   user=$(windows_user)
   mkdir -p "$work/other"
