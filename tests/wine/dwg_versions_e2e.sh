@@ -38,10 +38,10 @@ drive() {
   [ "$driver" -eq 0 ] || problem "the driver exited with $driver"
 }
 
-# The driver's lines, less its step echoes, sorted, against the expected ones.
+# The lines the driver read (boxes and list entries), sorted, against the expected ones.
 expect_seen() {
   local seen expected
-  seen=$(tr -d '\r' <"$work/driver.log" | grep -vE '^(command|click|gone|hold|exists):' | sort)
+  seen=$(tr -d '\r' <"$work/driver.log" | grep -E '^(box: |frm[A-Za-z]+/|You may)' | sort)
   expected=$(printf '%s\n' "$@" | sort)
   if [ "$seen" != "$expected" ]; then
     problem "the driver saw:"
