@@ -15,6 +15,9 @@ class frmWriteScriptToLoc;
 namespace filetools {
 class frmCombineTextFiles;
 class frmDWGRevScan;
+class frmFileListRename;
+class frmFileLists;
+class frmWDPPrompt;
 }  // namespace filetools
 namespace queue {
 class frmDirSelector;
@@ -22,7 +25,8 @@ class frmScanStop;
 }  // namespace queue
 namespace mainwindow {
 class frmMain;
-}
+class frmPatternList;
+}  // namespace mainwindow
 namespace options {
 class frmAbout;
 class frmAutoCADEXEBrowse;
@@ -43,6 +47,7 @@ class frmPurgeWiz;
 class frmRepTextWiz;
 class frmReportLimitsWiz;
 class frmResetAcadSysVars;
+class frmTBWiz;
 }  // namespace wizards
 
 namespace app {
@@ -73,7 +78,14 @@ class App {
   filetools::frmDWGRevScan& frmDWGRevScan();
   queue::frmDirSelector& frmDirSelector();
   queue::frmScanStop& frmScanStop();
+  filetools::frmFileListRename& frmFileListRename();
+  filetools::frmFileLists& frmFileLists();
+  filetools::frmWDPPrompt& frmWDPPrompt();
   mainwindow::frmMain& frmMain();
+  // The three pattern-list dialogs: drawing names, user scripts, Simple Mode scripts.
+  mainwindow::frmPatternList& frmDWGFilter();
+  mainwindow::frmPatternList& frmSCRFilter();
+  mainwindow::frmPatternList& frmSCRFilterSimple();
   options::frmAbout& frmAbout();
   options::frmAutoCADEXEBrowse& frmAutoCADEXEBrowse();
   options::frmBrowseSCRIPSDir& frmBrowseSCRIPSDir();
@@ -89,6 +101,7 @@ class App {
   wizards::frmRepTextWiz& frmRepTextWiz();
   wizards::frmReportLimitsWiz& frmReportLimitsWiz();
   wizards::frmResetAcadSysVars& frmResetAcadSysVars();
+  wizards::frmTBWiz& frmTBWiz();
 
   // Module-wide values.
   std::string AppVersion;  // major, minor and revision joined by "."
