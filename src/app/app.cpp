@@ -4,6 +4,8 @@
 #include "batch/frm_night_run.h"
 #include "batch/frm_scr_complete.h"
 #include "batch/frm_write_script_to_loc.h"
+#include "filetools/frm_combine_text_files.h"
+#include "filetools/frm_dwg_rev_scan.h"
 #include "filetools/frm_file_list_rename.h"
 #include "filetools/frm_file_lists.h"
 #include "filetools/frm_wdp_prompt.h"
@@ -46,6 +48,10 @@ struct App::Forms {
       app_.Ctx(), [this] { return std::make_unique<batch::frmWriteScriptToLoc>(app_); }};
   ui::FormSlot<batch::frmScrComplete> frmScrComplete{app_.Ctx(),
                                                      [this] { return std::make_unique<batch::frmScrComplete>(app_); }};
+  ui::FormSlot<filetools::frmCombineTextFiles> frmCombineTextFiles{
+      app_.Ctx(), [this] { return std::make_unique<filetools::frmCombineTextFiles>(app_); }};
+  ui::FormSlot<filetools::frmDWGRevScan> frmDWGRevScan{
+      app_.Ctx(), [this] { return std::make_unique<filetools::frmDWGRevScan>(app_); }};
   ui::FormSlot<queue::frmDirSelector> frmDirSelector{app_.Ctx(),
                                                      [this] { return std::make_unique<queue::frmDirSelector>(app_); }};
   ui::FormSlot<queue::frmScanStop> frmScanStop{app_.Ctx(),
@@ -128,6 +134,14 @@ batch::frmWriteScriptToLoc& App::frmWriteScriptToLoc() {
 
 batch::frmScrComplete& App::frmScrComplete() {
   return forms_->frmScrComplete();
+}
+
+filetools::frmCombineTextFiles& App::frmCombineTextFiles() {
+  return forms_->frmCombineTextFiles();
+}
+
+filetools::frmDWGRevScan& App::frmDWGRevScan() {
+  return forms_->frmDWGRevScan();
 }
 
 queue::frmDirSelector& App::frmDirSelector() {

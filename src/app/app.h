@@ -12,17 +12,19 @@ class frmNightRun;
 class frmScrComplete;
 class frmWriteScriptToLoc;
 }  // namespace batch
-namespace queue {
-class frmDirSelector;
-class frmScanStop;
-}  // namespace queue
 namespace filetools {
+class frmCombineTextFiles;
+class frmDWGRevScan;
 class frmFileListRename;
 class frmFileLists;
 class frmWDPPrompt;
 class frmFileRenamer;
 class frmFileRenamerManual;
 }  // namespace filetools
+namespace queue {
+class frmDirSelector;
+class frmScanStop;
+}  // namespace queue
 namespace mainwindow {
 class frmCodeSelector;
 class frmMain;
@@ -79,6 +81,8 @@ class App {
   batch::frmNightRun& frmNightRun();
   batch::frmScrComplete& frmScrComplete();
   batch::frmWriteScriptToLoc& frmWriteScriptToLoc();
+  filetools::frmCombineTextFiles& frmCombineTextFiles();
+  filetools::frmDWGRevScan& frmDWGRevScan();
   queue::frmDirSelector& frmDirSelector();
   queue::frmScanStop& frmScanStop();
   filetools::frmFileListRename& frmFileListRename();

@@ -128,6 +128,22 @@ std::vector<std::string> ListDirectory(platform::FileSystem& fs, std::string_vie
   return names;
 }
 
+std::vector<platform::DirEntry> TreeScanEntries(platform::FileSystem& fs, const std::string& folderWithBackslash) {
+  // The longest path a Windows file search takes, without its terminating NUL.
+  constexpr std::size_t kLongestSearchPath = 259;
+  const std::string search = folderWithBackslash + "*";
+  if (search.size() > kLongestSearchPath) return {};
+  try {
+    return fs.Find(search);
+  } catch (const runtime::Error&) {
+    return {};
+  }
+}
+
+bool EntersFolder(const platform::DirEntry& entry) {
+  return (entry.attributes & platform::kAttrDirectory) != 0 && (entry.attributes & platform::kAttrReparsePoint) == 0;
+}
+
 std::string StripNulls(std::string_view text) {
   return std::string(text.substr(0, text.find('\0')));
 }

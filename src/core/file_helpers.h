@@ -46,6 +46,15 @@ bool IsReadOnlyAttribute(std::uint32_t attributes);
 // in file-system order. One empty text when nothing matches or the search fails.
 std::vector<std::string> ListDirectory(platform::FileSystem& fs, std::string_view pattern);
 
+// The entries of a folder for a scan of its tree: a search of the folder (given with its
+// closing backslash) and "*", every attribute included. None when the folder cannot be
+// searched (missing, unreadable, or a path longer than a search takes), which ends that
+// branch of a scan quietly.
+std::vector<platform::DirEntry> TreeScanEntries(platform::FileSystem& fs, const std::string& folderWithBackslash);
+// Whether a scan of a tree enters this entry: a folder that is no junction or link, since one
+// leading up the tree would make a scan go round until its path grows too long.
+bool EntersFolder(const platform::DirEntry& entry);
+
 // The text before the first NUL character; the whole text when it has none.
 std::string StripNulls(std::string_view text);
 

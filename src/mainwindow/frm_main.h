@@ -465,6 +465,12 @@ class frmMain : public ui::Form, public core::SettingsModel {
   void mnuSGenWWW2_Click();
   void mnuTipOfTheDay_Click();
   void mnuHelpAbout_Click();
+  // The drawing file tools (filetools/frm_main_dwg_versions.cpp).
+  void mnuDWGRevScan_Click();
+  void mnuCombineText_Click();
+  // Writes the release of every queued drawing to DATA\<user>-DWGVersion.csv and opens it in
+  // the text editor.
+  void ReportQueueDWGVersions();
 
  private:
   // Design-time properties of each region's controls (frm_main.cpp) and the menu tree
@@ -490,6 +496,8 @@ class frmMain : public ui::Form, public core::SettingsModel {
   void WireQueueOrderEvents();
   // The openers of the script authoring windows (mainwindow/frm_main_script_tools.cpp).
   void WireScriptTools();
+  // The menu entries of the drawing version tools and the combine tool (filetools/).
+  void WireDwgVersionMenus();
   // The text of a script file for a load; false when it cannot be read (a missing folder is
   // reported and sends the drawing browser back to the current folder).
   bool ReadUserScript(const std::string& path, std::string& content);

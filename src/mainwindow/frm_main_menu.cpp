@@ -157,6 +157,7 @@ void frmMain::WireMenus() {
 
   WireQueueOrderEvents();
   WireScriptTools();
+  WireDwgVersionMenus();
   WireFileListEvents();
 }
 

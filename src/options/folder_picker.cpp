@@ -30,6 +30,32 @@ std::string QuoteProgramPath(std::string_view path) {
   return quoted;
 }
 
+void FollowDrive(ui::Context& ctx, ui::DriveListBox& drive, ui::DirListBox& dir, bool& changing) {
+  // Going back to drive C runs this again; a drive C that does not answer either is left to
+  // the one message below.
+  if (changing) {
+    try {
+      dir.SetPath(drive.Drive());
+    } catch (const runtime::Error&) {
+    }
+    return;
+  }
+  try {
+    dir.SetPath(drive.Drive());
+  } catch (const runtime::Error& error) {
+    if (error.Number() != runtime::kDeviceUnavailable && error.Number() != runtime::kDiskNotReady) return;
+    changing = true;
+    try {
+      drive.SetDrive("c:\\");
+    } catch (const runtime::Error&) {
+      // No drive C either: the lists stay where they are.
+    }
+    changing = false;
+    ctx.SetScreenPointer(ui::Pointer::kDefault);
+    ctx.MsgBox({"That Drive is not responding...\rPlease select another drive!", "Tornavane Alert"});
+  }
+}
+
 FolderPicker::FolderPicker(app::App& app, std::string name) : Form(app.Ctx(), std::move(name)), app_(app) {
   SetBorderStyle(ui::BorderStyle::kFixedDialog);
   SetStartUpPosition(ui::StartUpPosition::kCenterOwner);
@@ -71,6 +97,8 @@ void FolderPicker::Drive1_Change() {
   } else {
     FollowDrive(Drive1, Dir1, "c:\\", false, changingDrive_);
   }
+void FolderPicker::Drive1_Change() {
+  FollowDrive(Ctx(), Drive1, Dir1, changingDrive_);
 }
 
 void FolderPicker::ExploreFolder() {

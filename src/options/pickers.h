@@ -28,6 +28,10 @@ std::string QuoteProgramPath(std::string_view path);
 // changing marks the drive list's own fallback change, which runs this again.
 void FollowDrive(ui::DriveListBox& drive, ui::DirListBox& dir, const std::string& fallback, bool keepFolder,
                  bool& changing);
+// Moves a folder list to the drive its drive list shows. A drive that does not answer sends
+// both back to drive C and says so, once; other failures leave the lists where they are.
+// changing is the caller's guard for the nested change that going back to drive C makes.
+void FollowDrive(ui::Context& ctx, ui::DriveListBox& drive, ui::DirListBox& dir, bool& changing);
 
 // What every picker shares: the drive and folder lists, and what a drive change does.
 class FolderPicker : public ui::Form {

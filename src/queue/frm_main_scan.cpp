@@ -18,31 +18,12 @@ namespace mainwindow {
 
 namespace {
 
-// The longest path a Windows file search takes, without its terminating NUL.
-constexpr std::size_t kLongestSearchPath = 259;
-
 std::string WithBackslash(const std::string& folder) {
   return !folder.empty() && folder.back() == '\\' ? folder : folder + "\\";
 }
 
-// The entries of a folder; none when it cannot be searched (missing, unreadable, or a path
-// longer than a search takes), which ends that branch quietly.
-std::vector<platform::DirEntry> FolderEntries(platform::FileSystem& fs, const std::string& path) {
-  const std::string search = path + "*";
-  if (search.size() > kLongestSearchPath) return {};
-  try {
-    return fs.Find(search);
-  } catch (const runtime::Error&) {
-    return {};
-  }
-}
-
 bool IsFolder(const platform::DirEntry& entry) {
   return (entry.attributes & platform::kAttrDirectory) != 0;
-}
-
-bool IsLink(const platform::DirEntry& entry) {
-  return (entry.attributes & platform::kAttrReparsePoint) != 0;
 }
 
 using AddPaths = std::function<void(std::vector<std::string>)>;
@@ -64,8 +45,7 @@ struct TreeScan {
 };
 
 // Depth first, in search order; events run after every entry, and a Stop ends the scan at
-// every depth. Junctions and links are not entered: one leading up the tree would make the
-// scan go round until the path grows too long, adding the same files again and again.
+// every depth. Junctions and links are not entered (core::EntersFolder).
 void ScanTree(TreeScan& scan, const std::string& folder) {
   ui::Context& ctx = scan.app.Ctx();
   mainwindow::frmMain& main = scan.app.frmMain();
@@ -74,10 +54,10 @@ void ScanTree(TreeScan& scan, const std::string& folder) {
   // anything is added.
   if (main.STOPSCAN == 1) return;
   const std::string path = WithBackslash(folder);
-  for (const platform::DirEntry& entry : FolderEntries(scan.fs, path)) {
+  for (const platform::DirEntry& entry : core::TreeScanEntries(scan.fs, path)) {
     const std::string name = core::StripNulls(entry.name);
     if (IsFolder(entry)) {
-      if (!IsLink(entry)) {
+      if (core::EntersFolder(entry)) {
         scan.Flush();
         ScanTree(scan, path + name);
       }
@@ -106,7 +86,7 @@ void ScanTitles(app::App& app, const std::string& folder, const std::string& pat
   app.Ctx().DoEvents();
   const queue::NameFilter filter(runtime::LowerCase(pattern));
   const std::string path = WithBackslash(folder);
-  for (const platform::DirEntry& entry : FolderEntries(app.Ctx().Services().fileSystem, path)) {
+  for (const platform::DirEntry& entry : core::TreeScanEntries(app.Ctx().Services().fileSystem, path)) {
     const std::string name = runtime::LowerCase(core::StripNulls(entry.name));
     if (IsFolder(entry) || name.size() <= 4 || !filter.Takes(name)) continue;
     append(runtime::UpperCase(name.substr(0, name.size() - 4)));

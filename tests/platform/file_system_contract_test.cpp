@@ -213,6 +213,15 @@ TEST_F(FileSystemContract, ReadRangeGivesTheBytesThereAreWithoutAnError) {
   }
 }
 
+// A drawing's release is read from a name a search gave or a queue entry the user typed: a
+// name Windows refuses is 52, kept apart from a missing file (53) or folder (76).
+TEST_F(FileSystemContract, ReadRangeOfANameWindowsRefusesIsABadFileName) {
+  for (const char* name : {"a?.dwg", "a*.dwg", "a<b.dwg", "a|b.dwg"}) {
+    SCOPED_TRACE(name);
+    EXPECT_EQ(ErrorOf([&] { fs_.ReadRange(Path(name), 0, 6); }), runtime::kBadFileName);
+  }
+}
+
 TEST_F(FileSystemContract, ReadRangeSharesWithAWriterButNotWithAHold) {
   Write("open.dwg", "AC1032 drawing");
   {
