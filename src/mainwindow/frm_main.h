@@ -411,6 +411,8 @@ class frmMain : public ui::Form, public core::SettingsModel {
   void mnuOutputOther_Click();  // batch/frm_main_write_elsewhere.cpp
   void mnuNightRun_Click();     // batch/frm_main_night_run.cpp
   // The script wizards (wizards/frm_main_wizards_menu.cpp).
+  void mnuCopyPageSetups_Click();
+  void mnuRenameLayoutTabs_Click();
   void mnuPurgeWiz_Click();
   void mnuReportLimitsWiz_Click();
   void mnuReportTextWiz_Click();

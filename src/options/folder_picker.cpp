@@ -49,7 +49,10 @@ void FolderPicker::Drive1_Change() {
   try {
     Dir1.SetPath(Drive1.Drive());
   } catch (const runtime::Error& error) {
-    if (error.Number() != runtime::kDeviceUnavailable && error.Number() != runtime::kDiskNotReady) return;
+    if (error.Number() != runtime::kDeviceUnavailable && error.Number() != runtime::kDiskNotReady) {
+      DriveChangeFailed(error);
+      return;
+    }
     changingDrive_ = true;
     try {
       Drive1.SetDrive("c:\\");
@@ -58,9 +61,15 @@ void FolderPicker::Drive1_Change() {
     }
     changingDrive_ = false;
     Ctx().SetScreenPointer(ui::Pointer::kDefault);
-    Ctx().MsgBox({"That Drive is not responding...\rPlease select another drive!", "Tornavane Alert"});
+    SayDriveNotResponding();
   }
 }
+
+void FolderPicker::SayDriveNotResponding() {
+  Ctx().MsgBox({"That Drive is not responding...\rPlease select another drive!", "Tornavane Alert"});
+}
+
+void FolderPicker::DriveChangeFailed(const runtime::Error&) {}
 
 void FolderPicker::ExploreFolder() {
   platform::Services& services = Ctx().Services();
