@@ -3,6 +3,11 @@
 #   PurgeFromTheMenu   "&Purge" from the Wizards menu, "Purge Unused Layers", "&Create" and
 #                      "Done" leave the purge block in the user script (read back from the
 #                      working-set file the program saves when it closes)
+#   PageSetupFromTheMenu "&Import Page Setup", "Select", a drawing picked in the picker's real
+#                      folder and file lists, "Select", a page setup name typed, "&Create
+#                      Script" and "Done" leave the exact block in the user script
+#   LayoutDeleteHidesTheColumn  "L&ayouts", "Delete": the new-name boxes and headers of
+#                      another page of the real tab control are hidden, "Copy" shows them
 #   ResetStartsAutoCAD "&Reset AutoCAD System Variables" from the Tools menu, then "&Reset",
 #                      starts AutoCAD (the stand-in fake_acad.exe, which records its command
 #                      line) on the shipped reset script, without the switches
@@ -50,6 +55,53 @@ PurgeFromTheMenu() {
   [ "$actual" = "$expected" ] || problem "the user script is $(od -An -c "$scr")"
 }
 
+# The user script the program saved in its working-set file when it closed, against the bytes
+# printf makes of the given format.
+expect_user_script() {
+  local scr
+  scr=$(ls "$install"/DATA/*-scr.tmp 2>/dev/null | head -1)
+  [ -n "$scr" ] || { problem "no working-set files in $install/DATA"; return; }
+  local expected actual
+  expected=$(printf -- "$1" | od -An -tx1 -v | tr -d ' \n')
+  actual=$(od -An -tx1 -v "$scr" | tr -d ' \n')
+  [ "$actual" = "$expected" ] || problem "the user script is $(od -An -c "$scr")"
+}
+
+PageSetupFromTheMenu() {
+  local exe driver
+  fresh_start
+  mkdir -p "$work/Std/Sheets"
+  printf 'AC1032' >"$work/Std/Sheets/Plot setups.dwg"
+  printf 'AC1032' >"$work/Std/Sheets/Title.dwg"
+  local std
+  std=$(winpath "$work/Std")
+  setting Paths Source "$std"
+  start_program
+  drive wait:frmMain front:frmMain keys:alt+w,i wait:frmPageSetupInWiz front:frmPageSetupInWiz \
+    click:frmPageSetupInWiz/cmdSelectFile wait:frmPageSetupWizSelect front:frmPageSetupWizSelect \
+    "open:frmPageSetupWizSelect/Dir1=Sheets" "item:frmPageSetupWizSelect/File1=Plot setups.dwg" \
+    click:frmPageSetupWizSelect/cmdSelect gone:frmPageSetupWizSelect \
+    "text:frmPageSetupInWiz/Text1=$std\Sheets\Plot setups.dwg" \
+    click:frmPageSetupInWiz/Text2 keys:end,shift+home "type:A1 Plot" \
+    click:frmPageSetupInWiz/cmdCreate box:Done keys:enter gone:frmPageSetupInWiz wait:frmMain close:frmMain
+  stop_program
+  local path=${std//\\/\\\\}
+  expect_user_script ";-------------\r\n_EXPERT 2\r\n_-PSETUPIN\r\n\"$path\\\\Sheets\\\\Plot setups.dwg\"\r\n\"A1 Plot\"\r\n_EXPERT 0\r\n;-------------\r\n"
+}
+
+LayoutDeleteHidesTheColumn() {
+  local exe driver
+  fresh_start
+  start_program
+  drive wait:frmMain front:frmMain keys:alt+w,a wait:frmLayoutWiz front:frmLayoutWiz \
+    "tab:frmLayoutWiz/SSTab1=2" "visible:frmLayoutWiz/Combo1(25)=1" "click:frmLayoutWiz/Option1(1)" \
+    "visible:frmLayoutWiz/Combo1(25)=0" "visible:frmLayoutWiz/Label2(25)=0" "visible:frmLayoutWiz/Label4(2)=0" \
+    "visible:frmLayoutWiz/Text1(25)=1" "tab:frmLayoutWiz/SSTab1=4" "visible:frmLayoutWiz/Combo1(49)=0" \
+    "click:frmLayoutWiz/Option1(0)" "visible:frmLayoutWiz/Combo1(49)=1" "visible:frmLayoutWiz/Combo1(25)=0" \
+    close:frmLayoutWiz gone:frmLayoutWiz wait:frmMain close:frmMain
+  stop_program
+}
+
 ResetStartsAutoCAD() {
   local exe driver
   fresh_start
@@ -75,6 +127,8 @@ program="$(winpath "$acad")\\fake_acad.exe"
 [ -f "$install/DATA/reset.scr" ] || { echo "reset.scr is not installed"; exit 1; }
 
 run_test PurgeFromTheMenu
+run_test PageSetupFromTheMenu
+run_test LayoutDeleteHidesTheColumn
 run_test ResetStartsAutoCAD
 
 finish
