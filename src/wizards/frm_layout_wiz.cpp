@@ -29,11 +29,21 @@ bool TakesNewName(int option) {
 
 }  // namespace
 
-frmLayoutWiz::frmLayoutWiz(app::App& app) : Form(app.Ctx(), "frmLayoutWiz"), app_(app) {
+const TemplateKind& LayoutTemplates() {
+  static const TemplateKind kind{2 * kLayoutRowCount, ".ltw", "-LTW.tmp", "SaveLTW", "frmLayWiz"};
+  return kind;
+}
+
+frmLayoutWiz::frmLayoutWiz(app::App& app)
+    : Form(app.Ctx(), "frmLayoutWiz"),
+      app_(app),
+      store_(app, *this, cmbLTWSelector, cmdSaveLTW, cmdDeleteLTW, LayoutTemplates(),
+             {.read = [this] { return Record(Inputs()); },
+              .write = [this](std::size_t line, const std::string& text) { SetRecordLine(line, text); }}) {
   SetCaption(" Layout Wizard");
   SetBorderStyle(ui::BorderStyle::kFixedDialog);
   SetStartUpPosition(ui::StartUpPosition::kCenterOwner);
-  Move(0, 0, 9360, 5385);
+  Move(0, 0, 9360, 6495);
   DesignPages();
   DesignRight();
 
@@ -41,6 +51,11 @@ frmLayoutWiz::frmLayoutWiz(app::App& app) : Form(app.Ctx(), "frmLayoutWiz"), app
   cmdClear.onClick = [this] { cmdClear_Click(); };
   cmdConfigureVars.onClick = [this] { cmdConfigureVars_Click(); };
   Command1.onClick = [this] { Command1_Click(); };
+  cmbLTWSelector.onChange = [this] { cmbLTWSelector_Change(); };
+  cmbLTWSelector.onClick = [this] { cmbLTWSelector_Click(); };
+  cmdSaveLTW.onClick = [this] { cmdSaveLTW_Click(); };
+  cmdDeleteLTW.onClick = [this] { cmdDeleteLTW_Click(); };
+  Frame2.onClick = [this] { Frame2_Click(); };
   onLoad = [this] { Form_Load(); };
   onActivate = [this] { Form_Activate(); };
   onUnload = [this](bool&) { Form_Unload(); };
@@ -73,6 +88,7 @@ void frmLayoutWiz::DesignPages() {
   cmdClear.Move(120, 4680, 1215, 375);
   cmdConfigureVars.SetCaption("Configure &Tags");
   cmdConfigureVars.Move(1440, 4680, 1695, 375);
+  DesignTemplateFrame(Frame2, cmbLTWSelector, cmdDeleteLTW, cmdSaveLTW, 120, 5160, 6240);
 }
 
 void frmLayoutWiz::DesignRight() {
@@ -86,18 +102,10 @@ void frmLayoutWiz::DesignRight() {
   }
   Option1[0].SetValue(true);
 
-  Frame2.SetCaption("Template");
-  Frame2.Move(kRightLeft, 1680, kRightWidth, 1200);
-  cmbLTWSelector.Move(120, 270, kRightWidth - 240, 315);
-  cmdSaveLTW.SetCaption("&Save");
-  cmdSaveLTW.Move(120, 705, 1155, 375);
-  cmdDeleteLTW.SetCaption("&Delete");
-  cmdDeleteLTW.Move(kRightWidth - 1275, 705, 1155, 375);
-
-  DesignHandOverOptions(Frame3, optAppend, optOverWrite, kRightLeft, 3000, kRightWidth);
+  DesignHandOverOptions(Frame3, optAppend, optOverWrite, kRightLeft, 1680, kRightWidth);
   Command1.SetCaption("&Create Script");
   Command1.SetDefault(true);
-  Command1.Move(kRightLeft + kRightWidth - 1815, 4680, 1815, 375);
+  Command1.Move(kRightLeft + kRightWidth - 1815, 5400, 1815, 375);
 }
 
 ui::TextBox& frmLayoutWiz::Text1(int i) const {
@@ -122,11 +130,18 @@ ui::Label& frmLayoutWiz::Label4(int p) const {
 
 void frmLayoutWiz::Form_Load() {
   for (int i = 0; i < kLayoutRowCount; ++i) AddTagEntries(Combo1(i));
+  LoadLTW(store_.StateFileName());
+  FillLTWSelector();
 }
 
-void frmLayoutWiz::Form_Activate() {}
+// Also after "Configure &Tags": the templates may have changed meanwhile.
+void frmLayoutWiz::Form_Activate() {
+  FillLTWSelector();
+}
 
-void frmLayoutWiz::Form_Unload() {}
+void frmLayoutWiz::Form_Unload() {
+  SaveLTW(store_.StateFileName());
+}
 
 void frmLayoutWiz::Option1_Click(int index) {
   const bool shown = TakesNewName(index);
@@ -169,8 +184,51 @@ LayoutInputs frmLayoutWiz::Inputs() const {
   return inputs;
 }
 
+void frmLayoutWiz::SetRecordLine(std::size_t line, const std::string& text) {
+  const int row = static_cast<int>(line % kLayoutRowCount);
+  if (line < kLayoutRowCount) {
+    Text1(row).SetText(text);
+  } else {
+    Combo1(row).SetText(text);
+  }
+}
+
+// The state file is written first: a failure says so and the script is written all the same.
 std::string frmLayoutWiz::CreateLayoutScript(const std::string& userScript) {
+  SaveLTW(store_.StateFileName());
   return LayoutScript(Inputs(), userScript);
+}
+
+void frmLayoutWiz::SaveLTW(const std::string& fileName) {
+  store_.Save(fileName);
+}
+
+void frmLayoutWiz::LoadLTW(const std::string& fileName) {
+  store_.Load(fileName);
+}
+
+void frmLayoutWiz::FillLTWSelector() {
+  store_.FillList();
+}
+
+void frmLayoutWiz::cmbLTWSelector_Change() {
+  store_.SelectorChange();
+}
+
+void frmLayoutWiz::cmbLTWSelector_Click() {
+  store_.SelectorClick();
+}
+
+void frmLayoutWiz::cmdSaveLTW_Click() {
+  store_.SaveClick();
+}
+
+void frmLayoutWiz::cmdDeleteLTW_Click() {
+  store_.DeleteClick();
+}
+
+void frmLayoutWiz::Frame2_Click() {
+  store_.FillList();
 }
 
 }  // namespace wizards

@@ -6,12 +6,17 @@
 
 #include "ui/ui.h"
 #include "wizards/layout_text.h"
+#include "wizards/template_store.h"
 
 namespace app {
 class App;
 }
 
 namespace wizards {
+
+// The layout templates (".ltw") and the per-user state file: the 50 tab names, then the 50
+// new names.
+const TemplateKind& LayoutTemplates();
 
 // The layout wizard: up to 50 rows of a tab name and a new tab name on five pages, and one
 // operation (Copy, Delete, New, Rename) for all of them. "&Create Script" writes one
@@ -53,6 +58,16 @@ class frmLayoutWiz : public ui::Form {
   void cmdConfigureVars_Click();
   void Command1_Click();
 
+  // Templates and the state file.
+  void SaveLTW(const std::string& fileName);
+  void LoadLTW(const std::string& fileName);
+  void FillLTWSelector();
+  void cmbLTWSelector_Change();
+  void cmbLTWSelector_Click();
+  void cmdSaveLTW_Click();
+  void cmdDeleteLTW_Click();
+  void Frame2_Click();
+
   // The rows and the chosen operation, as the generator reads them.
   LayoutInputs Inputs() const;
 
@@ -61,6 +76,8 @@ class frmLayoutWiz : public ui::Form {
   void DesignRight();
   // The Create step's generator: saves the rows to the state file, then the blocks.
   std::string CreateLayoutScript(const std::string& userScript);
+  // Sets the box of one line of the record.
+  void SetRecordLine(std::size_t line, const std::string& text);
 
   app::App& app_;
   std::vector<std::unique_ptr<ui::TextBox>> text1_;
@@ -68,6 +85,7 @@ class frmLayoutWiz : public ui::Form {
   std::vector<std::unique_ptr<ui::ComboBox>> combo1_;
   std::vector<std::unique_ptr<ui::Label>> label3_;
   std::vector<std::unique_ptr<ui::Label>> label4_;
+  TemplateStore store_;
 };
 
 }  // namespace wizards

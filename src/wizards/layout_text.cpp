@@ -53,6 +53,14 @@ std::string LayoutScript(const LayoutInputs& inputs, std::string_view userScript
   return text;
 }
 
+std::vector<std::string> Record(const LayoutInputs& inputs) {
+  std::vector<std::string> lines;
+  lines.reserve(2 * inputs.rows.size());
+  for (const LayoutRow& row : inputs.rows) lines.push_back(row.tabName);
+  for (const LayoutRow& row : inputs.rows) lines.push_back(row.newName);
+  return lines;
+}
+
 std::string PageSetupScript(const PageSetupInputs& inputs, std::string_view userScript) {
   std::string text = OpenBlock(userScript);
   Line(text, kBlockSeparator);

@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The script text of the layout and page setup wizards: pure functions of the window's inputs
 // and the user script as it is, giving the user script as it becomes.
@@ -29,6 +30,10 @@ struct LayoutInputs {
 // separator, and the closing separator. The names are written as typed; the new name only
 // for Copy and Rename.
 std::string LayoutScript(const LayoutInputs& inputs, std::string_view userScript);
+
+// The record of the layout templates and the state file: the 50 tab names, then the 50 new
+// names, in row order.
+std::vector<std::string> Record(const LayoutInputs& inputs);
 
 struct PageSetupInputs {
   std::string sourceDrawing;

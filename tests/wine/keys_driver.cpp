@@ -22,8 +22,8 @@
 //
 // Usage: keys_driver.exe step...
 
-#include <windows.h>
 #include <commctrl.h>
+#include <windows.h>
 
 #include <cctype>
 #include <string>
@@ -108,7 +108,8 @@ HWND FindBox(const std::string& title) {
 void ClickItem(const std::string& rest, int clicks) {
   HWND list = NeedControl(Before(rest, '='));
   std::string text = After(rest, '=');
-  LRESULT index = SendMessageA(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text.c_str()));
+  LRESULT index =
+      SendMessageA(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text.c_str()));
   if (index == LB_ERR) Fail(text + " is not listed");
   SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
   RECT item{};
@@ -119,7 +120,8 @@ void ClickItem(const std::string& rest, int clicks) {
 void ClickTab(const std::string& rest) {
   HWND tabs = NeedControl(Before(rest, '='));
   RECT tab{};
-  if (!SendMessageA(tabs, TCM_GETITEMRECT, static_cast<WPARAM>(std::stoi(After(rest, '='))), reinterpret_cast<LPARAM>(&tab)))
+  if (!SendMessageA(tabs, TCM_GETITEMRECT, static_cast<WPARAM>(std::stoi(After(rest, '='))),
+                    reinterpret_cast<LPARAM>(&tab)))
     Fail("no tab " + rest);
   ClickAt(ScreenMiddle(tabs, tab));
 }
