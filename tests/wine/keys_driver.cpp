@@ -22,8 +22,9 @@
 //
 // Usage: keys_driver.exe step...
 
-#include <commctrl.h>
 #include <windows.h>
+// The tab control's messages need the types windows.h declares.
+#include <commctrl.h>
 
 #include <cctype>
 #include <string>
