@@ -6,8 +6,6 @@
 #   PageSetupFromTheMenu "&Import Page Setup", "Select", a drawing picked in the picker's real
 #                      folder and file lists, "Select", a page setup name typed, "&Create
 #                      Script" and "Done" leave the exact block in the user script
-#   LayoutDeleteHidesTheColumn  "L&ayouts", "Delete": the new-name boxes and headers of
-#                      another page of the real tab control are hidden, "Copy" shows them
 #   ResetStartsAutoCAD "&Reset AutoCAD System Variables" from the Tools menu, then "&Reset",
 #                      starts AutoCAD (the stand-in fake_acad.exe, which records its command
 #                      line) on the shipped reset script, without the switches
@@ -89,19 +87,6 @@ PageSetupFromTheMenu() {
   expect_user_script ";-------------\r\n_EXPERT 2\r\n_-PSETUPIN\r\n\"$path\\\\Sheets\\\\Plot setups.dwg\"\r\n\"A1 Plot\"\r\n_EXPERT 0\r\n;-------------\r\n"
 }
 
-LayoutDeleteHidesTheColumn() {
-  local exe driver
-  fresh_start
-  start_program
-  drive wait:frmMain front:frmMain keys:alt+w,a wait:frmLayoutWiz front:frmLayoutWiz \
-    "tab:frmLayoutWiz/SSTab1=2" "visible:frmLayoutWiz/Combo1(25)=1" "click:frmLayoutWiz/Option1(1)" \
-    "visible:frmLayoutWiz/Combo1(25)=0" "visible:frmLayoutWiz/Label2(25)=0" "visible:frmLayoutWiz/Label4(2)=0" \
-    "visible:frmLayoutWiz/Text1(25)=1" "tab:frmLayoutWiz/SSTab1=4" "visible:frmLayoutWiz/Combo1(49)=0" \
-    "click:frmLayoutWiz/Option1(0)" "visible:frmLayoutWiz/Combo1(49)=1" "visible:frmLayoutWiz/Combo1(25)=0" \
-    close:frmLayoutWiz gone:frmLayoutWiz wait:frmMain close:frmMain
-  stop_program
-}
-
 ResetStartsAutoCAD() {
   local exe driver
   fresh_start
@@ -128,7 +113,6 @@ program="$(winpath "$acad")\\fake_acad.exe"
 
 run_test PurgeFromTheMenu
 run_test PageSetupFromTheMenu
-run_test LayoutDeleteHidesTheColumn
 run_test ResetStartsAutoCAD
 
 finish
