@@ -11,6 +11,7 @@
 #include "wizards/frm_rep_text_wiz.h"
 #include "wizards/frm_report_limits_wiz.h"
 #include "wizards/frm_reset_acad_sys_vars.h"
+#include "wizards/frm_tb_wiz.h"
 
 namespace mainwindow {
 
@@ -43,6 +44,12 @@ void frmMain::mnuRepTextWiz_Click() {
 
 void frmMain::mnuMTEXTSnR_Click() {
   app_.frmMtextSNR().Show(ui::ShowMode::kModal, this);
+}
+
+// The title block wizard fills 50 value lists when it loads: the hourglass shows meanwhile.
+void frmMain::mnuTBWiz_Click() {
+  queue::FormHourglass hourglass(*this);
+  app_.frmTBWiz().Show(ui::ShowMode::kModal, this);
 }
 
 void frmMain::mnuResetAcadVars_Click() {
