@@ -26,8 +26,11 @@
 #include "queue/frm_scan_stop.h"
 #include "tags/frm_var_setup.h"
 #include "ui/form_slot.h"
+#include "wizards/frm_layout_wiz.h"
 #include "wizards/frm_log_text_wiz.h"
 #include "wizards/frm_mtext_snr.h"
+#include "wizards/frm_page_setup_in_wiz.h"
+#include "wizards/frm_page_setup_wiz_select.h"
 #include "wizards/frm_purge_wiz.h"
 #include "wizards/frm_rep_text_wiz.h"
 #include "wizards/frm_report_limits_wiz.h"
@@ -101,10 +104,16 @@ struct App::Forms {
   ui::FormSlot<options::frmTXTEDITORDirSelect> frmTXTEDITORDirSelect{
       app_.Ctx(), [this] { return std::make_unique<options::frmTXTEDITORDirSelect>(app_); }};
   ui::FormSlot<tags::frmVARSetup> frmVARSetup{app_.Ctx(), [this] { return std::make_unique<tags::frmVARSetup>(app_); }};
+  ui::FormSlot<wizards::frmLayoutWiz> frmLayoutWiz{app_.Ctx(),
+                                                   [this] { return std::make_unique<wizards::frmLayoutWiz>(app_); }};
   ui::FormSlot<wizards::frmLOGTextWiz> frmLOGTextWiz{app_.Ctx(),
                                                      [this] { return std::make_unique<wizards::frmLOGTextWiz>(app_); }};
   ui::FormSlot<wizards::frmMtextSNR> frmMtextSNR{app_.Ctx(),
                                                  [this] { return std::make_unique<wizards::frmMtextSNR>(app_); }};
+  ui::FormSlot<wizards::frmPageSetupInWiz> frmPageSetupInWiz{
+      app_.Ctx(), [this] { return std::make_unique<wizards::frmPageSetupInWiz>(app_); }};
+  ui::FormSlot<wizards::frmPageSetupWizSelect> frmPageSetupWizSelect{
+      app_.Ctx(), [this] { return std::make_unique<wizards::frmPageSetupWizSelect>(app_); }};
   ui::FormSlot<wizards::frmPurgeWiz> frmPurgeWiz{app_.Ctx(),
                                                  [this] { return std::make_unique<wizards::frmPurgeWiz>(app_); }};
   ui::FormSlot<wizards::frmRepTextWiz> frmRepTextWiz{app_.Ctx(),
@@ -248,12 +257,24 @@ tags::frmVARSetup& App::frmVARSetup() {
   return forms_->frmVARSetup();
 }
 
+wizards::frmLayoutWiz& App::frmLayoutWiz() {
+  return forms_->frmLayoutWiz();
+}
+
 wizards::frmLOGTextWiz& App::frmLOGTextWiz() {
   return forms_->frmLOGTextWiz();
 }
 
 wizards::frmMtextSNR& App::frmMtextSNR() {
   return forms_->frmMtextSNR();
+}
+
+wizards::frmPageSetupInWiz& App::frmPageSetupInWiz() {
+  return forms_->frmPageSetupInWiz();
+}
+
+wizards::frmPageSetupWizSelect& App::frmPageSetupWizSelect() {
+  return forms_->frmPageSetupWizSelect();
 }
 
 wizards::frmPurgeWiz& App::frmPurgeWiz() {

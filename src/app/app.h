@@ -48,8 +48,11 @@ namespace tags {
 class frmVARSetup;
 }
 namespace wizards {
+class frmLayoutWiz;
 class frmLOGTextWiz;
 class frmMtextSNR;
+class frmPageSetupInWiz;
+class frmPageSetupWizSelect;
 class frmPurgeWiz;
 class frmRepTextWiz;
 class frmReportLimitsWiz;
@@ -111,8 +114,11 @@ class App {
   options::frmTips& frmTips();
   options::frmTXTEDITORDirSelect& frmTXTEDITORDirSelect();
   tags::frmVARSetup& frmVARSetup();
+  wizards::frmLayoutWiz& frmLayoutWiz();
   wizards::frmLOGTextWiz& frmLOGTextWiz();
   wizards::frmMtextSNR& frmMtextSNR();
+  wizards::frmPageSetupInWiz& frmPageSetupInWiz();
+  wizards::frmPageSetupWizSelect& frmPageSetupWizSelect();
   wizards::frmPurgeWiz& frmPurgeWiz();
   wizards::frmRepTextWiz& frmRepTextWiz();
   wizards::frmReportLimitsWiz& frmReportLimitsWiz();

@@ -450,6 +450,8 @@ class frmMain : public ui::Form, public core::SettingsModel {
   void mnuNightRun_Click();     // batch/frm_main_night_run.cpp
   void mnuRenamer_Click();      // filetools/frm_main_file_renamer.cpp
   // The script wizards (wizards/frm_main_wizards_menu.cpp).
+  void mnuCopyPageSetups_Click();
+  void mnuRenameLayoutTabs_Click();
   void mnuPurgeWiz_Click();
   void mnuReportLimitsWiz_Click();
   void mnuReportTextWiz_Click();

@@ -140,6 +140,8 @@ void frmMain::WireMenus() {
   mnuUserTagManager.onClick = [this] { mnuUserTagManager_Click(); };
   mnuResetAcadVars.onClick = [this] { mnuResetAcadVars_Click(); };
 
+  mnuCopyPageSetups.onClick = [this] { mnuCopyPageSetups_Click(); };
+  mnuRenameLayoutTabs.onClick = [this] { mnuRenameLayoutTabs_Click(); };
   mnuPurgeWiz.onClick = [this] { mnuPurgeWiz_Click(); };
   mnuReportLimitsWiz.onClick = [this] { mnuReportLimitsWiz_Click(); };
   mnuReportTextWiz.onClick = [this] { mnuReportTextWiz_Click(); };

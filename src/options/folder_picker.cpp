@@ -79,6 +79,11 @@ void FollowDrive(ui::DriveListBox& drive, ui::DirListBox& dir, const std::string
   } catch (const runtime::Error& error) {
     if (error.Number() != runtime::kDeviceUnavailable && error.Number() != runtime::kDiskNotReady) return;
     changing = true;
+    if (error.Number() != runtime::kDeviceUnavailable && error.Number() != runtime::kDiskNotReady) {
+      DriveChangeFailed(error);
+      return;
+    }
+    changingDrive_ = true;
     try {
       drive.SetDrive(fallback);
     } catch (const runtime::Error&) {
@@ -100,6 +105,18 @@ void FolderPicker::Drive1_Change() {
 void FolderPicker::Drive1_Change() {
   FollowDrive(Ctx(), Drive1, Dir1, changingDrive_);
 }
+
+    changingDrive_ = false;
+    Ctx().SetScreenPointer(ui::Pointer::kDefault);
+    SayDriveNotResponding();
+  }
+}
+
+void FolderPicker::SayDriveNotResponding() {
+  Ctx().MsgBox({"That Drive is not responding...\rPlease select another drive!", "Tornavane Alert"});
+}
+
+void FolderPicker::DriveChangeFailed(const runtime::Error&) {}
 
 void FolderPicker::ExploreFolder() {
   platform::Services& services = Ctx().Services();

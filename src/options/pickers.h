@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "runtime/error.h"
 #include "ui/ui.h"
 
 namespace app {
@@ -46,6 +47,10 @@ class FolderPicker : public ui::Form {
   void Drive1_Change();
 
  protected:
+  // The message once the lists went back to drive C because the chosen drive did not answer.
+  virtual void SayDriveNotResponding();
+  // Any other failure of a drive change: the folder and file lists stay where they were.
+  virtual void DriveChangeFailed(const runtime::Error& error);
   // The folder Dir1 shows, with a closing backslash.
   std::string Folder() const { return FolderWithBackslash(Dir1.Path()); }
   // Opens Explorer on the folder Dir1 shows; the picker stays open.

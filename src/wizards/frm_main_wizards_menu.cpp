@@ -3,8 +3,10 @@
 #include "app/app.h"
 #include "mainwindow/frm_main.h"
 #include "queue/hourglass.h"
+#include "wizards/frm_layout_wiz.h"
 #include "wizards/frm_log_text_wiz.h"
 #include "wizards/frm_mtext_snr.h"
+#include "wizards/frm_page_setup_in_wiz.h"
 #include "wizards/frm_purge_wiz.h"
 #include "wizards/frm_rep_text_wiz.h"
 #include "wizards/frm_report_limits_wiz.h"
@@ -12,6 +14,17 @@
 #include "wizards/frm_tb_wiz.h"
 
 namespace mainwindow {
+
+void frmMain::mnuCopyPageSetups_Click() {
+  app_.frmPageSetupInWiz().Show(ui::ShowMode::kModal, this);
+}
+
+// The layout wizard fills 50 tag lists and reads its state file as it loads: the hourglass
+// shows over the main window until the wizard is gone again.
+void frmMain::mnuRenameLayoutTabs_Click() {
+  queue::FormHourglass hourglass(*this);
+  app_.frmLayoutWiz().Show(ui::ShowMode::kModal, this);
+}
 
 void frmMain::mnuPurgeWiz_Click() {
   app_.frmPurgeWiz().Show(ui::ShowMode::kModal, this);

@@ -52,17 +52,29 @@ inline void TypeText(const std::string& text) {
   SendAll(inputs);
 }
 
+// Left clicks at a point of the screen: one, or two in a row for a double-click.
+inline void ClickAt(POINT point, int clicks = 1) {
+  SetCursorPos(point.x, point.y);
+  std::vector<INPUT> inputs(2 * clicks);
+  for (int i = 0; i < 2 * clicks; ++i) {
+    inputs[i].type = INPUT_MOUSE;
+    inputs[i].mi.dwFlags = i % 2 == 0 ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+  }
+  SendAll(inputs);
+}
+
 // A left click in the middle of the window.
 inline void ClickOn(HWND window) {
   RECT place;
   GetWindowRect(window, &place);
-  SetCursorPos((place.left + place.right) / 2, (place.top + place.bottom) / 2);
-  std::vector<INPUT> inputs(2);
-  inputs[0].type = INPUT_MOUSE;
-  inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  inputs[1].type = INPUT_MOUSE;
-  inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendAll(inputs);
+  ClickAt({(place.left + place.right) / 2, (place.top + place.bottom) / 2});
+}
+
+// The middle of a rectangle given in a window's client coordinates, on the screen.
+inline POINT ScreenMiddle(HWND window, RECT client) {
+  POINT middle{(client.left + client.right) / 2, (client.top + client.bottom) / 2};
+  ClientToScreen(window, &middle);
+  return middle;
 }
 
 // Clicks the middle of a list box item with the left or right button, once or twice in quick

@@ -7,7 +7,7 @@
 //   click:<form>/<control>      a left click in the middle of the control
 //   type:<text>                 types the characters
 //   keys:<k>[,<k>...]           presses keys: a letter or digit, esc, enter, tab, f10, down,
-//                               up, left, right, or alt+<key>, shift+<key>
+//                               up, left, right, home, end, or alt+<key>, shift+<key>
 //   menu:open|closed            a menu of the program is (not) dropped down
 //   checked:<form>/<control>=<0|1>  the check box's state
 //   text:<form>/<control>=<text>  the control's text
@@ -15,10 +15,16 @@
 //   box:<title>                 a message box with that title is shown; it is brought to the front
 //   shown:<form>                the form is shown
 //   close:<form>                the close box (WM_CLOSE), for leaving a scenario
+//   item:<form>/<list>=<text>   a click on the list box's item of that text
+//   open:<form>/<list>=<text>   a double-click on it
+//   tab:<form>/<tabs>=<n>       a click on tab n (from 0) of the tab control
+//   visible:<form>/<control>=<0|1>  whether the control shows on the screen
 //
 // Usage: keys_driver.exe step...
 
 #include <windows.h>
+// The tab control's messages need the types windows.h declares.
+#include <commctrl.h>
 
 #include <cctype>
 #include <string>
@@ -61,6 +67,8 @@ WORD KeyOf(const std::string& name) {
   if (name == "up") return VK_UP;
   if (name == "left") return VK_LEFT;
   if (name == "right") return VK_RIGHT;
+  if (name == "home") return VK_HOME;
+  if (name == "end") return VK_END;
   Fail("unknown key " + name);
 }
 
@@ -97,6 +105,28 @@ HWND FindBox(const std::string& title) {
   return nullptr;
 }
 
+// Clicks (once or twice) the middle of a list box's item, scrolled into view first.
+void ClickItem(const std::string& rest, int clicks) {
+  HWND list = NeedControl(Before(rest, '='));
+  std::string text = After(rest, '=');
+  LRESULT index =
+      SendMessageA(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text.c_str()));
+  if (index == LB_ERR) Fail(text + " is not listed");
+  SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
+  RECT item{};
+  SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+  ClickAt(ScreenMiddle(list, item), clicks);
+}
+
+void ClickTab(const std::string& rest) {
+  HWND tabs = NeedControl(Before(rest, '='));
+  RECT tab{};
+  if (!SendMessageA(tabs, TCM_GETITEMRECT, static_cast<WPARAM>(std::stoi(After(rest, '='))),
+                    reinterpret_cast<LPARAM>(&tab)))
+    Fail("no tab " + rest);
+  ClickAt(ScreenMiddle(tabs, tab));
+}
+
 void Run(const std::string& step) {
   std::string verb = Before(step, ':');
   std::string rest = After(step, ':');
@@ -130,6 +160,14 @@ void Run(const std::string& step) {
     BringToFront(box, kPatience);
   } else if (verb == "shown") {
     NeedForm(rest);
+  } else if (verb == "item" || verb == "open") {
+    ClickItem(rest, verb == "item" ? 1 : 2);
+  } else if (verb == "tab") {
+    ClickTab(rest);
+  } else if (verb == "visible") {
+    HWND control = NeedControl(Before(rest, '='));
+    bool wanted = After(rest, '=') == "1";
+    if (!Poll(kGlance, [&] { return (IsWindowVisible(control) != FALSE) == wanted; })) Fail(rest + " is not so");
   } else if (verb == "close") {
     PostMessageA(NeedForm(rest), WM_CLOSE, 0, 0);
   } else {

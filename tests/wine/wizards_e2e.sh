@@ -3,6 +3,9 @@
 #   PurgeFromTheMenu   "&Purge" from the Wizards menu, "Purge Unused Layers", "&Create" and
 #                      "Done" leave the purge block in the user script (read back from the
 #                      working-set file the program saves when it closes)
+#   PageSetupFromTheMenu "&Import Page Setup", "Select", a drawing picked in the picker's real
+#                      folder and file lists, "Select", a page setup name typed, "&Create
+#                      Script" and "Done" leave the exact block in the user script
 #   TitleBlockFromTheMenu "&Title-Block Update" from the Wizards menu, a block name and row 1
 #                      whose value "$DATE$" is picked from the row's list, "&Create
 #                      Script" and "Done": the user script holds the block and the state file
@@ -53,6 +56,40 @@ PurgeFromTheMenu() {
   expected=$(printf -- '-PURGE\r\nLA\r\n*\r\nN\r\n;-------------\r\n' | od -An -tx1 -v | tr -d ' \n')
   actual=$(od -An -tx1 -v "$scr" | tr -d ' \n')
   [ "$actual" = "$expected" ] || problem "the user script is $(od -An -c "$scr")"
+}
+
+# The user script the program saved in its working-set file when it closed, against the bytes
+# printf makes of the given format.
+expect_user_script() {
+  local scr
+  scr=$(ls "$install"/DATA/*-scr.tmp 2>/dev/null | head -1)
+  [ -n "$scr" ] || { problem "no working-set files in $install/DATA"; return; }
+  local expected actual
+  expected=$(printf -- "$1" | od -An -tx1 -v | tr -d ' \n')
+  actual=$(od -An -tx1 -v "$scr" | tr -d ' \n')
+  [ "$actual" = "$expected" ] || problem "the user script is $(od -An -c "$scr")"
+}
+
+PageSetupFromTheMenu() {
+  local exe driver
+  fresh_start
+  mkdir -p "$work/Std/Sheets"
+  printf 'AC1032' >"$work/Std/Sheets/Plot setups.dwg"
+  printf 'AC1032' >"$work/Std/Sheets/Title.dwg"
+  local std
+  std=$(winpath "$work/Std")
+  setting Paths Source "$std"
+  start_program
+  drive wait:frmMain front:frmMain keys:alt+w,i wait:frmPageSetupInWiz front:frmPageSetupInWiz \
+    click:frmPageSetupInWiz/cmdSelectFile wait:frmPageSetupWizSelect front:frmPageSetupWizSelect \
+    "open:frmPageSetupWizSelect/Dir1=Sheets" "item:frmPageSetupWizSelect/File1=Plot setups.dwg" \
+    click:frmPageSetupWizSelect/cmdSelect gone:frmPageSetupWizSelect \
+    "text:frmPageSetupInWiz/Text1=$std\Sheets\Plot setups.dwg" \
+    click:frmPageSetupInWiz/Text2 keys:end,shift+home "type:A1 Plot" \
+    click:frmPageSetupInWiz/cmdCreate box:Done keys:enter gone:frmPageSetupInWiz wait:frmMain close:frmMain
+  stop_program
+  local path=${std//\\/\\\\}
+  expect_user_script ";-------------\r\n_EXPERT 2\r\n_-PSETUPIN\r\n\"$path\\\\Sheets\\\\Plot setups.dwg\"\r\n\"A1 Plot\"\r\n_EXPERT 0\r\n;-------------\r\n"
 }
 
 # The title block state file of row 1 named DATE with the value $DATE$, block TITLE.
@@ -117,6 +154,7 @@ program="$(winpath "$acad")\\fake_acad.exe"
 [ -f "$install/DATA/reset.scr" ] || { echo "reset.scr is not installed"; exit 1; }
 
 run_test PurgeFromTheMenu
+run_test PageSetupFromTheMenu
 run_test TitleBlockFromTheMenu
 run_test ResetStartsAutoCAD
 
