@@ -131,7 +131,7 @@ void frmDWGRevScan::Form_QueryUnload(bool& cancel, ui::UnloadMode mode) {
 }
 
 void frmDWGRevScan::Drive1_Change() {
-  options::FollowDrive(Ctx(), Drive1, Dir1, changingDrive_);
+  options::FollowDrive(Drive1, Dir1, "c:\\", false, changingDrive_);
 }
 
 void frmDWGRevScan::UpdateStartButton() {

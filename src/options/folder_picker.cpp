@@ -8,6 +8,7 @@ namespace options {
 namespace {
 
 constexpr int kShowNormal = 1;
+constexpr const char* kDriveNotResponding = "That Drive is not responding...\rPlease select another drive!";
 
 }  // namespace
 
@@ -30,32 +31,6 @@ std::string QuoteProgramPath(std::string_view path) {
   return quoted;
 }
 
-void FollowDrive(ui::Context& ctx, ui::DriveListBox& drive, ui::DirListBox& dir, bool& changing) {
-  // Going back to drive C runs this again; a drive C that does not answer either is left to
-  // the one message below.
-  if (changing) {
-    try {
-      dir.SetPath(drive.Drive());
-    } catch (const runtime::Error&) {
-    }
-    return;
-  }
-  try {
-    dir.SetPath(drive.Drive());
-  } catch (const runtime::Error& error) {
-    if (error.Number() != runtime::kDeviceUnavailable && error.Number() != runtime::kDiskNotReady) return;
-    changing = true;
-    try {
-      drive.SetDrive("c:\\");
-    } catch (const runtime::Error&) {
-      // No drive C either: the lists stay where they are.
-    }
-    changing = false;
-    ctx.SetScreenPointer(ui::Pointer::kDefault);
-    ctx.MsgBox({"That Drive is not responding...\rPlease select another drive!", "Tornavane Alert"});
-  }
-}
-
 FolderPicker::FolderPicker(app::App& app, std::string name) : Form(app.Ctx(), std::move(name)), app_(app) {
   SetBorderStyle(ui::BorderStyle::kFixedDialog);
   SetStartUpPosition(ui::StartUpPosition::kCenterOwner);
@@ -63,7 +38,7 @@ FolderPicker::FolderPicker(app::App& app, std::string name) : Form(app.Ctx(), st
 }
 
 void FollowDrive(ui::DriveListBox& drive, ui::DirListBox& dir, const std::string& fallback, bool keepFolder,
-                 bool& changing) {
+                 bool& changing, const DriveFailureHooks& hooks) {
   // Going back to the fallback drive runs this again; a fallback that does not answer either
   // is left to the one message below.
   if (changing) {
@@ -77,13 +52,11 @@ void FollowDrive(ui::DriveListBox& drive, ui::DirListBox& dir, const std::string
   try {
     dir.SetPath(drive.Drive());
   } catch (const runtime::Error& error) {
-    if (error.Number() != runtime::kDeviceUnavailable && error.Number() != runtime::kDiskNotReady) return;
-    changing = true;
     if (error.Number() != runtime::kDeviceUnavailable && error.Number() != runtime::kDiskNotReady) {
-      DriveChangeFailed(error);
+      if (hooks.otherFailure) hooks.otherFailure(error);
       return;
     }
-    changingDrive_ = true;
+    changing = true;
     try {
       drive.SetDrive(fallback);
     } catch (const runtime::Error&) {
@@ -92,28 +65,26 @@ void FollowDrive(ui::DriveListBox& drive, ui::DirListBox& dir, const std::string
     changing = false;
     ui::Context& ctx = drive.Ctx();
     ctx.SetScreenPointer(ui::Pointer::kDefault);
-    ctx.MsgBox({"That Drive is not responding...\rPlease select another drive!", "Tornavane Alert"});
+    if (hooks.notResponding) {
+      hooks.notResponding();
+    } else {
+      ctx.MsgBox({kDriveNotResponding, "Tornavane Alert"});
+    }
   }
 }
 
 void FolderPicker::Drive1_Change() {
+  const DriveFailureHooks hooks{[this] { SayDriveNotResponding(); },
+                                [this](const runtime::Error& error) { DriveChangeFailed(error); }};
   if (fallBackToPrevious_) {
-    FollowDrive(Drive1, Dir1, Dir1.Path(), true, changingDrive_);
+    FollowDrive(Drive1, Dir1, Dir1.Path(), true, changingDrive_, hooks);
   } else {
-    FollowDrive(Drive1, Dir1, "c:\\", false, changingDrive_);
-  }
-void FolderPicker::Drive1_Change() {
-  FollowDrive(Ctx(), Drive1, Dir1, changingDrive_);
-}
-
-    changingDrive_ = false;
-    Ctx().SetScreenPointer(ui::Pointer::kDefault);
-    SayDriveNotResponding();
+    FollowDrive(Drive1, Dir1, "c:\\", false, changingDrive_, hooks);
   }
 }
 
 void FolderPicker::SayDriveNotResponding() {
-  Ctx().MsgBox({"That Drive is not responding...\rPlease select another drive!", "Tornavane Alert"});
+  Ctx().MsgBox({kDriveNotResponding, "Tornavane Alert"});
 }
 
 void FolderPicker::DriveChangeFailed(const runtime::Error&) {}

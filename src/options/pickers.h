@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -23,16 +24,19 @@ std::string JoinPath(std::string_view folder, std::string_view name);
 // A program path as a command line takes it: in double quotes when it holds a blank.
 std::string QuoteProgramPath(std::string_view path);
 
+// What a drive change does on a failure other than the usual message: notResponding replaces
+// the "not responding" message, otherFailure gets any other failure (nothing by default).
+struct DriveFailureHooks {
+  std::function<void()> notResponding;
+  std::function<void(const runtime::Error&)> otherFailure;
+};
+
 // A drive list's change: the folder list goes to the chosen drive. A drive that does not
 // answer sends the drive list to fallback and says so once; with keepFolder the folder list
 // stays where it was (fallback is then the drive it shows), else it follows the fallback.
 // changing marks the drive list's own fallback change, which runs this again.
 void FollowDrive(ui::DriveListBox& drive, ui::DirListBox& dir, const std::string& fallback, bool keepFolder,
-                 bool& changing);
-// Moves a folder list to the drive its drive list shows. A drive that does not answer sends
-// both back to drive C and says so, once; other failures leave the lists where they are.
-// changing is the caller's guard for the nested change that going back to drive C makes.
-void FollowDrive(ui::Context& ctx, ui::DriveListBox& drive, ui::DirListBox& dir, bool& changing);
+                 bool& changing, const DriveFailureHooks& hooks = {});
 
 // What every picker shares: the drive and folder lists, and what a drive change does.
 class FolderPicker : public ui::Form {
