@@ -30,8 +30,10 @@ class frmTips;
 class frmTXTEDITORDirSelect;
 }  // namespace options
 namespace tags {
+class frmProjectTagManager;
+class frmProjectTagManagerFS;
 class frmVARSetup;
-}
+}  // namespace tags
 namespace wizards {
 class frmLOGTextWiz;
 class frmMtextSNR;
@@ -76,6 +78,8 @@ class App {
   options::frmSCRDirSelect& frmSCRDirSelect();
   options::frmTips& frmTips();
   options::frmTXTEDITORDirSelect& frmTXTEDITORDirSelect();
+  tags::frmProjectTagManager& frmProjectTagManager();
+  tags::frmProjectTagManagerFS& frmProjectTagManagerFS();
   tags::frmVARSetup& frmVARSetup();
   wizards::frmLOGTextWiz& frmLOGTextWiz();
   wizards::frmMtextSNR& frmMtextSNR();

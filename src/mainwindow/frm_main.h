@@ -28,6 +28,9 @@ class App;
 namespace runtime {
 class WildcardPatternList;
 }
+namespace batch {
+enum class MetaAction;
+}
 
 namespace mainwindow {
 
@@ -390,7 +393,8 @@ class frmMain : public ui::Form, public core::SettingsModel {
   // The text with its tags replaced for one drawing; "" after a failure.
   std::string SubstituteTAGS(const std::string& text, std::int32_t counter, const std::string& fileName,
                              std::int16_t index);
-  // Applies the META command lines of Text1; the sort commands only when includeSort is true.
+  // Applies the META command lines of Text1 to their controls; the sort commands only when
+  // IncludeSort is -1, which is also the only scan that reports a value's missing quote.
   void ScanForMetaCommands(std::int16_t IncludeSort);
   void Command1_Compile_Click();
   void cmdCreateAndRun_Click();
@@ -418,6 +422,7 @@ class frmMain : public ui::Form, public core::SettingsModel {
   void mnuMTEXTSnR_Click();
   void mnuResetAcadVars_Click();
   void mnuUserTagManager_Click();
+  void mnuProjectTagManager_Click();  // tags/frm_main_project_tags_menu.cpp
   void mnuViewOptions_Click();
   void mnuReadmeh_Click();
   void mnuOnlineFAQ_Click();
@@ -448,6 +453,9 @@ class frmMain : public ui::Form, public core::SettingsModel {
   void AddDroppedFolder(const std::string& folder);
   // The queue's ordering, copy and scan entries and the "+" button (queue/).
   void WireQueueOrderEvents();
+  // One META command's effect, with its quoted value (batch/).
+  void ApplyMetaCommand(batch::MetaAction action, const std::string& value);
+  void ApplyMetaSort(batch::MetaAction action);
 
   app::App& app_;
 };

@@ -136,6 +136,7 @@ void frmMain::WireMenus() {
   mnuNightRun.onClick = [this] { mnuNightRun_Click(); };
 
   mnuUserTagManager.onClick = [this] { mnuUserTagManager_Click(); };
+  mnuProjectTagManager.onClick = [this] { mnuProjectTagManager_Click(); };
   mnuResetAcadVars.onClick = [this] { mnuResetAcadVars_Click(); };
 
   mnuPurgeWiz.onClick = [this] { mnuPurgeWiz_Click(); };

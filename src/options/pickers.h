@@ -39,12 +39,21 @@ class FolderPicker : public ui::Form {
   std::string Folder() const { return FolderWithBackslash(Dir1.Path()); }
   // Opens Explorer on the folder Dir1 shows; the picker stays open.
   void ExploreFolder();
+  // Puts the lists on the drive and folder of the main window's drawing browser; a place
+  // that cannot be reached leaves them where they are.
+  void StartAtBrowser();
 
   app::App& app_;
 
  private:
   bool changingDrive_ = false;
 };
+
+// A picker's "&Ok" (the default button) and "&Cancel".
+void SetButtons(ui::CommandButton& ok, ui::CommandButton& cancel);
+// Drive and folder lists on the left, the buttons stacked on the right, from top down.
+void LayOutFolderOnly(FolderPicker& form, int top, ui::CommandButton& ok, ui::CommandButton& cancel,
+                      ui::CommandButton* explorer);
 
 // Picks the folder of the batch script (normally AutoCAD's SUPPORT folder).
 class frmSCRDirSelect : public FolderPicker {

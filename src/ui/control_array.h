@@ -27,9 +27,11 @@ class ControlArray {
 
   // Creates the element of this index (error 360 when it exists); its events are wired as
   // On asked for the others. On a loaded form the back end shows it at once.
-  T& Load(int index) {
+  T& Load(int index) { return Load(index, parent_); }
+  // The same in another container than the array's, such as one page of a tab control.
+  T& Load(int index, Container* parent) {
     if (elements_.count(index)) throw errors::ArrayElementExists();
-    auto& element = elements_[index] = std::make_unique<T>(parent_, name_, index);
+    auto& element = elements_[index] = std::make_unique<T>(parent, name_, index);
     for (auto& wire : wiring_) wire(*element);
     element->ParentForm().ControlLoaded(*element);
     return *element;
