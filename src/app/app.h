@@ -16,9 +16,15 @@ namespace queue {
 class frmDirSelector;
 class frmScanStop;
 }  // namespace queue
+namespace filetools {
+class frmFileListRename;
+class frmFileLists;
+class frmWDPPrompt;
+}  // namespace filetools
 namespace mainwindow {
 class frmMain;
-}
+class frmPatternList;
+}  // namespace mainwindow
 namespace options {
 class frmAbout;
 class frmAutoCADEXEBrowse;
@@ -41,6 +47,7 @@ class frmPurgeWiz;
 class frmRepTextWiz;
 class frmReportLimitsWiz;
 class frmResetAcadSysVars;
+class frmTBWiz;
 }  // namespace wizards
 
 namespace app {
@@ -69,7 +76,14 @@ class App {
   batch::frmWriteScriptToLoc& frmWriteScriptToLoc();
   queue::frmDirSelector& frmDirSelector();
   queue::frmScanStop& frmScanStop();
+  filetools::frmFileListRename& frmFileListRename();
+  filetools::frmFileLists& frmFileLists();
+  filetools::frmWDPPrompt& frmWDPPrompt();
   mainwindow::frmMain& frmMain();
+  // The three pattern-list dialogs: drawing names, user scripts, Simple Mode scripts.
+  mainwindow::frmPatternList& frmDWGFilter();
+  mainwindow::frmPatternList& frmSCRFilter();
+  mainwindow::frmPatternList& frmSCRFilterSimple();
   options::frmAbout& frmAbout();
   options::frmAutoCADEXEBrowse& frmAutoCADEXEBrowse();
   options::frmBrowseSCRIPSDir& frmBrowseSCRIPSDir();
@@ -87,6 +101,7 @@ class App {
   wizards::frmRepTextWiz& frmRepTextWiz();
   wizards::frmReportLimitsWiz& frmReportLimitsWiz();
   wizards::frmResetAcadSysVars& frmResetAcadSysVars();
+  wizards::frmTBWiz& frmTBWiz();
 
   // Module-wide values.
   std::string AppVersion;  // major, minor and revision joined by "."

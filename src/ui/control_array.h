@@ -28,7 +28,8 @@ class ControlArray {
   // Creates the element of this index (error 360 when it exists); its events are wired as
   // On asked for the others. On a loaded form the back end shows it at once.
   T& Load(int index) { return Load(index, parent_); }
-  // The same in another container than the array's, such as one page of a tab control.
+  // The same in another container of the form, for an array whose elements lie on several
+  // tabs of a tab control.
   T& Load(int index, Container* parent) {
     if (elements_.count(index)) throw errors::ArrayElementExists();
     auto& element = elements_[index] = std::make_unique<T>(parent, name_, index);
