@@ -422,14 +422,10 @@ class frmMain : public ui::Form, public core::SettingsModel {
   // The text with its tags replaced for one drawing; "" after a failure.
   std::string SubstituteTAGS(const std::string& text, std::int32_t counter, const std::string& fileName,
                              std::int16_t index);
-<<<<<<< HEAD
-  // Applies the META command lines of Text1 to their controls; the sort commands only when
-  // IncludeSort is -1, which is also the only scan that reports a value's missing quote.
-=======
   // The project tags replaced for one drawing path, then the other tags; "" after a failure.
   std::string SpSubstituteProjectTAGS(const std::string& text, std::int32_t counter, const std::string& fileName);
-  // Applies the META command lines of Text1; the sort commands only when includeSort is true.
->>>>>>> main
+  // Applies the META command lines of Text1 to their controls; the sort commands only when
+  // IncludeSort is -1, which is also the only scan that reports a value's missing quote.
   void ScanForMetaCommands(std::int16_t IncludeSort);
   void Command1_Compile_Click();
   void cmdCreateAndRun_Click();
@@ -489,18 +485,15 @@ class frmMain : public ui::Form, public core::SettingsModel {
   void AddDroppedFolder(const std::string& folder);
   // The queue's ordering, copy and scan entries and the "+" button (queue/).
   void WireQueueOrderEvents();
-<<<<<<< HEAD
   // One META command's effect, with its quoted value (batch/).
   void ApplyMetaCommand(batch::MetaAction action, const std::string& value);
   void ApplyMetaSort(batch::MetaAction action);
-=======
   // The text of a script file for a load; false when it cannot be read (a missing folder is
   // reported and sends the drawing browser back to the current folder).
   bool ReadUserScript(const std::string& path, std::string& content);
   // The file Text2 names: the list folder, the name and ".scr".
   std::string NamedScriptPath() const;
   void WireFileListEvents();
->>>>>>> main
 
   app::App& app_;
 };
