@@ -24,6 +24,8 @@
 #include "options/pickers.h"
 #include "queue/frm_dir_selector.h"
 #include "queue/frm_scan_stop.h"
+#include "tags/frm_project_tag_manager.h"
+#include "tags/frm_project_tag_manager_fs.h"
 #include "tags/frm_var_setup.h"
 #include "ui/form_slot.h"
 #include "wizards/frm_layout_wiz.h"
@@ -103,6 +105,10 @@ struct App::Forms {
   ui::FormSlot<options::frmTips> frmTips{app_.Ctx(), [this] { return std::make_unique<options::frmTips>(app_); }};
   ui::FormSlot<options::frmTXTEDITORDirSelect> frmTXTEDITORDirSelect{
       app_.Ctx(), [this] { return std::make_unique<options::frmTXTEDITORDirSelect>(app_); }};
+  ui::FormSlot<tags::frmProjectTagManager> frmProjectTagManager{
+      app_.Ctx(), [this] { return std::make_unique<tags::frmProjectTagManager>(app_); }};
+  ui::FormSlot<tags::frmProjectTagManagerFS> frmProjectTagManagerFS{
+      app_.Ctx(), [this] { return std::make_unique<tags::frmProjectTagManagerFS>(app_); }};
   ui::FormSlot<tags::frmVARSetup> frmVARSetup{app_.Ctx(), [this] { return std::make_unique<tags::frmVARSetup>(app_); }};
   ui::FormSlot<wizards::frmLayoutWiz> frmLayoutWiz{app_.Ctx(),
                                                    [this] { return std::make_unique<wizards::frmLayoutWiz>(app_); }};
@@ -251,6 +257,14 @@ options::frmTips& App::frmTips() {
 
 options::frmTXTEDITORDirSelect& App::frmTXTEDITORDirSelect() {
   return forms_->frmTXTEDITORDirSelect();
+}
+
+tags::frmProjectTagManager& App::frmProjectTagManager() {
+  return forms_->frmProjectTagManager();
+}
+
+tags::frmProjectTagManagerFS& App::frmProjectTagManagerFS() {
+  return forms_->frmProjectTagManagerFS();
 }
 
 tags::frmVARSetup& App::frmVARSetup() {

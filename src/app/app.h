@@ -45,8 +45,10 @@ class frmTips;
 class frmTXTEDITORDirSelect;
 }  // namespace options
 namespace tags {
+class frmProjectTagManager;
+class frmProjectTagManagerFS;
 class frmVARSetup;
-}
+}  // namespace tags
 namespace wizards {
 class frmLayoutWiz;
 class frmLOGTextWiz;
@@ -113,6 +115,8 @@ class App {
   options::frmSCRDirSelect& frmSCRDirSelect();
   options::frmTips& frmTips();
   options::frmTXTEDITORDirSelect& frmTXTEDITORDirSelect();
+  tags::frmProjectTagManager& frmProjectTagManager();
+  tags::frmProjectTagManagerFS& frmProjectTagManagerFS();
   tags::frmVARSetup& frmVARSetup();
   wizards::frmLayoutWiz& frmLayoutWiz();
   wizards::frmLOGTextWiz& frmLOGTextWiz();

@@ -28,6 +28,9 @@ class App;
 namespace runtime {
 class WildcardPatternList;
 }
+namespace batch {
+enum class MetaAction;
+}
 
 namespace mainwindow {
 
@@ -428,7 +431,8 @@ class frmMain : public ui::Form, public core::SettingsModel {
                              std::int16_t index);
   // The project tags replaced for one drawing path, then the other tags; "" after a failure.
   std::string SpSubstituteProjectTAGS(const std::string& text, std::int32_t counter, const std::string& fileName);
-  // Applies the META command lines of Text1; the sort commands only when includeSort is true.
+  // Applies the META command lines of Text1 to their controls; the sort commands only when
+  // IncludeSort is -1, which is also the only scan that reports a value's missing quote.
   void ScanForMetaCommands(std::int16_t IncludeSort);
   void Command1_Compile_Click();
   void cmdCreateAndRun_Click();
@@ -460,6 +464,7 @@ class frmMain : public ui::Form, public core::SettingsModel {
   void mnuTBWiz_Click();
   void mnuResetAcadVars_Click();
   void mnuUserTagManager_Click();
+  void mnuProjectTagManager_Click();  // tags/frm_main_project_tags_menu.cpp
   void mnuViewOptions_Click();
   void mnuReadmeh_Click();
   void mnuOnlineFAQ_Click();
@@ -500,6 +505,9 @@ class frmMain : public ui::Form, public core::SettingsModel {
   void WireScriptTools();
   // The menu entries of the drawing version tools and the combine tool (filetools/).
   void WireDwgVersionMenus();
+  // One META command's effect, with its quoted value (batch/).
+  void ApplyMetaCommand(batch::MetaAction action, const std::string& value);
+  void ApplyMetaSort(batch::MetaAction action);
   // The text of a script file for a load; false when it cannot be read (a missing folder is
   // reported and sends the drawing browser back to the current folder).
   bool ReadUserScript(const std::string& path, std::string& content);

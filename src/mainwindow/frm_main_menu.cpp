@@ -138,6 +138,7 @@ void frmMain::WireMenus() {
   mnuRenamer.onClick = [this] { mnuRenamer_Click(); };
 
   mnuUserTagManager.onClick = [this] { mnuUserTagManager_Click(); };
+  mnuProjectTagManager.onClick = [this] { mnuProjectTagManager_Click(); };
   mnuResetAcadVars.onClick = [this] { mnuResetAcadVars_Click(); };
 
   mnuCopyPageSetups.onClick = [this] { mnuCopyPageSetups_Click(); };

@@ -1,5 +1,6 @@
 #include "app/app.h"
 #include "core/launch.h"
+#include "mainwindow/frm_main.h"
 #include "options/pickers.h"
 #include "runtime/error.h"
 
@@ -93,6 +94,16 @@ void FolderPicker::ExploreFolder() {
   platform::Services& services = Ctx().Services();
   core::LaunchProgram(services.shell, services.fileSystem, Ctx().GetBackend(), "explorer.exe /n,/e, " + Dir1.Path(),
                       kShowNormal);
+}
+
+void FolderPicker::StartAtBrowser() {
+  mainwindow::frmMain& main = app_.frmMain();
+  try {
+    Drive1.SetDrive(main.Drive1.Drive());
+    Dir1.SetPath(main.Dir1.Path());
+  } catch (const runtime::Error&) {
+    return;
+  }
 }
 
 }  // namespace options

@@ -10,9 +10,6 @@
 
 namespace options {
 
-namespace {
-
-// Drive and folder lists on the left, the buttons stacked on the right.
 void LayOutFolderOnly(FolderPicker& form, int top, ui::CommandButton& ok, ui::CommandButton& cancel,
                       ui::CommandButton* explorer) {
   form.Move(0, 0, 5055, top + 3300);
@@ -22,6 +19,14 @@ void LayOutFolderOnly(FolderPicker& form, int top, ui::CommandButton& ok, ui::Co
   cancel.Move(3600, top + 885, 1215, 375);
   if (explorer != nullptr) explorer->Move(3600, top + 1365, 1215, 375);
 }
+
+void SetButtons(ui::CommandButton& ok, ui::CommandButton& cancel) {
+  ok.SetCaption("&Ok");
+  ok.SetDefault(true);
+  cancel.SetCaption("&Cancel");
+}
+
+namespace {
 
 // Drive and folder lists on the left, the file list on the right, the buttons below.
 void LayOutWithFiles(FolderPicker& form, ui::FileListBox& files, ui::CommandButton& ok, ui::CommandButton& cancel,
@@ -33,12 +38,6 @@ void LayOutWithFiles(FolderPicker& form, ui::FileListBox& files, ui::CommandButt
   ok.Move(120, 3120, 1215, 375);
   cancel.Move(1440, 3120, 1215, 375);
   if (explorer != nullptr) explorer->Move(2760, 3120, 1215, 375);
-}
-
-void SetButtons(ui::CommandButton& ok, ui::CommandButton& cancel) {
-  ok.SetCaption("&Ok");
-  ok.SetDefault(true);
-  cancel.SetCaption("&Cancel");
 }
 
 }  // namespace
@@ -119,13 +118,7 @@ frmOUTDirSelect::frmOUTDirSelect(app::App& app) : FolderPicker(app, "frmOUTDirSe
 
 // Starts at the folder the main window's drawing browser shows.
 void frmOUTDirSelect::Form_Load() {
-  mainwindow::frmMain& main = app_.frmMain();
-  try {
-    Drive1.SetDrive(main.Drive1.Drive());
-    Dir1.SetPath(main.Dir1.Path());
-  } catch (const runtime::Error&) {
-    return;
-  }
+  StartAtBrowser();
 }
 
 void frmOUTDirSelect::OUTSelectCommandOk_Click() {

@@ -61,6 +61,9 @@ class FolderPicker : public ui::Form {
   void ExploreFolder();
   // A drive that does not answer sends the drive list back to the drive it came from.
   void FallBackToPreviousDrive() { fallBackToPrevious_ = true; }
+  // Puts the lists on the drive and folder of the main window's drawing browser; a place
+  // that cannot be reached leaves them where they are.
+  void StartAtBrowser();
 
   app::App& app_;
 
@@ -68,6 +71,12 @@ class FolderPicker : public ui::Form {
   bool changingDrive_ = false;
   bool fallBackToPrevious_ = false;
 };
+
+// A picker's "&Ok" (the default button) and "&Cancel".
+void SetButtons(ui::CommandButton& ok, ui::CommandButton& cancel);
+// Drive and folder lists on the left, the buttons stacked on the right, from top down.
+void LayOutFolderOnly(FolderPicker& form, int top, ui::CommandButton& ok, ui::CommandButton& cancel,
+                      ui::CommandButton* explorer);
 
 // Picks the folder of the batch script (normally AutoCAD's SUPPORT folder).
 class frmSCRDirSelect : public FolderPicker {

@@ -9,14 +9,13 @@
 #include "runtime/convert.h"
 #include "runtime/error.h"
 #include "tags/frm_var_setup.h"
+#include "tags/project_tags.h"
 #include "tags/tag_templates.h"
 
 namespace tags {
 
 namespace {
 
-constexpr const char* kMissingDataFolder =
-    "/DATA/ directory does not exist in the Tornavane directory...\r\n Please create it, and try saving again.";
 constexpr const char* kForbiddenName =
     "File names cannot contain the following characters...\r\n\r\n"
     "                        \\  /  :  *  ?  <  >  |  ";
@@ -85,7 +84,7 @@ bool frmVARSetup::SaveTAG(const std::string& fileName) {
     return true;
   } catch (const runtime::Error& error) {
     std::string text = error.Number() == runtime::kPathNotFound
-                           ? std::string(kMissingDataFolder)
+                           ? std::string(kMissingDataFolderMessage)
                            : ErrorText(error) + " in procedure SaveTAG of Form frmVARSetup";
     Ctx().MsgBox({text, std::string(core::kAppTitle), ui::MsgButtons::kOk, ui::MsgIcon::kNone});
     return false;

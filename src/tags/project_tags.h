@@ -23,6 +23,10 @@ struct Project {
 // The DATA folder of a program folder, with its trailing backslash.
 std::string DataFolder(std::string_view programFolder);
 
+// What a save into a DATA folder that is not there says.
+inline constexpr const char* kMissingDataFolderMessage =
+    "/DATA/ directory does not exist in the Tornavane directory...\r\n Please create it, and try saving again.";
+
 // True when the drawing's path holds the pattern anywhere ("*" added at both ends), letter
 // case ignored. A malformed pattern matches nothing.
 bool ProjectMatches(std::string_view pattern, std::string_view drawingPath);
