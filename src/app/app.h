@@ -14,6 +14,10 @@ class frmWriteScriptToLoc;
 }  // namespace batch
 namespace queue {
 class frmDirSelector;
+class frmDirWideBrowser;
+class frmDWGPreview;
+class frmQueueQuickPick;
+class frmQuickPick;
 class frmScanStop;
 }  // namespace queue
 namespace mainwindow {
@@ -66,6 +70,13 @@ class App {
   batch::frmScrComplete& frmScrComplete();
   batch::frmWriteScriptToLoc& frmWriteScriptToLoc();
   queue::frmDirSelector& frmDirSelector();
+  queue::frmDirWideBrowser& frmDirWideBrowser();
+  queue::frmDWGPreview& frmDWGPreview();
+  // The preview window when it exists; never creates it.
+  queue::frmDWGPreview* frmDWGPreviewIfLoaded() const;
+  bool frmDWGPreviewLoaded() const { return frmDWGPreviewIfLoaded() != nullptr; }
+  queue::frmQueueQuickPick& frmQueueQuickPick();
+  queue::frmQuickPick& frmQuickPick();
   queue::frmScanStop& frmScanStop();
   mainwindow::frmMain& frmMain();
   options::frmAbout& frmAbout();

@@ -168,4 +168,18 @@ PreviewImage ReadDrawingPreview(const RangeReader& read) {
   return {};
 }
 
+Rect FitInside(int width, int height, Rect box) {
+  if (width <= 0 || height <= 0 || box.width <= 0 || box.height <= 0) return {box.left, box.top, 0, 0};
+  // Compare width / height with box.width / box.height without rounding.
+  Rect fit = box;
+  if (std::int64_t(width) * box.height > std::int64_t(box.width) * height) {
+    fit.height = static_cast<int>(std::int64_t(box.width) * height / width);
+    fit.top += (box.height - fit.height) / 2;
+  } else {
+    fit.width = static_cast<int>(std::int64_t(box.height) * width / height);
+    fit.left += (box.width - fit.width) / 2;
+  }
+  return fit;
+}
+
 }  // namespace ui

@@ -5,6 +5,8 @@
 #include <functional>
 #include <string>
 
+#include "ui/geometry.h"
+
 namespace ui {
 
 // The kinds of preview image a drawing can store.
@@ -30,5 +32,9 @@ using RangeReader = std::function<std::string(std::uint64_t offset, std::size_t 
 // its image section is damaged (cut short, a wrong sentinel, an entry past the end, an image
 // that is not what its entry says), 75 when the reader fails (whatever its own error).
 PreviewImage ReadDrawingPreview(const RangeReader& read);
+
+// Where an image of width x height shows in box: as large as fits keeping its proportions,
+// centred. An empty image or box gives an empty rectangle at the box's corner.
+Rect FitInside(int width, int height, Rect box);
 
 }  // namespace ui

@@ -1,6 +1,7 @@
 #include "ui/list_control.h"
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 #include "runtime/text.h"
@@ -74,6 +75,17 @@ int ListControl::SelCount() const {
 
 void ListControl::SetMultiSelect(ui::MultiSelect mode) {
   multiSelect_ = mode;
+}
+
+// Without a shown list, items are the classic 13 pixels (195 twips) high.
+int ListControl::ItemFromPoint(int x, int y) const {
+  constexpr int kItemHeight = 195;
+  if (Peer() != nullptr) {
+    if (std::optional<int> item = Peer()->ItemAtPoint(x, y)) return *item;
+  }
+  if (x < 0 || y < 0 || x >= Width() || y >= Height()) return -1;
+  const int index = TopIndex() + y / kItemHeight;
+  return index < ListCount() ? index : -1;
 }
 
 void ListControl::SetTopIndex(int index) {

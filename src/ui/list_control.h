@@ -47,6 +47,10 @@ class ListControl : public Control {
   int TopIndex() const { return topIndex_; }
   void SetTopIndex(int index);
 
+  // The item at a point of the list (twips from its top left corner); -1 when the point lies
+  // above, beside or below the items. The shown list answers with its real item heights.
+  int ItemFromPoint(int x, int y) const;
+
   // The user clicked an item, with the shift state (Shift extends, Ctrl toggles in an
   // extended list). Click runs once, also when the click changed nothing.
   void ClickItem(int index, int shift = 0);

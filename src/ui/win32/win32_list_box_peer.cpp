@@ -2,6 +2,7 @@
 
 #include "ui/list_box.h"
 #include "ui/win32/input_mapping.h"
+#include "ui/win32/win32_backend.h"
 
 namespace ui::win32 {
 
@@ -212,6 +213,16 @@ void Win32ListBoxPeer::AfterMessage(UINT message) {
 
 bool Win32ListBoxPeer::ModelHandlesKey(int keyCode) const {
   return modelKeys_ && (keyCode == VK_UP || keyCode == VK_DOWN || keyCode == VK_HOME || keyCode == VK_END);
+}
+
+// The list's own answer: outside its client area, or below its last item, is no item.
+std::optional<int> Win32ListBoxPeer::ItemAtPoint(int x, int y) {
+  if (Hwnd() == nullptr) return std::nullopt;
+  const PixelScale& scale = backend_.Scale();
+  const LPARAM at = MAKELPARAM(scale.ToPixels(x), scale.ToPixels(y));
+  const LRESULT answer = SendMessageA(Hwnd(), LB_ITEMFROMPOINT, 0, at);
+  if (HIWORD(answer) != 0) return -1;
+  return static_cast<int>(LOWORD(answer));
 }
 
 }  // namespace ui::win32
