@@ -71,6 +71,10 @@ class FileSystem {
 
   // Whole contents of a file, byte for byte.
   virtual std::string ReadAll(const std::string& path) = 0;
+  // Up to count bytes from offset: fewer at the end of the file, none past it, without an
+  // error. Shares reading, writing and deleting, so a drawing another program has open for
+  // writing stays readable; a file held with sharing denied is 70.
+  virtual std::string ReadRange(const std::string& path, std::uint64_t offset, std::size_t count) = 0;
   // Creates or replaces (append false) or appends to (append true) a file.
   virtual std::unique_ptr<OutputFile> OpenForWrite(const std::string& path, bool append) = 0;
 

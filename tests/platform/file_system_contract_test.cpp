@@ -197,6 +197,30 @@ TEST_F(FileSystemContract, FileHeldOpenElsewhereIsPermissionDenied) {
   EXPECT_EQ(Read("open.dwg"), "drawing");
 }
 
+TEST_F(FileSystemContract, ReadRangeGivesTheBytesThereAreWithoutAnError) {
+  Write("part.dwg", "AC1015abcdef");
+  struct Case {
+    std::uint64_t offset;
+    std::size_t count;
+    const char* bytes;
+  };
+  const Case cases[] = {{0, 6, "AC1015"}, {6, 100, "abcdef"}, {12, 4, ""}, {1000, 4, ""}, {3, 0, ""}};
+  for (const auto& test : cases) {
+    SCOPED_TRACE(test.offset);
+    EXPECT_EQ(fs_.ReadRange(Path("part.dwg"), test.offset, test.count), test.bytes);
+  }
+}
+
+TEST_F(FileSystemContract, ReadRangeSharesWithAWriterButNotWithAHold) {
+  Write("open.dwg", "AC1032 drawing");
+  {
+    auto writer = fs_.OpenForWrite(Path("open.dwg"), true);
+    EXPECT_EQ(fs_.ReadRange(Path("open.dwg"), 0, 6), "AC1032");
+  }
+  auto hold = env_->HoldOpen(Path("open.dwg"));
+  EXPECT_EQ(ErrorOf([&] { fs_.ReadRange(Path("open.dwg"), 0, 6); }), runtime::kPermissionDenied);
+}
+
 TEST_F(FileSystemContract, FileBeingWrittenIsHeldOpenUntilClosed) {
   auto file = fs_.OpenForWrite(Path("batch.scr"), false);
   file->Write("OPEN\r\n");
@@ -219,6 +243,7 @@ TEST_F(FileSystemContract, MissingFolderIsPathNotFoundAndMissingFileIsFileNotFou
   };
   const Case cases[] = {
       {"ReadAll", [](auto& fs, const auto& path) { fs.ReadAll(path); }},
+      {"ReadRange", [](auto& fs, const auto& path) { fs.ReadRange(path, 0, 6); }},
       {"GetAttributes", [](auto& fs, const auto& path) { fs.GetAttributes(path); }},
       {"OpenExclusive", [](auto& fs, const auto& path) { fs.OpenExclusive(path); }},
       {"DeleteFile", [](auto& fs, const auto& path) { fs.DeleteFile(path); }},
@@ -234,6 +259,7 @@ TEST_F(FileSystemContract, MissingFolderIsPathNotFoundAndMissingFileIsFileNotFou
 TEST_F(FileSystemContract, AFolderOpenedAsAFileIsAnAccessError) {
   fs_.MakeFolder(Path("Folder"));
   EXPECT_EQ(ErrorOf([&] { fs_.ReadAll(Path("Folder")); }), runtime::kPathFileAccessError);
+  EXPECT_EQ(ErrorOf([&] { fs_.ReadRange(Path("Folder"), 0, 6); }), runtime::kPathFileAccessError);
   EXPECT_EQ(ErrorOf([&] { fs_.OpenExclusive(Path("Folder")); }), runtime::kPathFileAccessError);
   EXPECT_EQ(ErrorOf([&] { fs_.OpenForWrite(Path("Folder"), false); }), runtime::kPathFileAccessError);
 }

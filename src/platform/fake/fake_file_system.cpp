@@ -104,6 +104,16 @@ std::string FakeFileSystem::ReadAll(const std::string& path) {
   return node.bytes;
 }
 
+std::string FakeFileSystem::ReadRange(const std::string& path, std::uint64_t offset, std::size_t count) {
+  FakePath resolved = store_->Resolve(path);
+  store_->CheckFault(resolved, FakeOperation::kRead);
+  FakeNode& node = RequireFile(store_->Entry(resolved));
+  // Our own writers share reading; only a hold by another program keeps a ranged read out.
+  if (node.holds > 0) Fail(runtime::kPermissionDenied);
+  if (offset >= node.bytes.size()) return {};
+  return node.bytes.substr(static_cast<std::size_t>(offset), count);
+}
+
 std::unique_ptr<OutputFile> FakeFileSystem::OpenForWrite(const std::string& path, bool append) {
   FakePath resolved = store_->Resolve(path);
   store_->CheckFault(resolved, FakeOperation::kOpenForWrite);

@@ -26,6 +26,7 @@ class FakeFileSystem : public FileSystem {
   void SetAttributes(const std::string& path, std::uint32_t attributes) override;
   void OpenExclusive(const std::string& path) override;
   std::string ReadAll(const std::string& path) override;
+  std::string ReadRange(const std::string& path, std::uint64_t offset, std::size_t count) override;
   std::unique_ptr<OutputFile> OpenForWrite(const std::string& path, bool append) override;
   void DeleteFile(const std::string& path) override;
   void Rename(const std::string& from, const std::string& to) override;

@@ -55,6 +55,21 @@ HANDLE OpenForReading(const std::string& path, DWORD share) {
   return handle;
 }
 
+// Reads up to count bytes from the file's current position; fewer at the end of the file.
+std::string ReadUpTo(HANDLE file, std::size_t count) {
+  std::string bytes(count, '\0');
+  std::size_t done = 0;
+  while (done < count) {
+    DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(count - done, 1u << 30));
+    DWORD read = 0;
+    if (!ReadFile(file, bytes.data() + done, chunk, &read, nullptr)) ThrowLastError();
+    if (read == 0) break;
+    done += read;
+  }
+  bytes.resize(done);
+  return bytes;
+}
+
 // Runs a call with the "insert a disk" system dialog switched off, so an empty drive fails.
 template <typename Call>
 auto WithoutDriveDialogs(Call call) {
@@ -150,17 +165,16 @@ std::string Win32FileSystem::ReadAll(const std::string& path) {
   HandleCloser closer(file);
   LARGE_INTEGER size{};
   if (!GetFileSizeEx(file, &size)) ThrowLastError();
-  std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
-  std::size_t done = 0;
-  while (done < bytes.size()) {
-    DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 30));
-    DWORD read = 0;
-    if (!ReadFile(file, bytes.data() + done, chunk, &read, nullptr)) ThrowLastError();
-    if (read == 0) break;
-    done += read;
-  }
-  bytes.resize(done);
-  return bytes;
+  return ReadUpTo(file, static_cast<std::size_t>(size.QuadPart));
+}
+
+std::string Win32FileSystem::ReadRange(const std::string& path, std::uint64_t offset, std::size_t count) {
+  HANDLE file = OpenForReading(path, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE);
+  HandleCloser closer(file);
+  LARGE_INTEGER start{};
+  start.QuadPart = static_cast<LONGLONG>(offset);
+  if (!SetFilePointerEx(file, start, nullptr, FILE_BEGIN)) ThrowLastError();
+  return ReadUpTo(file, count);
 }
 
 std::unique_ptr<OutputFile> Win32FileSystem::OpenForWrite(const std::string& path, bool append) {
