@@ -30,6 +30,11 @@ class QuickPick : public test::MainWindowFixture {
     user.Fill(main.tbDWGFilter, filter);
     return main;
   }
+  // "Quic&kQueue" is there only for a queue that holds something.
+  void Queue(mainwindow::frmMain& main, const std::vector<std::string>& paths) {
+    for (const std::string& path : paths) main.List1.AddItem(path);
+    main.UpdateQueueControls();
+  }
 
   std::string Stored(const char* key) { return settings.Read(kApp, "Startup", key).value_or("(none)"); }
   void Store(const char* key, const std::string& value) { settings.Write(kApp, "Startup", key, value); }
@@ -72,6 +77,7 @@ TEST_F(QuickPick, FilterMatchesAnyPartAndGoesBackWithoutStars) {
 
 TEST_F(QuickPick, EveryWayOutShowsTheMainWindow) {
   mainwindow::frmMain& main = OnJobs();
+  Queue(main, {"C:\\Jobs\\A-101.dwg"});
   user.Click(main.cmdQuickPick);
   app.frmQuickPick().Unload();
   EXPECT_TRUE(main.Visible());
@@ -161,6 +167,7 @@ TEST_F(QuickPick, PlaceRoundTripAndFallbacks) {
   const char* keys[] = {"QPLeft", "QPTop", "QPWidth", "QPHeight"};
   const char* queueKeys[] = {"QPQueueLeft", "QPQueueTop", "QPQueueWidth", "QPQueueHeight"};
   mainwindow::frmMain& main = OnJobs();
+  Queue(main, {"C:\\Jobs\\A-101.dwg"});
   for (const auto& c : cases) {
     for (int i = 0; i < 4; ++i) Store(keys[i], c.stored[i]);
     for (int i = 0; i < 4; ++i) Store(queueKeys[i], c.stored[i]);
@@ -199,8 +206,7 @@ TEST_F(QuickPick, ResizeMovesTheControlsOnlyAboveTheThresholds) {
 // "" below the last entry.
 TEST_F(QuickPick, QueueQuickPickListsNamesWithTheirPathsAsTooltip) {
   mainwindow::frmMain& main = Main();
-  main.List1.AddItem("C:\\Jobs\\A-101.dwg");
-  main.List1.AddItem("D:\\Other\\A-101.dwg");
+  Queue(main, {"C:\\Jobs\\A-101.dwg", "D:\\Other\\A-101.dwg"});
   user.Click(main.cmdQueueQuickPick);
   queue::frmQueueQuickPick& quick = app.frmQueueQuickPick();
   EXPECT_TRUE(quick.TopMost());

@@ -8,6 +8,7 @@
 
 #include "runtime/error.h"
 #include "support/app_fixture.h"
+#include "ui/form.h"
 
 namespace {
 
