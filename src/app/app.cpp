@@ -4,7 +4,11 @@
 #include "batch/frm_night_run.h"
 #include "batch/frm_scr_complete.h"
 #include "batch/frm_write_script_to_loc.h"
+#include "filetools/frm_file_list_rename.h"
+#include "filetools/frm_file_lists.h"
+#include "filetools/frm_wdp_prompt.h"
 #include "mainwindow/frm_main.h"
+#include "mainwindow/frm_pattern_list.h"
 #include "options/frm_about.h"
 #include "options/frm_options.h"
 #include "options/frm_tips.h"
@@ -23,6 +27,7 @@
 #include "wizards/frm_rep_text_wiz.h"
 #include "wizards/frm_report_limits_wiz.h"
 #include "wizards/frm_reset_acad_sys_vars.h"
+#include "wizards/frm_tb_wiz.h"
 
 namespace app {
 
@@ -50,7 +55,20 @@ struct App::Forms {
                                                  [this] { return std::make_unique<queue::frmQuickPick>(app_); }};
   ui::FormSlot<queue::frmScanStop> frmScanStop{app_.Ctx(),
                                                [this] { return std::make_unique<queue::frmScanStop>(app_); }};
+  ui::FormSlot<filetools::frmFileListRename> frmFileListRename{
+      app_.Ctx(), [this] { return std::make_unique<filetools::frmFileListRename>(app_); }};
+  ui::FormSlot<filetools::frmFileLists> frmFileLists{
+      app_.Ctx(), [this] { return std::make_unique<filetools::frmFileLists>(app_); }};
+  ui::FormSlot<filetools::frmWDPPrompt> frmWDPPrompt{
+      app_.Ctx(), [this] { return std::make_unique<filetools::frmWDPPrompt>(app_); }};
   ui::FormSlot<mainwindow::frmMain> frmMain{app_.Ctx(), [this] { return std::make_unique<mainwindow::frmMain>(app_); }};
+  ui::FormSlot<mainwindow::frmPatternList> frmDWGFilter{
+      app_.Ctx(), [this] { return std::make_unique<mainwindow::frmPatternList>(app_, mainwindow::kDWGFilterConfig); }};
+  ui::FormSlot<mainwindow::frmPatternList> frmSCRFilter{
+      app_.Ctx(), [this] { return std::make_unique<mainwindow::frmPatternList>(app_, mainwindow::kSCRFilterConfig); }};
+  ui::FormSlot<mainwindow::frmPatternList> frmSCRFilterSimple{
+      app_.Ctx(),
+      [this] { return std::make_unique<mainwindow::frmPatternList>(app_, mainwindow::kSCRFilterSimpleConfig); }};
   ui::FormSlot<options::frmAbout> frmAbout{app_.Ctx(), [this] { return std::make_unique<options::frmAbout>(app_); }};
   ui::FormSlot<options::frmAutoCADEXEBrowse> frmAutoCADEXEBrowse{
       app_.Ctx(), [this] { return std::make_unique<options::frmAutoCADEXEBrowse>(app_); }};
@@ -78,6 +96,7 @@ struct App::Forms {
       app_.Ctx(), [this] { return std::make_unique<wizards::frmReportLimitsWiz>(app_); }};
   ui::FormSlot<wizards::frmResetAcadSysVars> frmResetAcadSysVars{
       app_.Ctx(), [this] { return std::make_unique<wizards::frmResetAcadSysVars>(app_); }};
+  ui::FormSlot<wizards::frmTBWiz> frmTBWiz{app_.Ctx(), [this] { return std::make_unique<wizards::frmTBWiz>(app_); }};
 };
 
 App::App(ui::Context& ctx) : ctx_(ctx), forms_(std::make_unique<Forms>(*this)) {}
@@ -128,8 +147,32 @@ queue::frmScanStop& App::frmScanStop() {
   return forms_->frmScanStop();
 }
 
+filetools::frmFileListRename& App::frmFileListRename() {
+  return forms_->frmFileListRename();
+}
+
+filetools::frmFileLists& App::frmFileLists() {
+  return forms_->frmFileLists();
+}
+
+filetools::frmWDPPrompt& App::frmWDPPrompt() {
+  return forms_->frmWDPPrompt();
+}
+
 mainwindow::frmMain& App::frmMain() {
   return forms_->frmMain();
+}
+
+mainwindow::frmPatternList& App::frmDWGFilter() {
+  return forms_->frmDWGFilter();
+}
+
+mainwindow::frmPatternList& App::frmSCRFilter() {
+  return forms_->frmSCRFilter();
+}
+
+mainwindow::frmPatternList& App::frmSCRFilterSimple() {
+  return forms_->frmSCRFilterSimple();
 }
 
 options::frmAbout& App::frmAbout() {
@@ -190,6 +233,10 @@ wizards::frmReportLimitsWiz& App::frmReportLimitsWiz() {
 
 wizards::frmResetAcadSysVars& App::frmResetAcadSysVars() {
   return forms_->frmResetAcadSysVars();
+}
+
+wizards::frmTBWiz& App::frmTBWiz() {
+  return forms_->frmTBWiz();
 }
 
 }  // namespace app

@@ -20,9 +20,15 @@ class frmQueueQuickPick;
 class frmQuickPick;
 class frmScanStop;
 }  // namespace queue
+namespace filetools {
+class frmFileListRename;
+class frmFileLists;
+class frmWDPPrompt;
+}  // namespace filetools
 namespace mainwindow {
 class frmMain;
-}
+class frmPatternList;
+}  // namespace mainwindow
 namespace options {
 class frmAbout;
 class frmAutoCADEXEBrowse;
@@ -43,6 +49,7 @@ class frmPurgeWiz;
 class frmRepTextWiz;
 class frmReportLimitsWiz;
 class frmResetAcadSysVars;
+class frmTBWiz;
 }  // namespace wizards
 
 namespace app {
@@ -78,7 +85,14 @@ class App {
   queue::frmQueueQuickPick& frmQueueQuickPick();
   queue::frmQuickPick& frmQuickPick();
   queue::frmScanStop& frmScanStop();
+  filetools::frmFileListRename& frmFileListRename();
+  filetools::frmFileLists& frmFileLists();
+  filetools::frmWDPPrompt& frmWDPPrompt();
   mainwindow::frmMain& frmMain();
+  // The three pattern-list dialogs: drawing names, user scripts, Simple Mode scripts.
+  mainwindow::frmPatternList& frmDWGFilter();
+  mainwindow::frmPatternList& frmSCRFilter();
+  mainwindow::frmPatternList& frmSCRFilterSimple();
   options::frmAbout& frmAbout();
   options::frmAutoCADEXEBrowse& frmAutoCADEXEBrowse();
   options::frmBrowseSCRIPSDir& frmBrowseSCRIPSDir();
@@ -94,6 +108,7 @@ class App {
   wizards::frmRepTextWiz& frmRepTextWiz();
   wizards::frmReportLimitsWiz& frmReportLimitsWiz();
   wizards::frmResetAcadSysVars& frmResetAcadSysVars();
+  wizards::frmTBWiz& frmTBWiz();
 
   // Module-wide values.
   std::string AppVersion;  // major, minor and revision joined by "."

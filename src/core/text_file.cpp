@@ -60,6 +60,11 @@ std::optional<std::string> ReadTextDump(platform::FileSystem& fs, const std::str
   return text;
 }
 
+std::string WithoutFinalLineEnd(std::string text) {
+  if (text.ends_with(kLineEnd)) text.resize(text.size() - kLineEnd.size());
+  return text;
+}
+
 void WriteTextDump(platform::FileSystem& fs, const std::string& path, std::string_view text, WriteMode mode) {
   std::string bytes(text);
   bytes.append(kLineEnd);

@@ -31,6 +31,9 @@ void WriteLineList(platform::FileSystem& fs, const std::string& path, const std:
 // The file's text less its last two characters (the CR LF the writer added); nullopt when
 // the file holds fewer than two characters.
 std::optional<std::string> ReadTextDump(platform::FileSystem& fs, const std::string& path);
+// A user script as read from its file: the text less its final CR LF when it ends in one;
+// any other text (a short one, one written without a final line end) comes back whole.
+std::string WithoutFinalLineEnd(std::string text);
 void WriteTextDump(platform::FileSystem& fs, const std::string& path, std::string_view text,
                    WriteMode mode = WriteMode::kDirect);
 

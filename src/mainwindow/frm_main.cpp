@@ -349,6 +349,20 @@ void frmMain::WireEvents() {
   tbPrefix.onChange = [this] { tbPrefix_Change(); };
   tbSuffix.onChange = [this] { tbSuffix_Change(); };
   fsSimpleScript.onClick = [this] { fsSimpleScript_Click(); };
+  File2.onClick = [this] { File2_Click(); };
+  scrFilter.onDblClick = [this] { scrFilter_DblClick(); };
+  tbScrSelFilter.onChange = [this] { tbScrSelFilter_Change(); };
+  cmdSAVESCR.onClick = [this] { cmdSAVESCR_Click(); };
+  cmdDeleteSCR.onClick = [this] { cmdDeleteSCR_Click(); };
+  chkReadOnly.onClick = [this] { chkReadOnly_Click(); };
+  chkProjDir.onClick = [this] { chkProjDir_Click(); };
+  frameUserScriptList.onClick = [this] { frameUserScriptList_Click(); };
+  Label14.onClick = [this] { Label14_Click(); };
+  Command2.onClick = [this] { Command2_Click(); };
+  cmdClearSCREditor.onClick = [this] { cmdClearSCREditor_Click(); };
+  cmdFilterFormShow.onClick = [this] { cmdFilterFormShow_Click(); };
+  cmdFilterUserScriptShow.onClick = [this] { cmdFilterUserScriptShow_Click(); };
+  Command1.onClick = [this] { Command1_Click(); };
 
   cbIncludeDebugComments.onClick = [this] { cbIncludeDebugComments_Click(); };
   chkIncludeStatus.onClick = [this] { chkIncludeStatus_Click(); };

@@ -312,6 +312,10 @@ class frmMain : public ui::Form, public core::SettingsModel {
   // tooltip names the saved list while the queue holds it unedited.
   void SetLoadedListMarker(const std::string& listFileName);
   void ClearLoadedListMarker();
+  // Saved drawing lists and electrical project files (filetools/): the File Lists window,
+  // and the project prompt for a ".wdp" file picked in the browser.
+  void cmdFileList_Click();
+  void ShowWDPPrompt(const std::string& projectFile);
   void List1_Click();
   void List1_DblClick();
   void List1_KeyDown(int& keyCode, int shift);
@@ -391,10 +395,35 @@ class frmMain : public ui::Form, public core::SettingsModel {
   void scrFilter_Change();
   void tbPrefix_Change();
   void tbSuffix_Change();
-  // The SAVEAS example name from the prefix, the first queue entry and the suffix.
+  // The SAVEAS name the build gives the first queued drawing, with ".DWG".
   void UpdateSaveAsExample();
+  // Puts a script file's text into Text1: appended when Append is ticked, else in place of
+  // the script with its name taken from File2. Clears SCRChanged.
+  void subUpdate_MiniScript(const std::string& content);
+  // Loads the clicked script, asking first when unsaved changes would be discarded.
+  void File2_Click();
+  // Saves Text1 as the file Text2 names in the list folder, with a copy beside the batch script.
+  void cmdSAVESCR_Click();
+  void cmdDeleteSCR_Click();
+  void chkReadOnly_Click();
+  // The script list shows the drawing browser's folder while ticked, else the scripts folder.
+  void chkProjDir_Click();
+  void frameUserScriptList_Click();
+  // Opens Explorer on the scripts folder.
+  void Label14_Click();
+  // The script box's one-step undo.
+  void Command2_Click();
+  void cmdClearSCREditor_Click();
+  void scrFilter_DblClick();
+  void tbScrSelFilter_Change();
+  void mnuViewBatchScript_Click();
   void subUpdate_SimpleScript(const std::string& content);
   void fsSimpleScript_Click();
+  // The three "Filter" buttons: each shows its pattern-list dialog modally; the drawing and
+  // script ones first hand it the text of their filter box.
+  void cmdFilterFormShow_Click();
+  void cmdFilterUserScriptShow_Click();
+  void Command1_Click();
   void ViewBatchScript();
   void OpenInTextEditor(const std::string& path);
 
@@ -402,6 +431,8 @@ class frmMain : public ui::Form, public core::SettingsModel {
   // The text with its tags replaced for one drawing; "" after a failure.
   std::string SubstituteTAGS(const std::string& text, std::int32_t counter, const std::string& fileName,
                              std::int16_t index);
+  // The project tags replaced for one drawing path, then the other tags; "" after a failure.
+  std::string SpSubstituteProjectTAGS(const std::string& text, std::int32_t counter, const std::string& fileName);
   // Applies the META command lines of Text1; the sort commands only when includeSort is true.
   void ScanForMetaCommands(std::int16_t IncludeSort);
   void Command1_Compile_Click();
@@ -428,6 +459,7 @@ class frmMain : public ui::Form, public core::SettingsModel {
   void mnuReportTextWiz_Click();
   void mnuRepTextWiz_Click();
   void mnuMTEXTSnR_Click();
+  void mnuTBWiz_Click();
   void mnuResetAcadVars_Click();
   void mnuUserTagManager_Click();
   void mnuViewOptions_Click();
@@ -461,6 +493,12 @@ class frmMain : public ui::Form, public core::SettingsModel {
   void AddDroppedFolder(const std::string& folder);
   // The queue's ordering, copy and scan entries and the "+" button (queue/).
   void WireQueueOrderEvents();
+  // The text of a script file for a load; false when it cannot be read (a missing folder is
+  // reported and sends the drawing browser back to the current folder).
+  bool ReadUserScript(const std::string& path, std::string& content);
+  // The file Text2 names: the list folder, the name and ".scr".
+  std::string NamedScriptPath() const;
+  void WireFileListEvents();
 
   app::App& app_;
   // Set while a drive change falls back to drive C:.

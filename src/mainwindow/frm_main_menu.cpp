@@ -133,6 +133,7 @@ void frmMain::WireMenus() {
   mnuVerifyFiles2.onClick = [this] { mnuVerifyFilesInQueue_Click(); };
   mnuCheckScriptSyntax.onClick = [this] { mnuCheckScriptSyntax_Click(); };
   mnuOutputOther.onClick = [this] { mnuOutputOther_Click(); };
+  mnuViewBatchScript.onClick = [this] { mnuViewBatchScript_Click(); };
   mnuNightRun.onClick = [this] { mnuNightRun_Click(); };
 
   mnuUserTagManager.onClick = [this] { mnuUserTagManager_Click(); };
@@ -143,6 +144,7 @@ void frmMain::WireMenus() {
   mnuReportTextWiz.onClick = [this] { mnuReportTextWiz_Click(); };
   mnuRepTextWiz.onClick = [this] { mnuRepTextWiz_Click(); };
   mnuMTEXTSnR.onClick = [this] { mnuMTEXTSnR_Click(); };
+  mnuTBWiz.onClick = [this] { mnuTBWiz_Click(); };
   mnuViewOptions.onClick = [this] { mnuViewOptions_Click(); };
 
   mnuReadmeh.onClick = [this] { mnuReadmeh_Click(); };
@@ -153,6 +155,7 @@ void frmMain::WireMenus() {
   mnuHelpAbout.onClick = [this] { mnuHelpAbout_Click(); };
 
   WireQueueOrderEvents();
+  WireFileListEvents();
 }
 
 // "E&xit": unloading the main window saves everything and ends the program.

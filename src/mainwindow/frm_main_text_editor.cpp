@@ -13,6 +13,10 @@ constexpr int kShowNormal = 1;
 
 }  // namespace
 
+void frmMain::mnuViewBatchScript_Click() {
+  ViewBatchScript();
+}
+
 void frmMain::ViewBatchScript() {
   OpenInTextEditor(SCROutputPath);
 }

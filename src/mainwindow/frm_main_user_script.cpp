@@ -1,17 +1,16 @@
 #include "app/app.h"
 #include "core/file_helpers.h"
+#include "core/launch.h"
 #include "core/path_helpers.h"
 #include "mainwindow/frm_main.h"
+#include "queue/procedure_error.h"
 #include "runtime/error.h"
 
 namespace mainwindow {
 
 namespace {
 
-std::string WithBackslash(std::string folder) {
-  if (folder.empty() || folder.back() != '\\') folder += '\\';
-  return folder;
-}
+constexpr int kShowNormal = 1;
 
 }  // namespace
 
@@ -30,7 +29,7 @@ void frmMain::Text1_Change() {
 void frmMain::Text2_Change() {
   try {
     platform::FileSystem& fs = Ctx().Services().fileSystem;
-    std::string path = WithBackslash(File2.Path()) + Text2.Text() + ".scr";
+    const std::string path = NamedScriptPath();
     bool readOnly = core::PathFileExists(fs, path) != 0 && core::IsReadOnlyAttribute(fs.GetAttributes(path));
     cmdSAVESCR.SetEnabled(!readOnly);
     cmdDeleteSCR.SetEnabled(!readOnly);
@@ -50,6 +49,55 @@ void frmMain::scrFilter_Change() {
   }
 }
 
+void frmMain::scrFilter_DblClick() {
+  scrFilter.SetText("");
+}
+
+// The Simple Mode list, narrowed as the script list is.
+void frmMain::tbScrSelFilter_Change() {
+  try {
+    fsSimpleScript.SetPattern("*" + tbScrSelFilter.Text() + "*.scr");
+  } catch (const runtime::Error&) {
+    fsSimpleScript.SetPattern("*.scr");
+  }
+}
+
+// A folder the list cannot show is reported and the list stays where it was.
+void frmMain::chkProjDir_Click() {
+  try {
+    File2.SetPath(chkProjDir.Value() == ui::kChecked ? File1.Path() : SCRIPTSDir);
+  } catch (const runtime::Error& error) {
+    queue::ReportProcedureError(Ctx(), error, "chkProjDir_Click");
+  }
+}
+
+void frmMain::frameUserScriptList_Click() {
+  try {
+    File2.Refresh();
+  } catch (const runtime::Error&) {
+  }
+}
+
+// Explorer on the scripts folder, also while the list shows the drawing folder.
+void frmMain::Label14_Click() {
+  platform::Services& services = Ctx().Services();
+  core::LaunchProgram(services.shell, services.fileSystem, Ctx().GetBackend(), "explorer.exe /n,/e, " + SCRIPTSDir,
+                      kShowNormal);
+}
+
+void frmMain::Command2_Click() {
+  Text1.Undo();
+}
+
+// Empties the script and its name without asking; there is nothing left to build.
+void frmMain::cmdClearSCREditor_Click() {
+  Text1.SetText("");
+  Text2.SetText("");
+  SCRChanged = core::kFalse;
+  Command1_Compile.SetEnabled(false);
+  cmdCreateAndRun.SetEnabled(false);
+}
+
 void frmMain::tbPrefix_Change() {
   UpdateSaveAsExample();
 }
@@ -58,13 +106,16 @@ void frmMain::tbSuffix_Change() {
   UpdateSaveAsExample();
 }
 
-// The SAVEAS name the first queued drawing would get: prefix, base name, suffix, ".DWG",
-// with the tags of prefix and suffix replaced. An empty queue leaves the example as it is.
+// The SAVEAS name the first queued drawing gets in a build: prefix, base name, suffix,
+// ".DWG", with the tags of prefix and suffix replaced for that drawing as the build replaces
+// them. An empty queue leaves the example as it is.
 void frmMain::UpdateSaveAsExample() {
   if (List1.ListCount() == 0) return;
-  std::string base = core::GetBaseName(List1.List(0));
-  tbSAVEASExOutput.SetText(SubstituteTAGS(tbPrefix.Text(), 1, base, 0) + base +
-                           SubstituteTAGS(tbSuffix.Text(), 1, base, 0) + ".DWG");
+  const std::string first = List1.List(0);
+  auto nameTags = [&](const std::string& text) {
+    return SpSubstituteProjectTAGS(SubstituteTAGS(text, COUNTERSTART, first, 1), COUNTERSTART, first);
+  };
+  tbSAVEASExOutput.SetText(nameTags(tbPrefix.Text()) + core::GetBaseName(first) + nameTags(tbSuffix.Text()) + ".DWG");
 }
 
 }  // namespace mainwindow

@@ -35,4 +35,17 @@ std::string frmMain::SubstituteTAGS(const std::string& text, std::int32_t counte
   }
 }
 
+// The project tags, then the other tags with position 0. A failure gives the empty text.
+std::string frmMain::SpSubstituteProjectTAGS(const std::string& text, std::int32_t counter,
+                                             const std::string& fileName) {
+  try {
+    const ListQueueView queue(List1);
+    platform::Services& services = Ctx().Services();
+    tags::TagSources sources{*this, queue, services, services.system.ProgramFolder()};
+    return tags::SpSubstituteProjectTAGS(sources, text, counter, fileName);
+  } catch (const runtime::Error&) {
+    return {};
+  }
+}
+
 }  // namespace mainwindow

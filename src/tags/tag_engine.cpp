@@ -17,20 +17,6 @@ const TagVocabulary& SubstitutionVocabulary() {
   return vocabulary;
 }
 
-// Writes the texts into their fields. Within one second a build stores the same texts again
-// and again: a field that holds its text already is only compared, which costs less than a
-// copy.
-void StoreDateTexts(const DateTexts& texts, core::SettingsModel& settings) {
-  const std::array<std::string*, kDateTextCount> fields = {
-      &settings.MMDDYY, &settings.DDMMYY,       &settings.YYMMDD,       &settings.LONGDATE, &settings.YYYY,
-      &settings.YY,     &settings.MM,           &settings.MM_1,         &settings.MM_2,     &settings.MM_3,
-      &settings.DD,     &settings.TodayTime_12, &settings.TodayTime_24,
-  };
-  for (std::size_t i = 0; i < kDateTextCount; ++i) {
-    if (*fields[i] != texts[i]) *fields[i] = texts[i];
-  }
-}
-
 // The full path of the queue entry at a 1-based position; "" when the queue has none there.
 std::string_view EntryAt(const QueueView& queue, std::int64_t position) {
   if (position < 1 || position > queue.Count()) return {};
@@ -44,6 +30,20 @@ std::string ComputerNameClean(platform::SystemInfo& system) {
 }
 
 }  // namespace
+
+// Writes the texts into their fields. Within one second a build stores the same texts again
+// and again: a field that holds its text already is only compared, which costs less than a
+// copy.
+void StoreDateTexts(const DateTexts& texts, core::SettingsModel& settings) {
+  const std::array<std::string*, kDateTextCount> fields = {
+      &settings.MMDDYY, &settings.DDMMYY,       &settings.YYMMDD,       &settings.LONGDATE, &settings.YYYY,
+      &settings.YY,     &settings.MM,           &settings.MM_1,         &settings.MM_2,     &settings.MM_3,
+      &settings.DD,     &settings.TodayTime_12, &settings.TodayTime_24,
+  };
+  for (std::size_t i = 0; i < kDateTextCount; ++i) {
+    if (*fields[i] != texts[i]) *fields[i] = texts[i];
+  }
+}
 
 void SubstituteTAGSInto(std::string& out, const TagSources& sources, std::string_view text, std::int32_t counter,
                         std::string_view drawingPath, std::int32_t position) {

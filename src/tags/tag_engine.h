@@ -38,6 +38,10 @@ struct TagSources {
   mutable TagEngineCache cache{};
 };
 
+// Writes the date and time texts into their fields of the settings model, MMDDYY to
+// TodayTime_24.
+void StoreDateTexts(const DateTexts& texts, core::SettingsModel& settings);
+
 // The placeholder drawing path of a text that belongs to no drawing.
 inline constexpr std::string_view kNoDrawing = "-INVALID-    ";
 

@@ -27,9 +27,12 @@ class ControlArray {
 
   // Creates the element of this index (error 360 when it exists); its events are wired as
   // On asked for the others. On a loaded form the back end shows it at once.
-  T& Load(int index) {
+  T& Load(int index) { return Load(index, parent_); }
+  // The same in another container of the form, for an array whose elements lie on several
+  // tabs of a tab control.
+  T& Load(int index, Container* parent) {
     if (elements_.count(index)) throw errors::ArrayElementExists();
-    auto& element = elements_[index] = std::make_unique<T>(parent_, name_, index);
+    auto& element = elements_[index] = std::make_unique<T>(parent, name_, index);
     for (auto& wire : wiring_) wire(*element);
     element->ParentForm().ControlLoaded(*element);
     return *element;

@@ -2,12 +2,14 @@
 // AutoCAD's system variables; each window opens modally over the main window.
 #include "app/app.h"
 #include "mainwindow/frm_main.h"
+#include "queue/hourglass.h"
 #include "wizards/frm_log_text_wiz.h"
 #include "wizards/frm_mtext_snr.h"
 #include "wizards/frm_purge_wiz.h"
 #include "wizards/frm_rep_text_wiz.h"
 #include "wizards/frm_report_limits_wiz.h"
 #include "wizards/frm_reset_acad_sys_vars.h"
+#include "wizards/frm_tb_wiz.h"
 
 namespace mainwindow {
 
@@ -29,6 +31,12 @@ void frmMain::mnuRepTextWiz_Click() {
 
 void frmMain::mnuMTEXTSnR_Click() {
   app_.frmMtextSNR().Show(ui::ShowMode::kModal, this);
+}
+
+// The title block wizard fills 50 value lists when it loads: the hourglass shows meanwhile.
+void frmMain::mnuTBWiz_Click() {
+  queue::FormHourglass hourglass(*this);
+  app_.frmTBWiz().Show(ui::ShowMode::kModal, this);
 }
 
 void frmMain::mnuResetAcadVars_Click() {

@@ -11,12 +11,6 @@ namespace {
 // The VBA project of the MText search and replace; the tag is replaced per drawing.
 constexpr std::string_view kMtextProject = "\"$TOR_PATH$LISP/Mtext.dvb\"";
 
-// Appends one line and its CR LF.
-void Line(std::string& text, std::string_view line) {
-  text += line;
-  text += kCrLf;
-}
-
 // The closing separator has no line end: the next block or the batch builder adds one.
 void CloseBlock(std::string& text) {
   text += kBlockSeparator;
@@ -25,16 +19,16 @@ void CloseBlock(std::string& text) {
 std::string OpenLispBlock(std::string_view programFolder, std::string_view lispFile, std::string_view userScript) {
   std::string text = OpenBlock(userScript);
   text += LoadLine(programFolder, lispFile);
-  Line(text, kBlockSeparator);
+  AppendLine(text, kBlockSeparator);
   return text;
 }
 
 void MtextBlock(std::string& text, std::string_view search, std::string_view replace) {
-  Line(text, "-VBALOAD " + std::string(kMtextProject));
-  Line(text, "-VBARUN MTEXT.SearchAndReplace");
-  Line(text, search);
-  Line(text, replace);
-  Line(text, "VBAUNLOAD " + std::string(kMtextProject));
+  AppendLine(text, "-VBALOAD " + std::string(kMtextProject));
+  AppendLine(text, "-VBARUN MTEXT.SearchAndReplace");
+  AppendLine(text, search);
+  AppendLine(text, replace);
+  AppendLine(text, "VBAUNLOAD " + std::string(kMtextProject));
   CloseBlock(text);
 }
 
@@ -43,6 +37,11 @@ const char* YesNo(bool yes) {
 }
 
 }  // namespace
+
+void AppendLine(std::string& text, std::string_view line) {
+  text += line;
+  text += kCrLf;
+}
 
 std::string OpenBlock(std::string_view userScript) {
   std::string text(userScript);
@@ -64,29 +63,29 @@ std::string LoadLine(std::string_view programFolder, std::string_view lispFile) 
 
 std::string PurgeScript(const PurgeInputs& inputs, std::string_view userScript) {
   std::string text = OpenBlock(userScript);
-  Line(text, "-PURGE");
+  AppendLine(text, "-PURGE");
   for (std::size_t i = 0; i < kPurgeChoices.size(); ++i) {
-    if (inputs.chosen[i]) Line(text, kPurgeChoices[i].letter);
+    if (inputs.chosen[i]) AppendLine(text, kPurgeChoices[i].letter);
   }
-  Line(text, "*");
-  Line(text, "N");
+  AppendLine(text, "*");
+  AppendLine(text, "N");
   CloseBlock(text);
   return text;
 }
 
 std::string RepTextScript(const RepTextInputs& inputs, std::string_view programFolder, std::string_view userScript) {
   std::string text = OpenLispBlock(programFolder, "REPTEXT.LSP", userScript);
-  Line(text, "REPTEXT");
-  Line(text, inputs.searchFor);
-  Line(text, inputs.replaceText);
-  Line(text, YesNo(inputs.regularText));
-  Line(text, YesNo(inputs.dimensions));
+  AppendLine(text, "REPTEXT");
+  AppendLine(text, inputs.searchFor);
+  AppendLine(text, inputs.replaceText);
+  AppendLine(text, YesNo(inputs.regularText));
+  AppendLine(text, YesNo(inputs.dimensions));
   // Blocks: "Y" twice (blocks, then their attributes), or one "N".
-  Line(text, YesNo(inputs.blocks));
-  if (inputs.blocks) Line(text, "Y");
+  AppendLine(text, YesNo(inputs.blocks));
+  if (inputs.blocks) AppendLine(text, "Y");
   // The selection: everything, then the empty line that ends it.
-  Line(text, "ALL");
-  Line(text, "");
+  AppendLine(text, "ALL");
+  AppendLine(text, "");
   CloseBlock(text);
   if (inputs.mtext) {
     text += kCrLf;
@@ -103,19 +102,19 @@ std::string MtextScript(const MtextInputs& inputs, std::string_view userScript) 
 
 std::string LogTextScript(const LogTextInputs& inputs, std::string_view programFolder, std::string_view userScript) {
   std::string text = OpenLispBlock(programFolder, "LOG_TEXT.LSP", userScript);
-  Line(text, "LOG_TEXT");
-  Line(text, inputs.searchFor);
-  Line(text, "ALL");
-  Line(text, "");
-  Line(text, inputs.output);
+  AppendLine(text, "LOG_TEXT");
+  AppendLine(text, inputs.searchFor);
+  AppendLine(text, "ALL");
+  AppendLine(text, "");
+  AppendLine(text, inputs.output);
   CloseBlock(text);
   return text;
 }
 
 std::string LimitsScript(const LimitsInputs& inputs, std::string_view programFolder, std::string_view userScript) {
   std::string text = OpenLispBlock(programFolder, "LIMITS_OUT.LSP", userScript);
-  Line(text, "LIMITS_OUT");
-  Line(text, inputs.output);
+  AppendLine(text, "LIMITS_OUT");
+  AppendLine(text, inputs.output);
   CloseBlock(text);
   return text;
 }

@@ -13,6 +13,9 @@ namespace wizards {
 inline constexpr std::string_view kBlockSeparator = ";-------------";
 inline constexpr std::string_view kCrLf = "\r\n";
 
+// Appends one line and its CR LF.
+void AppendLine(std::string& text, std::string_view line);
+
 // The user script ready for a new block: a line end is added only when the script is not
 // empty and does not end with one, so a block never follows an empty line (an empty script
 // line repeats AutoCAD's last command, which would then eat the block's lines).

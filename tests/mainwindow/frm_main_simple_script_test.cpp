@@ -39,11 +39,11 @@ struct LoadCase {
   bool changed;
 };
 
-TEST_F(SimpleScript, ChoosingAScriptLoadsItLessItsFinalLineEnd) {
+TEST_F(SimpleScript, ChoosingAScriptLoadsItLessAFinalLineEnd) {
   const LoadCase cases[] = {
       {"Audit.scr", "AUDIT\r\nY", true},
-      {"Bare.scr", "ZOOM\r", true},  // written without a line end: its last two characters go
-      {"One.scr", "OLD", false},     // too short: nothing changes
+      {"Bare.scr", "ZOOM\r\nE", true},  // written without a final line end: loads whole
+      {"One.scr", "Z", true},           // shorter than a line end: loads whole
   };
   for (const LoadCase& c : cases) {
     SCOPED_TRACE(c.file);

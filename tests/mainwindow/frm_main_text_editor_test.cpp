@@ -42,7 +42,7 @@ TEST_F(TextEditor, TheEditorGetsThePathAsOneArgument) {
     shell.executeCalls.clear();
     main.SCROutputPath = c.path;
     main.TextEditor = c.editor;
-    main.ViewBatchScript();
+    user.ChooseMenu(main.mnuViewBatchScript);
     EXPECT_EQ(shell.executeCalls, std::vector<FakeShell::ExecuteCall>{c.call});
     EXPECT_TRUE(shell.processCalls.empty());
   }

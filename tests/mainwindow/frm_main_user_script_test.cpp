@@ -117,6 +117,20 @@ TEST_F(UserScriptPanel, SaveAsExampleJoinsPrefixBaseNameAndSuffix) {
   EXPECT_EQ(main.tbSAVEASExOutput.Text(), "NEW_PLAN-01_REV-B.DWG");
 }
 
+// The tags are replaced as the build replaces them for the first drawing: its full path, the
+// first counter value.
+TEST_F(UserScriptPanel, SaveAsExampleReplacesTagsAsTheBuildDoesForTheFirstDrawing) {
+  mainwindow::frmMain& main = Main();
+  main.List1.Clear();
+  main.List1.AddItem("C:\\JOBS\\PLAN-01.dwg");
+  main.COUNTERSTART = 7;
+  main.PADCOUNTER = 0;
+  user.ChooseTab(main.SSTab1, 2);
+  user.Fill(main.tbPrefix, "$COUNTER$-");
+  user.Fill(main.tbSuffix, "@$FILEPATH$");
+  EXPECT_EQ(main.tbSAVEASExOutput.Text(), "7-PLAN-01@C:\\JOBS\\.DWG");
+}
+
 TEST_F(UserScriptPanel, SaveAsExampleWaitsForAQueue) {
   mainwindow::frmMain& main = Main();
   main.List1.Clear();

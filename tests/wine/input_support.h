@@ -65,6 +65,30 @@ inline void ClickOn(HWND window) {
   SendAll(inputs);
 }
 
+// Clicks the middle of a list box item with the left or right button, once or twice in quick
+// succession (a double-click).
+inline void ClickListItem(HWND list, int index, bool right = false, int clicks = 1) {
+  RECT client{};
+  GetClientRect(list, &client);
+  auto height = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
+  auto top = static_cast<int>(SendMessageA(list, LB_GETTOPINDEX, 0, 0));
+  POINT at{client.right / 4, (index - top) * height + height / 2};
+  ClientToScreen(list, &at);
+  SetCursorPos(at.x, at.y);
+  Sleep(100);
+  std::vector<INPUT> inputs;
+  for (int i = 0; i < clicks; ++i) {
+    INPUT down{};
+    down.type = INPUT_MOUSE;
+    down.mi.dwFlags = right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
+    INPUT up = down;
+    up.mi.dwFlags = right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
+    inputs.push_back(down);
+    inputs.push_back(up);
+  }
+  SendAll(inputs);
+}
+
 // Brings a window of the program to the front, so that keys go to it.
 inline void BringToFront(HWND window, Patience patience) {
   SetForegroundWindow(window);

@@ -26,25 +26,6 @@ void Await(const std::string& what, Probe probe) {
   WaitOrFail(kPatience, what, probe);
 }
 
-// Clicks the middle of a list box item with the given button.
-void ClickItem(HWND list, int index, bool right) {
-  RECT client{};
-  GetClientRect(list, &client);
-  auto height = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
-  auto top = static_cast<int>(SendMessageA(list, LB_GETTOPINDEX, 0, 0));
-  POINT at{client.right / 4, (index - top) * height + height / 2};
-  ClientToScreen(list, &at);
-  SetCursorPos(at.x, at.y);
-  Sleep(100);
-  INPUT down{};
-  down.type = INPUT_MOUSE;
-  down.mi.dwFlags = right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
-  INPUT up = down;
-  up.mi.dwFlags = right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
-  std::vector<INPUT> inputs{down, up};
-  SendAll(inputs);
-}
-
 int Count(HWND list) {
   return static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
 }
@@ -78,8 +59,8 @@ int main(int argc, char** argv) {
   if (Count(list) != 4) Fail("the queue holds " + std::to_string(Count(list)) + " entries, expected 4");
   Report("queue of 4 shown");
 
-  ClickItem(list, 1, false);
-  ClickItem(list, 1, true);
+  ClickListItem(list, 1);
+  ClickListItem(list, 1, true);
   Await("the pop-up menu", PopupShown);
   Report("pop-up menu shown");
   PressKey('K');
@@ -89,7 +70,7 @@ int main(int argc, char** argv) {
   Await("the skip", [&] { return Count(list) == 2; });
   Report("skipped past the second entry");
 
-  ClickItem(list, 1, false);
+  ClickListItem(list, 1);
   PressKey(VK_UP, VK_CONTROL);
   // "D:\Other\X.dwg" (14 characters) was second and is now first.
   Await("Ctrl+Up", [&] { return TextLength(list, 0) == 14; });
