@@ -23,6 +23,10 @@
 #include "options/frm_tips.h"
 #include "options/pickers.h"
 #include "queue/frm_dir_selector.h"
+#include "queue/frm_dir_wide_browser.h"
+#include "queue/frm_dwg_preview.h"
+#include "queue/frm_queue_quick_pick.h"
+#include "queue/frm_quick_pick.h"
 #include "queue/frm_scan_stop.h"
 #include "tags/frm_project_tag_manager.h"
 #include "tags/frm_project_tag_manager_fs.h"
@@ -59,6 +63,14 @@ struct App::Forms {
       app_.Ctx(), [this] { return std::make_unique<filetools::frmDWGRevScan>(app_); }};
   ui::FormSlot<queue::frmDirSelector> frmDirSelector{app_.Ctx(),
                                                      [this] { return std::make_unique<queue::frmDirSelector>(app_); }};
+  ui::FormSlot<queue::frmDirWideBrowser> frmDirWideBrowser{
+      app_.Ctx(), [this] { return std::make_unique<queue::frmDirWideBrowser>(app_); }};
+  ui::FormSlot<queue::frmDWGPreview> frmDWGPreview{app_.Ctx(),
+                                                   [this] { return std::make_unique<queue::frmDWGPreview>(app_); }};
+  ui::FormSlot<queue::frmQueueQuickPick> frmQueueQuickPick{
+      app_.Ctx(), [this] { return std::make_unique<queue::frmQueueQuickPick>(app_); }};
+  ui::FormSlot<queue::frmQuickPick> frmQuickPick{app_.Ctx(),
+                                                 [this] { return std::make_unique<queue::frmQuickPick>(app_); }};
   ui::FormSlot<queue::frmScanStop> frmScanStop{app_.Ctx(),
                                                [this] { return std::make_unique<queue::frmScanStop>(app_); }};
   ui::FormSlot<filetools::frmFileListRename> frmFileListRename{
@@ -161,6 +173,26 @@ filetools::frmDWGRevScan& App::frmDWGRevScan() {
 
 queue::frmDirSelector& App::frmDirSelector() {
   return forms_->frmDirSelector();
+}
+
+queue::frmDirWideBrowser& App::frmDirWideBrowser() {
+  return forms_->frmDirWideBrowser();
+}
+
+queue::frmDWGPreview& App::frmDWGPreview() {
+  return forms_->frmDWGPreview();
+}
+
+queue::frmDWGPreview* App::frmDWGPreviewIfLoaded() const {
+  return forms_->frmDWGPreview.IfLoaded();
+}
+
+queue::frmQueueQuickPick& App::frmQueueQuickPick() {
+  return forms_->frmQueueQuickPick();
+}
+
+queue::frmQuickPick& App::frmQuickPick() {
+  return forms_->frmQuickPick();
 }
 
 queue::frmScanStop& App::frmScanStop() {

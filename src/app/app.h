@@ -23,6 +23,10 @@ class frmFileRenamerManual;
 }  // namespace filetools
 namespace queue {
 class frmDirSelector;
+class frmDirWideBrowser;
+class frmDWGPreview;
+class frmQueueQuickPick;
+class frmQuickPick;
 class frmScanStop;
 }  // namespace queue
 namespace mainwindow {
@@ -89,6 +93,13 @@ class App {
   filetools::frmCombineTextFiles& frmCombineTextFiles();
   filetools::frmDWGRevScan& frmDWGRevScan();
   queue::frmDirSelector& frmDirSelector();
+  queue::frmDirWideBrowser& frmDirWideBrowser();
+  queue::frmDWGPreview& frmDWGPreview();
+  // The preview window when it exists; never creates it.
+  queue::frmDWGPreview* frmDWGPreviewIfLoaded() const;
+  bool frmDWGPreviewLoaded() const { return frmDWGPreviewIfLoaded() != nullptr; }
+  queue::frmQueueQuickPick& frmQueueQuickPick();
+  queue::frmQuickPick& frmQuickPick();
   queue::frmScanStop& frmScanStop();
   filetools::frmFileListRename& frmFileListRename();
   filetools::frmFileLists& frmFileLists();

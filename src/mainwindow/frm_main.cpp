@@ -341,11 +341,7 @@ void frmMain::WireEvents() {
   Picture3.onMouseUp = [this](int b, int s, int x, int y) { Picture3_MouseUp(b, s, x, y); };
   Picture1.onMouseMove = [this](int b, int s, int x, int y) { Picture1_MouseMove(b, s, x, y); };
 
-  Drive1.onChange = [this] { Drive1_Change(); };
-  Dir1.onChange = [this] { Dir1_Change(); };
-  tbDWGFilter.onChange = [this] { tbDWGFilter_Change(); };
-  Command18.onClick = [this] { Command18_Click(); };
-  Command19.onClick = [this] { Command19_Click(); };
+  WireBrowserEvents();
 
   Text1.onChange = [this] { Text1_Change(); };
   Text2.onChange = [this] { Text2_Change(); };

@@ -376,7 +376,19 @@ class frmMain : public ui::Form, public core::SettingsModel {
   // The drawing browser.
   void Drive1_Change();
   void Dir1_Change();
+  void Dir1_Click();
+  void Dir1_OLEDragDrop(const std::vector<std::string>& paths);
+  void Frame2_Click();
   void tbDWGFilter_Change();
+  void File1_Click();
+  void File1_KeyDown(int& keyCode, int shift);
+  void File1_DblClick();
+  void Command4_explorer_Click();
+  void cmdDirWideBrowser_Click();
+  // The floating windows: the two quick picks and the preview's toggle.
+  void cmdQuickPick_Click();
+  void cmdQueueQuickPick_Click();
+  void cmdDWGPreviewShow_Click();
   void Command18_Click();
   void Command19_Click();
   void AddCurrentFolderToFavorites();
@@ -492,6 +504,7 @@ class frmMain : public ui::Form, public core::SettingsModel {
   void WireEvents();
   void WireMenus();
   void WireQueueEvents();
+  void WireBrowserEvents();
   // The queue edits' shared steps (queue/).
   void AppendBrowserFiles(bool selectedOnly);
   void AfterAddSteps();
@@ -516,6 +529,8 @@ class frmMain : public ui::Form, public core::SettingsModel {
   void WireFileListEvents();
 
   app::App& app_;
+  // Set while a drive change falls back to drive C:.
+  bool driveFallingBack_ = false;
 };
 
 }  // namespace mainwindow

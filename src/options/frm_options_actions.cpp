@@ -10,6 +10,7 @@
 #include "options/options_values.h"
 #include "options/pickers.h"
 #include "options/web_links.h"
+#include "queue/frm_dwg_preview.h"
 #include "runtime/error.h"
 #include "runtime/text.h"
 
@@ -122,7 +123,14 @@ void frmOptions::cmdResetAPPPos_Click() {
   }
 }
 
+// A shown preview goes away without storing where it was, so the reset position holds.
 void frmOptions::cmdResetDWGPreviewPos_Click() {
+  queue::frmDWGPreview* preview = app_.frmDWGPreviewIfLoaded();
+  if (preview != nullptr && preview->Visible()) {
+    Hide();
+    preview->Hide();
+    Show();
+  }
   WriteAll(Ctx().Services().settings, {{"DWGPreviewLeft", "1000"}, {"DWGPreviewTop", "1000"}});
 }
 

@@ -68,9 +68,11 @@ void frmDirSelector::DirectoryList_DblClick() {
   Command1_Click();
 }
 
-// A folder that has gone (path not found) keeps the dialog open and offers to drop the
-// selected entries; any other failure keeps it open silently. Nothing is saved then.
+// A folder that has gone (path not found) keeps the dialog open and offers to drop that
+// entry (only it: other selected entries may be good folders); any other failure keeps it
+// open silently. Nothing is saved then.
 void frmDirSelector::Command1_Click() {
+  const int entry = DirectoryList.ListIndex();
   try {
     GoToEntry();
     Hide();
@@ -78,7 +80,9 @@ void frmDirSelector::Command1_Click() {
   } catch (const runtime::Error& error) {
     if (error.Number() != runtime::kPathNotFound) return;
     ui::MsgAnswer answer = Ctx().MsgBox({kGoneQuestion, "Oops", ui::MsgButtons::kYesNo});
-    if (answer == ui::MsgAnswer::kYes) Command2_Click();
+    if (answer != ui::MsgAnswer::kYes || entry < 0 || entry >= DirectoryList.ListCount()) return;
+    DirectoryList.RemoveItem(entry);
+    UpdateRemoveButtons();
   }
 }
 
@@ -96,6 +100,10 @@ void frmDirSelector::Command2_Click() {
   for (int i = DirectoryList.ListCount() - 1; i >= 0; --i) {
     if (DirectoryList.Selected(i)) DirectoryList.RemoveItem(i);
   }
+  UpdateRemoveButtons();
+}
+
+void frmDirSelector::UpdateRemoveButtons() {
   bool hasEntries = DirectoryList.ListCount() > 0;
   if (!hasEntries) Command2.SetEnabled(false);
   cmdRemoveDead.SetEnabled(hasEntries);

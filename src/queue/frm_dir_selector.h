@@ -40,6 +40,9 @@ class frmDirSelector : public ui::Form {
 
  private:
   void GoToEntry();
+  // After a removal: "&Remove Selected" off when the list is empty, "Clean &Dead Paths" on
+  // while it has entries.
+  void UpdateRemoveButtons();
   app::App& app_;
 };
 

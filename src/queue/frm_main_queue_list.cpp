@@ -5,17 +5,12 @@
 
 #include "core/path_helpers.h"
 #include "mainwindow/frm_main.h"
+#include "queue/frm_dwg_preview.h"
 #include "queue/hourglass.h"
 #include "queue/move_list_item.h"
-#include "runtime/error.h"
+#include "queue/open_files.h"
 
 namespace mainwindow {
-
-namespace {
-
-constexpr int kShowWindow = 5;
-
-}  // namespace
 
 void frmMain::WireQueueEvents() {
   List1.onClick = [this] { List1_Click(); };
@@ -37,10 +32,12 @@ void frmMain::WireQueueEvents() {
   mnuOpenDirInExplorer.onClick = [this] { mnuOpenDirInExplorer_Click(); };
 }
 
-// A click enables what a selection allows at once; UpdateQueueControls then corrects it by
-// the number of entries selected.
+// A click shows the current entry in the preview and enables what a selection allows at once;
+// UpdateQueueControls then corrects it by the number of entries selected.
 void frmMain::List1_Click() {
   UpdateSaveAsExample();
+  queue::ShowDWGPreview(app_, List1.Text());
+  Show();
   cmdRemoveDwg.SetEnabled(true);
   mnuCopySelectedtoClip.SetEnabled(true);
   mnuSkip.SetEnabled(true);
@@ -81,29 +78,11 @@ void frmMain::mnuOpen_Click() {
 // (the drive box's text carries the volume label, which is no folder).
 void frmMain::OpenSelectedEntries() {
   queue::FormHourglass hourglass(*this);
-  platform::Shell& shell = Ctx().Services().shell;
-  const std::string folder = core::DriveRoot(Drive1.Drive());
-  const std::string question = "You have attempted to open more than " + std::to_string(ResourceFileLimit) +
-                               " files at a time.\r\n\r\nThis could starve your systems resources...\r\n\r\n"
-                               "Are you sure you want to continue opening files?";
-  int opened = 0;
+  std::vector<std::string> paths;
   for (int i = 0; i < List1.ListCount(); ++i) {
-    if (!List1.Selected(i)) continue;
-    try {
-      shell.Execute(shell.DesktopWindow(), "open", List1.List(i), "", folder, kShowWindow);
-    } catch (const runtime::Error&) {
-      // A drawing that cannot be opened is passed over, as the shell's own failures are.
-    }
-    ++opened;
-    if (opened < ResourceFileLimit || ResourceWarning != 1) continue;
-    const ui::MsgAnswer answer = Ctx().MsgBox({.text = question,
-                                               .title = "Continue?",
-                                               .buttons = ui::MsgButtons::kYesNo,
-                                               .icon = ui::MsgIcon::kExclamation,
-                                               .defaultButton = 1});
-    if (answer != ui::MsgAnswer::kYes) break;
-    opened = 0;
+    if (List1.Selected(i)) paths.push_back(List1.List(i));
   }
+  queue::OpenFilesWithLimit(Ctx(), paths, core::DriveRoot(Drive1.Drive()), ResourceWarning, ResourceFileLimit);
 }
 
 void frmMain::List1_MouseUp(int button, int, int, int) {

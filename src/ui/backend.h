@@ -62,6 +62,12 @@ class Backend : public MessageService, public InputService {
   // Screen metrics in twips: the work area (the screen less the task bar), and the size the
   // frame, title bar and menu bar add to a form's client area.
   virtual Rect WorkArea() = 0;
+  // Whether a window at bounds (twips) would show on some screen, at least in part.
+  virtual bool OnAnyScreen(const Rect& bounds) {
+    const Rect area = WorkArea();
+    return bounds.left < area.left + area.width && area.left < bounds.left + bounds.width &&
+           bounds.top < area.top + area.height && area.top < bounds.top + bounds.height;
+  }
   virtual Size NonClientSize(const Form& form) = 0;
 
   // The program is ending: close every window at once, without events.

@@ -84,7 +84,14 @@ void FileListBox::SetFileName(const std::string& name) {
 }
 
 void FileListBox::Refresh() {
-  ReplaceItems(ReadNames(path_, pattern_));
+  std::vector<std::string> names;
+  try {
+    names = ReadNames(path_, pattern_);
+  } catch (...) {
+    ReplaceItems({});
+    throw;
+  }
+  ReplaceItems(std::move(names));
 }
 
 std::vector<std::string> FileListBox::ReadNames(const std::string& path, const std::string& pattern) const {

@@ -42,7 +42,8 @@ class FileListBox : public ListControl {
   std::string FileName() const { return Text(); }
   void SetFileName(const std::string& name);
 
-  // Reads the folder again; no item stays current or selected.
+  // Reads the folder again; no item stays current or selected. A folder that cannot be read
+  // leaves the list empty and raises its error.
   void Refresh();
 
   std::function<void()> onPathChange;

@@ -1,6 +1,7 @@
 #include "ui/list_control.h"
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 #include "runtime/text.h"
@@ -76,6 +77,17 @@ void ListControl::SetMultiSelect(ui::MultiSelect mode) {
   multiSelect_ = mode;
 }
 
+// Without a shown list, items are the classic 13 pixels (195 twips) high.
+int ListControl::ItemFromPoint(int x, int y) const {
+  constexpr int kItemHeight = 195;
+  if (Peer() != nullptr) {
+    if (std::optional<int> item = Peer()->ItemAtPoint(x, y)) return *item;
+  }
+  if (x < 0 || y < 0 || x >= Width() || y >= Height()) return -1;
+  const int index = TopIndex() + y / kItemHeight;
+  return index < ListCount() ? index : -1;
+}
+
 void ListControl::SetTopIndex(int index) {
   if (index < 0) throw errors::InvalidPropertyValue();
   index = std::min(index, std::max(0, ListCount() - 1));
@@ -88,13 +100,6 @@ void ListControl::ScrollTo(int index) {
   int before = topIndex_;
   SetTopIndex(index);
   if (topIndex_ != before) Raise(onScroll);
-}
-
-int ListControl::ItemFromPoint(int x, int y) const {
-  if (x < 0 || y < 0 || x >= Width() || y >= Height()) return -1;
-  int height = Peer() != nullptr ? Peer()->ItemHeight() : 0;
-  if (height <= 0) height = kDefaultItemHeight;
-  return topIndex_ + y / height;
 }
 
 void ListControl::ClickItem(int index, int shift) {

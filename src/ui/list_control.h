@@ -11,9 +11,6 @@ namespace ui {
 
 enum class MultiSelect : int { kNone = 0, kSimple = 1, kExtended = 2 };
 
-// The height of a list item where no back end tells it: 13 pixels of 15 twips.
-inline constexpr int kDefaultItemHeight = 195;
-
 // What list boxes, combo boxes and the drive and file lists share: items with item data, the
 // current item (ListIndex), the selection, the first visible item. Item changes run no event;
 // a change of ListIndex or of the selection runs Click.
@@ -52,8 +49,8 @@ class ListControl : public Control {
   // The user scrolled the list so that index is the first visible item: TopIndex moves and,
   // when it moved, Scroll runs.
   void ScrollTo(int index);
-  // The item under a point given in twips from the list's top left corner; -1 outside the
-  // list. Past the last item it is ListCount or more.
+  // The item at a point of the list (twips from its top left corner); -1 when the point lies
+  // above, beside or below the items. The shown list answers with its real item heights.
   int ItemFromPoint(int x, int y) const;
 
   // The user clicked an item, with the shift state (Shift extends, Ctrl toggles in an

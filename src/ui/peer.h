@@ -3,6 +3,8 @@
 // The link from the model to a back end's real windows. The model owns the state; after a
 // change it tells the peer what changed, and the peer reads the new state from the model.
 // User input in a real window goes the other way, through the model's public setters.
+#include <optional>
+
 namespace ui {
 
 class MenuItem;
@@ -48,8 +50,9 @@ class ControlPeer {
   }
   // The model moved the keyboard focus to this control.
   virtual void FocusSet() {}
-  // The height of one item of a list, in twips; 0 when the back end does not know it.
-  virtual int ItemHeight() const { return 0; }
+  // A list's item at a point of the control (twips), -1 for none; nullopt leaves the answer
+  // to the model.
+  virtual std::optional<int> ItemAtPoint(int x, int y) { return std::nullopt; }
 };
 
 // Attached to a form by a back end that shows it.

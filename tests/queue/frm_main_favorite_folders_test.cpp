@@ -117,16 +117,20 @@ TEST_F(FavoriteFolders, CancelAndTheCloseBoxDiscardRemovals) {
   }
 }
 
+// Yes removes the folder that went away, not the other selected ones.
 TEST_F(FavoriteFolders, OkOnAFolderThatWentAwayOffersToRemoveItAndStaysOpen) {
   fileSystem.AddFile(kFile, "C:\\Gone\\\r\nC:\\Jobs\\\r\n");
   mainwindow::frmMain& main = Main();
   OnModal<queue::frmDirSelector>([this](queue::frmDirSelector& dialog) {
-    user.ClickItem(dialog.DirectoryList, 0);
+    user.ClickItem(dialog.DirectoryList, 1);
+    user.ClickItem(dialog.DirectoryList, 0, ui::kCtrlMask);
+    ASSERT_EQ(dialog.DirectoryList.SelCount(), 2);
     ExpectMessage("Oops", kGone).Buttons(ui::MsgButtons::kYesNo).Answer(ui::MsgAnswer::kYes);
     user.Click(dialog.Command1);
     EXPECT_TRUE(dialog.Visible());
     EXPECT_EQ(fileSystem.Contents(kFile), "C:\\Gone\\\r\nC:\\Jobs\\\r\n");
-    EXPECT_EQ(dialog.DirectoryList.ListCount(), 1);
+    ASSERT_EQ(dialog.DirectoryList.ListCount(), 1);
+    EXPECT_EQ(dialog.DirectoryList.List(0), "C:\\Jobs\\");
     user.Click(dialog.Command1);
   });
   user.Click(main.Command18);

@@ -5,6 +5,7 @@
 #include "ui/command_button.h"
 #include "ui/dir_list_box.h"
 #include "ui/drive_list_box.h"
+#include "ui/dwg_thumbnail.h"
 #include "ui/file_list_box.h"
 #include "ui/frame.h"
 #include "ui/label.h"
@@ -19,6 +20,7 @@
 #include "ui/win32/win32_combo_box_peer.h"
 #include "ui/win32/win32_command_button_peer.h"
 #include "ui/win32/win32_dir_list_peer.h"
+#include "ui/win32/win32_dwg_thumbnail_peer.h"
 #include "ui/win32/win32_frame_peer.h"
 #include "ui/win32/win32_label_peer.h"
 #include "ui/win32/win32_line_peer.h"
@@ -58,6 +60,9 @@ std::unique_ptr<ControlPeer> MakePeer(Win32Backend& backend, Control& control) {
   if (auto* folders = dynamic_cast<DirListBox*>(&control)) return std::make_unique<Win32DirListPeer>(backend, *folders);
   if (auto* bar = dynamic_cast<ScrollBar*>(&control)) return std::make_unique<Win32ScrollBarPeer>(backend, *bar);
   if (auto* tabs = dynamic_cast<TabControl*>(&control)) return std::make_unique<Win32TabControlPeer>(backend, *tabs);
+  if (auto* thumbnail = dynamic_cast<DwgThumbnail*>(&control)) {
+    return std::make_unique<Win32DwgThumbnailPeer>(backend, *thumbnail);
+  }
   if (auto* line = dynamic_cast<Line*>(&control)) return std::make_unique<Win32LinePeer>(backend, *line);
   return nullptr;
 }

@@ -481,6 +481,13 @@ Rect Win32Backend::WorkArea() {
               scale_.ToTwips(area.bottom - area.top)};
 }
 
+// Every monitor counts, not only the one with the task bar.
+bool Win32Backend::OnAnyScreen(const Rect& bounds) {
+  RECT pixels{scale_.ToPixels(bounds.left), scale_.ToPixels(bounds.top), scale_.ToPixels(bounds.left + bounds.width),
+              scale_.ToPixels(bounds.top + bounds.height)};
+  return MonitorFromRect(&pixels, MONITOR_DEFAULTTONULL) != nullptr;
+}
+
 Size Win32Backend::NonClientSize(const Form& form) {
   Win32FormPeer* peer = FormPeerOf(form);
   SIZE frame = peer != nullptr ? peer->FrameSize() : Win32FormPeer::FrameSizeOf(form);

@@ -55,6 +55,7 @@ class Win32Backend : public Backend, private WindowHandler {
   void StopTimer(Timer& timer) override;
   void SetScreenPointer(Pointer pointer) override;
   Rect WorkArea() override;
+  bool OnAnyScreen(const Rect& bounds) override;
   Size NonClientSize(const Form& form) override;
   void EndProgram() override;
   MsgAnswer Show(const MessageBoxSpec& box) override;

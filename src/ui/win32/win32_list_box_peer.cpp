@@ -173,12 +173,6 @@ void Win32ListBoxPeer::TellTopIndex() {
   Deliver([&list, top] { list.ScrollTo(top); });
 }
 
-int Win32ListBoxPeer::ItemHeight() const {
-  if (Hwnd() == nullptr) return 0;
-  auto pixels = static_cast<int>(SendMessageA(Hwnd(), LB_GETITEMHEIGHT, 0, 0));
-  return pixels > 0 ? backend_.Scale().ToTwips(pixels) : 0;
-}
-
 bool Win32ListBoxPeer::KindMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   if (message == WM_LBUTTONDOWN) {
     pressedAt_ = lParam;
@@ -221,6 +215,16 @@ void Win32ListBoxPeer::AfterMessage(UINT message) {
 
 bool Win32ListBoxPeer::ModelHandlesKey(int keyCode) const {
   return modelKeys_ && (keyCode == VK_UP || keyCode == VK_DOWN || keyCode == VK_HOME || keyCode == VK_END);
+}
+
+// The list's own answer: outside its client area, or below its last item, is no item.
+std::optional<int> Win32ListBoxPeer::ItemAtPoint(int x, int y) {
+  if (Hwnd() == nullptr) return std::nullopt;
+  const PixelScale& scale = backend_.Scale();
+  const LPARAM at = MAKELPARAM(scale.ToPixels(x), scale.ToPixels(y));
+  const LRESULT answer = SendMessageA(Hwnd(), LB_ITEMFROMPOINT, 0, at);
+  if (HIWORD(answer) != 0) return -1;
+  return static_cast<int>(LOWORD(answer));
 }
 
 }  // namespace ui::win32

@@ -21,7 +21,7 @@ class Win32ListBoxPeer : public Win32ControlPeer {
   void ItemRemoved(int index) override;
   void ItemsAppended(int first, int count) override;
   bool Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
-  int ItemHeight() const override;
+  std::optional<int> ItemAtPoint(int x, int y) override;
 
  protected:
   WindowSpec Spec() const override;

@@ -1,0 +1,149 @@
+#include "queue/frm_quick_pick.h"
+
+#include <string>
+#include <vector>
+
+#include "app/app.h"
+#include "core/path_helpers.h"
+#include "mainwindow/frm_main.h"
+#include "queue/frm_dwg_preview.h"
+#include "queue/hourglass.h"
+#include "queue/open_files.h"
+#include "queue/window_place.h"
+#include "runtime/error.h"
+
+namespace queue {
+
+namespace {
+
+// Runs one closing step; a failure does not keep the later steps from running.
+template <class Step>
+void Isolated(Step step) {
+  try {
+    step();
+  } catch (const runtime::Error&) {
+    return;
+  }
+}
+
+}  // namespace
+
+frmQuickPick::frmQuickPick(app::App& app) : Form(app.Ctx(), "frmQuickPick"), app_(app) {
+  SetCaption(" Quick Pick");
+  SetBorderStyle(ui::BorderStyle::kSizableToolWindow);
+  SetStartUpPosition(ui::StartUpPosition::kManual);
+  Move(1000, 1000, 1890, 4110);
+  tbQPPattern.SetToolTipText("Filter");
+  tbQPPattern.Move(0, 0, 1860, 285);
+  File1.SetMultiSelect(ui::MultiSelect::kExtended);
+  File1.Move(0, 300, 1875, 3210);
+  cmdRefresh.SetCaption("&Refresh");
+  cmdRefresh.Move(0, 3480, 940, 330);
+  cmdQuickPickOnOff.SetCaption("&Preview");
+  cmdQuickPickOnOff.Move(990, 3480, 870, 330);
+  PUMenu.SetCaption("PUMenu");
+  PUMenu.SetVisible(false);
+  mnuOpenFiles.SetCaption("Open Selected Files(s)");
+
+  onLoad = [this] { Form_Load(); };
+  onResize = [this] { Form_Resize(); };
+  onUnload = [this](bool&) { Form_Unload(); };
+  onMouseUp = [this](int button, int, int, int) {
+    if (button == ui::kLeftButton) Form_Click();
+  };
+  tbQPPattern.onChange = [this] { tbQPPattern_Change(); };
+  cmdRefresh.onClick = [this] { cmdRefresh_Click(); };
+  cmdQuickPickOnOff.onClick = [this] { cmdQuickPickOnOff_Click(); };
+  File1.onClick = [this] { File1_Click(); };
+  File1.onDblClick = [this] { File1_DblClick(); };
+  File1.onKeyDown = [this](int& keyCode, int shift) { File1_KeyDown(keyCode, shift); };
+  File1.onMouseUp = [this](int button, int shift, int x, int y) { File1_MouseUp(button, shift, x, y); };
+  mnuOpenFiles.onClick = [this] { mnuOpenFiles_Click(); };
+}
+
+void frmQuickPick::Form_Load() {
+  tbQPPattern.SetText(app_.frmMain().tbDWGFilter.Text());
+}
+
+// A click on the background reads the folder again under the filter.
+void frmQuickPick::Form_Click() {
+  File1.Refresh();
+  ApplyPattern();
+}
+
+// Below 900 twips high or 1000 wide the controls keep their places.
+void frmQuickPick::Form_Resize() {
+  if (Height() <= 900 || Width() <= 1000) return;
+  Isolated([&] {
+    tbQPPattern.SetWidth(Width() - 150);
+    File1.SetWidth(Width() - 100);
+    File1.SetHeight(Height() - 900);
+    cmdRefresh.SetWidth(Width() - 950);
+    cmdRefresh.SetTop(Height() - 650);
+    cmdQuickPickOnOff.SetTop(Height() - 650);
+    cmdQuickPickOnOff.SetLeft(Width() - 900);
+  });
+}
+
+// However the window goes, the main window comes back.
+void frmQuickPick::Form_Unload() {
+  mainwindow::frmMain& main = app_.frmMain();
+  Isolated([&] { WritePlace(*this, kQuickPickKeys); });
+  Isolated([&] { SetTopMost(false); });
+  Isolated([&] { Hide(); });
+  Isolated([&] { main.tbDWGFilter.SetText(tbQPPattern.Text()); });
+  Isolated([&] { main.File1.Refresh(); });
+  main.Show();
+}
+
+void frmQuickPick::tbQPPattern_Change() {
+  ApplyPattern();
+}
+
+// The filter matches any part of a name: "*", the text, "*". A pattern the file system
+// refuses leaves the list as it was.
+void frmQuickPick::ApplyPattern() {
+  Isolated([&] { File1.SetPattern("*" + tbQPPattern.Text() + "*"); });
+}
+
+void frmQuickPick::cmdRefresh_Click() {
+  File1.Refresh();
+}
+
+void frmQuickPick::cmdQuickPickOnOff_Click() {
+  ToggleDWGPreview(app_);
+}
+
+void frmQuickPick::File1_Click() {
+  if (File1.ListIndex() < 0) return;
+  ShowDWGPreview(app_, PathInFolder(app_.frmMain().Dir1.Path(), File1.List(File1.ListIndex())));
+  Show();
+}
+
+void frmQuickPick::File1_DblClick() {
+  OpenSelectedFiles();
+}
+
+void frmQuickPick::File1_KeyDown(int& keyCode, int) {
+  if (keyCode == ui::kKeyReturn) OpenSelectedFiles();
+}
+
+void frmQuickPick::File1_MouseUp(int button, int, int, int) {
+  if (button == ui::kRightButton) PopupMenu(PUMenu, &mnuOpenFiles);
+}
+
+void frmQuickPick::mnuOpenFiles_Click() {
+  OpenSelectedFiles();
+}
+
+void frmQuickPick::OpenSelectedFiles() {
+  FormHourglass hourglass(*this);
+  mainwindow::frmMain& main = app_.frmMain();
+  std::vector<std::string> paths;
+  for (int i = 0; i < File1.ListCount(); ++i) {
+    if (File1.Selected(i)) paths.push_back(PathInFolder(main.Dir1.Path(), File1.List(i)));
+  }
+  OpenFilesWithLimit(Ctx(), paths, core::DriveRoot(main.Drive1.Drive()), main.ResourceWarning, main.ResourceFileLimit);
+}
+
+}  // namespace queue
