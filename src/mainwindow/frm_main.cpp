@@ -350,6 +350,7 @@ void frmMain::WireEvents() {
   tbSuffix.onChange = [this] { tbSuffix_Change(); };
   fsSimpleScript.onClick = [this] { fsSimpleScript_Click(); };
   File2.onClick = [this] { File2_Click(); };
+  File2.onDblClick = [this] { File2_DblClick(); };
   scrFilter.onDblClick = [this] { scrFilter_DblClick(); };
   tbScrSelFilter.onChange = [this] { tbScrSelFilter_Change(); };
   cmdSAVESCR.onClick = [this] { cmdSAVESCR_Click(); };

@@ -406,6 +406,8 @@ class frmMain : public ui::Form, public core::SettingsModel {
   void subUpdate_MiniScript(const std::string& content);
   // Loads the clicked script, asking first when unsaved changes would be discarded.
   void File2_Click();
+  // The click has loaded the script already; the double-click opens it in the script editor.
+  void File2_DblClick();
   // Saves Text1 as the file Text2 names in the list folder, with a copy beside the batch script.
   void cmdSAVESCR_Click();
   void cmdDeleteSCR_Click();

@@ -95,4 +95,8 @@ void frmMain::File2_Click() {
   }
 }
 
+void frmMain::File2_DblClick() {
+  cmdSCREditOpen_Click();
+}
+
 }  // namespace mainwindow

@@ -10,6 +10,7 @@
 #include "mainwindow/script_text.h"
 #include "runtime/convert.h"
 #include "runtime/error.h"
+#include "tags/frm_project_tag_manager.h"
 #include "tags/frm_var_setup.h"
 #include "ui/tab_order.h"
 
@@ -203,6 +204,7 @@ void frmSCREdit::WireEvents() {
   WireInsertList(cmbMeta, &frmSCREdit::cmbMeta_Click);
   cmdSearchAndReplace.onClick = [this] { cmdSearchAndReplace_Click(); };
   cmdSETUPVARS.onClick = [this] { cmdSETUPVARS_Click(); };
+  cmdConfigureProjectTags.onClick = [this] { cmdConfigureProjectTags_Click(); };
   cmdLoadLisp.onClick = [this] { cmdLoadLisp_Click(); };
   cmdLoadVBA.onClick = [this] { cmdLoadVBA_Click(); };
   cmdSCROk.onClick = [this] { cmdSCROk_Click(); };
@@ -320,6 +322,10 @@ void frmSCREdit::cmdSearchAndReplace_Click() {
 
 void frmSCREdit::cmdSETUPVARS_Click() {
   ShowOver(app_.frmVARSetup());
+}
+
+void frmSCREdit::cmdConfigureProjectTags_Click() {
+  ShowOver(app_.frmProjectTagManager());
 }
 
 void frmSCREdit::cmdLoadLisp_Click() {

@@ -74,6 +74,7 @@ class frmSCREdit : public ui::Form {
   void cmbMeta_Click();
   void cmdSearchAndReplace_Click();
   void cmdSETUPVARS_Click();
+  void cmdConfigureProjectTags_Click();
   void cmdLoadLisp_Click();
   void cmdLoadVBA_Click();
   void cmdSCROk_Click();

@@ -113,12 +113,12 @@ void frmMain::File1_KeyDown(int& keyCode, int) {
 }
 
 // Opens the current file with its associated program, working in the browser's drive root. A
-// project file (".wdp") is kept in WDPCurrentFile for the project prompt instead.
+// project file (".wdp") goes to the project prompt instead.
 void frmMain::File1_DblClick() {
   const std::string path = queue::PathInFolder(Dir1.Path(), File1.List(File1.ListIndex()));
   try {
     if (runtime::EqualsNoCase(core::PathExtension(path), ".wdp")) {
-      WDPCurrentFile = path;
+      ShowWDPPrompt(path);
       return;
     }
     platform::Shell& shell = Ctx().Services().shell;

@@ -190,14 +190,15 @@ TEST_F(FileRenamerTest, TheNameListsScrollTogether) {
 
 TEST_F(FileRenamerTest, TheSourceListShowsTheFullPathOfTheLineUnderThePointer) {
   filetools::frmFileRenamer& f = Open({"C:\\R\\a.dwg", "C:\\R\\b.dwg", "C:\\R\\c.dwg"});
+  constexpr int kItemHeight = 195;  // the item height where no shown list tells it
   struct Case {
     int button;
     int y;
     const char* tip;
   };
-  for (const Case& c : {Case{0, 10, "C:\\R\\a.dwg"}, Case{0, 2 * ui::kDefaultItemHeight + 10, "C:\\R\\c.dwg"},
-                        Case{0, 3 * ui::kDefaultItemHeight + 10, ""}, Case{0, -5, ""},
-                        Case{ui::kLeftButton, ui::kDefaultItemHeight + 10, ""}}) {
+  for (const Case& c :
+       {Case{0, 10, "C:\\R\\a.dwg"}, Case{0, 2 * kItemHeight + 10, "C:\\R\\c.dwg"}, Case{0, 3 * kItemHeight + 10, ""},
+        Case{0, -5, ""}, Case{ui::kLeftButton, kItemHeight + 10, ""}}) {
     f.lstSource.MouseMove(c.button, 0, 200, c.y);
     EXPECT_EQ(f.lstSource.ToolTipText(), c.tip) << c.y;
   }

@@ -142,7 +142,8 @@ TEST_F(RenamerFinaliseTest, ClosingGivesTheQueueBackAsTheDiskIs) {
   SetPreview(f, {"a.dwg", "B2.dwg", "C2.dwg"});
   ExpectMessage(kAppTitle, "The file\r\nc.dwg\r\nwas not able to be renamed due to the file being locked.");
   user.Click(f.cmdDoIt);
-  f.lstSource.MouseMove(0, 0, 200, ui::kDefaultItemHeight + 10);
+  // The second line: items are 195 twips high where no shown list tells it.
+  f.lstSource.MouseMove(0, 0, 200, 195 + 10);
   EXPECT_EQ(f.lstSource.ToolTipText(), "C:\\R\\b.dwg");
   user.Close(f);
   EXPECT_EQ(Items(Main().List1), (Names{"C:\\R\\a.dwg", "C:\\R\\B2.dwg", "C:\\R\\c.dwg"}));

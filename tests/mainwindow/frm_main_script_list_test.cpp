@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "mainwindow/frm_scr_edit.h"
 #include "mainwindow/main_window_fixture.h"
 
 namespace {
@@ -143,11 +144,17 @@ TEST_F(ScriptList, AScriptOrFolderThatHasGoneLoadsNothing) {
   EXPECT_EQ(main.SCRChanged, core::kFalse);
 }
 
-TEST_F(ScriptList, ADoubleClickLoadsTheScriptFirst) {
+TEST_F(ScriptList, ADoubleClickLoadsTheScriptThenOpensItInTheEditor) {
   fileSystem.AddFile(std::string(kScripts) + "\\Plot.scr", "PLOT\r\n");
   mainwindow::frmMain& main = Ready("", "", false);
   main.File2.Refresh();
+  std::string edited;
+  OnModal<mainwindow::frmSCREdit>([&](mainwindow::frmSCREdit& editor) {
+    edited = editor.txtSCREdit.Text();
+    user.Click(editor.cmdSCRCancel);
+  });
   user.DblClickItem(main.File2, 0);
+  EXPECT_EQ(edited, "PLOT");
   EXPECT_EQ(main.Text1.Text(), "PLOT");
   EXPECT_EQ(main.Text2.Text(), "Plot");
 }

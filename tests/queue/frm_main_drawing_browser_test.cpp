@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "filetools/frm_wdp_prompt.h"
 #include "mainwindow/main_window_fixture.h"
 #include "queue/frm_dwg_preview.h"
 #include "runtime/text.h"
@@ -146,7 +147,13 @@ TEST_F(DrawingBrowser, ProjectFileIsKeptForThePromptNotOpened) {
   mainwindow::frmMain& main = Main();
   main.Dir1.SetPath("C:\\Jobs");
   user.Fill(main.tbDWGFilter, "*.wdp");
+  bool prompted = false;
+  OnModal<filetools::frmWDPPrompt>([&](filetools::frmWDPPrompt& prompt) {
+    prompted = true;
+    user.Click(prompt.cmdClose);
+  });
   user.DblClickItem(main.File1, 0);
+  EXPECT_TRUE(prompted);
   EXPECT_EQ(main.WDPCurrentFile, "C:\\Jobs\\Plant.WDP");
   EXPECT_TRUE(shell.executeCalls.empty());
 }
