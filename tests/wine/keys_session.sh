@@ -25,6 +25,7 @@ drive() {
 
 KeysReachMenusAndDialogs() {
   forget_settings
+  setting Startup DWGPreviewShow 0  # the preview window would cover the menu bar
   local exe driver
   start_program
   drive wait:frmTips front:frmTips keys:esc gone:frmTips \
@@ -37,6 +38,7 @@ KeysReachMenusAndDialogs() {
 
 SessionEndSaves() {
   forget_settings
+  setting Startup DWGPreviewShow 0  # the preview window would cover the menu bar
   setting Startup TipsShow 0
   rm -f "$install"/DATA/*.tmp
   local exe driver

@@ -59,6 +59,7 @@ set_up startup_driver keys_driver || exit 1
 mkdir -p "$work/share/jobs" "$server"
 ln -s "$(realpath "$work/share")" "$server/share"
 forget_settings
+setting Startup DWGPreviewShow 0  # the preview window would cover the menu bar
 
 run_test StoredNetworkFolderComesBack
 run_test UserSetOnANetworkFolder

@@ -20,7 +20,7 @@ suite=PreviewSmoke
 
 drawings() {
   local candidate
-  for candidate in ../shared/dwg ../../shared/dwg; do
+  for candidate in ../shared/dwg ../../shared/dwg /work/shared/dwg; do
     [ -f "$candidate/example_2013.dwg" ] && { (cd "$candidate" && pwd); return 0; }
   done
   return 1

@@ -46,6 +46,7 @@ ReplacerRenamesAndSkipsAHeldFile() {
 
 set_up renamer_driver || exit 1
 forget_settings
+setting Startup DWGPreviewShow 0  # the preview window would cover the menu bar
 
 run_test ReplacerRenamesAndSkipsAHeldFile
 

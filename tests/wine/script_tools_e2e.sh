@@ -31,6 +31,7 @@ if ! menu=$(menu_id mnuCommandCapture); then
   exit 1
 fi
 forget_settings
+setting Startup DWGPreviewShow 0  # the preview window would cover the menu bar
 # No tip of the day: the driver works the main window straight away.
 setting Startup TipsShow 0
 
