@@ -147,7 +147,7 @@ void Run(const std::string& step) {
   } else if (verb == "checked") {
     HWND box = NeedControl(Before(rest, '='));
     LRESULT wanted = After(rest, '=') == "1" ? BST_CHECKED : BST_UNCHECKED;
-    if (!Poll(kGlance, [&] { return SendMessageA(box, BM_GETCHECK, 0, 0) == wanted; })) Fail(rest + " is not so");
+    if (!Poll(kPatience, [&] { return SendMessageA(box, BM_GETCHECK, 0, 0) == wanted; })) Fail(rest + " is not so");
   } else if (verb == "text") {
     HWND control = NeedControl(Before(rest, '='));
     std::string wanted = After(rest, '=');
