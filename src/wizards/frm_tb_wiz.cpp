@@ -7,6 +7,7 @@
 #include "tags/frm_var_setup.h"
 #include "tags/tag_engine.h"
 #include "wizards/hand_over.h"
+#include "wizards/tag_entry_list.h"
 
 namespace wizards {
 
@@ -113,10 +114,7 @@ void frmTBWiz::SetRecordLine(std::size_t line, const std::string& text) {
 }
 
 void frmTBWiz::Form_Load() {
-  const std::vector<std::string>& values = TitleBlockValueList();
-  for (int i = 0; i < static_cast<int>(kRows); ++i) {
-    for (const std::string& value : values) Combo1[i].AddItem(value);
-  }
+  for (int i = 0; i < static_cast<int>(kRows); ++i) AddTagEntries(Combo1[i]);
   LoadTBW(store_.StateFileName());
   LoadTBWList();
   UpdateOutputExamples();

@@ -88,46 +88,6 @@ std::vector<std::string> TitleBlockRecord(const TitleBlockInputs& inputs) {
   return lines;
 }
 
-const std::vector<std::string>& TitleBlockValueList() {
-  static const std::vector<std::string> list = [] {
-    std::vector<std::string> all = {
-        "",
-        "$DATE$",
-        "$MM/DD/YY$",
-        "$DD/MM/YY$",
-        "$YY/MM/DD$",
-        "$YYYY$",
-        "$YY$",
-        "$MM$",
-        "$MM-1$",
-        "$MM-2$",
-        "$MM-3$",
-        "$DD$",
-        "$TIME_12$",
-        "$TIME_24$",
-        "$FILENAME$",
-        "$FILEPATH$",
-        "$FILEPATH-1$",
-        "$FILEPATH-2$",
-        "$FILEPATH-3$",
-        "$FILEDRIVE$",
-        "$FILEDRIVE+1$",
-        "$FILEDRIVE+2$",
-        "$FILEDRIVE+3$",
-        "$FIRSTFILECHARS$",
-        "$SHEET$",
-        "$COUNTER$",
-        "$FILECOUNTINQUEUE$",
-        "$TOR_PATH$",
-        "$USER$",
-        "$COMPUTER$",
-    };
-    for (int n = 1; n <= 50; ++n) all.push_back(StaticTag(n));
-    return all;
-  }();
-  return list;
-}
-
 std::string OutputExample(std::string_view value, const OutputExampleSources& sources) {
   if (!value.starts_with('$')) return "";
   for (const auto& [tag, text] : kDateTags) {

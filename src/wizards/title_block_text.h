@@ -36,10 +36,6 @@ std::string CreateTBWScript(const TitleBlockInputs& inputs, std::string_view pro
 inline constexpr std::size_t kTitleBlockRecordLines = 1 + 2 * kTitleBlockRows;
 std::vector<std::string> TitleBlockRecord(const TitleBlockInputs& inputs);
 
-// The 80 entries every value box offers: "", the date, file and system tags, "$TAG1$" to
-// "$TAG50$".
-const std::vector<std::string>& TitleBlockValueList();
-
 // What the output example of a value reads from.
 struct OutputExampleSources {
   const tags::DateTexts* dates = nullptr;
