@@ -1,14 +1,16 @@
-// Works the drawing preview of a running Tornavane with real input: closes the tip of the day,
-// clicks the first queue entry (a drawing with a stored PNG preview) and waits until the
-// preview's thumbnail shows more than one colour, clicks the second (a text file) and waits
-// until it shows one colour only; then presses "&QuickPick", which hides the main window,
-// closes the quick pick with its close box, which brings the main window back, and closes the
-// main window. Prints one line per step; exits non-zero when a step does not show in time.
+// Works the drawing preview of a running Tornavane with real input: closes the tip of the day
+// with its "&Close" button, clicks the first queue entry (a drawing with a stored PNG preview)
+// and waits until the preview's thumbnail shows more than one colour, clicks the second (a
+// text file) and waits until it shows one colour only; then presses "&QuickPick", which hides
+// the main window, clicks the quick pick's close box, which brings the main window back, and
+// closes the main window. Prints one line per step; exits non-zero when a step does not show
+// in time.
 //
 //   preview_driver.exe "Tornavane v1.0.0"
 
 #include <windows.h>
 
+#include <cstdint>
 #include <set>
 #include <string>
 #include <vector>
@@ -27,36 +29,75 @@ void Await(const std::string& what, Probe probe) {
   WaitOrFail(kPatience, what, probe);
 }
 
-void ClickItem(HWND list, int index) {
+// The colours of a grid of points over a control's client area as the screen shows them.
+// Under Wine a window DC of another process reads no pixels (GetPixel gives CLR_INVALID), so
+// the control's part of the screen is copied instead; Shows() makes sure it is not covered.
+std::size_t Colours(HWND control) {
   RECT client{};
-  GetClientRect(list, &client);
-  auto height = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
-  auto top = static_cast<int>(SendMessageA(list, LB_GETTOPINDEX, 0, 0));
-  POINT at{client.right / 4, (index - top) * height + height / 2};
-  ClientToScreen(list, &at);
-  SetCursorPos(at.x, at.y);
-  Sleep(100);
-  INPUT down{};
-  down.type = INPUT_MOUSE;
-  down.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  INPUT up = down;
-  up.mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  std::vector<INPUT> inputs{down, up};
-  SendAll(inputs);
+  GetClientRect(control, &client);
+  POINT origin{0, 0};
+  ClientToScreen(control, &origin);
+  const int width = client.right;
+  const int height = client.bottom;
+  if (width <= 0 || height <= 0) return 0;
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  std::set<std::uint32_t> seen;
+  if (bitmap != nullptr) {
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    if (BitBlt(memory, 0, 0, width, height, screen, origin.x, origin.y, SRCCOPY)) {
+      GdiFlush();
+      const auto* pixels = static_cast<const std::uint32_t*>(bits);
+      for (int y = 1; y < 24; ++y) {
+        for (int x = 1; x < 24; ++x) seen.insert(pixels[height * y / 24 * width + width * x / 24] & 0xFFFFFF);
+      }
+    }
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+  }
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return seen.size();
 }
 
-// The colours of a grid of points over the window's client area, as painted.
-std::size_t Colours(HWND window) {
+// Whether the control is what the screen shows at its four inner corners and its middle.
+bool Shows(HWND control) {
   RECT client{};
-  GetClientRect(window, &client);
-  HDC dc = GetDC(window);
-  std::set<COLORREF> seen;
-  for (int y = 1; y < 24; ++y) {
-    for (int x = 1; x < 24; ++x) seen.insert(GetPixel(dc, client.right * x / 24, client.bottom * y / 24));
+  GetClientRect(control, &client);
+  const POINT points[] = {{2, 2},
+                          {client.right - 3, 2},
+                          {2, client.bottom - 3},
+                          {client.right - 3, client.bottom - 3},
+                          {client.right / 2, client.bottom / 2}};
+  for (POINT point : points) {
+    ClientToScreen(control, &point);
+    if (WindowFromPoint(point) != control) return false;
   }
-  ReleaseDC(window, dc);
-  seen.erase(CLR_INVALID);
-  return seen.size();
+  return true;
+}
+
+// Clicks the close box of a window's caption, found by asking the window what lies where.
+void ClickCloseBox(HWND window) {
+  RECT frame{};
+  GetWindowRect(window, &frame);
+  for (int y = frame.top + 1; y < frame.top + 40 && y < frame.bottom; y += 2) {
+    for (int x = frame.right - 2; x > frame.right - 80 && x > frame.left; x -= 2) {
+      if (SendMessageA(window, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTCLOSE) {
+        ClickAt({x, y});
+        return;
+      }
+    }
+  }
+  Fail("no close box on the quick pick's caption");
 }
 
 }  // namespace
@@ -66,30 +107,33 @@ int main(int argc, char** argv) {
   HWND main = WaitForMain(kPatience, argv[1]);
   HWND tips = nullptr;
   Await("the tip of the day", [&] { return (tips = FindForm("frmTips")) != nullptr; });
-  PostMessageA(tips, WM_CLOSE, 0, 0);
+  WaitForInput(kPatience, tips, "the tip of the day");
+  ClickOn(Need(tips, "cmdClose"));
   WaitForInput(kPatience, main, "the main window");
   SetForegroundWindow(main);
 
   HWND preview = nullptr;
   Await("the preview window at start", [&] { return (preview = FindForm("frmDWGPreview")) != nullptr; });
   HWND thumbnail = Need(preview, "DwgThumbnail1");
-  Report("preview shown at start");
+  Await("the empty thumbnail at start", [&] { return Shows(thumbnail) && Colours(thumbnail) == 1; });
+  Report("preview shown at start, empty");
 
   HWND list = Need(main, "List1");
-  ClickItem(list, 0);
-  Await("the drawing's thumbnail", [&] { return Colours(thumbnail) > 1; });
+  ClickListItem(list, 0);
+  Await("the drawing's thumbnail", [&] { return Shows(thumbnail) && Colours(thumbnail) > 1; });
   Report("the drawing's thumbnail shows an image");
-  ClickItem(list, 1);
-  Await("an empty thumbnail for the text file", [&] { return Colours(thumbnail) == 1; });
+  ClickListItem(list, 1);
+  Await("an empty thumbnail for the text file", [&] { return Shows(thumbnail) && Colours(thumbnail) == 1; });
   Report("the text file leaves the thumbnail one colour");
 
   BringToFront(main, kPatience);
   ClickOn(Need(main, "cmdQuickPick"));
   HWND quick = nullptr;
   Await("the quick pick", [&] { return (quick = FindForm("frmQuickPick")) != nullptr; });
+  WaitForInput(kPatience, quick, "the quick pick");
   Await("the main window to hide", [&] { return !IsWindowVisible(main); });
   Report("quick pick shown, main window hidden");
-  PostMessageA(quick, WM_SYSCOMMAND, SC_CLOSE, 0);
+  ClickCloseBox(quick);
   Await("the main window back", [&] { return IsWindowVisible(main) != FALSE; });
   Report("closing the quick pick brought the main window back");
 
