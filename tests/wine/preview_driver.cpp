@@ -85,6 +85,27 @@ bool Shows(HWND control) {
   return true;
 }
 
+// What lies over the middle of the control, or how many colours it shows, for a failure's line.
+std::string Seen(HWND control) {
+  if (!Shows(control)) {
+    RECT client{};
+    GetClientRect(control, &client);
+    POINT middle{client.right / 2, client.bottom / 2};
+    ClientToScreen(control, &middle);
+    HWND over = WindowFromPoint(middle);
+    char kind[64] = {};
+    GetClassNameA(over, kind, sizeof kind);
+    return "covered by '" + NameOf(over) + "' of class " + kind;
+  }
+  return std::to_string(Colours(control)) + " colours";
+}
+
+// Waits until the thumbnail shows an image (more than one colour) or is empty (one colour).
+void AwaitThumbnail(HWND thumbnail, bool image, const std::string& what) {
+  if (Poll(kPatience, [&] { return Shows(thumbnail) && (Colours(thumbnail) > 1) == image; })) return;
+  Fail("timed out waiting for " + what + " (" + Seen(thumbnail) + ")");
+}
+
 // Clicks a point of a window once the screen shows that window there: a window still being
 // placed or drawn takes no click.
 void ClickWhenShown(HWND window, POINT at, const std::string& what) {
@@ -129,7 +150,7 @@ void CloseTips(HWND tips) {
   for (int attempt = 1; attempt <= 3; ++attempt) {
     if (attempt > 1) Report("the tip of the day's Close took another click");
     ClickWhenShown(button, "the tip of the day's Close");
-    if (Poll({10000, 100}, [&] { return !IsWindowVisible(tips); })) return;
+    if (Poll(kPatience, [&] { return !IsWindowVisible(tips); })) return;
   }
   Fail("the tip of the day stayed after three clicks on Close");
 }
@@ -149,15 +170,15 @@ int main(int argc, char** argv) {
   HWND preview = nullptr;
   Await("the preview window at start", [&] { return (preview = FindForm("frmDWGPreview")) != nullptr; });
   HWND thumbnail = Need(preview, "DwgThumbnail1");
-  Await("the empty thumbnail at start", [&] { return Shows(thumbnail) && Colours(thumbnail) == 1; });
+  AwaitThumbnail(thumbnail, false, "the empty thumbnail at start");
   Report("preview shown at start, empty");
 
   HWND list = Need(main, "List1");
   ClickWhenShown(list, ItemPoint(list, 0), "the drawing's entry");
-  Await("the drawing's thumbnail", [&] { return Shows(thumbnail) && Colours(thumbnail) > 1; });
+  AwaitThumbnail(thumbnail, true, "the drawing's thumbnail");
   Report("the drawing's thumbnail shows an image");
   ClickWhenShown(list, ItemPoint(list, 1), "the text file's entry");
-  Await("an empty thumbnail for the text file", [&] { return Shows(thumbnail) && Colours(thumbnail) == 1; });
+  AwaitThumbnail(thumbnail, false, "an empty thumbnail for the text file");
   Report("the text file leaves the thumbnail one colour");
 
   BringToFront(main, kPatience);
