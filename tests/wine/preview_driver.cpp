@@ -22,7 +22,7 @@ namespace {
 
 using namespace wine_driver;
 
-constexpr Patience kPatience{30000, 100};
+constexpr Patience kPatience{60000, 100};
 
 template <class Probe>
 void Await(const std::string& what, Probe probe) {
