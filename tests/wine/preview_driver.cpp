@@ -31,7 +31,7 @@ void Await(const std::string& what, Probe probe) {
 
 // The colours of a grid of points over a control's client area as the screen shows them.
 // Under Wine a window DC of another process reads no pixels (GetPixel gives CLR_INVALID), so
-// the control's part of the screen is copied instead; Shows() makes sure it is not covered.
+// the control's part of the screen is copied instead.
 std::size_t Colours(HWND control) {
   RECT client{};
   GetClientRect(control, &client);
@@ -69,7 +69,9 @@ std::size_t Colours(HWND control) {
   return seen.size();
 }
 
-// Whether the control is what the screen shows at its four inner corners and its middle.
+// Whether the control is what lies at its four inner corners and its middle in Wine's order of
+// windows. Wine keeps its own order beside the X server's stacking, which the screen shows, and
+// without a window manager the two can differ; so this only explains a failure.
 bool Shows(HWND control) {
   RECT client{};
   GetClientRect(control, &client);
@@ -85,8 +87,10 @@ bool Shows(HWND control) {
   return true;
 }
 
-// What lies over the middle of the control, or how many colours it shows, for a failure's line.
+// How many colours the control shows, and what lies over its middle when that is another
+// window, for a failure's line.
 std::string Seen(HWND control) {
+  std::string seen = std::to_string(Colours(control)) + " colours";
   if (!Shows(control)) {
     RECT client{};
     GetClientRect(control, &client);
@@ -95,22 +99,41 @@ std::string Seen(HWND control) {
     HWND over = WindowFromPoint(middle);
     char kind[64] = {};
     GetClassNameA(over, kind, sizeof kind);
-    return "covered by '" + NameOf(over) + "' of class " + kind;
+    seen += ", covered by '" + NameOf(over) + "' of class " + kind;
   }
-  return std::to_string(Colours(control)) + " colours";
+  return seen;
 }
 
 // Waits until the thumbnail shows an image (more than one colour) or is empty (one colour).
 void AwaitThumbnail(HWND thumbnail, bool image, const std::string& what) {
-  if (Poll(kPatience, [&] { return Shows(thumbnail) && (Colours(thumbnail) > 1) == image; })) return;
+  if (Poll(kPatience, [&] { return (Colours(thumbnail) > 1) == image; })) return;
   Fail("timed out waiting for " + what + " (" + Seen(thumbnail) + ")");
 }
 
-// Clicks a point of a window once the screen shows that window there: a window still being
-// placed or drawn takes no click.
+// A left click at a point of the screen whose press and release each carry the point. Wine
+// turns the X server's pointer motion into input of its own, and a late motion from an earlier
+// move can put the pointer back between SetCursorPos and a click that carries no position.
+void ClickExactlyAt(POINT at) {
+  const int width = GetSystemMetrics(SM_CXSCREEN);
+  const int height = GetSystemMetrics(SM_CYSCREEN);
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = static_cast<LONG>(at.x * 65535 / (width - 1));
+  input.mi.dy = static_cast<LONG>(at.y * 65535 / (height - 1));
+  std::vector<INPUT> inputs;
+  for (DWORD button : {DWORD{0}, DWORD{MOUSEEVENTF_LEFTDOWN}, DWORD{MOUSEEVENTF_LEFTUP}}) {
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | button;
+    inputs.push_back(input);
+  }
+  SetCursorPos(at.x, at.y);
+  SendAll(inputs);
+}
+
+// Clicks a point of a window once Wine has that window there: a window still being placed
+// takes no click.
 void ClickWhenShown(HWND window, POINT at, const std::string& what) {
   Await(what + " on the screen", [&] { return WindowFromPoint(at) == window; });
-  ClickAt(at);
+  ClickExactlyAt(at);
 }
 
 void ClickWhenShown(HWND window, const std::string& what) {
@@ -142,13 +165,15 @@ POINT CloseBox(HWND window) {
   Fail("no close box on the quick pick's caption");
 }
 
-// Closes the tip of the day with its "&Close" button. A click that reaches the dialog before
-// it takes clicks is lost, so the button is clicked again (and the driver says so) while the
-// dialog stays.
+// Closes the tip of the day with its "&Close" button. The dialog is brought to the front
+// first: without a window manager, a click on a window that is still becoming active can lose
+// its release (the button takes the focus and stays up). Should that still happen, the button
+// is clicked again, and the driver says so.
 void CloseTips(HWND tips) {
   HWND button = Need(tips, "cmdClose");
   for (int attempt = 1; attempt <= 3; ++attempt) {
     if (attempt > 1) Report("the tip of the day's Close took another click");
+    BringToFront(tips, kPatience);
     ClickWhenShown(button, "the tip of the day's Close");
     if (Poll(kPatience, [&] { return !IsWindowVisible(tips); })) return;
   }
@@ -165,10 +190,11 @@ int main(int argc, char** argv) {
   WaitForInput(kPatience, tips, "the tip of the day");
   CloseTips(tips);
   WaitForInput(kPatience, main, "the main window");
-  SetForegroundWindow(main);
+  BringToFront(main, kPatience);
 
   HWND preview = nullptr;
   Await("the preview window at start", [&] { return (preview = FindForm("frmDWGPreview")) != nullptr; });
+  if (GetWindow(preview, GW_OWNER) != main) Fail("the preview window is not owned by the main window");
   HWND thumbnail = Need(preview, "DwgThumbnail1");
   AwaitThumbnail(thumbnail, false, "the empty thumbnail at start");
   Report("preview shown at start, empty");
@@ -188,6 +214,7 @@ int main(int argc, char** argv) {
   WaitForInput(kPatience, quick, "the quick pick");
   Await("the main window to hide", [&] { return !IsWindowVisible(main); });
   Report("quick pick shown, main window hidden");
+  BringToFront(quick, kPatience);
   ClickWhenShown(quick, CloseBox(quick), "the quick pick's close box");
   Await("the main window back", [&] { return IsWindowVisible(main) != FALSE; });
   Report("closing the quick pick brought the main window back");
