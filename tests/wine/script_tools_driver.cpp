@@ -68,6 +68,26 @@ RECT PixelsOf(int left, int top, int width, int height) {
               (top + height) / kTwipsPerPixel};
 }
 
+// The state of the thread that runs the window: a menu being tracked, a move or size loop.
+DWORD GuiFlags(HWND window) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return 0;
+  return info.flags;
+}
+
+// Clicks the control and waits until it has the program's keyboard focus, so that the keys
+// typed next go to it.
+void FocusByClick(HWND control, const std::string& name) {
+  ClickOn(control);
+  WaitFor(name + " to have the focus", [&] {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(control, nullptr), &info)) return false;
+    return info.hwndFocus == control || IsChild(control, info.hwndFocus) != FALSE;
+  });
+}
+
 void PutOnClipboard(const std::string& text) {
   if (!OpenClipboard(nullptr)) Fail("the clipboard cannot be opened");
   EmptyClipboard();
@@ -114,14 +134,6 @@ void StepWithKeys(HWND combo, int steps) {
 
 void PressKeys(WORD key, int times) {
   for (int i = 0; i < times; ++i) PressKey(key);
-}
-
-// The state of the thread that runs the window: a menu being tracked, a move or size loop.
-DWORD GuiFlags(HWND window) {
-  GUITHREADINFO info{};
-  info.cbSize = sizeof info;
-  if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return 0;
-  return info.flags;
 }
 
 // Opens the window's system menu with Alt+Space (the pointer over the window, so that the keys
@@ -183,7 +195,7 @@ HWND OpenEditor(HWND main) {
 RECT Edit(HWND main) {
   HWND script = Need(main, "Text1");
   BringToFront(main, kPatience);
-  ClickOn(script);
+  FocusByClick(script, "Text1");
   TypeText("ZOOM E");
   ExpectText(script, "Text1", "ZOOM E");
   HWND editor = OpenEditor(main);
@@ -191,7 +203,7 @@ RECT Edit(HWND main) {
   HWND text = Need(editor, "txtSCREdit");
   ExpectText(text, "txtSCREdit", "ZOOM E");
   // The caret at the start: the command goes in before the script.
-  ClickOn(text);
+  FocusByClick(text, "txtSCREdit");
   PressKey(VK_HOME, VK_CONTROL);
   PickWithMouse(Need(editor, "cmbMeta"), 5);
   ExpectText(text, "txtSCREdit", ";SAVEAS=TRUE\r\nZOOM E");
@@ -227,7 +239,7 @@ void EditAgain(HWND main, const RECT& left) {
   WaitForPlace(editor, left, "second opening");
   HWND text = Need(editor, "txtSCREdit");
   ExpectText(text, "txtSCREdit", ";SAVEAS=TRUE\r\n$MM/DD/YY$ZOOM E");
-  ClickOn(text);
+  FocusByClick(text, "txtSCREdit");
   TypeText("X");
   ClickOn(Need(editor, "cmdSCRCancel"));
   WaitFor("the editor to go", [&] { return !IsWindowVisible(editor); });
