@@ -1,7 +1,7 @@
 // Works a running Tornavane's script editor and command capture with real input (SendInput):
 // Ctrl+E opens the editor at its first place; a META command is picked from its drop-down list
-// with the mouse and a tag with the arrow keys and Enter; the editor is moved and sized through
-// its system menu, "Load &VBA" and the picker's "&Cancel" deactivate and activate it again, and
+// with the mouse and a tag with the arrow keys and Enter; the editor is moved and sized with the
+// mouse on its frame, "Load &VBA" and the picker's "&Cancel" deactivate and activate it again, and
 // "&Ok" hands the text to the main window. A second Ctrl+E must bring the editor back at the
 // place and size left; "&Cancel" closes it. Then Tools > "&Capture AutoCAD Commands to Script"
 // pastes the history the driver put on the real clipboard, captures it and hands it over.
@@ -68,23 +68,34 @@ RECT PixelsOf(int left, int top, int width, int height) {
               (top + height) / kTwipsPerPixel};
 }
 
-// The state of the thread that runs the window: a menu being tracked, a move or size loop.
-DWORD GuiFlags(HWND window) {
+GUITHREADINFO GuiInfo(HWND window) {
   GUITHREADINFO info{};
   info.cbSize = sizeof info;
-  if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return 0;
-  return info.flags;
+  GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+  return info;
 }
 
-// Clicks the control and waits until it has the program's keyboard focus, so that the keys
-// typed next go to it.
+bool HasFocus(HWND control) {
+  const HWND focus = GuiInfo(control).hwndFocus;
+  return focus == control || IsChild(control, focus) != FALSE;
+}
+
+// The window that has the mouse capture in the thread of the given window.
+HWND CaptureOf(HWND window) {
+  return GuiInfo(window).hwndCapture;
+}
+
+// The state of the thread that runs the window: a menu being tracked, a move or size loop.
+DWORD GuiFlags(HWND window) {
+  return GuiInfo(window).flags;
+}
+
+// Clicks the control until it has the program's keyboard focus, so that the keys typed next go
+// to it (a program still starting up may move the focus after the first click).
 void FocusByClick(HWND control, const std::string& name) {
-  ClickOn(control);
   WaitFor(name + " to have the focus", [&] {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    if (!GetGUIThreadInfo(GetWindowThreadProcessId(control, nullptr), &info)) return false;
-    return info.hwndFocus == control || IsChild(control, info.hwndFocus) != FALSE;
+    ClickOn(control);
+    return Poll(Patience{2000, 50}, [&] { return HasFocus(control); });
   });
 }
 
@@ -116,6 +127,9 @@ void PickWithMouse(HWND combo, int item) {
   ClickAt(POINT{box.right - 8, (box.top + box.bottom) / 2});
   HWND list = nullptr;
   WaitFor("the drop-down list", [&] { return (list = ShownList()) != nullptr; });
+  // The combo box takes the button's release after the list has appeared, scrolls the list
+  // back to its choice and hands the mouse capture to the list: scroll only after that.
+  WaitFor("the drop-down list to take the mouse", [&] { return CaptureOf(list) == list; });
   SendMessageA(list, LB_SETTOPINDEX, static_cast<WPARAM>(item), 0);
   RECT row{};
   SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&row));
@@ -132,55 +146,57 @@ void StepWithKeys(HWND combo, int steps) {
   Report("stepped with the arrow keys");
 }
 
-void PressKeys(WORD key, int times) {
-  for (int i = 0; i < times; ++i) PressKey(key);
+// Moves the pointer to a point of the screen as a mouse would (absolute coordinates).
+void PointerTo(POINT point) {
+  const int width = GetSystemMetrics(SM_CXSCREEN) - 1;
+  const int height = GetSystemMetrics(SM_CYSCREEN) - 1;
+  std::vector<INPUT> inputs(1);
+  inputs[0].type = INPUT_MOUSE;
+  inputs[0].mi.dx = (point.x * 65535 + width / 2) / width;
+  inputs[0].mi.dy = (point.y * 65535 + height / 2) / height;
+  inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SendAll(inputs);
 }
 
-// Opens the window's system menu with Alt+Space (the pointer over the window, so that the keys
-// go to it) and starts its "&Move" or "&Size" with the item's key.
-void StartMoveOrSize(HWND window, WORD item) {
-  const RECT place = PlaceOf(window);
-  SetCursorPos((place.left + place.right) / 2, (place.top + place.bottom) / 2);
-  Sleep(300);
-  PressKey(VK_SPACE, VK_MENU);
-  WaitFor("the system menu", [&] { return (GuiFlags(window) & GUI_INMENUMODE) != 0; });
-  PressKey(item);
+void Button(DWORD flags) {
+  std::vector<INPUT> inputs(1);
+  inputs[0].type = INPUT_MOUSE;
+  inputs[0].mi.dwFlags = flags;
+  SendAll(inputs);
+}
+
+// Drags with the left button from a point of the window's frame by the given offset, in a few
+// steps, and waits until the window's move or size loop is over.
+void Drag(HWND window, POINT from, int right, int down) {
+  PointerTo(from);
+  Button(MOUSEEVENTF_LEFTDOWN);
   WaitFor("the move or size loop", [&] { return (GuiFlags(window) & GUI_INMOVESIZE) != 0; });
-}
-
-void EndMoveOrSize(HWND window) {
-  PressKey(VK_RETURN);
+  constexpr int kSteps = 4;
+  for (int i = 1; i <= kSteps; ++i) PointerTo(POINT{from.x + right * i / kSteps, from.y + down * i / kSteps});
+  Button(MOUSEEVENTF_LEFTUP);
   WaitFor("the end of the move or size loop", [&] { return (GuiFlags(window) & GUI_INMOVESIZE) == 0; });
 }
 
-// Moves the window through its system menu: each arrow key moves it by a few pixels.
-void MoveWithKeys(HWND window, int right, int down) {
+// Moves the window by dragging its caption.
+void MoveByCaption(HWND window, int right, int down) {
   const RECT before = PlaceOf(window);
-  StartMoveOrSize(window, 'M');
-  PressKeys(VK_RIGHT, right);
-  PressKeys(VK_DOWN, down);
-  EndMoveOrSize(window);
+  POINT client{0, 0};
+  ClientToScreen(window, &client);
+  Drag(window, POINT{before.left + 120, (before.top + client.y) / 2}, right, down);
   const RECT now = PlaceOf(window);
-  if (now.left <= before.left || now.top <= before.top || now.right - now.left != before.right - before.left) {
-    Fail("the editor moved from " + Describe(before) + " to " + Describe(now));
-  }
-  Report("editor moved with the keys to " + Describe(now));
+  const RECT expected{before.left + right, before.top + down, before.right + right, before.bottom + down};
+  if (!EqualRect(&now, &expected)) Fail("the editor moved from " + Describe(before) + " to " + Describe(now));
+  Report("editor moved with the mouse to " + Describe(now));
 }
 
-// Sizes the window through its system menu: the first arrow picks the edge, the next ones
-// move it (VK_RIGHT: the right edge, VK_DOWN: the bottom edge).
-void SizeWithKeys(HWND window, WORD edge, int steps) {
+// Sizes the window by dragging its bottom right corner.
+void SizeByCorner(HWND window, int right, int down) {
   const RECT before = PlaceOf(window);
-  StartMoveOrSize(window, 'S');
-  PressKeys(edge, steps + 1);
-  EndMoveOrSize(window);
+  Drag(window, POINT{before.right - 2, before.bottom - 2}, right, down);
   const RECT now = PlaceOf(window);
-  const bool wider = now.right - now.left > before.right - before.left;
-  const bool taller = now.bottom - now.top > before.bottom - before.top;
-  if (now.left != before.left || now.top != before.top || !(edge == VK_RIGHT ? wider : taller)) {
-    Fail("the editor was sized from " + Describe(before) + " to " + Describe(now));
-  }
-  Report("editor sized with the keys to " + Describe(now));
+  const RECT expected{before.left, before.top, before.right + right, before.bottom + down};
+  if (!EqualRect(&now, &expected)) Fail("the editor was sized from " + Describe(before) + " to " + Describe(now));
+  Report("editor sized with the mouse to " + Describe(now));
 }
 
 HWND OpenEditor(HWND main) {
@@ -212,11 +228,8 @@ RECT Edit(HWND main) {
   PressKey(VK_RETURN);
   ExpectText(text, "txtSCREdit", ";SAVEAS=TRUE\r\n$MM/DD/YY$ZOOM E");
 
-  ClickOn(text);
-  MoveWithKeys(editor, 6, 4);
-  // Only the right edge: the bottom edge's keyboard sizing puts the pointer below the window,
-  // and without a window manager the keys then stop reaching the sizing loop.
-  SizeWithKeys(editor, VK_RIGHT, 5);
+  MoveByCaption(editor, 48, 32);
+  SizeByCorner(editor, 40, 24);
   const RECT left = PlaceOf(editor);
   // A picker over the editor deactivates it (which stores the place); its "&Cancel" activates
   // it again (which restores the place just stored).

@@ -42,6 +42,9 @@ EditorAndCapture() {
 set_up script_tools_driver || exit 1
 forget_settings
 setting Startup DWGPreviewShow 0  # the preview window would cover the menu bar
+# Wine draws the frames itself: without a window manager no one else would, and the driver
+# moves and sizes the editor by its caption and corner.
+wine reg add 'HKCU\Software\Wine\AppDefaults\tornavane.exe\X11 Driver' /v Decorated /d N /f >/dev/null 2>&1
 # No tip of the day: the driver works the main window straight away.
 setting Startup TipsShow 0
 
