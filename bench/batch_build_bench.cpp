@@ -101,7 +101,11 @@ struct Environment {
   core::SettingsModel settings;
   std::vector<std::string> queue;
   tags::VectorQueueView queueView{queue};
-  tags::TagSources sources{settings, queueView, services, "C:\\Program Files\\Tornavane"};
+  tags::TagSources sources{.settings = settings,
+                           .queue = queueView,
+                           .services = services,
+                           .programFolder = "C:\\Program Files\\Tornavane",
+                           .storeDatesOncePerSecond = true};
   NoMessages messages;
   batch::EngineScriptServices scriptServices{sources, messages};
   DefaultSource source;
