@@ -101,6 +101,7 @@ struct Environment {
   core::SettingsModel settings;
   std::vector<std::string> queue;
   tags::VectorQueueView queueView{queue};
+  // As the program's build sets them up.
   tags::TagSources sources{.settings = settings,
                            .queue = queueView,
                            .services = services,
