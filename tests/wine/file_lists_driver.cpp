@@ -26,29 +26,15 @@ void Await(const std::string& what, Probe probe) {
   WaitOrFail(kPatience, what, probe);
 }
 
-int Count(HWND list) {
-  return static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
-}
-
-// An item's text, read as wide text (what crosses processes) and narrowed: the paths are ASCII.
-std::string Line(HWND list, int index) {
-  auto length = static_cast<int>(SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0));
-  if (length < 0) return "";
-  std::wstring wide(static_cast<std::size_t>(length) + 1, L'\0');
-  SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(wide.data()));
-  wide.resize(static_cast<std::size_t>(length));
-  return std::string(wide.begin(), wide.end());
-}
-
 std::vector<std::string> Lines(HWND list) {
   std::vector<std::string> lines;
-  for (int i = 0; i < Count(list); ++i) lines.push_back(Line(list, i));
+  for (int i = 0; i < ListCount(list); ++i) lines.push_back(ListLine(list, i));
   return lines;
 }
 
 int IndexOf(HWND list, const std::string& line) {
-  for (int i = 0; i < Count(list); ++i) {
-    if (Line(list, i) == line) return i;
+  for (int i = 0; i < ListCount(list); ++i) {
+    if (ListLine(list, i) == line) return i;
   }
   return -1;
 }
