@@ -110,30 +110,11 @@ void AwaitThumbnail(HWND thumbnail, bool image, const std::string& what) {
   Fail("timed out waiting for " + what + " (" + Seen(thumbnail) + ")");
 }
 
-// A left click at a point of the screen whose press and release each carry the point. Wine
-// turns the X server's pointer motion into input of its own, and a late motion from an earlier
-// move can put the pointer back between SetCursorPos and a click that carries no position.
-void ClickExactlyAt(POINT at) {
-  const int width = GetSystemMetrics(SM_CXSCREEN);
-  const int height = GetSystemMetrics(SM_CYSCREEN);
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dx = static_cast<LONG>(at.x * 65535 / (width - 1));
-  input.mi.dy = static_cast<LONG>(at.y * 65535 / (height - 1));
-  std::vector<INPUT> inputs;
-  for (DWORD button : {DWORD{0}, DWORD{MOUSEEVENTF_LEFTDOWN}, DWORD{MOUSEEVENTF_LEFTUP}}) {
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | button;
-    inputs.push_back(input);
-  }
-  SetCursorPos(at.x, at.y);
-  SendAll(inputs);
-}
-
 // Clicks a point of a window once Wine has that window there: a window still being placed
 // takes no click.
 void ClickWhenShown(HWND window, POINT at, const std::string& what) {
   Await(what + " on the screen", [&] { return WindowFromPoint(at) == window; });
-  ClickExactlyAt(at);
+  ClickAt(at);
 }
 
 void ClickWhenShown(HWND window, const std::string& what) {
