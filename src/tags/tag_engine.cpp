@@ -136,11 +136,10 @@ void SubstituteTAGSInto(std::string& out, const TagSources& sources, PreparedTAG
     TagValues& values = sources.cache.views;
     StepSet asked;
     bool plain = layout.standApart;
-    for (std::size_t step = layout.steps.Next(0); plain && step != TagVocabulary::kNone;
-         step = layout.steps.Next(step + 1)) {
-      values[step] = valueOf(step);
-      asked.Add(step);
-      plain = values[step].find('$') == std::string_view::npos;
+    for (auto step = text.template_.Steps().begin(); plain && step != text.template_.Steps().end(); ++step) {
+      values[*step] = valueOf(*step);
+      asked.Add(*step);
+      plain = values[*step].find('$') == std::string_view::npos;
     }
     if (plain) {
       if (!text.folded_ || !text.folded_->Matches(values)) {

@@ -8,6 +8,9 @@ namespace tags {
 TextTemplate::TextTemplate(const TagVocabulary& vocabulary, std::string_view text)
     : vocabulary_(&vocabulary), text_(text) {
   ScanLayout(vocabulary, text_, layout_);
+  for (std::size_t step = layout_.steps.Next(0); step != TagVocabulary::kNone; step = layout_.steps.Next(step + 1)) {
+    steps_.push_back(step);
+  }
 }
 
 std::vector<TextTemplate::Piece> TextTemplate::Pieces() const {

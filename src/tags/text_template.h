@@ -31,6 +31,8 @@ class TextTemplate {
   const TextLayout& Layout() const { return layout_; }
   // True when the text holds a "$": without one it holds no tag and comes out as it is.
   bool HoldsDollar() const { return !layout_.dollars.empty(); }
+  // The tags that occur, each once, in the vocabulary's order.
+  const std::vector<std::size_t>& Steps() const { return steps_; }
 
   // The runs and the tags in order, one run more than tags; the runs are views of Text().
   std::vector<Piece> Pieces() const;
@@ -39,6 +41,7 @@ class TextTemplate {
   const TagVocabulary* vocabulary_;
   std::string text_;
   TextLayout layout_;
+  std::vector<std::size_t> steps_;
 };
 
 // The values of the tags of a vocabulary, by index.
