@@ -77,8 +77,8 @@ class PreparedTAGS {
   bool HoldsDollar() const { return template_.HoldsDollar(); }
 
  private:
-  friend void SubstituteTAGSInto(std::string& out, const TagSources& sources, PreparedTAGS& text,
-                                 std::int32_t counter, std::string_view drawingPath, std::int32_t position);
+  friend void SubstituteTAGSInto(std::string& out, const TagSources& sources, PreparedTAGS& text, std::int32_t counter,
+                                 std::string_view drawingPath, std::int32_t position);
 
   TextTemplate template_;
   std::optional<FoldedTemplate> folded_;

@@ -51,8 +51,8 @@ class TagReplacer {
   template <typename ValueOf>
   bool AskPlainValues(const StepSet& steps, ValueOf& valueOf);
   template <typename ValueOf>
-  void RunWithLayout(std::string& out, const TagVocabulary& vocabulary, const TextLayout& layout,
-                     std::string_view text, ValueOf& valueOf);
+  void RunWithLayout(std::string& out, const TagVocabulary& vocabulary, const TextLayout& layout, std::string_view text,
+                     ValueOf& valueOf);
 
   void Start(const TagVocabulary& vocabulary, const TextLayout& layout, std::string_view text);
   std::string_view Text() const { return replaced_ ? std::string_view(text_) : source_; }
