@@ -71,13 +71,16 @@ std::string Line(HWND list, int index) {
 }
 
 void TypeInto(HWND box, const std::string& text) {
-  ClickOn(box);
-  Await("the focus in the box", [&] {
+  auto focused = [&] {
     GUITHREADINFO info = {};
     info.cbSize = sizeof info;
     GetGUIThreadInfo(GetWindowThreadProcessId(box, nullptr), &info);
     return info.hwndFocus == box;
-  });
+  };
+  // A click the loaded program lost is given once more.
+  ClickOn(box);
+  if (!Poll(kPatience, focused)) ClickOn(box);
+  Await("the focus in the box", focused);
   TypeText(text);
   if (!Poll(kPatience, [&] { return TextOf(box) == text; })) Fail("the box reads \"" + TextOf(box) + "\"");
 }
