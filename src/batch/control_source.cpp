@@ -19,8 +19,7 @@ std::int16_t Box(const ui::CheckBox& box) {
 
 }  // namespace
 
-DrawingSettings ReadDrawingSettings(const mainwindow::frmMain& main) {
-  DrawingSettings s;
+void ReadDrawingSettingsInto(const mainwindow::frmMain& main, DrawingSettings& s) {
   s.Text1 = main.Text1.Text();
   s.tbPreUserScript = main.tbPreUserScript.Text();
   s.tbPostUserScript = main.tbPostUserScript.Text();
@@ -38,7 +37,6 @@ DrawingSettings ReadDrawingSettings(const mainwindow::frmMain& main) {
   s.optOriginalLocation = main.optOriginalLocation.Value();
   s.tbSpecFolder = main.tbSpecFolder.Text();
   s.chkOverwriteExistingFiles = Box(main.chkOverwriteExistingFiles);
-  return s;
 }
 
 ScriptStart ReadScriptStart(app::App& app) {
@@ -63,7 +61,7 @@ void MainWindowSource::BeforeDrawing(std::int32_t position, std::int32_t count) 
 }
 
 const DrawingSettings& MainWindowSource::ReadDrawingSettings() {
-  settings_ = batch::ReadDrawingSettings(app_.frmMain());
+  ReadDrawingSettingsInto(app_.frmMain(), settings_);
   return settings_;
 }
 

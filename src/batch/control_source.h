@@ -16,8 +16,9 @@ class frmMain;
 
 namespace batch {
 
-// The main window's controls and fields that one drawing block reads, as they stand now.
-DrawingSettings ReadDrawingSettings(const mainwindow::frmMain& main);
+// The main window's controls and fields that one drawing block reads, as they stand now, into
+// settings, whose texts keep their room: a build reads them for every drawing.
+void ReadDrawingSettingsInto(const mainwindow::frmMain& main, DrawingSettings& settings);
 
 // What the build reads once, at its start: the header, the pre-batch text and the counters.
 ScriptStart ReadScriptStart(app::App& app);

@@ -28,14 +28,26 @@ std::string EngineScriptServices::SubstituteProjectTAGS(std::string_view text, s
   return tags::SubstituteProjectTAGS(sources_, text, counter, drawingPath);
 }
 
+// The text is compared with the one prepared last, which is cheaper than looking it up; a
+// changed text is prepared afresh.
+EngineScriptServices::PreparedText& EngineScriptServices::Prepared(std::string_view text) {
+  if (!prepared_ || prepared_->tags.Text() != text) {
+    prepared_.emplace(PreparedText{tags::HasProjectTag(sources_, text), tags::PreparedTAGS(text)});
+  }
+  return *prepared_;
+}
+
 // A text without project tags, the usual case, goes to the second pass as it is.
 void EngineScriptServices::AppendProjectAndTAGS(std::string& out, std::string_view text, std::int32_t counter,
                                                 std::string_view drawingPath, std::int32_t position) {
-  if (!tags::HasProjectTag(sources_, text)) {
-    AppendTAGS(out, text, counter, drawingPath, position);
-    return;
+  PreparedText& prepared = Prepared(text);
+  if (prepared.projectTags) {
+    AppendTAGS(out, SubstituteProjectTAGS(text, counter, drawingPath), counter, drawingPath, position);
+  } else if (!prepared.tags.HoldsDollar()) {
+    out += text;  // as AppendTAGS does with a text without "$"
+  } else {
+    tags::SubstituteTAGSInto(out, sources_, prepared.tags, counter, drawingPath, position);
   }
-  AppendTAGS(out, SubstituteProjectTAGS(text, counter, drawingPath), counter, drawingPath, position);
 }
 
 std::string EngineScriptServices::SpSubstituteProjectTAGS(std::string_view text, std::int32_t counter,

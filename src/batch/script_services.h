@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -60,8 +61,17 @@ class EngineScriptServices : public ScriptServices {
                             std::int32_t position) override;
 
  private:
+  // A text of AppendProjectAndTAGS split once; the build passes the same user script for
+  // every drawing.
+  struct PreparedText {
+    bool projectTags;
+    tags::PreparedTAGS tags;
+  };
+  PreparedText& Prepared(std::string_view text);
+
   const tags::TagSources& sources_;
   ui::MessageService& messages_;
+  std::optional<PreparedText> prepared_;
 };
 
 }  // namespace batch

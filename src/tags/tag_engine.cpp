@@ -45,8 +45,13 @@ void StoreDateTexts(const DateTexts& texts, core::SettingsModel& settings) {
   }
 }
 
-void SubstituteTAGSInto(std::string& out, const TagSources& sources, std::string_view text, std::int32_t counter,
-                        std::string_view drawingPath, std::int32_t position) {
+namespace {
+
+// Runs replace(valueOf) with the values of the tags for the drawing; the date and time
+// texts are left in the settings model first.
+template <typename Replace>
+void SubstituteWith(const TagSources& sources, std::int32_t counter, std::string_view drawingPath,
+                    std::int32_t position, Replace replace) {
   core::SettingsModel& settings = sources.settings;
   TagEngineCache& cache = sources.cache;
   const runtime::DateTime now = sources.services.clock.Now();
@@ -72,12 +77,80 @@ void SubstituteTAGSInto(std::string& out, const TagSources& sources, std::string
       .TAG = &settings.TAG,
   };
   const std::vector<TagStep>& steps = SubstitutionSteps();
-  cache.replacer.RunInto(out, SubstitutionVocabulary(), text, [&](std::size_t index) -> std::string_view {
+  replace(cache.replacer, [&](std::size_t index) -> std::string_view {
     const TagStep& step = steps[index];
     std::string& buffer = cache.values[index];
     if (step.kind == TagKind::kUser) return buffer = core::GetUserNameClean(sources.services.system);
     if (step.kind == TagKind::kComputer) return buffer = ComputerNameClean(sources.services.system);
     return TagValue(step, inputs, buffer);
+  });
+}
+
+}  // namespace
+
+void SubstituteTAGSInto(std::string& out, const TagSources& sources, std::string_view text, std::int32_t counter,
+                        std::string_view drawingPath, std::int32_t position) {
+  SubstituteWith(sources, counter, drawingPath, position, [&](TagReplacer& replacer, auto valueOf) {
+    replacer.RunInto(out, SubstitutionVocabulary(), text, valueOf);
+  });
+}
+
+namespace {
+
+// The steps whose value is the same for every drawing of a build, as long as the clock stays
+// in its second and the settings stay as they are.
+const StepSet& StepsThatKeepTheirValue() {
+  static const StepSet steps = [] {
+    StepSet set;
+    const std::vector<TagStep>& all = SubstitutionSteps();
+    for (std::size_t i = 0; i < all.size(); ++i) {
+      switch (all[i].kind) {
+        case TagKind::kDateText:
+        case TagKind::kFileCount:
+        case TagKind::kTorPath:
+        case TagKind::kUser:
+        case TagKind::kComputer:
+        case TagKind::kStatic:
+          set.Add(i);
+          break;
+        default:
+          break;
+      }
+    }
+    return set;
+  }();
+  return steps;
+}
+
+}  // namespace
+
+PreparedTAGS::PreparedTAGS(std::string_view text) : template_(SubstitutionVocabulary(), text) {}
+
+// The values are asked in step order until one holds a "$", as the replacer asks them. When
+// none does and the tags stand apart, the runs and values are joined in one pass; otherwise
+// the replacer takes over with the values asked so far.
+void SubstituteTAGSInto(std::string& out, const TagSources& sources, PreparedTAGS& text, std::int32_t counter,
+                        std::string_view drawingPath, std::int32_t position) {
+  SubstituteWith(sources, counter, drawingPath, position, [&](TagReplacer& replacer, auto valueOf) {
+    const TextLayout& layout = text.template_.Layout();
+    TagValues& values = sources.cache.views;
+    StepSet asked;
+    bool plain = layout.standApart;
+    for (auto step = text.template_.Steps().begin(); plain && step != text.template_.Steps().end(); ++step) {
+      values[*step] = valueOf(*step);
+      asked.Add(*step);
+      plain = values[*step].find('$') == std::string_view::npos;
+    }
+    if (plain) {
+      if (!text.folded_ || !text.folded_->Matches(values)) {
+        text.folded_.emplace(text.template_, values, StepsThatKeepTheirValue());
+      }
+      text.folded_->AppendJoined(out, values);
+      return;
+    }
+    replacer.RunInto(out, text.template_, [&](std::size_t step) -> std::string_view {
+      return asked.Has(step) ? values[step] : valueOf(step);
+    });
   });
 }
 

@@ -11,6 +11,7 @@
 #include "tags/dynamic_tags.h"
 #include "tags/queue_view.h"
 #include "tags/tag_replacer.h"
+#include "tags/text_template.h"
 
 // The tag engine: turns a text into its value for one drawing of the queue.
 namespace tags {
@@ -25,6 +26,7 @@ struct TagEngineCache {
   std::optional<runtime::DateTime> storedMoment;  // whose date texts the last call stored
   TagReplacer replacer;
   std::array<std::string, TagVocabulary::kMostTags> values;  // the computed values, by step
+  TagValues views;                                           // the values of a prepared text
 };
 
 // What the engine reads besides its arguments, afresh at every call.
@@ -60,6 +62,30 @@ std::string SubstituteTAGS(const TagSources& sources, std::string_view text, std
                            std::string_view drawingPath, std::int32_t position);
 // The same, appending the result to out, which must not hold text.
 void SubstituteTAGSInto(std::string& out, const TagSources& sources, std::string_view text, std::int32_t counter,
+                        std::string_view drawingPath, std::int32_t position);
+
+// A text prepared for SubstituteTAGS, for a text substituted again and again (the user
+// script, for every drawing of a build): its tags are found once, and the values that do not
+// depend on the drawing (the dates, the static tags) are joined into its runs for as long as
+// they stay the same. Every substitution still reads all its values afresh.
+class PreparedTAGS {
+ public:
+  explicit PreparedTAGS(std::string_view text);
+
+  const std::string& Text() const { return template_.Text(); }
+  // True when the text holds a "$": without one it holds no tag.
+  bool HoldsDollar() const { return template_.HoldsDollar(); }
+
+ private:
+  friend void SubstituteTAGSInto(std::string& out, const TagSources& sources, PreparedTAGS& text, std::int32_t counter,
+                                 std::string_view drawingPath, std::int32_t position);
+
+  TextTemplate template_;
+  std::optional<FoldedTemplate> folded_;
+};
+
+// SubstituteTAGSInto for a prepared text: the same result and the same calls of the services.
+void SubstituteTAGSInto(std::string& out, const TagSources& sources, PreparedTAGS& text, std::int32_t counter,
                         std::string_view drawingPath, std::int32_t position);
 
 // Replaces "$PROJECTTAG1$".."$PROJECTTAG40$" with the values of the first project in the

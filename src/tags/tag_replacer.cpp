@@ -41,14 +41,4 @@ void TagReplacer::Replace(std::size_t index, std::string_view value) {
   replaced_ = true;
 }
 
-void TagReplacer::AppendAllAtOnce(std::string& out, const TextLayout& layout, std::string_view text) const {
-  std::size_t done = 0;
-  for (const Occurrence& occurrence : layout.occurrences) {
-    out.append(text.substr(done, occurrence.begin - done));
-    out.append(values_[occurrence.tag]);
-    done = occurrence.end;
-  }
-  out.append(text.substr(done));
-}
-
 }  // namespace tags

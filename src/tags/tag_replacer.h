@@ -9,6 +9,7 @@
 
 #include "tags/tag_vocabulary.h"
 #include "tags/text_layout.h"
+#include "tags/text_template.h"
 
 namespace tags {
 
@@ -31,6 +32,11 @@ class TagReplacer {
   // The same, appending the result to out, which must not hold text.
   template <typename ValueOf>
   void RunInto(std::string& out, const TagVocabulary& vocabulary, std::string_view text, ValueOf&& valueOf);
+  // The same for a text split beforehand, which spares the look-up of its layout.
+  template <typename ValueOf>
+  void RunInto(std::string& out, const TextTemplate& text, ValueOf&& valueOf) {
+    RunWithLayout(out, text.Vocabulary(), text.Layout(), text.Text(), valueOf);
+  }
 
   // True when text holds a tag of vocabulary.
   bool HoldsTag(const TagVocabulary& vocabulary, std::string_view text) {
@@ -44,8 +50,9 @@ class TagReplacer {
   // none does.
   template <typename ValueOf>
   bool AskPlainValues(const StepSet& steps, ValueOf& valueOf);
-  // Appends text with every tag of its layout replaced by its value, in one pass.
-  void AppendAllAtOnce(std::string& out, const TextLayout& layout, std::string_view text) const;
+  template <typename ValueOf>
+  void RunWithLayout(std::string& out, const TagVocabulary& vocabulary, const TextLayout& layout, std::string_view text,
+                     ValueOf& valueOf);
 
   void Start(const TagVocabulary& vocabulary, const TextLayout& layout, std::string_view text);
   std::string_view Text() const { return replaced_ ? std::string_view(text_) : source_; }
@@ -98,10 +105,15 @@ bool TagReplacer::AskPlainValues(const StepSet& steps, ValueOf& valueOf) {
 
 template <typename ValueOf>
 void TagReplacer::RunInto(std::string& out, const TagVocabulary& vocabulary, std::string_view text, ValueOf&& valueOf) {
-  const TextLayout& layout = layouts_.For(vocabulary, text);
+  RunWithLayout(out, vocabulary, layouts_.For(vocabulary, text), text, valueOf);
+}
+
+template <typename ValueOf>
+void TagReplacer::RunWithLayout(std::string& out, const TagVocabulary& vocabulary, const TextLayout& layout,
+                                std::string_view text, ValueOf& valueOf) {
   asked_ = {};
   if (layout.standApart && AskPlainValues(layout.steps, valueOf)) {
-    AppendAllAtOnce(out, layout, text);
+    AppendJoined(out, layout, text, values_);
     return;
   }
   Start(vocabulary, layout, text);

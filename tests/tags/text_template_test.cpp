@@ -1,0 +1,148 @@
+// A text split once into runs and tags must substitute exactly as the engine does with the
+// text itself, for every drawing, whatever changed between the drawings.
+
+#include "tags/text_template.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "tag_fixture.h"
+#include "tags/tag_engine.h"
+
+namespace tags {
+namespace {
+
+constexpr std::size_t kNone = TagVocabulary::kNone;
+using Pieces = std::vector<TextTemplate::Piece>;
+
+TEST(TextTemplateTest, SplitsATextIntoRunsAndTags) {
+  const TagVocabulary vocabulary({"$A$", "$BB$", "$C$"});
+  struct Case {
+    std::string text;
+    Pieces pieces;
+  };
+  const std::vector<Case> cases = {
+      {"", {{"", kNone}}},
+      {"no tags", {{"no tags", kNone}}},
+      {"$A$", {{"", 0}, {"", kNone}}},
+      {"x $bb$ y $C$$A$ z", {{"x ", 1}, {" y ", 2}, {"", 0}, {" z", kNone}}},
+      {"$$A$$", {{"$", 0}, {"$", kNone}}},
+      {"$ $D$ $A", {{"$ $D$ $A", kNone}}},
+      {"$A$$", {{"", 0}, {"$", kNone}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    const TextTemplate text(vocabulary, c.text);
+    EXPECT_EQ(text.Pieces(), c.pieces);
+    EXPECT_EQ(text.HoldsDollar(), c.text.find('$') != std::string::npos);
+  }
+}
+
+// Folding any set of tags into the runs, then joining the values of the others, gives the
+// replacer's result, for texts whose tags stand apart and values without "$".
+TEST(TextTemplateTest, AFoldedTemplateJoinsAsTheReplacerReplaces) {
+  const TagVocabulary vocabulary({"$A$", "$TAG1$", "$TAG2$", "$B$"});
+  const std::vector<std::string> pieces = {"$", "A", "TAG", "1", "2", "B", "$TAG2$", "$a$", " ", "long filler "};
+  std::mt19937 random(20261211);
+  auto text = [&](int length) {
+    std::string result;
+    for (int i = 0; i < length; ++i) result += pieces[random() % pieces.size()];
+    return result;
+  };
+  int joined = 0;
+  for (int round = 0; round < 3000; ++round) {
+    const TextTemplate input(vocabulary, text(static_cast<int>(random() % 12)));
+    if (!input.Layout().standApart) continue;
+    const std::vector<std::string> owned = {"one", "", "x", "a longer value"};
+    TagValues values;
+    StepSet fold;
+    for (std::size_t i = 0; i < owned.size(); ++i) {
+      values[i] = owned[random() % owned.size()];
+      if (random() % 2 == 0) fold.Add(i);
+    }
+    const std::string expected =
+        ReplaceInOrder(input.Text(), vocabulary, [&](std::size_t index) { return values[index]; });
+    const FoldedTemplate folded(input, values, fold);
+    ASSERT_TRUE(folded.Matches(values));
+    std::string out = "kept ";
+    folded.AppendJoined(out, values);
+    ASSERT_EQ(out, "kept " + expected) << "text " << input.Text();
+    ++joined;
+  }
+  EXPECT_GT(joined, 1000);
+}
+
+TEST(TextTemplateTest, AFoldedTemplateNoLongerMatchesAChangedFoldedValue) {
+  const TagVocabulary vocabulary({"$A$", "$B$"});
+  const TextTemplate text(vocabulary, "[$A$|$B$]");
+  TagValues values;
+  values[0] = "a";
+  values[1] = "b";
+  StepSet fold;
+  fold.Add(0);
+  const FoldedTemplate folded(text, values, fold);
+  values[1] = "other b";
+  EXPECT_TRUE(folded.Matches(values));
+  std::string out;
+  folded.AppendJoined(out, values);
+  EXPECT_EQ(out, "[a|other b]");
+  values[0] = "other a";
+  EXPECT_FALSE(folded.Matches(values));
+}
+
+// One prepared text serves every drawing, with the settings, the clock and the values
+// changing between drawings; each result is the engine's for the text itself.
+TEST_F(TagEngineTest, APreparedTextGivesTheEngineResultForEveryDrawing) {
+  const std::vector<std::string> scripts = {
+      "",
+      "no tags",
+      "$FILENAME$",
+      "_.ZOOM _E\r\n-ATTEDIT N N TITLE DWGNO * $FILENAME$ $filename$\r\n$SHEET$ $MM/DD/YY$ $TAG1$\r\n(princ)",
+      "$TAG1$ $TAG2$ $TIME_24$ $COUNTER$ $USER$ $COMPUTER$ $FILECOUNTINQUEUE$ $TOR_PATH$",
+      "$$FILENAME$$ $ $NOTATAG$ $$",
+      "$TA$TAG1$G2$",
+      "$TAG1$$TAG1$$FILENAME-PREV$|$FILENAME-NEXT$|$SHEET-NEXT$",
+      "$PROJECTTAG1$ $DATE$",
+  };
+  queue = {"C:\\Jobs\\A12\\Sheets\\A12-100.dwg", kDrawing, "C:\\Jobs\\A12\\Sheets\\A12-102.dwg"};
+  system.userName = "drafter";
+  struct Drawing {
+    std::string TAG1;
+    std::string TAG2;
+    runtime::DateTime now;
+    std::string path;
+  };
+  const std::vector<Drawing> drawings = {
+      {"GADGETS && CO.", "two", {2026, 12, 10, 13, 5, 9}, kDrawing},
+      {"GADGETS && CO.", "two", {2026, 12, 10, 13, 5, 9}, "C:\\Jobs\\B\\B-7.dwg"},
+      {"changed", "two", {2026, 12, 10, 13, 5, 10}, kDrawing},
+      {"$TAG2$", "nested", {2026, 12, 10, 13, 5, 10}, kDrawing},
+      {"$FILENAME$", "", {2026, 12, 11, 0, 0, 0}, "C:\\x\\$TAG2$.dwg"},
+      {"", "$", {2026, 12, 11, 0, 0, 0}, kDrawing},
+      {"back", "two", {2026, 12, 11, 0, 0, 0}, kDrawing},
+  };
+  for (const std::string& script : scripts) {
+    SCOPED_TRACE(script);
+    PreparedTAGS prepared(script);
+    for (std::size_t i = 0; i < drawings.size(); ++i) {
+      SCOPED_TRACE(i);
+      const Drawing& drawing = drawings[i];
+      settings.TAG[0] = drawing.TAG1;
+      settings.TAG[1] = drawing.TAG2;
+      clock.Set(drawing.now);
+      const auto counter = static_cast<std::int32_t>(i + 3);
+      const std::string expected = SubstituteTAGS(sources, script, counter, drawing.path, 2);
+      settings.TodayTime_24 = "cleared";
+      std::string out = "kept ";
+      SubstituteTAGSInto(out, sources, prepared, counter, drawing.path, 2);
+      EXPECT_EQ(out, "kept " + expected);
+      EXPECT_NE(settings.TodayTime_24, "cleared");
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tags
