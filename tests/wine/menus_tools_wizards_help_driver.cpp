@@ -1,0 +1,258 @@
+// Works the Tools, Wizards and Help menus of a running Tornavane with real keys (SendInput), one
+// row of tests/wine/menus_tools_wizards_help.sh at a time: the row's keys open an entry, its
+// checks show what followed, its last keys put it away, and the main window takes input again.
+// After the last row Alt+F4 closes the main window.
+//
+//   menus_tools_wizards_help_driver.exe <main window caption> <launch record> <row>...
+//   menus_tools_wizards_help_driver.exe record <launch record> <address>
+//
+// A row is "<entry>|<keys>|<check>;<check>;...". Keys: a letter or digit, enter, esc, tab,
+// up, down, left, right, f1..f12, each optionally after alt+, ctrl+ or shift+; "down*4" repeats.
+// Checks:
+//   modal:<form>              the form is shown, owned by the main window, which takes no input
+//   modeless:<form>           the form is shown without an owner while the main window takes input
+//   box:<title>=<text>        a message box with that title whose text holds <text>
+//   warning                   the File Renamer's warning, word for word, with Cancel as default
+//   text:<form>/<control>=<t> the control's text
+//   unchecked:<form>/<control>  the check box is not ticked
+//   launch:<address>          the http handler was started once since the row began, with that address
+//   gone:<form>               the form is no longer shown
+//   none:<form>               the form does not show
+//   keys:<keys>               keys pressed between checks
+// The second form is the http/https handler's stand-in: it appends the address to the record.
+
+#include <windows.h>
+
+#include <cctype>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "driver_support.h"
+#include "input_support.h"
+
+namespace {
+
+using namespace wine_driver;
+
+constexpr Patience kPatience{30000, 50};
+constexpr Patience kGlance{2000, 50};
+
+HWND g_main = nullptr;
+std::string g_record;
+// The lines the launch record held when the row began: a launch check reads only later ones.
+int g_launchesBefore = 0;
+
+std::string Before(const std::string& text, char separator) {
+  return text.substr(0, text.find(separator));
+}
+
+std::string After(const std::string& text, char separator) {
+  std::size_t at = text.find(separator);
+  return at == std::string::npos ? "" : text.substr(at + 1);
+}
+
+std::vector<std::string> Split(const std::string& text, char separator) {
+  std::vector<std::string> parts;
+  std::size_t at = 0;
+  while (at <= text.size()) {
+    std::size_t end = text.find(separator, at);
+    if (end == std::string::npos) end = text.size();
+    if (end > at) parts.push_back(text.substr(at, end - at));
+    at = end + 1;
+  }
+  return parts;
+}
+
+WORD KeyOf(const std::string& name) {
+  if (name.size() == 1) return static_cast<WORD>(std::toupper(static_cast<unsigned char>(name[0])));
+  if (name == "enter") return VK_RETURN;
+  if (name == "esc") return VK_ESCAPE;
+  if (name == "tab") return VK_TAB;
+  if (name == "up") return VK_UP;
+  if (name == "down") return VK_DOWN;
+  if (name == "left") return VK_LEFT;
+  if (name == "right") return VK_RIGHT;
+  if (name.size() > 1 && name[0] == 'f') return static_cast<WORD>(VK_F1 + std::stoi(name.substr(1)) - 1);
+  Fail("unknown key " + name);
+}
+
+// Presses the keys of a comma list, each with its modifier, "key*n" n times.
+void Keys(const std::string& list) {
+  for (std::string key : Split(list, ',')) {
+    int times = 1;
+    if (key.find('*') != std::string::npos) {
+      times = std::stoi(After(key, '*'));
+      key = Before(key, '*');
+    }
+    WORD modifier = 0;
+    if (key.rfind("alt+", 0) == 0) modifier = VK_MENU;
+    if (key.rfind("ctrl+", 0) == 0) modifier = VK_CONTROL;
+    if (key.rfind("shift+", 0) == 0) modifier = VK_SHIFT;
+    if (modifier != 0) key = After(key, '+');
+    for (int i = 0; i < times; ++i) PressKey(KeyOf(key), modifier);
+  }
+}
+
+HWND FindBox(const std::string& title) {
+  HWND box = nullptr;
+  while ((box = FindWindowExA(nullptr, box, "#32770", title.c_str())) != nullptr) {
+    if (IsWindowVisible(box)) return box;
+  }
+  return nullptr;
+}
+
+BOOL CALLBACK CollectStatic(HWND child, LPARAM data) {
+  char className[32] = {};
+  GetClassNameA(child, className, sizeof className);
+  if (std::string(className) == "Static") *reinterpret_cast<std::string*>(data) += TextOf(child);
+  return TRUE;
+}
+
+std::string BoxText(HWND box) {
+  std::string text;
+  EnumChildWindows(box, CollectStatic, reinterpret_cast<LPARAM>(&text));
+  return text;
+}
+
+// A visible message box with that title whose text passes the test; brought to the front.
+template <class Test>
+HWND WaitBox(const std::string& title, Test test) {
+  HWND box = nullptr;
+  std::string seen;
+  if (!Poll(kPatience, [&] {
+        box = FindBox(title);
+        if (box == nullptr) return false;
+        seen = BoxText(box);
+        return test(seen);
+      }))
+    Fail("no message box " + title + " as expected; seen: " + seen);
+  BringToFront(box, kPatience);
+  return box;
+}
+
+HWND ShownForm(const std::string& name) {
+  HWND form = nullptr;
+  WaitOrFail(kPatience, name, [&] { return (form = FindForm(name)) != nullptr; });
+  return form;
+}
+
+HWND NeedControl(const std::string& path) {
+  return Need(ShownForm(Before(path, '/')), After(path, '/'));
+}
+
+void CheckModal(const std::string& name) {
+  HWND form = WaitForForm(kPatience, name);
+  if (GetWindow(form, GW_OWNER) != g_main) Fail(name + " is not owned by the main window");
+  if (IsWindowEnabled(g_main)) Fail("the main window takes input while " + name + " is shown");
+  BringToFront(form, kPatience);
+}
+
+void CheckModeless(const std::string& name) {
+  HWND form = WaitForForm(kPatience, name);
+  if (GetWindow(form, GW_OWNER) != nullptr) Fail(name + " has an owner");
+  WaitForInput(kPatience, g_main, "the main window beside " + name);
+  BringToFront(form, kPatience);
+}
+
+void CheckBox(const std::string& rest) {
+  std::string part = After(rest, '=');
+  WaitBox(Before(rest, '='), [&](const std::string& text) { return text.find(part) != std::string::npos; });
+}
+
+void CheckRenamerWarning() {
+  const std::string expected =
+      "WARNING\r\nThe Renamer function must be used with care!!\r\n\r\n--Use it at Your Own Risk--\r\n\r\n"
+      "Please rename copies of your files, and\r\nkeep the originals in a safe place.\r\n\r\nContinue?";
+  HWND box = WaitBox("Tornavane for AutoCAD", [&](const std::string& text) { return text == expected; });
+  if (GetDlgItem(box, IDOK) == nullptr || GetDlgItem(box, IDCANCEL) == nullptr) Fail("the warning lacks OK or Cancel");
+  auto defaultId = static_cast<int>(LOWORD(SendMessageA(box, DM_GETDEFID, 0, 0)));
+  if (defaultId != IDCANCEL) Fail("the warning's default button is " + std::to_string(defaultId));
+}
+
+std::vector<std::string> Launches() {
+  std::vector<std::string> lines;
+  std::FILE* file = std::fopen(g_record.c_str(), "rb");
+  if (file == nullptr) return lines;
+  char line[1024];
+  while (std::fgets(line, sizeof line, file) != nullptr) {
+    std::string text(line);
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
+    lines.push_back(text);
+  }
+  std::fclose(file);
+  return lines;
+}
+
+// The handler was started with exactly that address since the row began, and with nothing else.
+bool Launched(const std::string& address) {
+  std::vector<std::string> lines = Launches();
+  return static_cast<int>(lines.size()) == g_launchesBefore + 1 && lines.back() == address;
+}
+
+void Check(const std::string& check) {
+  std::string verb = Before(check, ':');
+  std::string rest = After(check, ':');
+  if (verb == "modal") {
+    CheckModal(rest);
+  } else if (verb == "modeless") {
+    CheckModeless(rest);
+  } else if (verb == "box") {
+    CheckBox(rest);
+  } else if (verb == "warning") {
+    CheckRenamerWarning();
+  } else if (verb == "text") {
+    HWND control = NeedControl(Before(rest, '='));
+    std::string wanted = After(rest, '=');
+    if (!Poll(kPatience, [&] { return TextOf(control) == wanted; })) Fail(rest + " reads " + TextOf(control));
+  } else if (verb == "unchecked") {
+    if (SendMessageA(NeedControl(rest), BM_GETCHECK, 0, 0) != BST_UNCHECKED) Fail(rest + " is ticked");
+  } else if (verb == "launch") {
+    WaitOrFail(kPatience, "the launch of " + rest, [&] { return Launched(rest); });
+  } else if (verb == "gone") {
+    if (!Poll(kPatience, [&] { return FindForm(rest) == nullptr; })) Fail(rest + " is still shown");
+  } else if (verb == "none") {
+    if (Poll(kGlance, [&] { return FindForm(rest) != nullptr; })) Fail(rest + " is shown");
+  } else if (verb == "keys") {
+    Keys(rest);
+  } else {
+    Fail("unknown check " + check);
+  }
+}
+
+// One row: the keys from the main window in front, the checks, and the main window back.
+void Row(const std::string& row) {
+  std::vector<std::string> fields = Split(row, '|');
+  if (fields.size() != 3) Fail("a row needs entry|keys|checks: " + row);
+  WaitForInput(kPatience, g_main, "the main window");
+  BringToFront(g_main, kPatience);
+  g_launchesBefore = static_cast<int>(Launches().size());
+  Keys(fields[1]);
+  for (const std::string& check : Split(fields[2], ';')) Check(check);
+  WaitForInput(kPatience, g_main, "the main window after " + fields[0]);
+  Report("row passed: " + fields[0]);
+}
+
+int Record(const std::string& record, const std::string& address) {
+  std::FILE* file = std::fopen(record.c_str(), "ab");
+  if (file == nullptr) return 1;
+  std::fprintf(file, "%s\r\n", address.c_str());
+  std::fclose(file);
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc == 4 && std::string(argv[1]) == "record") return Record(argv[2], argv[3]);
+  if (argc < 3) Fail("usage: menus_tools_wizards_help_driver.exe <caption> <launch record> <row>...");
+  g_main = WaitForMain(kPatience, argv[1]);
+  g_record = argv[2];
+  for (int i = 3; i < argc; ++i) Row(argv[i]);
+  // Alt+F4 closes the main window ("E&xit" is left to the File menu's check).
+  BringToFront(g_main, kPatience);
+  PressKey(VK_F4, VK_MENU);
+  WaitOrFail(kPatience, "the main window to close", [] { return !IsWindow(g_main); });
+  Report("main window closed");
+  return 0;
+}
