@@ -18,7 +18,10 @@
 //   launch:<address>          the http handler was started once since the row began, with that address
 //   gone:<form>               the form is no longer shown
 //   none:<form>               the form does not show
+//   away:<form>               Alt+F4 closes the form (after Tab where a drop-down list has the
+//                             focus: Wine's drop-down list takes Alt+F4 for itself)
 //   keys:<keys>               keys pressed between checks
+//   click-ok:<title>          a mouse click on the OK button of the message box with that title
 // The second form is the http/https handler's stand-in: it appends the address to the record.
 
 #include <windows.h>
@@ -77,6 +80,25 @@ WORD KeyOf(const std::string& name) {
   Fail("unknown key " + name);
 }
 
+// Brings the window to the front, asking again while another window of the program is still
+// giving up the activation (a modal window just closed).
+void Front(HWND window, Patience patience) {
+  WaitOrFail(patience, "the window in front", [&] {
+    if (GetForegroundWindow() == window) return true;
+    SetForegroundWindow(window);
+    return false;
+  });
+}
+
+// A menu of the program is dropped down (the system's menu window class).
+bool MenuOpen() {
+  HWND menu = nullptr;
+  while ((menu = FindWindowExA(nullptr, menu, "#32768", nullptr)) != nullptr) {
+    if (IsWindowVisible(menu)) return true;
+  }
+  return false;
+}
+
 // Presses the keys of a comma list, each with its modifier, "key*n" n times.
 void Keys(const std::string& list) {
   for (std::string key : Split(list, ',')) {
@@ -91,6 +113,8 @@ void Keys(const std::string& list) {
     if (key.rfind("shift+", 0) == 0) modifier = VK_SHIFT;
     if (modifier != 0) key = After(key, '+');
     for (int i = 0; i < times; ++i) PressKey(KeyOf(key), modifier);
+    // Alt and a title's letter drops a menu down: the next keys are for it, once it shows.
+    if (modifier == VK_MENU && key.size() == 1) WaitOrFail(kPatience, "the menu " + key, MenuOpen);
   }
 }
 
@@ -127,7 +151,7 @@ HWND WaitBox(const std::string& title, Test test) {
         return test(seen);
       }))
     Fail("no message box " + title + " as expected; seen: " + seen);
-  BringToFront(box, kPatience);
+  Front(box, kPatience);
   return box;
 }
 
@@ -145,14 +169,14 @@ void CheckModal(const std::string& name) {
   HWND form = WaitForForm(kPatience, name);
   if (GetWindow(form, GW_OWNER) != g_main) Fail(name + " is not owned by the main window");
   if (IsWindowEnabled(g_main)) Fail("the main window takes input while " + name + " is shown");
-  BringToFront(form, kPatience);
+  Front(form, kPatience);
 }
 
 void CheckModeless(const std::string& name) {
   HWND form = WaitForForm(kPatience, name);
   if (GetWindow(form, GW_OWNER) != nullptr) Fail(name + " has an owner");
   WaitForInput(kPatience, g_main, "the main window beside " + name);
-  BringToFront(form, kPatience);
+  Front(form, kPatience);
 }
 
 void CheckBox(const std::string& rest) {
@@ -166,8 +190,8 @@ void CheckRenamerWarning() {
       "Please rename copies of your files, and\r\nkeep the originals in a safe place.\r\n\r\nContinue?";
   HWND box = WaitBox("Tornavane for AutoCAD", [&](const std::string& text) { return text == expected; });
   if (GetDlgItem(box, IDOK) == nullptr || GetDlgItem(box, IDCANCEL) == nullptr) Fail("the warning lacks OK or Cancel");
-  auto defaultId = static_cast<int>(LOWORD(SendMessageA(box, DM_GETDEFID, 0, 0)));
-  if (defaultId != IDCANCEL) Fail("the warning's default button is " + std::to_string(defaultId));
+  auto style = GetWindowLongA(GetDlgItem(box, IDCANCEL), GWL_STYLE);
+  if ((style & BS_TYPEMASK) != BS_DEFPUSHBUTTON) Fail("Cancel is not the warning's default button");
 }
 
 std::vector<std::string> Launches() {
@@ -188,6 +212,18 @@ std::vector<std::string> Launches() {
 bool Launched(const std::string& address) {
   std::vector<std::string> lines = Launches();
   return static_cast<int>(lines.size()) == g_launchesBefore + 1 && lines.back() == address;
+}
+
+void PutAway(const std::string& name) {
+  for (int attempt = 0; attempt < 4; ++attempt) {
+    HWND form = FindForm(name);
+    if (form == nullptr) return;
+    Front(form, kPatience);
+    if (attempt > 0) PressKey(VK_TAB);
+    PressKey(VK_F4, VK_MENU);
+    if (Poll(kGlance, [&] { return FindForm(name) == nullptr; })) return;
+  }
+  Fail(name + " did not close with Alt+F4");
 }
 
 void Check(const std::string& check) {
@@ -215,6 +251,11 @@ void Check(const std::string& check) {
     if (Poll(kGlance, [&] { return FindForm(rest) != nullptr; })) Fail(rest + " is shown");
   } else if (verb == "keys") {
     Keys(rest);
+  } else if (verb == "away") {
+    PutAway(rest);
+  } else if (verb == "click-ok") {
+    HWND box = WaitBox(rest, [](const std::string&) { return true; });
+    ClickOn(GetDlgItem(box, IDOK));
   } else {
     Fail("unknown check " + check);
   }
@@ -225,11 +266,12 @@ void Row(const std::string& row) {
   std::vector<std::string> fields = Split(row, '|');
   if (fields.size() != 3) Fail("a row needs entry|keys|checks: " + row);
   WaitForInput(kPatience, g_main, "the main window");
-  BringToFront(g_main, kPatience);
+  Front(g_main, kPatience);
   g_launchesBefore = static_cast<int>(Launches().size());
   Keys(fields[1]);
   for (const std::string& check : Split(fields[2], ';')) Check(check);
   WaitForInput(kPatience, g_main, "the main window after " + fields[0]);
+  WaitOrFail(kPatience, "the menus closed after " + fields[0], [] { return !MenuOpen(); });
   Report("row passed: " + fields[0]);
 }
 
@@ -250,7 +292,7 @@ int main(int argc, char** argv) {
   g_record = argv[2];
   for (int i = 3; i < argc; ++i) Row(argv[i]);
   // Alt+F4 closes the main window ("E&xit" is left to the File menu's check).
-  BringToFront(g_main, kPatience);
+  Front(g_main, kPatience);
   PressKey(VK_F4, VK_MENU);
   WaitOrFail(kPatience, "the main window to close", [] { return !IsWindow(g_main); });
   Report("main window closed");
