@@ -73,6 +73,25 @@ inline void PressKeys(const std::string& list) {
   }
 }
 
+inline bool MenuOpen();
+
+// Presses the keys of a comma-separated list in order ("alt+q,s,down,enter"); the word "menu"
+// in the list waits (within the patience) until a menu is dropped down before the next key.
+inline void PressKeys(const std::string& list, Patience patience) {
+  std::size_t at = 0;
+  while (at <= list.size()) {
+    std::size_t end = list.find(',', at);
+    if (end == std::string::npos) end = list.size();
+    std::string key = list.substr(at, end - at);
+    if (key == "menu") {
+      if (!Poll(patience, [] { return MenuOpen(); })) Fail("no menu dropped down before " + list.substr(end));
+    } else {
+      PressNamedKey(key);
+    }
+    at = end + 1;
+  }
+}
+
 // The system's menu windows ("#32768") are shown while a menu or a pop-up menu is dropped down.
 inline bool MenuOpen() {
   HWND menu = nullptr;
