@@ -4,7 +4,10 @@
 // After the last row Alt+F4 closes the main window.
 //
 //   menus_tools_wizards_help_driver.exe <main window caption> <launch record> <row>...
-//   menus_tools_wizards_help_driver.exe record <launch record> <address>
+//
+// The launch record is fake_acad_cmdline.txt beside the http and https handler's stand-in
+// fake_acad.exe, which writes its command line there; each row starts without it, and a row
+// without a launch check must leave none.
 //
 // A row is "<entry>|<keys>|<check>;<check>;...". Keys: a letter or digit, enter, esc, tab,
 // up, down, left, right, f1..f12, each optionally after alt+, ctrl+ or shift+; "down*4" repeats.
@@ -15,14 +18,13 @@
 //   warning                   the File Renamer's warning, word for word, with Cancel as default
 //   text:<form>/<control>=<t> the control's text
 //   unchecked:<form>/<control>  the check box is not ticked
-//   launch:<address>          the http handler was started once since the row began, with that address
+//   launch:<address>          the http handler was started since the row began, with that address
 //   gone:<form>               the form is no longer shown
 //   none:<form>               the form does not show
 //   away:<form>               Alt+F4 closes the form (after Tab where a drop-down list has the
 //                             focus: Wine's drop-down list takes Alt+F4 for itself)
 //   keys:<keys>               keys pressed between checks
 //   click-ok:<title>          a mouse click on the OK button of the message box with that title
-// The second form is the http/https handler's stand-in: it appends the address to the record.
 
 #include <windows.h>
 
@@ -33,6 +35,7 @@
 
 #include "driver_support.h"
 #include "input_support.h"
+#include "menu_support.h"
 
 namespace {
 
@@ -43,8 +46,8 @@ constexpr Patience kGlance{2000, 50};
 
 HWND g_main = nullptr;
 std::string g_record;
-// The lines the launch record held when the row began: a launch check reads only later ones.
-int g_launchesBefore = 0;
+// Whether the row checked a launch: the other rows must launch nothing.
+bool g_launched = false;
 
 std::string Before(const std::string& text, char separator) {
   return text.substr(0, text.find(separator));
@@ -67,19 +70,6 @@ std::vector<std::string> Split(const std::string& text, char separator) {
   return parts;
 }
 
-WORD KeyOf(const std::string& name) {
-  if (name.size() == 1) return static_cast<WORD>(std::toupper(static_cast<unsigned char>(name[0])));
-  if (name == "enter") return VK_RETURN;
-  if (name == "esc") return VK_ESCAPE;
-  if (name == "tab") return VK_TAB;
-  if (name == "up") return VK_UP;
-  if (name == "down") return VK_DOWN;
-  if (name == "left") return VK_LEFT;
-  if (name == "right") return VK_RIGHT;
-  if (name.size() > 1 && name[0] == 'f') return static_cast<WORD>(VK_F1 + std::stoi(name.substr(1)) - 1);
-  Fail("unknown key " + name);
-}
-
 // Brings the window to the front, asking again while another window of the program is still
 // giving up the activation (a modal window just closed).
 void Front(HWND window, Patience patience) {
@@ -90,16 +80,8 @@ void Front(HWND window, Patience patience) {
   });
 }
 
-// A menu of the program is dropped down (the system's menu window class).
-bool MenuOpen() {
-  HWND menu = nullptr;
-  while ((menu = FindWindowExA(nullptr, menu, "#32768", nullptr)) != nullptr) {
-    if (IsWindowVisible(menu)) return true;
-  }
-  return false;
-}
-
-// Presses the keys of a comma list, each with its modifier, "key*n" n times.
+// Presses the keys of a comma list, "key*n" n times. Alt and a title's letter drops a menu
+// down: the next keys are for it, once it shows.
 void Keys(const std::string& list) {
   for (std::string key : Split(list, ',')) {
     int times = 1;
@@ -107,36 +89,9 @@ void Keys(const std::string& list) {
       times = std::stoi(After(key, '*'));
       key = Before(key, '*');
     }
-    WORD modifier = 0;
-    if (key.rfind("alt+", 0) == 0) modifier = VK_MENU;
-    if (key.rfind("ctrl+", 0) == 0) modifier = VK_CONTROL;
-    if (key.rfind("shift+", 0) == 0) modifier = VK_SHIFT;
-    if (modifier != 0) key = After(key, '+');
-    for (int i = 0; i < times; ++i) PressKey(KeyOf(key), modifier);
-    // Alt and a title's letter drops a menu down: the next keys are for it, once it shows.
-    if (modifier == VK_MENU && key.size() == 1) WaitOrFail(kPatience, "the menu " + key, MenuOpen);
+    for (int i = 0; i < times; ++i) PressNamedKey(key);
+    if (key.rfind("alt+", 0) == 0 && key.size() == 5) WaitMenu(kPatience, true);
   }
-}
-
-HWND FindBox(const std::string& title) {
-  HWND box = nullptr;
-  while ((box = FindWindowExA(nullptr, box, "#32770", title.c_str())) != nullptr) {
-    if (IsWindowVisible(box)) return box;
-  }
-  return nullptr;
-}
-
-BOOL CALLBACK CollectStatic(HWND child, LPARAM data) {
-  char className[32] = {};
-  GetClassNameA(child, className, sizeof className);
-  if (std::string(className) == "Static") *reinterpret_cast<std::string*>(data) += TextOf(child);
-  return TRUE;
-}
-
-std::string BoxText(HWND box) {
-  std::string text;
-  EnumChildWindows(box, CollectStatic, reinterpret_cast<LPARAM>(&text));
-  return text;
 }
 
 // A visible message box with that title whose text passes the test; brought to the front.
@@ -194,27 +149,25 @@ void CheckRenamerWarning() {
   if ((style & BS_TYPEMASK) != BS_DEFPUSHBUTTON) Fail("Cancel is not the warning's default button");
 }
 
-std::vector<std::string> Launches() {
-  std::vector<std::string> lines;
+// The command line the handler's stand-in recorded ("" while it has not run since the row began).
+std::string Launch() {
+  std::string text;
   std::FILE* file = std::fopen(g_record.c_str(), "rb");
-  if (file == nullptr) return lines;
-  char line[1024];
-  while (std::fgets(line, sizeof line, file) != nullptr) {
-    std::string text(line);
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
-    lines.push_back(text);
-  }
+  if (file == nullptr) return text;
+  char buffer[1024];
+  std::size_t length = 0;
+  while ((length = std::fread(buffer, 1, sizeof buffer, file)) > 0) text.append(buffer, length);
   std::fclose(file);
-  return lines;
+  return text;
 }
 
-// The handler was started with exactly that address since the row began, and with nothing else.
+// The stand-in beside the record was started with the address as its one argument.
 bool Launched(const std::string& address) {
-  std::vector<std::string> lines = Launches();
-  return static_cast<int>(lines.size()) == g_launchesBefore + 1 && lines.back() == address;
+  std::string folder = g_record.substr(0, g_record.find_last_of('\\') + 1);
+  return Launch() == "\"" + folder + "fake_acad.exe\" \"" + address + "\"";
 }
 
-void PutAway(const std::string& name) {
+void CloseByKeys(const std::string& name) {
   for (int attempt = 0; attempt < 4; ++attempt) {
     HWND form = FindForm(name);
     if (form == nullptr) return;
@@ -245,6 +198,7 @@ void Check(const std::string& check) {
     if (SendMessageA(NeedControl(rest), BM_GETCHECK, 0, 0) != BST_UNCHECKED) Fail(rest + " is ticked");
   } else if (verb == "launch") {
     WaitOrFail(kPatience, "the launch of " + rest, [&] { return Launched(rest); });
+    g_launched = true;
   } else if (verb == "gone") {
     if (!Poll(kPatience, [&] { return FindForm(rest) == nullptr; })) Fail(rest + " is still shown");
   } else if (verb == "none") {
@@ -252,7 +206,7 @@ void Check(const std::string& check) {
   } else if (verb == "keys") {
     Keys(rest);
   } else if (verb == "away") {
-    PutAway(rest);
+    CloseByKeys(rest);
   } else if (verb == "click-ok") {
     HWND box = WaitBox(rest, [](const std::string&) { return true; });
     ClickOn(GetDlgItem(box, IDOK));
@@ -267,26 +221,19 @@ void Row(const std::string& row) {
   if (fields.size() != 3) Fail("a row needs entry|keys|checks: " + row);
   WaitForInput(kPatience, g_main, "the main window");
   Front(g_main, kPatience);
-  g_launchesBefore = static_cast<int>(Launches().size());
+  std::remove(g_record.c_str());
+  g_launched = false;
   Keys(fields[1]);
   for (const std::string& check : Split(fields[2], ';')) Check(check);
   WaitForInput(kPatience, g_main, "the main window after " + fields[0]);
   WaitOrFail(kPatience, "the menus closed after " + fields[0], [] { return !MenuOpen(); });
+  if (!g_launched && !Launch().empty()) Fail(fields[0] + " started the http handler: " + Launch());
   Report("row passed: " + fields[0]);
-}
-
-int Record(const std::string& record, const std::string& address) {
-  std::FILE* file = std::fopen(record.c_str(), "ab");
-  if (file == nullptr) return 1;
-  std::fprintf(file, "%s\r\n", address.c_str());
-  std::fclose(file);
-  return 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc == 4 && std::string(argv[1]) == "record") return Record(argv[2], argv[3]);
   if (argc < 3) Fail("usage: menus_tools_wizards_help_driver.exe <caption> <launch record> <row>...");
   g_main = WaitForMain(kPatience, argv[1]);
   g_record = argv[2];
