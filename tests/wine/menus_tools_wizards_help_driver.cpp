@@ -167,6 +167,17 @@ bool Launched(const std::string& address) {
   return Launch() == "\"" + folder + "fake_acad.exe\" \"" + address + "\"";
 }
 
+// Clicks the OK button of the message box, again when a click under load went astray.
+void ClickOk(const std::string& title) {
+  HWND box = WaitBox(title, [](const std::string&) { return true; });
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    Front(box, kPatience);
+    ClickOn(GetDlgItem(box, IDOK));
+    if (Poll(kGlance, [&] { return !IsWindow(box) || !IsWindowVisible(box); })) return;
+  }
+  Fail("the OK button of " + title + " did not take the click");
+}
+
 void CloseByKeys(const std::string& name) {
   for (int attempt = 0; attempt < 4; ++attempt) {
     HWND form = FindForm(name);
@@ -208,8 +219,7 @@ void Check(const std::string& check) {
   } else if (verb == "away") {
     CloseByKeys(rest);
   } else if (verb == "click-ok") {
-    HWND box = WaitBox(rest, [](const std::string&) { return true; });
-    ClickOn(GetDlgItem(box, IDOK));
+    ClickOk(rest);
   } else {
     Fail("unknown check " + check);
   }
