@@ -1,5 +1,5 @@
 // The main window's menu entries that open the options and help windows and the project's
-// web pages.
+// web pages (opened with the main window as the owner of anything the shell shows).
 
 #include "app/app.h"
 #include "core/launch.h"
@@ -9,6 +9,7 @@
 #include "options/frm_tips.h"
 #include "options/web_links.h"
 #include "tags/frm_var_setup.h"
+#include "ui/native_window.h"
 
 namespace mainwindow {
 
@@ -21,19 +22,19 @@ void frmMain::mnuUserTagManager_Click() {
 }
 
 void frmMain::mnuReadmeh_Click() {
-  core::OpenWithShell(app_.Services().shell, 0, options::SetupPage());
+  core::OpenWithShell(app_.Services().shell, ui::NativeWindowOf(*this), options::SetupPage());
 }
 
 void frmMain::mnuOnlineFAQ_Click() {
-  core::OpenWithShell(app_.Services().shell, 0, options::FaqPage());
+  core::OpenWithShell(app_.Services().shell, ui::NativeWindowOf(*this), options::FaqPage());
 }
 
 void frmMain::mnuForum_Click() {
-  core::OpenWithShell(app_.Services().shell, 0, options::ForumPage());
+  core::OpenWithShell(app_.Services().shell, ui::NativeWindowOf(*this), options::ForumPage());
 }
 
 void frmMain::mnuSGenWWW2_Click() {
-  core::OpenWithShell(app_.Services().shell, 0, options::HomePage());
+  core::OpenWithShell(app_.Services().shell, ui::NativeWindowOf(*this), options::HomePage());
 }
 
 void frmMain::mnuTipOfTheDay_Click() {

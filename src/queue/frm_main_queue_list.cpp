@@ -1,6 +1,7 @@
 // The queue list's own events: click, double-click and Enter open the selected drawings,
 // Ctrl+Up and Ctrl+Down move the current entry, Delete removes the selection, the right
-// button shows the pop-up menu, and the wiring of the queue's buttons and pop-up entries.
+// button shows the pop-up menu at the mouse and Shift+F10 or the Menu key at the current
+// entry, and the wiring of the queue's buttons and pop-up entries.
 #include <string>
 
 #include "core/path_helpers.h"
@@ -59,6 +60,12 @@ void frmMain::List1_KeyDown(int& keyCode, int shift) {
       break;
     case ui::kKeyDelete:
       cmdRemoveDwg_Click();
+      break;
+    case ui::kKeyApps:
+    case ui::kKeyF10:
+      if (keyCode == ui::kKeyF10 && shift != ui::kShiftMask) break;
+      keyCode = 0;
+      PopupMenuAt(mnuPUForm, &mnuOpen, List1, List1.ListIndex());
       break;
     default:
       break;

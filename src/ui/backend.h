@@ -12,6 +12,12 @@ class Form;
 class MenuItem;
 class Timer;
 
+// Where a pop-up menu opened from the keyboard appears: beside one item of a list control.
+struct PopupAnchor {
+  const Control* control = nullptr;
+  int item = -1;
+};
+
 // What a back end does for the model: shows its forms, runs the nested loops, delivers user
 // input, timers and message boxes. The model calls it; it calls back into the model only
 // through Context::UserAction (so an error that escapes a handler is reported, never lost)
@@ -48,9 +54,10 @@ class Backend : public MessageService, public InputService {
   // one is a few milliseconds old: items come faster than anyone can see, and input then
   // waits no longer than that.
   virtual void DoEventsBetweenItems() { DoEvents(); }
-  // Shows a pop-up menu of the form's menu item at the mouse position and returns the item
-  // chosen, or nullptr when the user dismissed it. defaultItem is shown bold.
-  virtual MenuItem* PopupMenu(Form& form, MenuItem& menu, MenuItem* defaultItem) = 0;
+  // Shows a pop-up menu of the form's menu item and returns the item chosen, or nullptr when
+  // the user dismissed it. defaultItem is shown bold. Without an anchor the menu opens at the
+  // mouse position, with one beside that item of the list control (opened from the keyboard).
+  virtual MenuItem* PopupMenu(Form& form, MenuItem& menu, MenuItem* defaultItem, const PopupAnchor* anchor) = 0;
 
   // Timers: the back end calls Timer::Tick (through UserAction) every Interval ms until stopped.
   virtual void StartTimer(Timer& timer) = 0;

@@ -297,8 +297,17 @@ bool Form::PressShortcut(Shortcut shortcut) {
 }
 
 void Form::PopupMenu(MenuItem& menu, MenuItem* defaultItem) {
+  ShowPopup(menu, defaultItem, nullptr);
+}
+
+void Form::PopupMenuAt(MenuItem& menu, MenuItem* defaultItem, const Control& list, int item) {
+  const PopupAnchor anchor{&list, item};
+  ShowPopup(menu, defaultItem, &anchor);
+}
+
+void Form::ShowPopup(MenuItem& menu, MenuItem* defaultItem, const PopupAnchor* anchor) {
   Context::Running running(ctx_);
-  MenuItem* chosen = ctx_.GetBackend().PopupMenu(*this, menu, defaultItem);
+  MenuItem* chosen = ctx_.GetBackend().PopupMenu(*this, menu, defaultItem, anchor);
   if (chosen != nullptr) ctx_.UserAction([chosen] { chosen->Click(); });
 }
 

@@ -153,6 +153,8 @@ class Form : public Container {
   bool PressShortcut(Shortcut shortcut);
   // Shows a pop-up menu of a menu item (which may itself be hidden) and runs the item chosen.
   void PopupMenu(MenuItem& menu, MenuItem* defaultItem = nullptr);
+  // The same beside the item of a list control, for the keyboard (Shift+F10, the Menu key).
+  void PopupMenuAt(MenuItem& menu, MenuItem* defaultItem, const Control& list, int item);
 
   // Input the back end delivers.
   void Activated();
@@ -192,6 +194,7 @@ class Form : public Container {
 
   void Changed(Property what);
   void MenuChanged(MenuItem& item);
+  void ShowPopup(MenuItem& menu, MenuItem* defaultItem, const PopupAnchor* anchor);
   void AddControl(Control* control);
   void RemoveControl(Control* control);
   void AddMenu(MenuItem* item);

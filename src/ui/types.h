@@ -63,7 +63,9 @@ constexpr int kKeyRight = 39;
 constexpr int kKeyDown = 40;
 constexpr int kKeyInsert = 45;
 constexpr int kKeyDelete = 46;
+constexpr int kKeyApps = 93;  // the Menu key
 constexpr int kKeyF1 = 112;
+constexpr int kKeyF10 = 121;
 
 enum class Alignment : int { kLeft = 0, kRight = 1, kCenter = 2 };
 

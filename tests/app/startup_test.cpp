@@ -273,7 +273,7 @@ TEST_F(StartupTest, SaveAsWinsOverTestRunWhenBothWereStored) {
   EXPECT_EQ(run.Main().chkTestRun.Value(), 0);
 }
 
-TEST_F(StartupTest, AutoCadLtClearsAndGreysTestRun) {
+TEST_F(StartupTest, AutoCadLtClearsTestRunAndGreysTheLispWizards) {
   Store("Startup", "LT", "1");
   Store("Startup", "TestRun", "1");
   test::ProgramRun run(services, clock);
@@ -281,6 +281,14 @@ TEST_F(StartupTest, AutoCadLtClearsAndGreysTestRun) {
   EXPECT_EQ(run.Main().chkTestRun.Value(), 0);
   EXPECT_FALSE(run.Main().chkTestRun.Enabled());
   EXPECT_EQ(run.Main().TestRun, 0);
+  mainwindow::frmMain& main = run.Main();
+  for (ui::MenuItem* item :
+       {&main.mnuReportLimitsWiz, &main.mnuReportTextWiz, &main.mnuRepTextWiz, &main.mnuTBWiz, &main.mnuMTEXTSnR}) {
+    EXPECT_FALSE(item->Enabled()) << item->Name();
+  }
+  for (ui::MenuItem* item : {&main.mnuRenameLayoutTabs, &main.mnuCopyPageSetups, &main.mnuPurgeWiz}) {
+    EXPECT_TRUE(item->Enabled()) << item->Name();
+  }
 }
 
 TEST_F(StartupTest, TheDelayBoxLoadsAsOnForTheBuilder) {

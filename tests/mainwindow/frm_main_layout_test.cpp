@@ -162,7 +162,23 @@ TEST_F(MainWindowLayout, SimpleModeShowsTheScriptSelectorAndHidesTheAuthoringToo
   EXPECT_FALSE(main.chkDelay.Enabled());
   EXPECT_FALSE(main.chkSaveAS.Enabled());
   EXPECT_FALSE(main.chkTestRun.Enabled());
-  EXPECT_FALSE(main.mnuScriptCreationWizards.Visible());
+  ui::MenuItem* authoring[] = {&main.mnuScriptCreationWizards,
+                               &main.mnuCommandCapture,
+                               &main.mnuRenamer,
+                               &main.mnuScriptBrowser,
+                               &main.mnuScriptEditor,
+                               &main.mnuCheckScriptSyntax,
+                               &main.mnuViewOptions,
+                               &main.mnuProjectTagManager,
+                               &main.mnuUserTagManager,
+                               &main.mnubreak001,
+                               &main.mnubreak002,
+                               &main.mnuPlaceholder1,
+                               &main.mnublank001};
+  for (ui::MenuItem* item : authoring) EXPECT_FALSE(item->Visible()) << item->Name();
+  main.List1.AddItem("C:\\Jobs\\A1.dwg");  // with a queue the renamer would be enabled
+  main.UpdateQueueControls();
+  EXPECT_FALSE(main.mnuRenamer.IsAvailable());
   for (char key : {'E', 'R', 'T', 'P', 'O'}) {
     EXPECT_FALSE(main.PressShortcut(ui::Shortcut::Ctrl(key))) << key;
   }

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <optional>
 #include <sstream>
 
@@ -9,6 +11,7 @@
 #include "options/frm_tips.h"
 #include "options/tips_file.h"
 #include "options_fixture.h"
+#include "ui/native_window.h"
 
 namespace {
 
@@ -57,14 +60,27 @@ TEST_F(AboutBoxTest, AFailingLinkShowsNothing) {
   EXPECT_TRUE(backend.Messages().empty());
 }
 
-TEST_F(AboutBoxTest, TheHelpEntriesOpenTheProjectsPages) {
+// A back end's window behind the main window, so that the handle handed to the shell shows.
+class WindowPeer : public ui::FormPeer, public ui::NativeWindowSource {
+ public:
+  static constexpr std::uintptr_t kHandle = 0x5150;
+  void Changed(ui::Property) override {}
+  void MenuChanged(ui::MenuItem&) override {}
+  std::uintptr_t WindowHandle() const override { return kHandle; }
+};
+
+TEST_F(AboutBoxTest, TheHelpEntriesOpenTheProjectsPagesOwnedByTheMainWindow) {
   mainwindow::frmMain& main = Main();
   main.Show();
+  main.AttachPeer(std::make_unique<WindowPeer>());
   for (ui::MenuItem* item : {&main.mnuReadmeh, &main.mnuOnlineFAQ, &main.mnuForum, &main.mnuSGenWWW2}) {
     user.ChooseMenu(*item);
   }
   std::vector<std::string> opened;
-  for (const auto& call : shell.executeCalls) opened.push_back(call.verb + " " + call.file);
+  for (const auto& call : shell.executeCalls) {
+    opened.push_back(call.verb + " " + call.file);
+    EXPECT_EQ(call.owner, WindowPeer::kHandle) << call.file;
+  }
   EXPECT_EQ(opened,
             (std::vector<std::string>{"open https://tornavane.example/setup", "open https://tornavane.example/faq",
                                       "open https://tornavane.example/forum", "open https://tornavane.example/"}));

@@ -159,4 +159,28 @@ TEST_F(QueueList, TheRightButtonShowsThePopUpWithOpenInBoldAndKeepsTheSelection)
   EXPECT_EQ(backend.Popups().size(), 1U) << "the left button shows no menu";
 }
 
+TEST_F(QueueList, ShiftF10AndTheMenuKeyShowThePopUpAtTheCurrentEntry) {
+  mainwindow::frmMain& main = WithQueue({"C:\\a.dwg", "C:\\b.dwg", "C:\\c.dwg"});
+  user.ClickItem(main.List1, 2);
+  struct Case {
+    int keyCode;
+    int shift;
+  };
+  for (Case c : {Case{ui::kKeyF10, ui::kShiftMask}, Case{ui::kKeyApps, 0}}) {
+    ExpectPopup("mnuPUForm", "mnuSkip");
+    ExpectMessage("Skip?",
+                  "Are you sure you want to remove all files in the Queue, up to the selected file, and then add the "
+                  "selected filename to the 'skipped' file list?")
+        .Answer(ui::MsgAnswer::kNo);
+    user.PressKey(main.List1, c.keyCode, c.shift);
+    ASSERT_FALSE(backend.Popups().empty()) << c.keyCode;
+    EXPECT_EQ(backend.Popups().back().anchor, "List1:2") << c.keyCode;
+    EXPECT_EQ(backend.Popups().back().defaultItem, "mnuOpen");
+  }
+  EXPECT_EQ(QueueEntries().size(), 3U);
+  const std::size_t shown = backend.Popups().size();
+  for (int shift : {0, ui::kCtrlMask}) user.PressKey(main.List1, ui::kKeyF10, shift);
+  EXPECT_EQ(backend.Popups().size(), shown) << "F10 alone or with Ctrl is the menu bar's";
+}
+
 }  // namespace

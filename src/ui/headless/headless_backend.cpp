@@ -208,8 +208,9 @@ void HeadlessBackend::DoEvents() {
   RunDueTimers();
 }
 
-MenuItem* HeadlessBackend::PopupMenu(Form& form, MenuItem& menu, MenuItem* defaultItem) {
-  popups_.push_back({form.Name(), menu.Name(), defaultItem != nullptr ? defaultItem->Name() : ""});
+MenuItem* HeadlessBackend::PopupMenu(Form& form, MenuItem& menu, MenuItem* defaultItem, const PopupAnchor* anchor) {
+  std::string at = anchor != nullptr ? anchor->control->Name() + ":" + std::to_string(anchor->item) : "";
+  popups_.push_back({form.Name(), menu.Name(), defaultItem != nullptr ? defaultItem->Name() : "", std::move(at)});
   if (popupChoices_.empty()) {
     Fail("pop-up menu " + menu.Name() + " was shown unexpectedly");
     return nullptr;

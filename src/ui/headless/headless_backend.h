@@ -74,6 +74,7 @@ struct ShownPopup {
   std::string form;
   std::string menu;
   std::string defaultItem;  // "" when none was bold
+  std::string anchor;       // "" at the mouse, else the list's name, ":" and the item's index
 };
 
 // The back end of the host build's tests: no windows, a scripted user.
@@ -140,7 +141,7 @@ class HeadlessBackend : public Backend {
   void FormUnloaded(Form& form) override;
   void RunModal(Form& form) override;
   void DoEvents() override;
-  MenuItem* PopupMenu(Form& form, MenuItem& menu, MenuItem* defaultItem) override;
+  MenuItem* PopupMenu(Form& form, MenuItem& menu, MenuItem* defaultItem, const PopupAnchor* anchor) override;
   void StartTimer(Timer& timer) override;
   void StopTimer(Timer& timer) override;
   void SetScreenPointer(Pointer pointer) override { screenPointer_ = pointer; }

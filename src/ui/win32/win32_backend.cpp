@@ -427,13 +427,34 @@ void Win32Backend::DoEventsBetweenItems() {
   lastItemPump_ = GetTickCount64();
 }
 
-MenuItem* Win32Backend::PopupMenu(Form& form, MenuItem& menu, MenuItem* defaultItem) {
+namespace {
+
+// The screen point a pop-up opens at: the mouse, or the lower left of the anchor's list item
+// (the list's own top left when the item is not in it).
+POINT PopupPoint(const PopupAnchor* anchor, HWND list) {
+  POINT at{};
+  if (anchor == nullptr || list == nullptr) {
+    GetCursorPos(&at);
+    return at;
+  }
+  RECT item{};
+  if (anchor->item >= 0 && SendMessageA(list, LB_GETITEMRECT, static_cast<WPARAM>(anchor->item),
+                                        reinterpret_cast<LPARAM>(&item)) != LB_ERR) {
+    at = {item.left, item.bottom};
+  }
+  ClientToScreen(list, &at);
+  return at;
+}
+
+}  // namespace
+
+MenuItem* Win32Backend::PopupMenu(Form& form, MenuItem& menu, MenuItem* defaultItem, const PopupAnchor* anchor) {
   Win32FormPeer* peer = FormPeerOf(form);
   if (peer == nullptr || peer->Hwnd() == nullptr) return nullptr;
   HWND window = peer->Hwnd();
+  Win32ControlPeer* listPeer = anchor != nullptr ? PeerOf(*anchor->control) : nullptr;
+  POINT at = PopupPoint(anchor, listPeer != nullptr ? listPeer->Hwnd() : nullptr);
   HMENU root = peer->Menus().OpenPopup(menu, defaultItem);
-  POINT at;
-  GetCursorPos(&at);
   SetForegroundWindow(window);
   auto id = static_cast<UINT>(TrackPopupMenu(root, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN, at.x,
                                              at.y, 0, window, nullptr));

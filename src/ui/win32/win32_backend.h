@@ -50,7 +50,7 @@ class Win32Backend : public Backend, private WindowHandler {
   void RunModal(Form& form) override;
   void DoEvents() override;
   void DoEventsBetweenItems() override;
-  MenuItem* PopupMenu(Form& form, MenuItem& menu, MenuItem* defaultItem) override;
+  MenuItem* PopupMenu(Form& form, MenuItem& menu, MenuItem* defaultItem, const PopupAnchor* anchor) override;
   void StartTimer(Timer& timer) override;
   void StopTimer(Timer& timer) override;
   void SetScreenPointer(Pointer pointer) override;

@@ -215,6 +215,9 @@ LRESULT Win32ControlPeer::HandleMessage(HWND window, UINT message, WPARAM wParam
     case WM_CHAR:
       if (HandleKey(window, message, wParam, lParam, result) || !*alive) return result;
       break;
+    case WM_SYSKEYDOWN:
+      if (HandleShiftF10(wParam) || !*alive) return 0;
+      break;
     case WM_SETCURSOR:
       if (HandleCursor(lParam)) return TRUE;
       break;
@@ -304,6 +307,15 @@ bool Win32ControlPeer::HandleKey(HWND window, UINT message, WPARAM wParam, LPARA
   }
   if (!*alive || keyCode == 0) return true;
   return message == WM_KEYDOWN && ModelHandlesKey(pressed);
+}
+
+bool Win32ControlPeer::HandleShiftF10(WPARAM wParam) {
+  int shift = ShiftState();
+  if (wParam != VK_F10 || shift != kShiftMask) return false;
+  int keyCode = kKeyF10;
+  Control& control = control_;
+  Deliver([&control, &keyCode, shift] { control.KeyDown(keyCode, shift); });
+  return keyCode == 0;
 }
 
 void Win32ControlPeer::HandleFocus() {

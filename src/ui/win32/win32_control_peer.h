@@ -107,6 +107,8 @@ class Win32ControlPeer : public ControlPeer, public WindowHandler {
   void SyncFont();
   void HandleMouse(UINT message, WPARAM wParam, LPARAM lParam);
   bool HandleKey(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+  // Shift+F10 arrives as a system key; the model sees it as a key press like the Menu key.
+  bool HandleShiftF10(WPARAM wParam);
   void HandleFocus();
   bool HandleCursor(LPARAM lParam);
   void HandleDrop(HDROP drop);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "ui/form.h"
+#include "ui/native_window.h"
 #include "ui/peer.h"
 #include "ui/win32/win32_menu_bar.h"
 #include "ui/win32/window_handler.h"
@@ -17,13 +18,14 @@ class Win32Backend;
 // colours, carries the menu bar, passes its controls' notifications to their peers and turns
 // the frame's input (close box, moving, sizing, minimising, activation) into the model's
 // setters and events.
-class Win32FormPeer : public FormPeer, private WindowHandler {
+class Win32FormPeer : public FormPeer, public NativeWindowSource, private WindowHandler {
  public:
   Win32FormPeer(Win32Backend& backend, Form& form);
   ~Win32FormPeer() override;
 
   Form& GetForm() const { return form_; }
   HWND Hwnd() const { return hwnd_; }
+  std::uintptr_t WindowHandle() const override { return reinterpret_cast<std::uintptr_t>(hwnd_); }
   Win32MenuBar& Menus() { return menus_; }
 
   void Changed(Property what) override;
