@@ -39,6 +39,7 @@ EveryEntryActs() {
   setting Startup DWGPreviewShow 0  # the preview window would cover the menu bar
   setting Startup TipsShow 0
   setting Paths Source 'C:\'
+  setting Paths OutputNorm "$(winpath "$install")\\tornavane.scr"
   setting Programs TextEditor "$(winpath "$work/Editor")\\fake_acad.exe"
   register_opener
   mkdir -p "$work/drawings"

@@ -270,7 +270,7 @@ std::vector<Row> MenuBarRows(const Paths& p) {
        -1,
        "alt+s,menu,down,down,down,enter",
        {{Kind::kForm, "frmWriteScriptToLoc"}}},
-      {"Script > View \"tornavane.scr\"", -1, "alt+s,menu,v", {{Kind::kLaunch, p.editorRecord + "|.scr"}}},
+      {"Script > View \"tornavane.scr\"", -1, "alt+s,menu,v", {{Kind::kLaunch, p.editorRecord + "|\\tornavane.scr"}}},
   };
 }
 
