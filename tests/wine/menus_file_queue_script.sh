@@ -17,18 +17,18 @@ build=${1:-build/win32}
 work="$build/menus-file-queue-script"
 install="$work/Tornavane"
 suite=MenusFileQueueScript
-dwg_class='HKCU\Software\Classes\TornavaneCheck.Drawing'
+dwg_class='HKCR\TornavaneCheck.Drawing'
 
 # The stand-in that records its command line, in its own folder, as the program that opens
-# drawings; Wine's shell looks in the user's classes.
+# drawings; Wine's shell does not look in the user's own classes.
 register_opener() {
-  wine reg add 'HKCU\Software\Classes\.dwg' /ve /d TornavaneCheck.Drawing /f >/dev/null 2>&1
+  wine reg add 'HKCR\.dwg' /ve /d TornavaneCheck.Drawing /f >/dev/null 2>&1
   wine reg add "$dwg_class\\shell\\open\\command" /ve /d "\"$(winpath "$work/Opener")\\fake_acad.exe\" \"%1\"" \
     /f >/dev/null 2>&1
 }
 
 forget_opener() {
-  wine reg delete 'HKCU\Software\Classes\.dwg' /f >/dev/null 2>&1
+  wine reg delete 'HKCR\.dwg' /f >/dev/null 2>&1
   wine reg delete "$dwg_class" /f >/dev/null 2>&1
 }
 
