@@ -7,8 +7,9 @@
 // Usage: menus_file_queue_script_driver.exe <drawings folder\> <DATA folder\> <user>
 //          <editor's record file> <drawing opener's record file>
 // The queue must start as B1, A10, A2, B1, C3 (.dwg) of the drawings folder, the user script
-// must hold a double blank, the browser must not show the drawings folder, and the text editor
-// and the program that opens drawings must be stand-ins that record their command line.
+// must hold a double blank, the batch script must be named tornavane.scr, the browser must not
+// show the drawings folder, and the text editor and the program that opens drawings must be
+// stand-ins that record their command line.
 
 #include <windows.h>
 
