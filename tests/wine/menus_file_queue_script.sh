@@ -6,6 +6,9 @@
 #                   double blank; the text editor and the program that opens drawings are
 #                   stand-ins that record their command line; "E&xit" runs last, and the queue
 #                   it leaves is the one saved
+#   SimpleModeHidesTheAuthoringEntries  in Simple Mode, with a drawing queued, Ctrl+E, Ctrl+R,
+#                   Ctrl+T, Ctrl+P and Ctrl+O open nothing, the Script menu's letters E and B
+#                   open nothing, and its first entry is the build to another location
 # Prints GoogleTest-like lines; exits non-zero on a failure.
 #
 # Needs a running Wine (WINEPREFIX, DISPLAY), as scripts/test provides; runs from the
@@ -62,12 +65,31 @@ EveryEntryActs() {
   expect_bytes "$install/DATA/!Skipped_$user.lst" "${lower//\\/\\\\}c3.dwg\r\n"
 }
 
+SimpleModeHidesTheAuthoringEntries() {
+  local user
+  user=$(windows_user)
+  forget_settings
+  setting Startup DWGPreviewShow 0
+  setting Startup TipsShow 0
+  setting Startup SimpleMode 1
+  mkdir -p "$work/drawings"
+  printf 'AC1015 stand-in drawing' >"$work/drawings/A1.dwg"
+  rm -f "$install"/DATA/*.tmp
+  printf '%s\r\n' "$(winpath "$work/drawings")\\A1.dwg" >"$install/DATA/$user-list.tmp"
+  local exe driver
+  start_program
+  run_driver 300 menus_file_queue_script_driver simple
+  [ "$driver" -eq 0 ] || problem "the driver exited with $driver"
+  stop_program
+}
+
 set_up menus_file_queue_script_driver || exit 1
 mkdir -p "$work/Editor" "$work/Opener"
 take_stand_in "$work/Editor" || exit 1
 take_stand_in "$work/Opener" || exit 1
 
 run_test EveryEntryActs
+run_test SimpleModeHidesTheAuthoringEntries
 
 rm -rf "$work/drawings"
 finish
