@@ -101,7 +101,12 @@ struct Environment {
   core::SettingsModel settings;
   std::vector<std::string> queue;
   tags::VectorQueueView queueView{queue};
-  tags::TagSources sources{settings, queueView, services, "C:\\Program Files\\Tornavane"};
+  // As the program's build sets them up.
+  tags::TagSources sources{.settings = settings,
+                           .queue = queueView,
+                           .services = services,
+                           .programFolder = "C:\\Program Files\\Tornavane",
+                           .storeDatesOncePerSecond = true};
   NoMessages messages;
   batch::EngineScriptServices scriptServices{sources, messages};
   DefaultSource source;

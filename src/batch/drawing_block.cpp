@@ -179,10 +179,8 @@ void AddOpenLines(std::string& out, const DrawingSettings& settings, std::string
   }
 }
 
-void ComposeDrawingBlock(const DrawingSettings& settings, const DrawingBlockInput& input, ScriptServices& services,
-                         DrawingBlock& block) {
-  std::string& out = block.text;
-  out.clear();
+void AppendDrawingBlock(std::string& out, const DrawingSettings& settings, const DrawingBlockInput& input,
+                        ScriptServices& services, DrawingBlock& block) {
   AddOpenLines(out, settings, input.path, input.state, input.lockedFileSeen);
   AddBody(out, settings, input, services, block);
   if (settings.UseDelay != 0) {
@@ -205,7 +203,7 @@ void ComposeDrawingBlock(const DrawingSettings& settings, const DrawingBlockInpu
 DrawingBlock ComposeDrawingBlock(const DrawingSettings& settings, const DrawingBlockInput& input,
                                  ScriptServices& services) {
   DrawingBlock block;
-  ComposeDrawingBlock(settings, input, services, block);
+  AppendDrawingBlock(block.text, settings, input, services, block);
   return block;
 }
 

@@ -57,7 +57,7 @@ struct DrawingBlockInput {
 };
 
 struct DrawingBlock {
-  std::string text;             // every record, each ending with CR LF
+  std::string text;             // every record, each ending with CR LF (ComposeDrawingBlock)
   std::string postUserScript;   // the substituted post-user-script text
   bool lockedFileSeen = false;  // the flag for the next drawing
   std::string userScript;       // the substituted user script, its room kept for the next drawing
@@ -72,8 +72,9 @@ void AddOpenLines(std::string& out, const DrawingSettings& settings, std::string
 // Composes the block of one drawing, passing every text through the tag engine.
 DrawingBlock ComposeDrawingBlock(const DrawingSettings& settings, const DrawingBlockInput& input,
                                  ScriptServices& services);
-// The same into block, whose buffers are reused from one drawing to the next.
-void ComposeDrawingBlock(const DrawingSettings& settings, const DrawingBlockInput& input, ScriptServices& services,
-                         DrawingBlock& block);
+// The same, appending the records to out; block gets the rest and keeps its buffers from one
+// drawing to the next (its text is left alone).
+void AppendDrawingBlock(std::string& out, const DrawingSettings& settings, const DrawingBlockInput& input,
+                        ScriptServices& services, DrawingBlock& block);
 
 }  // namespace batch

@@ -80,7 +80,11 @@ std::int32_t WriteScript(app::App& app, const std::string& path, BuildStage& sta
   // The build's own copy: events run between drawings and may change the queue fields.
   const std::vector<std::string> entries = main.Queue;
   const tags::VectorQueueView queueView(entries);
-  const tags::TagSources sources{main, queueView, services, services.system.ProgramFolder()};
+  const tags::TagSources sources{.settings = main,
+                                 .queue = queueView,
+                                 .services = services,
+                                 .programFolder = services.system.ProgramFolder(),
+                                 .storeDatesOncePerSecond = true};
   EngineScriptServices scriptServices(sources, app.Ctx().GetBackend());
 
   std::int32_t written = 0;

@@ -33,8 +33,8 @@ std::int32_t WriteDrawings(ScriptSink& sink, const ScriptStart& start, const std
         .Delay = start.Delay,
         .lockedFileSeen = block.lockedFileSeen,
     };
-    ComposeDrawingBlock(settings, input, services, block);
-    sink.Write(block.text);
+    AppendDrawingBlock(sink.Open(), settings, input, services, block);
+    sink.Commit();
     source.AfterDrawing(block.postUserScript);
     counter.Advance();
   }
@@ -45,10 +45,17 @@ std::int32_t WriteDrawings(ScriptSink& sink, const ScriptStart& start, const std
 
 void ScriptSink::Write(std::string_view bytes) {
   buffer_ += bytes;
-  if (buffer_.size() >= kChunk) Flush();
+  Commit();
+}
+
+void ScriptSink::Commit() {
+  committed_ = buffer_.size();
+  if (committed_ >= kChunk) Flush();
 }
 
 void ScriptSink::Flush() {
+  buffer_.resize(committed_);
+  committed_ = 0;
   if (buffer_.empty()) return;
   std::string chunk = std::exchange(buffer_, {});
   file_.Write(chunk);

@@ -22,7 +22,11 @@ class ScriptSink {
   explicit ScriptSink(platform::OutputFile& file) : file_(file) {}
 
   void Write(std::string_view bytes);
-  // Hands everything collected to the file. What a failing write held is not tried again.
+  // A record may also be composed in place: appended to Open(), then ended with Commit().
+  // A record left open (its composition failed) never reaches the file.
+  std::string& Open() { return buffer_; }
+  void Commit();
+  // Hands every committed record to the file. What a failing write held is not tried again.
   void Flush();
 
  private:
@@ -30,6 +34,7 @@ class ScriptSink {
 
   platform::OutputFile& file_;
   std::string buffer_;
+  std::size_t committed_ = 0;  // the bytes of buffer_ that belong to committed records
 };
 
 // The "$COUNTER$" values of a build: the start value for the first drawing, the step added

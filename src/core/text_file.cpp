@@ -44,6 +44,15 @@ std::string LineListText(const std::vector<std::string>& lines) {
   return text;
 }
 
+std::string LineListText(std::size_t count, const std::function<const std::string&(std::size_t)>& line) {
+  std::string text;
+  for (std::size_t i = 0; i < count; ++i) {
+    text.append(line(i));
+    text.append(kLineEnd);
+  }
+  return text;
+}
+
 std::vector<std::string> ReadLineList(platform::FileSystem& fs, const std::string& path) {
   return runtime::SplitLines(fs.ReadAll(path));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,6 +24,8 @@ enum class WriteMode {
 
 // The bytes of a line list: every line followed by CR LF.
 std::string LineListText(const std::vector<std::string>& lines);
+// The same for count lines that line(i) gives (a list box's items), with no copy of them.
+std::string LineListText(std::size_t count, const std::function<const std::string&(std::size_t)>& line);
 
 std::vector<std::string> ReadLineList(platform::FileSystem& fs, const std::string& path);
 void WriteLineList(platform::FileSystem& fs, const std::string& path, const std::vector<std::string>& lines,

@@ -155,10 +155,9 @@ void frmFileLists::SaveList(const std::string& fileName, const char* procedure) 
       Ctx().MsgBox({"The Queue is empty, so \"" + fileName + "\" was not replaced.", Ctx().App().title});
       return;
     }
-    std::vector<std::string> entries;
-    entries.reserve(static_cast<std::size_t>(main.List1.ListCount()));
-    for (int i = 0; i < main.List1.ListCount(); ++i) entries.push_back(main.List1.List(i));
-    core::WriteLineList(fs, path, entries, core::WriteMode::kSafe);
+    const auto count = static_cast<std::size_t>(main.List1.ListCount());
+    const auto entry = [&main](std::size_t i) -> const std::string& { return main.List1.List(static_cast<int>(i)); };
+    core::WriteFileSafely(fs, path, core::LineListText(count, entry));
     File1.Refresh();
   } catch (const runtime::Error& error) {
     ReportProcedureError(Ctx(), error, procedure, kForm);

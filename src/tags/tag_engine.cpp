@@ -48,8 +48,13 @@ void StoreDateTexts(const DateTexts& texts, core::SettingsModel& settings) {
 void SubstituteTAGSInto(std::string& out, const TagSources& sources, std::string_view text, std::int32_t counter,
                         std::string_view drawingPath, std::int32_t position) {
   core::SettingsModel& settings = sources.settings;
-  const DateTexts& dates = sources.cache.dateTexts.For(sources.services.clock.Now(), sources.services.locale);
-  StoreDateTexts(dates, settings);
+  TagEngineCache& cache = sources.cache;
+  const runtime::DateTime now = sources.services.clock.Now();
+  const DateTexts& dates = cache.dateTexts.For(now, sources.services.locale);
+  if (!sources.storeDatesOncePerSecond || cache.storedMoment != now) {
+    StoreDateTexts(dates, settings);
+    cache.storedMoment = now;
+  }
 
   const TagInputs inputs{
       .dates = &dates,
@@ -67,9 +72,9 @@ void SubstituteTAGSInto(std::string& out, const TagSources& sources, std::string
       .TAG = &settings.TAG,
   };
   const std::vector<TagStep>& steps = SubstitutionSteps();
-  sources.cache.replacer.RunInto(out, SubstitutionVocabulary(), text, [&](std::size_t index) -> std::string_view {
+  cache.replacer.RunInto(out, SubstitutionVocabulary(), text, [&](std::size_t index) -> std::string_view {
     const TagStep& step = steps[index];
-    std::string& buffer = sources.cache.values[index];
+    std::string& buffer = cache.values[index];
     if (step.kind == TagKind::kUser) return buffer = core::GetUserNameClean(sources.services.system);
     if (step.kind == TagKind::kComputer) return buffer = ComputerNameClean(sources.services.system);
     return TagValue(step, inputs, buffer);

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,7 @@ namespace tags {
 // are substituted.
 struct TagEngineCache {
   DateTextCache dateTexts;
+  std::optional<runtime::DateTime> storedMoment;  // whose date texts the last call stored
   TagReplacer replacer;
   std::array<std::string, TagVocabulary::kMostTags> values;  // the computed values, by step
 };
@@ -35,6 +37,10 @@ struct TagSources {
   platform::Services& services;
   // The program folder, without a trailing backslash; project files lie in its DATA folder.
   std::string programFolder;
+  // Every call writes the date and time texts into the settings model. A build, which makes
+  // many calls a second and reads none of those fields, sets this: a call then writes them
+  // only when the second has changed since the last call that did.
+  bool storeDatesOncePerSecond = false;
   mutable TagEngineCache cache{};
 };
 

@@ -2,12 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "core/text_file.h"
 #include "filetools/frm_file_list_rename.h"
 #include "queue/queue_fixture.h"
+#include "runtime/error.h"
 
 namespace {
 
@@ -142,6 +145,85 @@ TEST_F(FileLists, ALoadSortsWhenAskedAndEnablesTheBuildOnlyWithAScript) {
   EXPECT_TRUE(main.cmdCreateAndRun.Enabled());
 }
 
+// The script sorts descending; the automatic sort (ascending) runs first, the script's sort
+// commands only when the META scan is on and immediate, and then they decide the order.
+TEST_F(FileLists, ALoadSortsThenAppliesTheScriptsSortCommands) {
+  struct Case {
+    std::int16_t autoSort, metaEnabled, metaImmediate;
+    Lines queue;
+  };
+  const Lines asListed = {"C:\\b.dwg", "C:\\c.dwg", "C:\\a.dwg"};
+  const Lines ascending = {"C:\\a.dwg", "C:\\b.dwg", "C:\\c.dwg"};
+  const Lines descending = {"C:\\c.dwg", "C:\\b.dwg", "C:\\a.dwg"};
+  const Case cases[] = {
+      {0, 0, 0, asListed}, {1, 0, 0, ascending}, {0, 1, 0, asListed},   {1, 1, 0, ascending},
+      {0, 0, 1, asListed}, {1, 0, 1, ascending}, {0, 1, 1, descending}, {1, 1, 1, descending},
+  };
+  fileSystem.AddFile(Data("Plant.LST"), "C:\\b.dwg\r\nC:\\c.dwg\r\nC:\\a.dwg\r\n");
+  for (const Case& test : cases) {
+    SCOPED_TRACE(testing::Message() << test.autoSort << test.metaEnabled << test.metaImmediate);
+    mainwindow::frmMain& main = WithQueue({});
+    main.AutoSortEnabled = test.autoSort;
+    main.METAEnabled = test.metaEnabled;
+    main.METAImmediate = test.metaImmediate;
+    main.Text1.SetText(";sort.Descending");
+    Load("Plant.LST");
+    EXPECT_EQ(QueueEntries(), test.queue);
+  }
+}
+
+TEST_F(FileLists, AFailedSaveIsReportedAndLeavesTheOldListWhole) {
+  struct Case {
+    const char* name;
+    std::function<void()> fault;
+    const char* message;
+  };
+  const std::string list = Data("Plant.LST");
+  const Case cases[] = {
+      {"disk full", [this] { fileSystem.FailNextWrite(runtime::kDiskFull); },
+       "Error 61 (Disk full) in procedure cmdSaveNew_Click of Form frmFileLists"},
+      {"DATA refuses new files", [&] { fileSystem.FailOn(core::SafeWriteTempPath(list), runtime::kPermissionDenied); },
+       "Error 70 (Permission denied) in procedure cmdSaveNew_Click of Form frmFileLists"},
+  };
+  for (const Case& test : cases) {
+    SCOPED_TRACE(test.name);
+    fileSystem.ClearFailures();
+    fileSystem.AddFile(list, "old\r\n");
+    WithQueue({"C:\\Jobs\\A-101.dwg"});
+    WithLists([&](filetools::frmFileLists& lists) {
+      lists.txtbxListName.SetText("Plant");
+      test.fault();
+      ExpectMessage("Tornavane for AutoCAD", test.message);
+      user.Click(lists.cmdSaveNew);
+    });
+    EXPECT_EQ(fileSystem.Contents(list), "old\r\n");
+    EXPECT_EQ(fileSystem.Find(Data("*.*")).size(), 1u);
+  }
+}
+
+TEST_F(FileLists, EnterInTheNameBoxClosesWithoutSaving) {
+  WithQueue({"C:\\Jobs\\A-101.dwg"});
+  WithLists([&](filetools::frmFileLists& lists) {
+    user.Type(lists.txtbxListName, "Plant");
+    user.PressKey(lists.txtbxListName, ui::kKeyReturn);
+    EXPECT_FALSE(lists.Visible());
+  });
+  EXPECT_TRUE(fileSystem.Find(Data("*.*")).empty());
+}
+
+TEST_F(FileLists, ViewOpensTheListInTheEditorQuoted) {
+  fileSystem.AddFile(Data("My Plant.LST"), "");
+  Main().TextEditor = "notepad.exe";
+  WithQueue({});
+  WithLists([&](filetools::frmFileLists& lists) {
+    user.ClickItem(lists.File1, IndexOf(lists.File1, "My Plant.LST"));
+    user.Click(lists.cmdView);
+  });
+  ASSERT_EQ(shell.executeCalls.size(), 1u);
+  EXPECT_EQ(shell.executeCalls[0].file, "notepad.exe");
+  EXPECT_EQ(shell.executeCalls[0].parameters, "\"" + Data("My Plant.LST") + "\"");
+}
+
 TEST_F(FileLists, AListThatCannotBeReadLeavesTheQueueAsItWas) {
   fileSystem.AddFile(Data("Plant.LST"), "C:\\x.dwg\r\n");
   auto hold = fileSystem.HoldOpen(Data("Plant.LST"));
@@ -172,6 +254,12 @@ TEST_F(FileLists, ThePatternBoxesExcludeEachOther) {
     EXPECT_FALSE(lists.cmdView.Enabled());
     user.Click(lists.chkShowTXT);
     EXPECT_EQ(lists.File1.ListCount(), 4);
+    user.Click(lists.chkShowTXT);
+    user.Click(lists.chkShowPersonal);
+    EXPECT_EQ(lists.chkShowTXT.Value(), ui::kUnchecked);
+    EXPECT_EQ(Entries(lists.File1), (Lines{"kim-Plant.LST", "kimberly.LST"}));
+    user.Click(lists.chkShowPersonal);
+    EXPECT_EQ(lists.File1.ListCount(), 4);
   });
 }
 
@@ -198,9 +286,13 @@ TEST_F(FileLists, RenameAsksForAMissingExtensionAndNeverReplacesAFile) {
     const char* result;    // nullptr: the existing-file message, nothing renamed
   };
   const Case cases[] = {
-      {"b.lst", ui::MsgAnswer::kOk, "b.lst"},        {"b.Txt", ui::MsgAnswer::kOk, "b.Txt"},
-      {"b", ui::MsgAnswer::kYes, "b.LST"},           {"b", ui::MsgAnswer::kNo, "b"},
-      {"b.LSTX", ui::MsgAnswer::kYes, "b.LSTX.LST"}, {"Other.LST", ui::MsgAnswer::kOk, nullptr},
+      {"b.lst", ui::MsgAnswer::kOk, "b.lst"},
+      {"b.Txt", ui::MsgAnswer::kOk, "b.Txt"},
+      {"b.Lst", ui::MsgAnswer::kOk, "b.Lst"},
+      {"b", ui::MsgAnswer::kYes, "b.LST"},
+      {"b", ui::MsgAnswer::kNo, "b"},
+      {"b.LSTX", ui::MsgAnswer::kYes, "b.LSTX.LST"},
+      {"Other.LST", ui::MsgAnswer::kOk, nullptr},
       {"A.lst", ui::MsgAnswer::kOk, "A.lst"},
   };
   for (const Case& test : cases) {

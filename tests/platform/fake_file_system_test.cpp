@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/fake/fake_find_pattern.h"
 #include "platform/fake/fake_path.h"
 #include "runtime/error.h"
 
@@ -65,39 +64,6 @@ TEST(FakePathTest, RefusesMalformedPaths) {
     EXPECT_EQ(ErrorOf([&] { platform::fake::ResolvePath(path, current); }), runtime::kBadFileName) << path;
   }
   EXPECT_EQ(ErrorOf([&] { platform::fake::ResolvePath("", current); }), runtime::kPathNotFound);
-}
-
-TEST(FakeFindPatternTest, MatchesAsFindFirstFileDoes) {
-  struct Case {
-    const char* pattern;
-    const char* name;
-    bool matches;
-  };
-  const Case cases[] = {
-      {"*", "anything.at.all", true},
-      {"*.*", "Readme", true},
-      {"*.*", ".profile", true},
-      {"*.", "Readme", true},
-      {"*.", "a.b", false},
-      {"*.dwg", "a.b.DWG", true},
-      {"*.dwg", "a.dwg.bak", false},
-      {"a?", "a", true},
-      {"a?", "ab", true},
-      {"a?", "abc", false},
-      {"a?c", "a.c", false},
-      {"???.txt", "ab.txt", true},
-      {"???.txt", "abcd.txt", false},
-      {"*a*", "BAB", true},
-      {"*x", "abc", false},
-      {"A12-1??.DWG", "a12-101.dwg", true},
-      {"readme.", "README", true},
-      {"\xe9t\xe9*", "\xc9T\xc9 2024.dwg", true},
-      {"", "a", false},
-  };
-  for (const auto& test : cases) {
-    EXPECT_EQ(platform::fake::MatchesFindPattern(test.name, test.pattern), test.matches)
-        << test.pattern << " on " << test.name;
-  }
 }
 
 class FakeFileSystemTest : public testing::Test {

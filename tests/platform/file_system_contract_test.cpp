@@ -131,6 +131,27 @@ TEST_F(FileSystemContract, FindMatchesWindowsWildcards) {
   for (const auto& test : cases) EXPECT_EQ(Found(test.pattern), test.expected) << test.pattern;
 }
 
+// Windows gives "abcdefghij.lstx" the short name ABCDEF~1.LST (Wine one like ABCDE~XY.LST),
+// and FindFirstFile matches patterns against it too; a search must not find a file that way.
+TEST_F(FileSystemContract, PatternsMatchTheLongNameOnly) {
+  Write("abcdefghij.lstx", "x");
+  Write("Plant.lst", "x");
+  struct Case {
+    const char* pattern;
+    Names expected;
+  };
+  const Case cases[] = {
+      {"*.lst", {"Plant.lst"}},
+      {"*.LST", {"Plant.lst"}},
+      {"abcdef*.lst", {}},
+      {"*~*", {}},
+      {"*.lstx", {"abcdefghij.lstx"}},
+      {"abcdefghij.lst?", {"abcdefghij.lstx"}},
+      {"ABCDEFGHIJ.LSTX", {"abcdefghij.lstx"}},
+  };
+  for (const auto& test : cases) EXPECT_EQ(Found(test.pattern), test.expected) << test.pattern;
+}
+
 TEST_F(FileSystemContract, FindReportsAttributesAndSizesWithoutDotEntries) {
   fs_.MakeFolder(Path("Sub"));
   Write("Sub\\hidden.txt", "12345");

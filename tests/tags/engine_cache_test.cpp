@@ -37,6 +37,26 @@ TEST_F(TagEngineTest, ADateFieldChangedBetweenCallsOfOneSecondIsWrittenAgain) {
   EXPECT_EQ(settings.TodayTime_12, "01:05:09 PM");
 }
 
+// A build's sources write the date texts once a second; the texts substituted still follow
+// the clock at every call.
+TEST_F(TagEngineTest, ABuildWritesTheDateFieldsWhenTheSecondChanges) {
+  const TagSources build{.settings = settings,
+                         .queue = queueView,
+                         .services = services,
+                         .programFolder = kProgramFolder,
+                         .storeDatesOncePerSecond = true};
+  settings.TodayTime_24 = "before";
+  EXPECT_EQ(SubstituteTAGS(build, "$DD$", 1, kDrawing, 1), "10");
+  EXPECT_EQ(settings.TodayTime_24, "13:05:09");
+  settings.TodayTime_24 = "changed";
+  EXPECT_EQ(SubstituteTAGS(build, "$TIME_24$", 1, kDrawing, 1), "13:05:09");
+  EXPECT_EQ(settings.TodayTime_24, "changed");
+  clock.Set({2026, 12, 10, 13, 5, 10});
+  EXPECT_EQ(SubstituteTAGS(build, "$DD$", 1, kDrawing, 1), "10");
+  EXPECT_EQ(settings.TodayTime_24, "13:05:10");
+  EXPECT_EQ(settings.MMDDYY, "12/10/26");
+}
+
 TEST_F(TagEngineTest, AChangedTagValueShowsInTheNextCallOfTheSameText) {
   const std::string text = "$TAG1$ $FILENAME$";
   settings.TAG[0] = "A";

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "support/app_fixture.h"
+#include "ui/list_search.h"
 #include "ui/ui.h"
 
 namespace {
@@ -182,6 +183,28 @@ TEST_F(ListBoxTest, ArrowKeysMoveTheCurrentItemAfterKeyDown) {
   form.List1.onKeyDown = [](int& keyCode, int) { keyCode = 0; };
   user.PressKey(form.List1, ui::kKeyUp);
   EXPECT_EQ(form.List1.ListIndex(), 3) << "a swallowed key does not move";
+}
+
+TEST_F(ListBoxTest, FindListItemLooksAfterTheGivenItemGoingRoundIgnoringCase) {
+  form.List1.SetItems({"Beta", "alpha", "Apple", "banana", "Cherry", "Alp"});
+  struct Case {
+    const char* text;
+    int after;
+    bool whole;
+    int found;
+  };
+  const Case cases[] = {
+      {"a", -1, false, 1},         {"a", 1, false, 2},  {"A", 2, false, 5},    {"a", 5, false, 1},
+      {"b", 0, false, 3},          {"b", 3, false, 0},  {"ALP", -1, false, 1}, {"alp", -1, true, 5},
+      {"Cherry", 4, true, 4},      {"c", 99, false, 4}, {"z", -1, false, -1},  {"", -1, false, -1},
+      {"alphabet", -1, false, -1}, {"alp", 5, true, 5},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ui::FindListItem(form.List1, c.text, c.after, c.whole), c.found)
+        << c.text << " after " << c.after << (c.whole ? " whole" : " prefix");
+  }
+  form.List1.Clear();
+  EXPECT_EQ(ui::FindListItem(form.List1, "a", -1, false), -1);
 }
 
 TEST_F(ListBoxTest, ItemDataTravelsWithItsItem) {

@@ -142,4 +142,20 @@ inline std::string TextOf(HWND window) {
   return buffer;
 }
 
+// The number of items of a list box.
+inline int ListCount(HWND list) {
+  return static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
+}
+
+// An item of a list box, read as wide text (what crosses processes) and narrowed: the drivers'
+// items are ASCII.
+inline std::string ListLine(HWND list, int index) {
+  auto length = static_cast<int>(SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0));
+  if (length < 0) return "";
+  std::wstring wide(static_cast<std::size_t>(length) + 1, L'\0');
+  SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(wide.data()));
+  wide.resize(static_cast<std::size_t>(length));
+  return std::string(wide.begin(), wide.end());
+}
+
 }  // namespace wine_driver

@@ -52,15 +52,34 @@ inline void TypeText(const std::string& text) {
   SendAll(inputs);
 }
 
+// Clicks at a point of the screen with the left or right button, once or twice in a row (a
+// double-click). The press and release each carry the point: Wine turns the X server's pointer
+// motion into input of its own, and a late motion from an earlier move can put the pointer back
+// between SetCursorPos and a click that carries no position.
+inline void ClickButtonAt(POINT point, bool right, int clicks) {
+  const int width = GetSystemMetrics(SM_CXSCREEN);
+  const int height = GetSystemMetrics(SM_CYSCREEN);
+  INPUT input = {};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = static_cast<LONG>(point.x * 65535 / (width - 1));
+  input.mi.dy = static_cast<LONG>(point.y * 65535 / (height - 1));
+  const DWORD at = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  std::vector<INPUT> inputs;
+  input.mi.dwFlags = at;
+  inputs.push_back(input);
+  for (int i = 0; i < clicks; ++i) {
+    input.mi.dwFlags = at | (right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN);
+    inputs.push_back(input);
+    input.mi.dwFlags = at | (right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP);
+    inputs.push_back(input);
+  }
+  SetCursorPos(point.x, point.y);
+  SendAll(inputs);
+}
+
 // Left clicks at a point of the screen: one, or two in a row for a double-click.
 inline void ClickAt(POINT point, int clicks = 1) {
-  SetCursorPos(point.x, point.y);
-  std::vector<INPUT> inputs(2 * clicks);
-  for (int i = 0; i < 2 * clicks; ++i) {
-    inputs[i].type = INPUT_MOUSE;
-    inputs[i].mi.dwFlags = i % 2 == 0 ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
-  }
-  SendAll(inputs);
+  ClickButtonAt(point, false, clicks);
 }
 
 // A left click in the middle of the window.
@@ -88,17 +107,7 @@ inline void ClickListItem(HWND list, int index, bool right = false, int clicks =
   ClientToScreen(list, &at);
   SetCursorPos(at.x, at.y);
   Sleep(100);
-  std::vector<INPUT> inputs;
-  for (int i = 0; i < clicks; ++i) {
-    INPUT down{};
-    down.type = INPUT_MOUSE;
-    down.mi.dwFlags = right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
-    INPUT up = down;
-    up.mi.dwFlags = right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
-    inputs.push_back(down);
-    inputs.push_back(up);
-  }
-  SendAll(inputs);
+  ClickButtonAt(at, right, clicks);
 }
 
 // Brings a window of the program to the front, so that keys go to it.

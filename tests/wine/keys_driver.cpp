@@ -118,6 +118,23 @@ void ClickItem(const std::string& rest, int clicks) {
   ClickAt(ScreenMiddle(list, item), clicks);
 }
 
+// Clicks the control; a text box is then waited for until it has the keyboard focus, so that
+// the keys typed next reach it. A click the loaded program lost is given once more.
+void ClickOnAndFocus(HWND control) {
+  ClickOn(control);
+  char kind[32] = {};
+  GetClassNameA(control, kind, sizeof kind);
+  if (lstrcmpiA(kind, "Edit") != 0) return;
+  auto focused = [&] {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(GetWindowThreadProcessId(control, nullptr), &info) && info.hwndFocus == control;
+  };
+  if (Poll(kPatience, focused)) return;
+  ClickOn(control);
+  WaitOrFail(kPatience, "the focus in the clicked box", focused);
+}
+
 void ClickTab(const std::string& rest) {
   HWND tabs = NeedControl(Before(rest, '='));
   RECT tab{};
@@ -135,7 +152,7 @@ void Run(const std::string& step) {
   } else if (verb == "front") {
     BringToFront(NeedForm(rest), kPatience);
   } else if (verb == "click") {
-    ClickOn(NeedControl(rest));
+    ClickOnAndFocus(NeedControl(rest));
   } else if (verb == "type") {
     TypeText(rest);
   } else if (verb == "keys") {
@@ -151,7 +168,7 @@ void Run(const std::string& step) {
   } else if (verb == "text") {
     HWND control = NeedControl(Before(rest, '='));
     std::string wanted = After(rest, '=');
-    if (!Poll(kGlance, [&] { return TextOf(control) == wanted; })) Fail(rest + " reads " + TextOf(control));
+    if (!Poll(kPatience, [&] { return TextOf(control) == wanted; })) Fail(rest + " reads " + TextOf(control));
   } else if (verb == "gone") {
     if (!Poll(kPatience, [&] { return FindForm(rest) == nullptr; })) Fail(rest + " is still shown");
   } else if (verb == "box") {

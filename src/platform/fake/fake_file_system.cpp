@@ -1,7 +1,7 @@
 #include "platform/fake/fake_file_system.h"
 
-#include "platform/fake/fake_find_pattern.h"
 #include "platform/fake/fake_output_file.h"
+#include "platform/find_pattern.h"
 #include "runtime/error.h"
 
 namespace platform::fake {

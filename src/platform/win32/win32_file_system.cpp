@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "platform/find_pattern.h"
 #include "platform/win32/win32_api.h"
 #include "platform/win32/win32_error.h"
 #include "platform/win32/win32_output_file.h"
@@ -136,8 +137,14 @@ std::vector<DirEntry> Win32FileSystem::Find(const std::string& pattern) {
     if (code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND || code == ERROR_NO_MORE_FILES) return entries;
     ThrowSystemError(code);
   }
+  // FindFirstFile also matches a pattern against each file's 8.3 short name, so "*.LST"
+  // would find "plans.LSTX" as PLANS~1.LST; every long name is matched again. A plain name
+  // is a lookup and keeps finding a file by either name.
+  const bool wildcard = HasWildcard(pattern);
+  const std::string_view mask = std::string_view(pattern).substr(pattern.find_last_of("\\/") + 1);
   do {
-    if (!IsDotEntry(data.cFileName)) entries.push_back(ToDirEntry(data));
+    if (IsDotEntry(data.cFileName)) continue;
+    if (!wildcard || MatchesFindPattern(data.cFileName, mask)) entries.push_back(ToDirEntry(data));
   } while (FindNextFileA(search, &data));
   DWORD code = GetLastError();
   FindClose(search);

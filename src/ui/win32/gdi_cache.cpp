@@ -11,6 +11,16 @@ PixelScale PixelScale::OfScreen() {
   return PixelScale(dpi > 0 ? dpi : 96);
 }
 
+int FontHeight(HWND window, HFONT font) {
+  TEXTMETRICA metrics = {};
+  HDC dc = GetDC(window);
+  HGDIOBJ old = SelectObject(dc, font);
+  GetTextMetricsA(dc, &metrics);
+  SelectObject(dc, old);
+  ReleaseDC(window, dc);
+  return metrics.tmHeight;
+}
+
 GdiCache::~GdiCache() {
   if (dialogFont_ != nullptr) DeleteObject(dialogFont_);
   for (auto& [key, font] : fonts_) DeleteObject(font);

@@ -47,6 +47,9 @@ class GdiCache {
   std::map<Color, HBRUSH> brushes_;
 };
 
+// The height of a line of text in a font (its character cell), as a window shows it.
+int FontHeight(HWND window, HFONT font);
+
 // The RGB value of a model colour (system colours as the system shows them now).
 COLORREF ColorRef(Color color);
 

@@ -27,6 +27,19 @@ constexpr int kMaxPumpedMessages = 10000;
 // as a drawing's own file checks.
 constexpr ULONGLONG kItemPumpMilliseconds = 10;
 
+// Inside a system loop of this thread (a window being moved or sized by the user, a menu being
+// tracked) the loop reads the mouse and the keys itself. A Resize handler that lets pending
+// messages run must then leave them to it: it would otherwise take the button's release or the
+// Enter that ends the loop, and the window would go on following the mouse. Only paints,
+// posted and sent messages run then.
+UINT PumpFilter() {
+  GUITHREADINFO thread = {};
+  thread.cbSize = sizeof thread;
+  if (!GetGUIThreadInfo(GetCurrentThreadId(), &thread)) return 0;
+  if ((thread.flags & (GUI_INMOVESIZE | GUI_INMENUMODE)) == 0) return 0;
+  return PM_QS_PAINT | PM_QS_POSTMESSAGE | PM_QS_SENDMESSAGE;
+}
+
 bool IsOurTopLevel(HWND window) {
   char name[32] = {};
   GetClassNameA(window, name, sizeof name);
@@ -397,7 +410,8 @@ void Win32Backend::WakeLoop() {
 
 void Win32Backend::DoEvents() {
   MSG message;
-  for (int i = 0; i < kMaxPumpedMessages && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE); ++i) {
+  const UINT filter = PumpFilter();
+  for (int i = 0; i < kMaxPumpedMessages && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE | filter); ++i) {
     if (message.message == WM_QUIT) {
       PostQuitMessage(static_cast<int>(message.wParam));
       break;

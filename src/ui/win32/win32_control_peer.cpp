@@ -87,6 +87,8 @@ bool Win32ControlPeer::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam
     case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORSCROLLBAR:
+    case WM_CHARTOITEM:
+    case WM_VKEYTOITEM:
       child = reinterpret_cast<HWND>(lParam);
       break;
     default:

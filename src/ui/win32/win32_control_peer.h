@@ -39,7 +39,8 @@ class Win32ControlPeer : public ControlPeer, public WindowHandler {
   void FocusSet() override;
 
   // A notification the window sent its parent (WM_COMMAND, WM_NOTIFY, WM_HSCROLL,
-  // WM_VSCROLL, WM_CTLCOLOR..., WM_DRAWITEM). Returns whether it was handled.
+  // WM_VSCROLL, WM_CTLCOLOR..., WM_DRAWITEM, WM_CHARTOITEM, WM_VKEYTOITEM). Returns whether
+  // it was handled.
   virtual bool Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
   // The peer of a window of ours, or nullptr.

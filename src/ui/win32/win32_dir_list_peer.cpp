@@ -20,13 +20,8 @@ Win32ControlPeer::WindowSpec Win32DirListPeer::Spec() const {
 }
 
 void Win32DirListPeer::SyncAll() {
-  TEXTMETRICA metrics = {};
-  HDC dc = GetDC(Hwnd());
-  HGDIOBJ old = SelectObject(dc, backend_.Gdi().Font(GetControl().Font()));
-  GetTextMetricsA(dc, &metrics);
-  SelectObject(dc, old);
-  ReleaseDC(Hwnd(), dc);
-  SendMessageA(Hwnd(), LB_SETITEMHEIGHT, 0, std::max<LPARAM>(16, metrics.tmHeight + 2));
+  int height = FontHeight(Hwnd(), backend_.Gdi().Font(GetControl().Font()));
+  SendMessageA(Hwnd(), LB_SETITEMHEIGHT, 0, std::max<LPARAM>(16, height + 2));
   Fill();
 }
 

@@ -1,19 +1,30 @@
 #include "ui/win32/win32_list_box_peer.h"
 
+#include <algorithm>
+#include <cstring>
+#include <string>
+
 #include "ui/list_box.h"
+#include "ui/list_search.h"
 #include "ui/win32/input_mapping.h"
 #include "ui/win32/win32_backend.h"
 
 namespace ui::win32 {
 
 Win32ControlPeer::WindowSpec Win32ListBoxPeer::Spec() const {
-  DWORD style = WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_HASSTRINGS;
+  DWORD style = WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_OWNERDRAWFIXED |
+                LBS_NODATA | LBS_WANTKEYBOARDINPUT;
   if (list_.MultiSelect() == ui::MultiSelect::kSimple) style |= LBS_MULTIPLESEL;
   if (list_.MultiSelect() == ui::MultiSelect::kExtended) style |= LBS_EXTENDEDSEL;
   return WindowSpec{"LISTBOX", style, WS_EX_CLIENTEDGE, ""};
 }
 
 void Win32ListBoxPeer::SyncAll() {
+  // The list box took its kind from the styles it was made with, and stays one without
+  // strings. LBS_HASSTRINGS shown now tells the system's message passing (between processes,
+  // and between ANSI and Unicode callers) that the text queries this peer answers carry text.
+  SetWindowLongA(Hwnd(), GWL_STYLE, GetWindowLongA(Hwnd(), GWL_STYLE) | LBS_HASSTRINGS);
+  SyncItemHeight();
   Fill();
   SyncExtent();
 }
@@ -33,16 +44,28 @@ void Win32ListBoxPeer::Changed(Property what) {
     case Property::kHorizontalExtent:
       SyncExtent();
       break;
+    case Property::kFont:
+      Win32ControlPeer::Changed(what);
+      SyncItemHeight();
+      break;
     default:
       Win32ControlPeer::Changed(what);
       break;
   }
 }
 
+// An owner-drawn list box does not measure its font itself: its items are one line of the
+// font high, as a list box with its own strings makes them.
+void Win32ListBoxPeer::SyncItemHeight() {
+  constexpr int kTallest = 255;  // the most a list box takes
+  int height = FontHeight(Hwnd(), backend_.Gdi().Font(GetControl().Font()));
+  SendMessageA(Hwnd(), LB_SETITEMHEIGHT, 0, std::clamp(height, 1, kTallest));
+}
+
 void Win32ListBoxPeer::Fill() {
   Updating updating(*this);
   SendMessageA(Hwnd(), LB_RESETCONTENT, 0, 0);
-  AddStrings(0, list_.ListCount());
+  if (list_.ListCount() > 0) SendMessageA(Hwnd(), LB_SETCOUNT, static_cast<WPARAM>(list_.ListCount()), 0);
   SyncSelection();
   SyncTopIndex();
 }
@@ -50,34 +73,15 @@ void Win32ListBoxPeer::Fill() {
 void Win32ListBoxPeer::ItemInserted(int index) {
   if (Hwnd() == nullptr) return;
   Updating updating(*this);
-  SendMessageA(Hwnd(), LB_INSERTSTRING, static_cast<WPARAM>(index),
-               reinterpret_cast<LPARAM>(list_.List(index).c_str()));
-  SendMessageA(Hwnd(), LB_SETITEMDATA, static_cast<WPARAM>(index), list_.ItemData(index));
+  SendMessageA(Hwnd(), LB_INSERTSTRING, static_cast<WPARAM>(index), 0);
 }
 
-// Many items at once: the list box reserves room for them and neither redraws nor resizes
-// its scroll bar until the last one is in. The items go straight to the list box's own
-// procedure: the subclass has nothing to do with them, and passing each through it costs
-// more than adding it.
-void Win32ListBoxPeer::AddStrings(int first, int count) {
-  HWND list = Hwnd();
-  auto listProc = reinterpret_cast<WNDPROC>(GetClassLongPtrA(list, GCLP_WNDPROC));
-  SendMessageA(list, WM_SETREDRAW, FALSE, 0);
-  SendMessageA(list, LB_INITSTORAGE, static_cast<WPARAM>(count), static_cast<LPARAM>(count) * 32);
-  for (int i = first; i < first + count; ++i) {
-    CallWindowProcA(listProc, list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(list_.List(i).c_str()));
-    if (list_.ItemData(i) != 0) {
-      CallWindowProcA(listProc, list, LB_SETITEMDATA, static_cast<WPARAM>(i), list_.ItemData(i));
-    }
-  }
-  SendMessageA(list, WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(list, nullptr, TRUE);
-}
-
-void Win32ListBoxPeer::ItemsAppended(int first, int count) {
+// Many items at once are one new count: the list box keeps nothing per item but a selection
+// flag.
+void Win32ListBoxPeer::ItemsAppended(int /*first*/, int /*count*/) {
   if (Hwnd() == nullptr) return;
   Updating updating(*this);
-  AddStrings(first, count);
+  SendMessageA(Hwnd(), LB_SETCOUNT, static_cast<WPARAM>(list_.ListCount()), 0);
 }
 
 void Win32ListBoxPeer::ItemRemoved(int index) {
@@ -136,7 +140,22 @@ void Win32ListBoxPeer::SyncExtent() {
 }
 
 bool Win32ListBoxPeer::Reflect(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-  if (message != WM_COMMAND) return Win32ControlPeer::Reflect(message, wParam, lParam, result);
+  switch (message) {
+    case WM_DRAWITEM:
+      DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+      result = TRUE;
+      return true;
+    case WM_CHARTOITEM:
+      result = TypedItem(static_cast<char>(LOWORD(wParam) & 0xFF));
+      return true;
+    case WM_VKEYTOITEM:
+      result = -1;  // the list box moves on the key itself
+      return true;
+    case WM_COMMAND:
+      break;
+    default:
+      return Win32ControlPeer::Reflect(message, wParam, lParam, result);
+  }
   if (updating_) return true;
   if (HIWORD(wParam) == LBN_SELCHANGE) {
     pressChanged_ = true;
@@ -174,11 +193,101 @@ void Win32ListBoxPeer::TellTopIndex() {
 }
 
 bool Win32ListBoxPeer::KindMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
-  if (message == WM_LBUTTONDOWN) {
-    pressedAt_ = lParam;
-    pressChanged_ = false;
+  switch (message) {
+    case WM_LBUTTONDOWN:
+      pressedAt_ = lParam;
+      pressChanged_ = false;
+      return false;
+    case LB_GETTEXT:
+    case LB_GETTEXTLEN:
+      result = ItemText(message, wParam, lParam);
+      return true;
+    case LB_GETITEMDATA: {
+      auto index = static_cast<int>(wParam);
+      result = index >= 0 && index < list_.ListCount() ? list_.ItemData(index) : LB_ERR;
+      return true;
+    }
+    case LB_FINDSTRING:
+    case LB_FINDSTRINGEXACT:
+      result = FindText(message, wParam, lParam);
+      return true;
+    default:
+      return false;
   }
-  return false;
+}
+
+// An item's text, or its length, in the form the message came in: the window is subclassed,
+// so messages usually reach it as Unicode. The buffer holds LB_GETTEXTLEN characters and the
+// end.
+LRESULT Win32ListBoxPeer::ItemText(UINT message, WPARAM wParam, LPARAM lParam) const {
+  auto index = static_cast<int>(wParam);
+  if (index < 0 || index >= list_.ListCount()) return LB_ERR;
+  const std::string& text = list_.List(index);
+  const auto size = static_cast<int>(text.size());
+  const bool copy = message == LB_GETTEXT && lParam != 0;
+  if (!IsWindowUnicode(Hwnd())) {
+    if (copy) std::memcpy(reinterpret_cast<char*>(lParam), text.c_str(), text.size() + 1);
+    return size;
+  }
+  auto* wide = copy ? reinterpret_cast<wchar_t*>(lParam) : nullptr;
+  int length = size == 0 ? 0 : MultiByteToWideChar(CP_ACP, 0, text.data(), size, wide, copy ? size : 0);
+  if (copy) wide[length] = L'\0';
+  return length;
+}
+
+// LB_FINDSTRING (an item starting with the text) and LB_FINDSTRINGEXACT (an item that is the
+// text), after the item in wParam, letter case aside.
+LRESULT Win32ListBoxPeer::FindText(UINT message, WPARAM wParam, LPARAM lParam) const {
+  if (lParam == 0) return LB_ERR;
+  std::string text;
+  if (IsWindowUnicode(Hwnd())) {
+    const auto* wide = reinterpret_cast<const wchar_t*>(lParam);
+    int bytes = WideCharToMultiByte(CP_ACP, 0, wide, -1, nullptr, 0, nullptr, nullptr);
+    if (bytes > 1) {
+      text.resize(static_cast<std::size_t>(bytes));
+      WideCharToMultiByte(CP_ACP, 0, wide, -1, text.data(), bytes, nullptr, nullptr);
+      text.resize(static_cast<std::size_t>(bytes - 1));
+    }
+  } else {
+    text = reinterpret_cast<const char*>(lParam);
+  }
+  int found = FindListItem(list_, text, static_cast<int>(wParam), message == LB_FINDSTRINGEXACT);
+  return found >= 0 ? found : LB_ERR;
+}
+
+// The item a typed character moves to: the next one after the current item that starts with
+// it. -1 leaves the list as it is.
+int Win32ListBoxPeer::TypedItem(char typed) const {
+  auto current = static_cast<int>(SendMessageA(Hwnd(), LB_GETCARETINDEX, 0, 0));
+  return FindListItem(list_, std::string_view(&typed, 1), current, false);
+}
+
+// An item as a list box with its own strings draws it: the text one pixel in, on the
+// highlight when selected, grey when the list is disabled, and the dotted focus frame.
+void Win32ListBoxPeer::DrawItem(const DRAWITEMSTRUCT& item) {
+  HDC dc = item.hDC;
+  const RECT& place = item.rcItem;
+  if (item.itemAction == ODA_FOCUS) {
+    DrawFocusRect(dc, &place);
+    return;
+  }
+  auto index = static_cast<int>(item.itemID);
+  if (index < 0 || index >= list_.ListCount()) return;
+  const Control& control = GetControl();
+  const bool selected = (item.itemState & ODS_SELECTED) != 0;
+  COLORREF fore = ColorRef(control.ForeColor());
+  if ((item.itemState & ODS_DISABLED) != 0) fore = GetSysColor(COLOR_GRAYTEXT);
+  if (selected) fore = GetSysColor(COLOR_HIGHLIGHTTEXT);
+  COLORREF oldFore = SetTextColor(dc, fore);
+  COLORREF oldBack = SetBkColor(dc, selected ? GetSysColor(COLOR_HIGHLIGHT) : ColorRef(control.BackColor()));
+  HGDIOBJ oldFont = SelectObject(dc, backend_.Gdi().Font(control.Font()));
+  const std::string& text = list_.List(index);
+  ExtTextOutA(dc, place.left + 1, place.top, ETO_OPAQUE | ETO_CLIPPED, &place, text.c_str(),
+              static_cast<UINT>(text.size()), nullptr);
+  SelectObject(dc, oldFont);
+  SetBkColor(dc, oldBack);
+  SetTextColor(dc, oldFore);
+  if ((item.itemState & ODS_FOCUS) != 0) DrawFocusRect(dc, &place);
 }
 
 void Win32ListBoxPeer::ClickedWithoutChange() {
@@ -202,6 +311,7 @@ void Win32ListBoxPeer::AfterMessage(UINT message) {
     case WM_VSCROLL:
     case WM_MOUSEWHEEL:
     case WM_KEYDOWN:
+    case WM_CHAR:
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
     case WM_MOUSEMOVE:

@@ -7,9 +7,13 @@
 
 namespace ui::win32 {
 
-// A list box (also the file list box): a LISTBOX holding the model's items and item data in
-// the model's order (the model sorts). The user's selection reaches the model as the new
-// current item and selection (LBN_SELCHANGE), the first visible item as it scrolls.
+// A list box (also the file list box): an owner-drawn LISTBOX that keeps no items of its own
+// (LBS_NODATA). The window knows how many items there are and which are selected; each item
+// is drawn from the model, so a long queue is held once, in the model. The peer answers the
+// text queries (LB_GETTEXT, LB_GETTEXTLEN, LB_GETITEMDATA, LB_FINDSTRING...) from the model,
+// and a typed character moves to the next item starting with it. The user's selection
+// reaches the model as the new current item and selection (LBN_SELCHANGE), the first visible
+// item as it scrolls.
 class Win32ListBoxPeer : public Win32ControlPeer {
  public:
   // modelKeys: the model moves the current item itself on the arrow, Home and End keys.
@@ -33,7 +37,7 @@ class Win32ListBoxPeer : public Win32ControlPeer {
  private:
   bool MultiSelect() const { return list_.MultiSelect() != ui::MultiSelect::kNone; }
   void Fill();
-  void AddStrings(int first, int count);
+  void SyncItemHeight();
   void SyncSelection();
   void SyncTopIndex();
   void SyncExtent();
@@ -42,6 +46,10 @@ class Win32ListBoxPeer : public Win32ControlPeer {
   void TellTopIndex();
 
   void ClickedWithoutChange();
+  void DrawItem(const DRAWITEMSTRUCT& item);
+  int TypedItem(char typed) const;
+  LRESULT ItemText(UINT message, WPARAM wParam, LPARAM lParam) const;
+  LRESULT FindText(UINT message, WPARAM wParam, LPARAM lParam) const;
 
   ListControl& list_;
   bool modelKeys_;

@@ -1,4 +1,4 @@
-#include "platform/fake/fake_find_pattern.h"
+#include "platform/find_pattern.h"
 
 #include <cstdint>
 #include <string>
@@ -6,7 +6,7 @@
 
 #include "runtime/text.h"
 
-namespace platform::fake {
+namespace platform {
 
 namespace {
 
@@ -85,4 +85,10 @@ bool MatchesFindPattern(std::string_view name, std::string_view pattern) {
   return at(0, 0) != 0;
 }
 
-}  // namespace platform::fake
+bool HasWildcard(std::string_view path) {
+  const std::size_t start = path.find_last_of("\\/");
+  const std::string_view last = start == std::string_view::npos ? path : path.substr(start + 1);
+  return last.find_first_of("*?") != std::string_view::npos;
+}
+
+}  // namespace platform

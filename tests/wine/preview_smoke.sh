@@ -35,7 +35,7 @@ ThumbnailAndQuickPick() {
   text=$(winpath "$(cd "$work" && pwd)/notes.txt")
   printf '%s\r\n%s\r\n' "$drawing" "$text" >"$install/DATA/$user-list.tmp"
   start_program
-  run_driver 120 preview_driver "$caption"
+  run_driver 240 preview_driver "$caption"
   [ "$driver" -eq 0 ] || problem "the driver exited with $driver"
   stop_program
 }
