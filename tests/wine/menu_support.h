@@ -158,16 +158,17 @@ inline void PutAway(HWND window, Patience patience, const std::string& what) {
   if (!Poll(patience, [&] { return !IsWindow(window) || !IsWindowVisible(window); })) Fail(what + " stays open");
 }
 
-// The text of each item of a list box of another process, in order.
+// The text of each item of a list box of another process, in order; read as Unicode (Wine
+// passes the ANSI request between processes badly) and written in the code page.
 inline std::vector<std::string> ListItems(HWND list) {
   std::vector<std::string> items;
   auto count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
   for (int i = 0; i < count; ++i) {
-    auto length = static_cast<int>(SendMessageA(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0));
-    std::string text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, '\0');
-    SendMessageA(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(std::strlen(text.c_str()));
-    items.push_back(text);
+    wchar_t wide[1024] = {};
+    SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(wide));
+    char text[2048] = {};
+    WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+    items.emplace_back(text);
   }
   return items;
 }

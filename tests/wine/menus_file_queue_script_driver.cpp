@@ -6,9 +6,11 @@
 //
 // Usage: menus_file_queue_script_driver.exe <drawings folder\> <DATA folder\> <user>
 //          <editor's record file> <drawing opener's record file>
+//        menus_file_queue_script_driver.exe simple     (the program runs in Simple Mode)
 // The queue must start as B1, A10, A2, B1, C3 (.dwg) of the drawings folder, the user script
-// must hold a double blank, the browser must not show the drawings folder, and the text editor
-// and the program that opens drawings must be stand-ins that record their command line.
+// must hold a double blank, the batch script must be named tornavane.scr, the browser must not
+// show the drawings folder, and the text editor and the program that opens drawings must be
+// stand-ins that record their command line.
 
 #include <windows.h>
 
@@ -43,6 +45,7 @@ enum class Kind {
   kExplorer,   // an Explorer window opens; it is closed
   kMenuOpen,   // a menu is dropped down and the named check box of frmMain stays unticked
   kEnds,       // the main window goes away
+  kAbsent,     // the form does not show; an open menu is then closed with the keys
 };
 
 struct Check {
@@ -201,6 +204,10 @@ void Verify(const Check& check, int before) {
       if (SendMessageA(box, BM_GETCHECK, 0, 0) != BST_UNCHECKED) Fail(check.value + " was ticked");
       break;
     }
+    case Kind::kAbsent:
+      if (Poll(kGlance, [&] { return FindForm(check.value) != nullptr; })) Fail(check.value + " was shown");
+      if (MenuOpen()) PressKeys(check.answer, kPatience);
+      break;
     case Kind::kEnds:
       if (!Poll(kPatience, [] { return FindForm("frmMain") == nullptr; })) Fail("the main window stays");
       break;
@@ -270,7 +277,7 @@ std::vector<Row> MenuBarRows(const Paths& p) {
        -1,
        "alt+s,menu,down,down,down,enter",
        {{Kind::kForm, "frmWriteScriptToLoc"}}},
-      {"Script > View \"tornavane.scr\"", -1, "alt+s,menu,v", {{Kind::kLaunch, p.editorRecord + "|.scr"}}},
+      {"Script > View \"tornavane.scr\"", -1, "alt+s,menu,v", {{Kind::kLaunch, p.editorRecord + "|\\tornavane.scr"}}},
   };
 }
 
@@ -359,14 +366,38 @@ std::vector<Row> PopupRows(const Paths& p) {
   };
 }
 
+// Simple Mode: the authoring entries are hidden, so neither their letters nor their shortcuts
+// reach them, and the Script menu begins with the build to another location.
+std::vector<Row> SimpleModeRows() {
+  return {
+      {"Ctrl+E is inert", -1, "ctrl+e", {{Kind::kAbsent, "frmSCREdit"}}},
+      {"Ctrl+R is inert", -1, "ctrl+r", {{Kind::kAbsent, "frmFileRenamer"}}},
+      {"Ctrl+T is inert", -1, "ctrl+t", {{Kind::kAbsent, "frmVARSetup"}}},
+      {"Ctrl+P is inert", -1, "ctrl+p", {{Kind::kAbsent, "frmProjectTagManager"}}},
+      {"Ctrl+O is inert", -1, "ctrl+o", {{Kind::kAbsent, "frmOptions"}}},
+      {"Script has no Script Editor", -1, "alt+s,menu,e", {{Kind::kAbsent, "frmSCREdit", "esc,esc"}}},
+      {"Script has no Script Browser", -1, "alt+s,menu,b", {{Kind::kAbsent, "frmScrBrowser", "esc,esc"}}},
+      {"Script begins with Create Batch Script in a Different Location",
+       -1,
+       "alt+s,menu,enter",
+       {{Kind::kForm, "frmWriteScriptToLoc"}}},
+  };
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 6) Fail("usage: menus_file_queue_script_driver folder data user editor-record opener-record");
-  Paths paths{argv[1], argv[2], argv[3], argv[4], argv[5]};
-  std::vector<Row> rows = MenuBarRows(paths);
-  std::vector<Row> popup = PopupRows(paths);
-  rows.insert(rows.end(), popup.begin(), popup.end());
+  std::vector<Row> rows;
+  if (argc == 2 && std::string(argv[1]) == "simple") {
+    rows = SimpleModeRows();
+  } else if (argc == 6) {
+    Paths paths{argv[1], argv[2], argv[3], argv[4], argv[5]};
+    rows = MenuBarRows(paths);
+    std::vector<Row> popup = PopupRows(paths);
+    rows.insert(rows.end(), popup.begin(), popup.end());
+  } else {
+    Fail("usage: menus_file_queue_script_driver simple | folder data user editor-record opener-record");
+  }
   rows.push_back({"File > Exit", -1, "alt+f,menu,x", {{Kind::kEnds, ""}}});
   for (const Row& row : rows) Run(row);
   return 0;
