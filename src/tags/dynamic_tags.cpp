@@ -61,6 +61,20 @@ std::optional<std::string_view> SheetTextOf(std::string_view path, std::string_v
   return text;
 }
 
+// The full path of the queue entry at a 1-based position; "" when the queue has none there.
+std::string_view EntryAt(const QueueView* queue, std::int64_t position) {
+  if (queue == nullptr || position < 1 || position > queue->Count()) return {};
+  return queue->Entry(static_cast<std::int32_t>(position - 1));
+}
+
+std::string_view PreviousPath(const TagInputs& in) {
+  return EntryAt(in.queue, std::int64_t{in.position} - 1);
+}
+
+std::string_view NextPath(const TagInputs& in) {
+  return EntryAt(in.queue, std::int64_t{in.position} + 1);
+}
+
 std::optional<std::string> Copy(std::optional<std::string_view> value) {
   if (!value) return std::nullopt;
   return std::string(*value);
@@ -177,7 +191,7 @@ std::string_view TagValue(const TagStep& step, const TagInputs& in, std::string&
     case TagKind::kCounter:
       return buffer = Text(FormatCounter(in.counter, in.PADCOUNTER, in.PADDIGITS));
     case TagKind::kFileCount:
-      return buffer = runtime::IntegerToText(in.queueCount);
+      return buffer = runtime::IntegerToText(in.queue == nullptr ? 0 : in.queue->Count());
     case TagKind::kTorPath:
       return buffer = TorPath(in.programFolder);
     case TagKind::kUser:
@@ -186,9 +200,9 @@ std::string_view TagValue(const TagStep& step, const TagInputs& in, std::string&
     case TagKind::kFileName:
       return core::BaseNameView(in.drawingPath);
     case TagKind::kFileNamePrev:
-      return core::BaseNameView(in.previousPath);
+      return core::BaseNameView(PreviousPath(in));
     case TagKind::kFileNameNext:
-      return core::BaseNameView(in.nextPath);
+      return core::BaseNameView(NextPath(in));
     case TagKind::kFilePath:
       return buffer = core::GetFolder(in.drawingPath);
     case TagKind::kParentPath:
@@ -200,9 +214,9 @@ std::string_view TagValue(const TagStep& step, const TagInputs& in, std::string&
     case TagKind::kSheet:
       return Text(SheetTextOf(in.drawingPath, in.SHEETCHARS, in.TRIMZEROS));
     case TagKind::kSheetPrev:
-      return Text(SheetTextOf(in.previousPath, in.SHEETCHARS, in.TRIMZEROS));
+      return Text(SheetTextOf(PreviousPath(in), in.SHEETCHARS, in.TRIMZEROS));
     case TagKind::kSheetNext:
-      return Text(SheetTextOf(in.nextPath, in.SHEETCHARS, in.TRIMZEROS));
+      return Text(SheetTextOf(NextPath(in), in.SHEETCHARS, in.TRIMZEROS));
     case TagKind::kStatic:
       return (*in.TAG)[static_cast<std::size_t>(step.arg)];
   }

@@ -9,6 +9,7 @@
 
 #include "platform/locale.h"
 #include "runtime/date_time.h"
+#include "tags/queue_view.h"
 
 namespace tags {
 
@@ -85,11 +86,12 @@ struct TagInputs {
   std::int32_t counter = 0;
   std::int16_t PADCOUNTER = 0;
   std::int16_t PADDIGITS = 0;
-  std::int32_t queueCount = 0;
+  // The queue, for its count and the entries before and after the drawing's 1-based position
+  // (0 for none). They are looked up only for the tags that need them.
+  const QueueView* queue = nullptr;
+  std::int32_t position = 0;
   std::string_view programFolder;
   std::string_view drawingPath;
-  std::string_view previousPath;  // "" when the queue has no entry there
-  std::string_view nextPath;
   std::string_view FIRSTFILECHARS;
   std::string_view SHEETCHARS;
   std::int16_t TRIMZEROS = 0;

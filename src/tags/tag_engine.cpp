@@ -17,12 +17,6 @@ const TagVocabulary& SubstitutionVocabulary() {
   return vocabulary;
 }
 
-// The full path of the queue entry at a 1-based position; "" when the queue has none there.
-std::string_view EntryAt(const QueueView& queue, std::int64_t position) {
-  if (position < 1 || position > queue.Count()) return {};
-  return queue.Entry(static_cast<std::int32_t>(position - 1));
-}
-
 std::string ComputerNameClean(platform::SystemInfo& system) {
   std::string name = core::GetComputerNameStr(system);
   if (!name.empty() && name.back() == '\0') name.pop_back();
@@ -66,11 +60,10 @@ void SubstituteWith(const TagSources& sources, std::int32_t counter, std::string
       .counter = counter,
       .PADCOUNTER = settings.PADCOUNTER,
       .PADDIGITS = settings.PADDIGITS,
-      .queueCount = sources.queue.Count(),
+      .queue = &sources.queue,
+      .position = position,
       .programFolder = sources.programFolder,
       .drawingPath = drawingPath,
-      .previousPath = EntryAt(sources.queue, std::int64_t{position} - 1),
-      .nextPath = EntryAt(sources.queue, std::int64_t{position} + 1),
       .FIRSTFILECHARS = settings.FIRSTFILECHARS,
       .SHEETCHARS = settings.SHEETCHARS,
       .TRIMZEROS = settings.TRIMZEROS,
