@@ -20,7 +20,8 @@ constexpr std::string_view kStatusLine = R"((SETVAR "MODEMACRO" "Drawing $COUNTE
 
 // The marker comment lines, each with its line end.
 constexpr std::string_view kStartPreUserScript = "; << START OF PRE-USERSCRIPT COMMANDS >>\r\n";
-constexpr std::string_view kStartUserScript = "; << START OF USER SCRIPT >>\r\n";
+// The end of the pre-user-script line and the marker after it, appended at once.
+constexpr std::string_view kEndLineStartUserScript = "\r\n; << START OF USER SCRIPT >>\r\n";
 constexpr std::string_view kEndUserScript = "; << END OF USER SCRIPT >>\r\n";
 constexpr std::string_view kStartPostUserScript = "; << START OF POST-USERSCRIPT COMMANDS >>\r\n";
 constexpr std::string_view kEndPostUserScript = "; << END OF POST-USERSCRIPT COMMANDS >>\r\n";
@@ -31,11 +32,13 @@ void AddLine(std::string& out, std::string_view line) {
   out += kCrLf;
 }
 
-// Appends the drawing's path between double quotes.
-void AddQuoted(std::string& out, std::string_view path) {
-  out += '"';
+// Appends the line of the drawing's path: lead (ending in the opening quote), the path and
+// end (the closing quote, what follows it and the line end). Few appends, as every block has
+// this line.
+void AddPathLine(std::string& out, std::string_view lead, std::string_view path, std::string_view end) {
+  out += lead;
   out += path;
-  out += '"';
+  out += end;
 }
 
 void AddDwgGatewayLines(std::string& out, std::string_view path, FileState state, bool lockedFileSeen) {
@@ -74,8 +77,7 @@ void AddBody(std::string& out, const DrawingSettings& settings, const DrawingBlo
     const bool markers = settings.DebugComments == 1;
     if (markers) out += kStartPreUserScript;
     services.AppendTAGS(out, pre, input.counter, input.path, input.position);
-    out += kCrLf;
-    if (markers) out += kStartUserScript;
+    out += markers ? kEndLineStartUserScript : kCrLf;
   }
   out += block.userScript;
 }
@@ -139,37 +141,32 @@ std::string OpenLines(const DrawingSettings& settings, std::string_view path, Fi
 void AddOpenLines(std::string& out, const DrawingSettings& settings, std::string_view path, FileState state,
                   bool lockedFileSeen) {
   const bool normal = state == FileState::kNormal;
-  const std::string_view answer = normal ? "" : " Y";
+  // After the path: its closing quote, the answer " Y" for a drawing that is not normal, the
+  // line end.
+  const std::string_view pathEnd = normal ? "\"\r\n" : "\" Y\r\n";
   const bool lt = settings.LT != 0;
   switch (settings.LoadOpen) {
     case 0:
       if (lt) {
-        out += "_OPEN ";
-        AddQuoted(out, path);
-        AddLine(out, "");
+        AddPathLine(out, "_OPEN \"", path, "\"\r\n");
         if (!normal) AddLine(out, "Y");
       } else {
         AddLine(out, kOpenGuard);
-        AddQuoted(out, path);
-        AddLine(out, answer);
+        AddPathLine(out, "\"", path, pathEnd);
       }
       break;
     case 1:
       if (lt) {
-        out += "_RECOVER ";
-        AddQuoted(out, path);
-        AddLine(out, answer);
+        AddPathLine(out, "_RECOVER \"", path, pathEnd);
       } else {
         AddLine(out, kRecoverGuard);
-        AddQuoted(out, path);
-        AddLine(out, answer);
+        AddPathLine(out, "\"", path, pathEnd);
       }
       AddLine(out, "");  // one more Enter
       break;
     case 2:
       AddLine(out, settings.OpenOther);
-      AddQuoted(out, path);
-      AddLine(out, answer);
+      AddPathLine(out, "\"", path, pathEnd);
       break;
     case 3:
       AddDwgGatewayLines(out, path, state, lockedFileSeen);
@@ -188,8 +185,7 @@ void AppendDrawingBlock(std::string& out, const DrawingSettings& settings, const
     out += "_DELAY ";
     out += input.Delay;
   }
-  if (QuickSaves(settings, input.state)) out += "\r\n_QSAVE";
-  out += kCrLf;
+  out += QuickSaves(settings, input.state) ? "\r\n_QSAVE\r\n" : kCrLf;
 
   if (settings.chkSaveAS == 1) AddSaveAsRecord(out, settings, input, services);
 
