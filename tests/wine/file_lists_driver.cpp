@@ -41,16 +41,7 @@ int IndexOf(HWND list, const std::string& line) {
 
 // Clicks into a text box, waits until it has the focus and types the text.
 void TypeInto(HWND box, const std::string& text) {
-  auto focused = [&] {
-    GUITHREADINFO info = {};
-    info.cbSize = sizeof info;
-    GetGUIThreadInfo(GetWindowThreadProcessId(box, nullptr), &info);
-    return info.hwndFocus == box;
-  };
-  // A click the loaded program lost is given once more.
-  ClickOn(box);
-  if (!Poll(kPatience, focused)) ClickOn(box);
-  Await("the focus in the box", focused);
+  ClickToFocus(box, kPatience);
   TypeText(text);
   Await("the typed text", [&] { return TextOf(box) == text; });
 }

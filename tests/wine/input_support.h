@@ -89,6 +89,19 @@ inline void ClickOn(HWND window) {
   ClickAt({(place.left + place.right) / 2, (place.top + place.bottom) / 2});
 }
 
+// Clicks into a box and waits until it has the program's keyboard focus, so that the keys
+// typed next reach it. A click the loaded program lost is given once more.
+inline void ClickToFocus(HWND box, Patience patience) {
+  auto focused = [&] {
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(GetWindowThreadProcessId(box, nullptr), &info) && info.hwndFocus == box;
+  };
+  ClickOn(box);
+  if (!Poll(patience, focused)) ClickOn(box);
+  WaitOrFail(patience, "the focus in the box", focused);
+}
+
 // The middle of a rectangle given in a window's client coordinates, on the screen.
 inline POINT ScreenMiddle(HWND window, RECT client) {
   POINT middle{(client.left + client.right) / 2, (client.top + client.bottom) / 2};

@@ -118,21 +118,15 @@ void ClickItem(const std::string& rest, int clicks) {
   ClickAt(ScreenMiddle(list, item), clicks);
 }
 
-// Clicks the control; a text box is then waited for until it has the keyboard focus, so that
-// the keys typed next reach it. A click the loaded program lost is given once more.
+// Clicks the control; a text box is then waited for until it has the keyboard focus.
 void ClickOnAndFocus(HWND control) {
-  ClickOn(control);
   char kind[32] = {};
   GetClassNameA(control, kind, sizeof kind);
-  if (lstrcmpiA(kind, "Edit") != 0) return;
-  auto focused = [&] {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    return GetGUIThreadInfo(GetWindowThreadProcessId(control, nullptr), &info) && info.hwndFocus == control;
-  };
-  if (Poll(kPatience, focused)) return;
-  ClickOn(control);
-  WaitOrFail(kPatience, "the focus in the clicked box", focused);
+  if (lstrcmpiA(kind, "Edit") == 0) {
+    ClickToFocus(control, kPatience);
+  } else {
+    ClickOn(control);
+  }
 }
 
 void ClickTab(const std::string& rest) {

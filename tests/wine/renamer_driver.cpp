@@ -57,16 +57,7 @@ void Answer(const std::string& what, int button) {
 }
 
 void TypeInto(HWND box, const std::string& text) {
-  auto focused = [&] {
-    GUITHREADINFO info = {};
-    info.cbSize = sizeof info;
-    GetGUIThreadInfo(GetWindowThreadProcessId(box, nullptr), &info);
-    return info.hwndFocus == box;
-  };
-  // A click the loaded program lost is given once more.
-  ClickOn(box);
-  if (!Poll(kPatience, focused)) ClickOn(box);
-  Await("the focus in the box", focused);
+  ClickToFocus(box, kPatience);
   TypeText(text);
   if (!Poll(kPatience, [&] { return TextOf(box) == text; })) Fail("the box reads \"" + TextOf(box) + "\"");
 }
