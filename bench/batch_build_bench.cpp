@@ -6,7 +6,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -16,6 +15,7 @@
 
 #include "batch/script_services.h"
 #include "batch/script_writer.h"
+#include "bench_support.h"
 #include "core/settings_model.h"
 #include "platform/fake/fake_services.h"
 #include "tags/queue_view.h"
@@ -220,13 +220,6 @@ void BM_BuildWithoutTags(benchmark::State& state) {
 }
 BENCHMARK(BM_BuildWithoutTags)->Unit(benchmark::kMillisecond);
 
-template <typename Work>
-double Seconds(Work work) {
-  const auto start = std::chrono::steady_clock::now();
-  work();
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
 // A build and a plain write in turn, so both meet the same load of the machine. Reports
 // both throughputs and the build's as a share of the plain write's; the time shown is the
 // build's.
@@ -236,8 +229,8 @@ void BM_BuildAgainstPlainWrite(benchmark::State& state) {
   double buildSeconds = 0;
   double plainSeconds = 0;
   for (auto _ : state) {
-    const double build = Seconds([&] { env.Build(); });
-    plainSeconds += Seconds([&] { WritePlain(*env.fs.OpenForWrite(kOutput, false), script.records); });
+    const double build = bench::Seconds([&] { env.Build(); });
+    plainSeconds += bench::Seconds([&] { WritePlain(*env.fs.OpenForWrite(kOutput, false), script.records); });
     buildSeconds += build;
     state.SetIterationTime(build);
   }

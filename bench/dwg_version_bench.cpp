@@ -6,17 +6,12 @@
 
 #include <benchmark/benchmark.h>
 
-#include <chrono>
-#include <functional>
 #include <string>
 #include <vector>
 
-#include "app/app.h"
+#include "bench_support.h"
 #include "filetools/dwg_version.h"
 #include "filetools/frm_dwg_rev_scan.h"
-#include "platform/fake/fake_services.h"
-#include "ui/context.h"
-#include "ui/headless/headless_backend.h"
 
 namespace {
 
@@ -25,13 +20,8 @@ constexpr int kDrawingsPerFolder = 100;
 constexpr int kDrawings = kFolders * kDrawingsPerFolder;
 constexpr std::size_t kDrawingSize = 32 * 1024;
 
-struct Program {
-  platform::fake::FakeServices fakes;
+struct Program : bench::HeadlessProgram {
   platform::fake::FakeFileSystem& fileSystem = fakes.fileSystem;
-  ui::headless::HeadlessBackend backend{fakes.clock};
-  ui::Context ctx{backend, fakes.services,
-                  ui::AppInfo{fakes.system.ProgramFolder(), "Tornavane for AutoCAD", "tornavane", 1, 0, 0}};
-  app::App app{ctx};
   std::vector<std::string> drawings;
 
   Program() {
@@ -48,12 +38,6 @@ struct Program {
   }
 };
 
-double Seconds(const std::function<void()>& work) {
-  const auto start = std::chrono::steady_clock::now();
-  work();
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
 void BM_ReleaseScan(benchmark::State& state) {
   static Program program;
   filetools::frmDWGRevScan& form = program.app.frmDWGRevScan();
@@ -62,12 +46,12 @@ void BM_ReleaseScan(benchmark::State& state) {
   double baseline = 0;
   for (auto _ : state) {
     form.List1.Clear();
-    const double seconds = Seconds([&] {
+    const double seconds = bench::Seconds([&] {
       filetools::SearchForFileREV(program.app, "C:\\Jobs", "*.DWG", flags,
                                   {form.List1, form.lstProblemFiles, form.lblStatus});
     });
     std::size_t matched = 0;
-    baseline += Seconds([&] {
+    baseline += bench::Seconds([&] {
       for (const std::string& path : program.drawings) {
         matched += filetools::ReleaseRow(program.fileSystem.ReadRange(path, 0, filetools::kReleaseCodeLength)) == 3;
       }

@@ -6,25 +6,21 @@
 
 #include <benchmark/benchmark.h>
 
-#include <chrono>
 #include <functional>
 #include <string>
 #include <vector>
 
-#include "app/app.h"
+#include "bench_support.h"
 #include "core/text_file.h"
 #include "core/working_set.h"
 #include "filetools/frm_file_lists.h"
 #include "mainwindow/frm_main.h"
-#include "platform/fake/fake_services.h"
-#include "ui/context.h"
-#include "ui/headless/headless_backend.h"
 
 namespace {
 
 constexpr int kLines = 100000;
 
-struct Program {
+struct Program : bench::HeadlessProgram {
   Program() {
     const std::string data = core::DataFolder(fakes.system.ProgramFolder());
     fakes.fileSystem.AddFolder(data);
@@ -39,11 +35,6 @@ struct Program {
     lists->File1.Refresh();
   }
 
-  platform::fake::FakeServices fakes;
-  ui::headless::HeadlessBackend backend{fakes.clock};
-  ui::Context ctx{backend, fakes.services,
-                  ui::AppInfo{fakes.system.ProgramFolder(), "Tornavane for AutoCAD", "tornavane", 1, 0, 0}};
-  app::App app{ctx};
   std::vector<std::string> lines;
   std::string listPath;
   std::string plainPath;
@@ -55,18 +46,12 @@ Program& Shared() {
   return program;
 }
 
-double Seconds(const std::function<void()>& work) {
-  const auto start = std::chrono::steady_clock::now();
-  work();
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
 void AgainstPlain(benchmark::State& state, const std::function<void()>& operation, const std::function<void()>& plain) {
   double ours = 0;
   double baseline = 0;
   for (auto _ : state) {
-    const double seconds = Seconds(operation);
-    baseline += Seconds(plain);
+    const double seconds = bench::Seconds(operation);
+    baseline += bench::Seconds(plain);
     ours += seconds;
     state.SetIterationTime(seconds);
   }

@@ -5,26 +5,22 @@
 
 #include <benchmark/benchmark.h>
 
-#include <chrono>
 #include <functional>
 #include <string>
 #include <vector>
 
-#include "app/app.h"
 #include "batch/frm_file_error_report.h"
+#include "bench_support.h"
 #include "filetools/file_renamer_checks.h"
 #include "filetools/frm_file_renamer.h"
 #include "mainwindow/frm_main.h"
-#include "platform/fake/fake_services.h"
-#include "ui/context.h"
-#include "ui/headless/headless_backend.h"
 
 namespace {
 
 constexpr int kFiles = 10000;
 constexpr int kFolders = 50;
 
-struct Program {
+struct Program : bench::HeadlessProgram {
   Program() {
     for (int i = 0; i < kFiles; ++i) {
       app.frmMain().List1.AddItem("C:\\Projects\\Job " + std::to_string(i % kFolders) + "\\Drawings\\Plan-" +
@@ -34,11 +30,6 @@ struct Program {
     renamer = &app.frmFileRenamer();
   }
 
-  platform::fake::FakeServices fakes;
-  ui::headless::HeadlessBackend backend{fakes.clock};
-  ui::Context ctx{backend, fakes.services,
-                  ui::AppInfo{fakes.system.ProgramFolder(), "Tornavane for AutoCAD", "tornavane", 1, 0, 0}};
-  app::App app{ctx};
   filetools::frmFileRenamer* renamer = nullptr;
 };
 
@@ -47,20 +38,14 @@ Program& Shared() {
   return program;
 }
 
-double Seconds(const std::function<void()>& work) {
-  const auto start = std::chrono::steady_clock::now();
-  work();
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
 // The operation, then the baseline: the preview emptied and the source names added one by one.
 void AgainstAddItem(benchmark::State& state, const std::function<void(filetools::frmFileRenamer&)>& operation) {
   filetools::frmFileRenamer& f = *Shared().renamer;
   double ours = 0;
   double baseline = 0;
   for (auto _ : state) {
-    const double seconds = Seconds([&] { operation(f); });
-    baseline += Seconds([&] {
+    const double seconds = bench::Seconds([&] { operation(f); });
+    baseline += bench::Seconds([&] {
       f.lstDestination.Clear();
       for (int i = 0; i < f.lstSource.ListCount(); ++i) f.lstDestination.AddItem(f.lstSource.List(i));
     });

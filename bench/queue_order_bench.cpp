@@ -9,30 +9,21 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
-#include <chrono>
 #include <functional>
 #include <random>
 #include <string>
 #include <vector>
 
-#include "app/app.h"
+#include "bench_support.h"
 #include "mainwindow/frm_main.h"
-#include "platform/fake/fake_services.h"
 #include "queue/frm_scan_stop.h"
-#include "ui/context.h"
-#include "ui/headless/headless_backend.h"
 
 namespace {
 
 constexpr int kEntries = 100000;
 
-struct Program {
-  platform::fake::FakeServices fakes;
+struct Program : bench::HeadlessProgram {
   platform::fake::FakeFileSystem& fileSystem = fakes.fileSystem;
-  ui::headless::HeadlessBackend backend{fakes.clock};
-  ui::Context ctx{backend, fakes.services,
-                  ui::AppInfo{fakes.system.ProgramFolder(), "Tornavane for AutoCAD", "tornavane", 1, 0, 0}};
-  app::App app{ctx};
 
   mainwindow::frmMain& Main() { return app.frmMain(); }
 };
@@ -56,12 +47,6 @@ std::vector<std::string> Paths(int distinct, int copies) {
   return paths;
 }
 
-double Seconds(const std::function<void()>& work) {
-  const auto start = std::chrono::steady_clock::now();
-  work();
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-}
-
 // Runs the main window's operation on a fresh queue of the given paths and std::sort on a
 // copy of the same strings, in turn; the time shown is the operation's.
 void AgainstStdSort(benchmark::State& state, const std::vector<std::string>& paths,
@@ -71,9 +56,9 @@ void AgainstStdSort(benchmark::State& state, const std::vector<std::string>& pat
   double baseline = 0;
   for (auto _ : state) {
     program.Main().List1.SetItems(paths);
-    const double seconds = Seconds([&] { operation(program); });
+    const double seconds = bench::Seconds([&] { operation(program); });
     std::vector<std::string> copy = paths;
-    baseline += Seconds([&] { std::sort(copy.begin(), copy.end()); });
+    baseline += bench::Seconds([&] { std::sort(copy.begin(), copy.end()); });
     benchmark::DoNotOptimize(copy.data());
     ours += seconds;
     state.SetIterationTime(seconds);
@@ -136,9 +121,9 @@ void BM_ScanTree(benchmark::State& state) {
   for (auto _ : state) {
     program.Main().List1.Clear();
     const double seconds =
-        Seconds([&] { program.Main().AddFilesRecursive("C:\\Tree", "*.dwg", program.Main().List1); });
+        bench::Seconds([&] { program.Main().AddFilesRecursive("C:\\Tree", "*.dwg", program.Main().List1); });
     std::vector<std::string> found;
-    baseline += Seconds([&] { Enumerate(program.fileSystem, "C:\\Tree", found); });
+    baseline += bench::Seconds([&] { Enumerate(program.fileSystem, "C:\\Tree", found); });
     if (program.Main().List1.ListCount() != kEntries || found.size() != kEntries) state.SkipWithError("wrong count");
     ours += seconds;
     state.SetIterationTime(seconds);
