@@ -124,6 +124,13 @@ inline HWND WaitForForm(Patience patience, const std::string& name) {
   return form;
 }
 
+// A form of the program, by its name, once it is shown (a modal window may disable it).
+inline HWND WaitForShownForm(Patience patience, const std::string& name) {
+  HWND form = nullptr;
+  WaitOrFail(patience, name, [&] { return (form = FindForm(name)) != nullptr; });
+  return form;
+}
+
 inline HWND Need(const std::string& name) {
   HWND window = Find(name);
   if (window == nullptr) Fail("no window named " + name);
@@ -142,20 +149,39 @@ inline std::string TextOf(HWND window) {
   return buffer;
 }
 
+// The text before the first separator (all of it when there is none).
+inline std::string Before(const std::string& text, char separator) {
+  return text.substr(0, text.find(separator));
+}
+
+// The text after the first separator ("" when there is none).
+inline std::string After(const std::string& text, char separator) {
+  std::size_t at = text.find(separator);
+  return at == std::string::npos ? "" : text.substr(at + 1);
+}
+
+// A control given as "form/control", once its form is shown.
+inline HWND NeedControl(Patience patience, const std::string& path) {
+  return Need(WaitForShownForm(patience, Before(path, '/')), After(path, '/'));
+}
+
 // The number of items of a list box.
 inline int ListCount(HWND list) {
   return static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
 }
 
-// An item of a list box, read as wide text (what crosses processes) and narrowed: the drivers'
-// items are ASCII.
+// An item of a list box of another process, read as wide text (Wine passes the ANSI request
+// between processes badly) and written in the code page.
 inline std::string ListLine(HWND list, int index) {
   auto length = static_cast<int>(SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0));
-  if (length < 0) return "";
+  if (length <= 0) return "";
   std::wstring wide(static_cast<std::size_t>(length) + 1, L'\0');
   SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(wide.data()));
-  wide.resize(static_cast<std::size_t>(length));
-  return std::string(wide.begin(), wide.end());
+  std::string text(static_cast<std::size_t>(length) * 2 + 1, '\0');
+  int bytes = WideCharToMultiByte(CP_ACP, 0, wide.c_str(), length, text.data(), static_cast<int>(text.size()), nullptr,
+                                  nullptr);
+  text.resize(static_cast<std::size_t>(bytes > 0 ? bytes : 0));
+  return text;
 }
 
 }  // namespace wine_driver

@@ -21,6 +21,7 @@
 
 #include "driver_support.h"
 #include "input_support.h"
+#include "menu_support.h"
 
 namespace {
 
@@ -28,37 +29,8 @@ using namespace wine_driver;
 
 constexpr Patience kPatience{60000, 50};
 
-std::string After(const std::string& text, char separator) {
-  return text.substr(text.find(separator) + 1);
-}
-
-std::string Before(const std::string& text, char separator) {
-  return text.substr(0, text.find(separator));
-}
-
 HWND NeedControl(const std::string& path) {
   return Need(WaitForForm(kPatience, Before(path, '/')), After(path, '/'));
-}
-
-HWND WaitForBox(const std::string& title) {
-  HWND box = nullptr;
-  WaitOrFail(kPatience, "the message box " + title, [&] {
-    box = nullptr;
-    while ((box = FindWindowExA(nullptr, box, "#32770", title.c_str())) != nullptr) {
-      if (IsWindowVisible(box)) return true;
-    }
-    return false;
-  });
-  return box;
-}
-
-// A list box's entry, read as Unicode and written in the code page.
-std::string Entry(HWND list, int index) {
-  wchar_t wide[1024] = {};
-  SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(wide));
-  char entry[2048] = {};
-  WideCharToMultiByte(CP_ACP, 0, wide, -1, entry, sizeof entry, nullptr, nullptr);
-  return entry;
 }
 
 void Run(HWND main, const std::string& step) {
@@ -73,7 +45,7 @@ void Run(HWND main, const std::string& step) {
     BringToFront(GetAncestor(control, GA_ROOT), kPatience);
     ClickOn(control);
   } else if (verb == "box") {
-    HWND box = WaitForBox(rest);
+    HWND box = WaitForBox(kPatience, rest);
     char text[2048] = {};
     GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
     Report("box: " + std::string(text));
@@ -82,7 +54,7 @@ void Run(HWND main, const std::string& step) {
   } else if (verb == "list") {
     HWND list = NeedControl(rest);
     const auto count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) Report(rest + ": " + Entry(list, i));
+    for (int i = 0; i < count; ++i) Report(rest + ": " + ListLine(list, i));
   } else if (verb == "gone") {
     WaitOrFail(kPatience, rest + " to go", [&] { return FindForm(rest) == nullptr; });
   } else if (verb == "hold") {

@@ -26,11 +26,11 @@
 // The tab control's messages need the types windows.h declares.
 #include <commctrl.h>
 
-#include <cctype>
 #include <string>
 
 #include "driver_support.h"
 #include "input_support.h"
+#include "menu_support.h"
 
 namespace {
 
@@ -39,75 +39,9 @@ using namespace wine_driver;
 constexpr Patience kPatience{20000, 50};
 constexpr Patience kGlance{1500, 50};
 
-std::string After(const std::string& step, char separator) {
-  return step.substr(step.find(separator) + 1);
-}
-
-std::string Before(const std::string& text, char separator) {
-  return text.substr(0, text.find(separator));
-}
-
-HWND NeedForm(const std::string& name) {
-  HWND form = nullptr;
-  WaitOrFail(kPatience, name, [&] { return (form = FindForm(name)) != nullptr; });
-  return form;
-}
-
-HWND NeedControl(const std::string& path) {
-  return Need(NeedForm(Before(path, '/')), After(path, '/'));
-}
-
-WORD KeyOf(const std::string& name) {
-  if (name.size() == 1) return static_cast<WORD>(std::toupper(static_cast<unsigned char>(name[0])));
-  if (name == "esc") return VK_ESCAPE;
-  if (name == "enter") return VK_RETURN;
-  if (name == "tab") return VK_TAB;
-  if (name == "f10") return VK_F10;
-  if (name == "down") return VK_DOWN;
-  if (name == "up") return VK_UP;
-  if (name == "left") return VK_LEFT;
-  if (name == "right") return VK_RIGHT;
-  if (name == "home") return VK_HOME;
-  if (name == "end") return VK_END;
-  Fail("unknown key " + name);
-}
-
-void Keys(const std::string& list) {
-  std::size_t at = 0;
-  while (at <= list.size()) {
-    std::size_t end = list.find(',', at);
-    if (end == std::string::npos) end = list.size();
-    std::string key = list.substr(at, end - at);
-    WORD modifier = 0;
-    if (key.rfind("alt+", 0) == 0) modifier = VK_MENU;
-    if (key.rfind("shift+", 0) == 0) modifier = VK_SHIFT;
-    if (modifier != 0) key = key.substr(key.find('+') + 1);
-    PressKey(KeyOf(key), modifier);
-    at = end + 1;
-  }
-}
-
-// The system's menu windows ("#32768") are shown while a menu is dropped down.
-bool MenuOpen() {
-  HWND menu = nullptr;
-  while ((menu = FindWindowExA(nullptr, menu, "#32768", nullptr)) != nullptr) {
-    if (IsWindowVisible(menu)) return true;
-  }
-  return false;
-}
-
-// A visible message box (the system's dialog class) with the given title.
-HWND FindBox(const std::string& title) {
-  HWND box = nullptr;
-  while ((box = FindWindowExA(nullptr, box, "#32770", title.c_str())) != nullptr) {
-    if (IsWindowVisible(box)) return box;
-  }
-  return nullptr;
-}
-
 // Clicks (once or twice) the middle of a list box's item, scrolled into view first.
 void ClickItem(const std::string& rest, int clicks) {
-  HWND list = NeedControl(Before(rest, '='));
+  HWND list = NeedControl(kPatience, Before(rest, '='));
   std::string text = After(rest, '=');
   LRESULT index =
       SendMessageA(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text.c_str()));
@@ -130,7 +64,7 @@ void ClickOnAndFocus(HWND control) {
 }
 
 void ClickTab(const std::string& rest) {
-  HWND tabs = NeedControl(Before(rest, '='));
+  HWND tabs = NeedControl(kPatience, Before(rest, '='));
   RECT tab{};
   if (!SendMessageA(tabs, TCM_GETITEMRECT, static_cast<WPARAM>(std::stoi(After(rest, '='))),
                     reinterpret_cast<LPARAM>(&tab)))
@@ -144,23 +78,23 @@ void Run(const std::string& step) {
   if (verb == "wait") {
     WaitForForm(kPatience, rest);
   } else if (verb == "front") {
-    BringToFront(NeedForm(rest), kPatience);
+    BringToFront(WaitForShownForm(kPatience, rest), kPatience);
   } else if (verb == "click") {
-    ClickOnAndFocus(NeedControl(rest));
+    ClickOnAndFocus(NeedControl(kPatience, rest));
   } else if (verb == "type") {
     TypeText(rest);
   } else if (verb == "keys") {
-    Keys(rest);
+    PressKeys(rest);
   } else if (verb == "menu") {
     bool wanted = rest == "open";
     if (!Poll(kGlance, [&] { return MenuOpen() == wanted; }))
       Fail("a menu is " + std::string(wanted ? "not " : "") + "open");
   } else if (verb == "checked") {
-    HWND box = NeedControl(Before(rest, '='));
+    HWND box = NeedControl(kPatience, Before(rest, '='));
     LRESULT wanted = After(rest, '=') == "1" ? BST_CHECKED : BST_UNCHECKED;
     if (!Poll(kPatience, [&] { return SendMessageA(box, BM_GETCHECK, 0, 0) == wanted; })) Fail(rest + " is not so");
   } else if (verb == "text") {
-    HWND control = NeedControl(Before(rest, '='));
+    HWND control = NeedControl(kPatience, Before(rest, '='));
     std::string wanted = After(rest, '=');
     if (!Poll(kPatience, [&] { return TextOf(control) == wanted; })) Fail(rest + " reads " + TextOf(control));
   } else if (verb == "gone") {
@@ -170,17 +104,17 @@ void Run(const std::string& step) {
     WaitOrFail(kPatience, "the message box " + rest, [&] { return (box = FindBox(rest)) != nullptr; });
     BringToFront(box, kPatience);
   } else if (verb == "shown") {
-    NeedForm(rest);
+    WaitForShownForm(kPatience, rest);
   } else if (verb == "item" || verb == "open") {
     ClickItem(rest, verb == "item" ? 1 : 2);
   } else if (verb == "tab") {
     ClickTab(rest);
   } else if (verb == "visible") {
-    HWND control = NeedControl(Before(rest, '='));
+    HWND control = NeedControl(kPatience, Before(rest, '='));
     bool wanted = After(rest, '=') == "1";
     if (!Poll(kGlance, [&] { return (IsWindowVisible(control) != FALSE) == wanted; })) Fail(rest + " is not so");
   } else if (verb == "close") {
-    PostMessageA(NeedForm(rest), WM_CLOSE, 0, 0);
+    PostMessageA(WaitForShownForm(kPatience, rest), WM_CLOSE, 0, 0);
   } else {
     Fail("unknown step " + step);
   }

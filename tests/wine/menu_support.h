@@ -158,18 +158,10 @@ inline void PutAway(HWND window, Patience patience, const std::string& what) {
   if (!Poll(patience, [&] { return !IsWindow(window) || !IsWindowVisible(window); })) Fail(what + " stays open");
 }
 
-// The text of each item of a list box of another process, in order; read as Unicode (Wine
-// passes the ANSI request between processes badly) and written in the code page.
+// The text of each item of a list box of another process, in order.
 inline std::vector<std::string> ListItems(HWND list) {
   std::vector<std::string> items;
-  auto count = static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0));
-  for (int i = 0; i < count; ++i) {
-    wchar_t wide[1024] = {};
-    SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(wide));
-    char text[2048] = {};
-    WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
-    items.emplace_back(text);
-  }
+  for (int i = 0, count = ListCount(list); i < count; ++i) items.push_back(ListLine(list, i));
   return items;
 }
 

@@ -75,15 +75,6 @@ std::string Upper(std::string text) {
   return text;
 }
 
-std::string Before(const std::string& text, char separator) {
-  return text.substr(0, text.find(separator));
-}
-
-std::string After(const std::string& text, char separator) {
-  std::size_t at = text.find(separator);
-  return at == std::string::npos ? "" : text.substr(at + 1);
-}
-
 std::string Joined(const std::vector<std::string>& items) {
   std::string text;
   for (const std::string& item : items) text += (text.empty() ? "" : "|") + item;

@@ -49,15 +49,6 @@ std::string g_record;
 // Whether the row checked a launch: the other rows must launch nothing.
 bool g_launched = false;
 
-std::string Before(const std::string& text, char separator) {
-  return text.substr(0, text.find(separator));
-}
-
-std::string After(const std::string& text, char separator) {
-  std::size_t at = text.find(separator);
-  return at == std::string::npos ? "" : text.substr(at + 1);
-}
-
 std::vector<std::string> Split(const std::string& text, char separator) {
   std::vector<std::string> parts;
   std::size_t at = 0;
@@ -108,16 +99,6 @@ HWND WaitBox(const std::string& title, Test test) {
     Fail("no message box " + title + " as expected; seen: " + seen);
   Front(box, kPatience);
   return box;
-}
-
-HWND ShownForm(const std::string& name) {
-  HWND form = nullptr;
-  WaitOrFail(kPatience, name, [&] { return (form = FindForm(name)) != nullptr; });
-  return form;
-}
-
-HWND NeedControl(const std::string& path) {
-  return Need(ShownForm(Before(path, '/')), After(path, '/'));
 }
 
 void CheckModal(const std::string& name) {
@@ -202,11 +183,11 @@ void Check(const std::string& check) {
   } else if (verb == "warning") {
     CheckRenamerWarning();
   } else if (verb == "text") {
-    HWND control = NeedControl(Before(rest, '='));
+    HWND control = NeedControl(kPatience, Before(rest, '='));
     std::string wanted = After(rest, '=');
     if (!Poll(kPatience, [&] { return TextOf(control) == wanted; })) Fail(rest + " reads " + TextOf(control));
   } else if (verb == "unchecked") {
-    if (SendMessageA(NeedControl(rest), BM_GETCHECK, 0, 0) != BST_UNCHECKED) Fail(rest + " is ticked");
+    if (SendMessageA(NeedControl(kPatience, rest), BM_GETCHECK, 0, 0) != BST_UNCHECKED) Fail(rest + " is ticked");
   } else if (verb == "launch") {
     WaitOrFail(kPatience, "the launch of " + rest, [&] { return Launched(rest); });
     g_launched = true;
