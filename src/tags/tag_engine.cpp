@@ -88,41 +88,12 @@ void SubstituteTAGSInto(std::string& out, const TagSources& sources, std::string
   });
 }
 
-namespace {
-
-// The steps whose value is the same for every drawing of a build, as long as the clock stays
-// in its second and the settings stay as they are.
-const StepSet& StepsThatKeepTheirValue() {
-  static const StepSet steps = [] {
-    StepSet set;
-    const std::vector<TagStep>& all = SubstitutionSteps();
-    for (std::size_t i = 0; i < all.size(); ++i) {
-      switch (all[i].kind) {
-        case TagKind::kDateText:
-        case TagKind::kFileCount:
-        case TagKind::kTorPath:
-        case TagKind::kUser:
-        case TagKind::kComputer:
-        case TagKind::kStatic:
-          set.Add(i);
-          break;
-        default:
-          break;
-      }
-    }
-    return set;
-  }();
-  return steps;
-}
-
-}  // namespace
-
 PreparedTAGS::PreparedTAGS(std::string_view text) : template_(SubstitutionVocabulary(), text) {}
 
 // The values are asked in step order until one holds a "$", as the replacer asks them. When
 // none does and the tags stand apart, the runs and values are joined in one pass; otherwise
 // the replacer takes over with the values asked so far.
-void SubstituteTAGSInto(std::string& out, const TagSources& sources, PreparedTAGS& text, std::int32_t counter,
+void SubstituteTAGSInto(std::string& out, const TagSources& sources, const PreparedTAGS& text, std::int32_t counter,
                         std::string_view drawingPath, std::int32_t position) {
   SubstituteWith(sources, counter, drawingPath, position, [&](TagReplacer& replacer, auto valueOf) {
     const TextLayout& layout = text.template_.Layout();
@@ -135,10 +106,7 @@ void SubstituteTAGSInto(std::string& out, const TagSources& sources, PreparedTAG
       plain = values[*step].find('$') == std::string_view::npos;
     }
     if (plain) {
-      if (!text.folded_ || !text.folded_->Matches(values)) {
-        text.folded_.emplace(text.template_, values, StepsThatKeepTheirValue());
-      }
-      text.folded_->AppendJoined(out, values);
+      AppendJoined(out, layout, text.template_.Text(), values);
       return;
     }
     replacer.RunInto(out, text.template_, [&](std::size_t step) -> std::string_view {

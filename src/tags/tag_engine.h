@@ -65,9 +65,8 @@ void SubstituteTAGSInto(std::string& out, const TagSources& sources, std::string
                         std::string_view drawingPath, std::int32_t position);
 
 // A text prepared for SubstituteTAGS, for a text substituted again and again (the user
-// script, for every drawing of a build): its tags are found once, and the values that do not
-// depend on the drawing (the dates, the static tags) are joined into its runs for as long as
-// they stay the same. Every substitution still reads all its values afresh.
+// script, for every drawing of a build): its tags are found once. Every substitution still
+// reads all its values afresh.
 class PreparedTAGS {
  public:
   explicit PreparedTAGS(std::string_view text);
@@ -77,15 +76,14 @@ class PreparedTAGS {
   bool HoldsDollar() const { return template_.HoldsDollar(); }
 
  private:
-  friend void SubstituteTAGSInto(std::string& out, const TagSources& sources, PreparedTAGS& text, std::int32_t counter,
-                                 std::string_view drawingPath, std::int32_t position);
+  friend void SubstituteTAGSInto(std::string& out, const TagSources& sources, const PreparedTAGS& text,
+                                 std::int32_t counter, std::string_view drawingPath, std::int32_t position);
 
   TextTemplate template_;
-  std::optional<FoldedTemplate> folded_;
 };
 
 // SubstituteTAGSInto for a prepared text: the same result and the same calls of the services.
-void SubstituteTAGSInto(std::string& out, const TagSources& sources, PreparedTAGS& text, std::int32_t counter,
+void SubstituteTAGSInto(std::string& out, const TagSources& sources, const PreparedTAGS& text, std::int32_t counter,
                         std::string_view drawingPath, std::int32_t position);
 
 // Replaces "$PROJECTTAG1$".."$PROJECTTAG40$" with the values of the first project in the

@@ -1,6 +1,5 @@
 #include "tags/text_template.h"
 
-#include <algorithm>
 #include <cstring>
 
 namespace tags {
@@ -47,49 +46,6 @@ void AppendJoined(std::string& out, const TextLayout& layout, std::string_view t
     done = occurrence.end;
   }
   copy({text.data() + done, text.size() - done});
-}
-
-FoldedTemplate::FoldedTemplate(const TextTemplate& text, const TagValues& values, const StepSet& fold) {
-  for (const TextTemplate::Piece& piece : text.Pieces()) {
-    runs_ += piece.literal;
-    if (piece.tag != TagVocabulary::kNone && fold.Has(piece.tag)) {
-      runs_ += values[piece.tag];
-      if (std::find(foldedTags_.begin(), foldedTags_.end(), piece.tag) == foldedTags_.end()) {
-        foldedTags_.push_back(piece.tag);
-        foldedValues_.emplace_back(values[piece.tag]);
-      }
-      continue;
-    }
-    pieces_.push_back({runs_.size(), piece.tag});
-  }
-}
-
-bool FoldedTemplate::Matches(const TagValues& values) const {
-  for (std::size_t i = 0; i < foldedTags_.size(); ++i) {
-    if (values[foldedTags_[i]] != foldedValues_[i]) return false;
-  }
-  return true;
-}
-
-void FoldedTemplate::AppendJoined(std::string& out, const TagValues& values) const {
-  std::size_t size = runs_.size();
-  for (const Piece& piece : pieces_) {
-    if (piece.tag != TagVocabulary::kNone) size += values[piece.tag].size();
-  }
-  const std::size_t start = out.size();
-  out.resize(start + size);
-  char* at = out.data() + start;
-  std::size_t done = 0;
-  for (const Piece& piece : pieces_) {
-    std::memcpy(at, runs_.data() + done, piece.runEnd - done);
-    at += piece.runEnd - done;
-    done = piece.runEnd;
-    if (piece.tag == TagVocabulary::kNone) break;
-    const std::string_view value = values[piece.tag];
-    if (value.empty()) continue;
-    std::memcpy(at, value.data(), value.size());
-    at += value.size();
-  }
 }
 
 }  // namespace tags

@@ -50,29 +50,4 @@ using TagValues = std::array<std::string_view, TagVocabulary::kMostTags>;
 // Appends text with every tag of its layout replaced by values[tag], in one pass.
 void AppendJoined(std::string& out, const TextLayout& layout, std::string_view text, const TagValues& values);
 
-// A template whose tags stand apart, with the values of some of its tags joined into the runs
-// around them, for values that stay the same from one substitution to the next (a date, a
-// static tag): a substitution then joins fewer pieces. It gives the template's result for
-// any values that hold no "$" and equal the joined ones (Matches).
-class FoldedTemplate {
- public:
-  // Joins values[tag] for each tag of the set; no value of the template's tags may hold "$".
-  FoldedTemplate(const TextTemplate& text, const TagValues& values, const StepSet& fold);
-
-  // True when the joined tags have the same values in values.
-  bool Matches(const TagValues& values) const;
-  // Appends the runs with values[tag] for each tag left between them.
-  void AppendJoined(std::string& out, const TagValues& values) const;
-
- private:
-  struct Piece {
-    std::size_t runEnd;  // the run before the tag ends here in runs_
-    std::size_t tag;     // kNone after the last run
-  };
-  std::string runs_;
-  std::vector<Piece> pieces_;
-  std::vector<std::size_t> foldedTags_;
-  std::vector<std::string> foldedValues_;
-};
-
 }  // namespace tags

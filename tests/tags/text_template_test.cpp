@@ -41,9 +41,9 @@ TEST(TextTemplateTest, SplitsATextIntoRunsAndTags) {
   }
 }
 
-// Folding any set of tags into the runs, then joining the values of the others, gives the
-// replacer's result, for texts whose tags stand apart and values without "$".
-TEST(TextTemplateTest, AFoldedTemplateJoinsAsTheReplacerReplaces) {
+// Joining the runs and the values in one pass gives the replacer's result, for texts whose
+// tags stand apart and values without "$".
+TEST(TextTemplateTest, AJoinGivesTheReplacersResult) {
   const TagVocabulary vocabulary({"$A$", "$TAG1$", "$TAG2$", "$B$"});
   const std::vector<std::string> pieces = {"$", "A", "TAG", "1", "2", "B", "$TAG2$", "$a$", " ", "long filler "};
   std::mt19937 random(20261211);
@@ -58,39 +58,15 @@ TEST(TextTemplateTest, AFoldedTemplateJoinsAsTheReplacerReplaces) {
     if (!input.Layout().standApart) continue;
     const std::vector<std::string> owned = {"one", "", "x", "a longer value"};
     TagValues values;
-    StepSet fold;
-    for (std::size_t i = 0; i < owned.size(); ++i) {
-      values[i] = owned[random() % owned.size()];
-      if (random() % 2 == 0) fold.Add(i);
-    }
+    for (std::size_t i = 0; i < owned.size(); ++i) values[i] = owned[random() % owned.size()];
     const std::string expected =
         ReplaceInOrder(input.Text(), vocabulary, [&](std::size_t index) { return values[index]; });
-    const FoldedTemplate folded(input, values, fold);
-    ASSERT_TRUE(folded.Matches(values));
     std::string out = "kept ";
-    folded.AppendJoined(out, values);
+    AppendJoined(out, input.Layout(), input.Text(), values);
     ASSERT_EQ(out, "kept " + expected) << "text " << input.Text();
     ++joined;
   }
   EXPECT_GT(joined, 1000);
-}
-
-TEST(TextTemplateTest, AFoldedTemplateNoLongerMatchesAChangedFoldedValue) {
-  const TagVocabulary vocabulary({"$A$", "$B$"});
-  const TextTemplate text(vocabulary, "[$A$|$B$]");
-  TagValues values;
-  values[0] = "a";
-  values[1] = "b";
-  StepSet fold;
-  fold.Add(0);
-  const FoldedTemplate folded(text, values, fold);
-  values[1] = "other b";
-  EXPECT_TRUE(folded.Matches(values));
-  std::string out;
-  folded.AppendJoined(out, values);
-  EXPECT_EQ(out, "[a|other b]");
-  values[0] = "other a";
-  EXPECT_FALSE(folded.Matches(values));
 }
 
 // One prepared text serves every drawing, with the settings, the clock and the values
