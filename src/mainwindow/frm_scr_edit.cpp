@@ -158,10 +158,12 @@ void frmSCREdit::DesignInsertFrame() {
                       {Label1, "Static User TAGs", 360, 720, Combo1, 690},
                       {Label3, "Project TAGs", 360, 1080, cmbProjectTags, 1050},
                       {Label2, "META Commands", 240, 1440, cmbMeta, 1410}};
+  // Each label runs up to its list, so that the longest caption keeps to one line.
+  constexpr int kListLeft = 1800;
   for (const Row& row : rows) {
     row.label.SetCaption(row.caption);
-    row.label.Move(row.labelLeft, row.labelTop, 1455, 255);
-    row.list.Move(1800, row.listTop, 2415, 315);
+    row.label.Move(row.labelLeft, row.labelTop, kListLeft - 15 - row.labelLeft, 255);
+    row.list.Move(kListLeft, row.listTop, 2415, 315);
   }
   cmdSETUPVARS.SetCaption("&Setup");
   cmdSETUPVARS.Move(4290, 330, 1455, 660);
@@ -181,10 +183,11 @@ void frmSCREdit::DesignCodeAndSearchFrames() {
   frameSnR.SetCaption("Search and Replace Text");
   frameSnR.Move(8280, 6720, 2775, 1575);
   Label5.SetCaption("Search for");
-  Label5.Move(240, 400, 855, 255);
+  // The two labels run up to their boxes, so that their captions keep to one line.
+  Label5.Move(240, 400, 945, 255);
   tbSearch.Move(1200, 360, 1455, 285);
   Label6.SetCaption("Replace with");
-  Label6.Move(120, 750, 975, 255);
+  Label6.Move(120, 750, 1065, 255);
   tbReplace.Move(1200, 720, 1455, 285);
   chkCase.SetCaption("Match Case");
   chkCase.Move(240, 1080, 855, 375);
