@@ -32,52 +32,53 @@ void AddLine(std::string& out, std::string_view line) {
   out += kCrLf;
 }
 
-// Appends the line of the drawing's path: lead (ending in the opening quote), the path and
-// end (the closing quote, what follows it and the line end). Few appends, as every block has
-// this line.
-void AddPathLine(std::string& out, std::string_view lead, std::string_view path, std::string_view end) {
-  out += lead;
-  out += path;
-  out += end;
-}
-
-void AddDwgGatewayLines(std::string& out, std::string_view path, FileState state, bool lockedFileSeen) {
+void DwgGatewayParts(OpenLineParts& parts, FileState state, bool lockedFileSeen) {
+  parts.after = kCrLf;
   if (state == FileState::kNormal) {
-    AddLine(out, ";NORMAL FILE LOAD");
-    AddLine(out, kDgOpenWithAnswer);
-    AddLine(out, path);
+    AddLine(parts.before, ";NORMAL FILE LOAD");
+    AddLine(parts.before, kDgOpenWithAnswer);
   } else if (!lockedFileSeen) {
-    AddLine(out, ";LOCKED FILE");
-    AddLine(out, kDgOpenWithoutAnswer);
-    AddLine(out, path);
+    AddLine(parts.before, ";LOCKED FILE");
+    AddLine(parts.before, kDgOpenWithoutAnswer);
   } else {
-    AddLine(out, ";*** PREVIOUS LOCKED FILE");
-    AddLine(out, kDgOpenWithoutAnswer);
-    AddLine(out, path);
-    AddLine(out, "_Y");
+    AddLine(parts.before, ";*** PREVIOUS LOCKED FILE");
+    AddLine(parts.before, kDgOpenWithoutAnswer);
+    AddLine(parts.after, "_Y");
   }
 }
 
-// Appends the pre-user-script commands and the user script, with their markers.
+// The pre-user-script text, led by the status line when that is asked for.
+std::string PreUserScriptText(const DrawingSettings& settings) {
+  if (settings.chkIncludeStatus != 1) return settings.tbPreUserScript;
+  std::string text(kStatusLine);
+  if (!settings.tbPreUserScript.empty()) {
+    text += kCrLf;
+    text += settings.tbPreUserScript;
+  }
+  return text;
+}
+
+// What comes before and after the substituted pre-user-script text: its marker, and its line
+// end with the user script's marker.
+std::string_view PreRecordStart(const DrawingSettings& settings) {
+  return settings.DebugComments == 1 ? kStartPreUserScript : std::string_view();
+}
+
+std::string_view PreRecordEnd(const DrawingSettings& settings) {
+  return settings.DebugComments == 1 ? kEndLineStartUserScript : kCrLf;
+}
+
+// Appends the pre-user-script commands and the user script, with their markers. The user
+// script is substituted first.
 void AddBody(std::string& out, const DrawingSettings& settings, const DrawingBlockInput& input,
              ScriptServices& services, DrawingBlock& block) {
   block.userScript.clear();
   services.AppendProjectAndTAGS(block.userScript, settings.Text1, input.counter, input.path, input.position);
-  std::string withStatus;
-  std::string_view pre = settings.tbPreUserScript;
-  if (settings.chkIncludeStatus == 1) {
-    withStatus = kStatusLine;
-    if (!pre.empty()) {
-      withStatus += kCrLf;
-      withStatus += pre;
-    }
-    pre = withStatus;
-  }
+  const std::string pre = PreUserScriptText(settings);
   if (!pre.empty()) {
-    const bool markers = settings.DebugComments == 1;
-    if (markers) out += kStartPreUserScript;
+    out += PreRecordStart(settings);
     services.AppendTAGS(out, pre, input.counter, input.path, input.position);
-    out += markers ? kEndLineStartUserScript : kCrLf;
+    out += PreRecordEnd(settings);
   }
   out += block.userScript;
 }
@@ -87,6 +88,17 @@ void AddBody(std::string& out, const DrawingSettings& settings, const DrawingBlo
 bool QuickSaves(const DrawingSettings& settings, FileState state) {
   if (settings.chkSaveAS == 1 || state != FileState::kNormal) return false;
   return settings.LT != 0 || settings.chkTestRun == 0;
+}
+
+// Appends the end of the user script's last line, with the delay line and "_QSAVE" when they
+// are written.
+void AddSaveLines(std::string& out, const DrawingSettings& settings, FileState state, std::string_view delay) {
+  if (settings.UseDelay != 0) {
+    out += kCrLf;
+    out += "_DELAY ";
+    out += delay;
+  }
+  out += QuickSaves(settings, state) ? "\r\n_QSAVE\r\n" : kCrLf;
 }
 
 // Appends the SAVEAS record, when the drawing can be saved. The tags of the prefix, suffix
@@ -132,14 +144,8 @@ FileState ClassifyDrawingFile(std::int16_t fileUnavailable, bool readOnly) {
   return readOnly ? FileState::kReadOnly : FileState::kNormal;
 }
 
-std::string OpenLines(const DrawingSettings& settings, std::string_view path, FileState state, bool lockedFileSeen) {
-  std::string lines;
-  AddOpenLines(lines, settings, path, state, lockedFileSeen);
-  return lines;
-}
-
-void AddOpenLines(std::string& out, const DrawingSettings& settings, std::string_view path, FileState state,
-                  bool lockedFileSeen) {
+OpenLineParts OpenLinesAround(const DrawingSettings& settings, FileState state, bool lockedFileSeen) {
+  OpenLineParts parts;
   const bool normal = state == FileState::kNormal;
   // After the path: its closing quote, the answer " Y" for a drawing that is not normal, the
   // line end.
@@ -148,51 +154,109 @@ void AddOpenLines(std::string& out, const DrawingSettings& settings, std::string
   switch (settings.LoadOpen) {
     case 0:
       if (lt) {
-        AddPathLine(out, "_OPEN \"", path, "\"\r\n");
-        if (!normal) AddLine(out, "Y");
+        parts.before = "_OPEN \"";
+        parts.after = normal ? "\"\r\n" : "\"\r\nY\r\n";
       } else {
-        AddLine(out, kOpenGuard);
-        AddPathLine(out, "\"", path, pathEnd);
+        AddLine(parts.before, kOpenGuard);
+        parts.before += '"';
+        parts.after = pathEnd;
       }
       break;
     case 1:
       if (lt) {
-        AddPathLine(out, "_RECOVER \"", path, pathEnd);
+        parts.before = "_RECOVER \"";
       } else {
-        AddLine(out, kRecoverGuard);
-        AddPathLine(out, "\"", path, pathEnd);
+        AddLine(parts.before, kRecoverGuard);
+        parts.before += '"';
       }
-      AddLine(out, "");  // one more Enter
+      parts.after = pathEnd;
+      parts.after += kCrLf;  // one more Enter
       break;
     case 2:
-      AddLine(out, settings.OpenOther);
-      AddPathLine(out, "\"", path, pathEnd);
+      AddLine(parts.before, settings.OpenOther);
+      parts.before += '"';
+      parts.after = pathEnd;
       break;
     case 3:
-      AddDwgGatewayLines(out, path, state, lockedFileSeen);
+      DwgGatewayParts(parts, state, lockedFileSeen);
       break;
     default:
+      parts.withPath = false;
       break;
   }
+  return parts;
+}
+
+std::string OpenLines(const DrawingSettings& settings, std::string_view path, FileState state, bool lockedFileSeen) {
+  OpenLineParts parts = OpenLinesAround(settings, state, lockedFileSeen);
+  if (parts.withPath) parts.before += path;
+  return parts.before + parts.after;
+}
+
+bool BlockFrame::Fits(const DrawingSettings& settings, const DrawingBlockInput& input,
+                      const ScriptServices& services) const {
+  return services_ == &services && state_ == input.state && lockedFileSeen_ == input.lockedFileSeen &&
+         LoadOpen_ == settings.LoadOpen && LT_ == settings.LT && chkIncludeStatus_ == settings.chkIncludeStatus &&
+         DebugComments_ == settings.DebugComments && UseDelay_ == settings.UseDelay &&
+         chkSaveAS_ == settings.chkSaveAS && chkTestRun_ == settings.chkTestRun && Delay_ == input.Delay &&
+         OpenOther_ == settings.OpenOther && tbPreUserScript_ == settings.tbPreUserScript &&
+         tbPostUserScript_ == settings.tbPostUserScript;
+}
+
+void BlockFrame::Make(const DrawingSettings& settings, const DrawingBlockInput& input, ScriptServices& services) {
+  services_ = &services;
+  state_ = input.state;
+  lockedFileSeen_ = input.lockedFileSeen;
+  Delay_ = input.Delay;
+  LoadOpen_ = settings.LoadOpen;
+  LT_ = settings.LT;
+  chkIncludeStatus_ = settings.chkIncludeStatus;
+  DebugComments_ = settings.DebugComments;
+  UseDelay_ = settings.UseDelay;
+  chkSaveAS_ = settings.chkSaveAS;
+  chkTestRun_ = settings.chkTestRun;
+  OpenOther_ = settings.OpenOther;
+  tbPreUserScript_ = settings.tbPreUserScript;
+  tbPostUserScript_ = settings.tbPostUserScript;
+
+  OpenLineParts open = OpenLinesAround(settings, input.state, input.lockedFileSeen);
+  lead_ = std::move(open.before);
+  withPath_ = open.withPath;
+  head_ = std::move(open.after);
+  tail_.clear();
+  const std::string pre = PreUserScriptText(settings);
+  whole_ =
+      settings.chkSaveAS != 1 && services.KeepsUnchanged(pre) && services.KeepsUnchanged(settings.tbPostUserScript);
+  if (!whole_) return;
+  if (!pre.empty()) {
+    head_ += PreRecordStart(settings);
+    head_ += pre;
+    head_ += PreRecordEnd(settings);
+  }
+  AddSaveLines(tail_, settings, input.state, input.Delay);
+  AddPostRecord(tail_, settings, settings.tbPostUserScript);
 }
 
 void AppendDrawingBlock(std::string& out, const DrawingSettings& settings, const DrawingBlockInput& input,
                         ScriptServices& services, DrawingBlock& block) {
-  AddOpenLines(out, settings, input.path, input.state, input.lockedFileSeen);
-  AddBody(out, settings, input, services, block);
-  if (settings.UseDelay != 0) {
-    out += kCrLf;
-    out += "_DELAY ";
-    out += input.Delay;
+  BlockFrame& frame = block.frame;
+  if (!frame.Fits(settings, input, services)) frame.Make(settings, input, services);
+  const std::string_view path = frame.WithPath() ? input.path : std::string_view();
+  if (frame.Whole()) {
+    const tags::TextsAround around{.before = {frame.Lead(), path, frame.Head()}, .after = frame.Tail()};
+    services.AppendProjectAndTAGS(out, settings.Text1, input.counter, input.path, input.position, around);
+    if (block.postUserScript != settings.tbPostUserScript) block.postUserScript = settings.tbPostUserScript;
+  } else {
+    out += frame.Lead();
+    out += path;
+    out += frame.Head();
+    AddBody(out, settings, input, services, block);
+    AddSaveLines(out, settings, input.state, input.Delay);
+    if (settings.chkSaveAS == 1) AddSaveAsRecord(out, settings, input, services);
+    block.postUserScript.clear();
+    services.AppendTAGS(block.postUserScript, settings.tbPostUserScript, input.counter, input.path, input.position);
+    AddPostRecord(out, settings, block.postUserScript);
   }
-  out += QuickSaves(settings, input.state) ? "\r\n_QSAVE\r\n" : kCrLf;
-
-  if (settings.chkSaveAS == 1) AddSaveAsRecord(out, settings, input, services);
-
-  block.postUserScript.clear();
-  services.AppendTAGS(block.postUserScript, settings.tbPostUserScript, input.counter, input.path, input.position);
-  AddPostRecord(out, settings, block.postUserScript);
-
   block.lockedFileSeen = input.lockedFileSeen || (settings.LoadOpen == 3 && input.state != FileState::kNormal);
 }
 

@@ -56,18 +56,68 @@ struct DrawingBlockInput {
   bool lockedFileSeen = false;  // DWGGateway: an earlier drawing of the build was not normal
 };
 
+// The open lines, which tell AutoCAD how to open the drawing by load method, LT mode and
+// state, around the drawing's path: before, the path, after. An unknown load method gives no
+// lines and no path.
+struct OpenLineParts {
+  std::string before;
+  std::string after;
+  bool withPath = true;
+};
+
+OpenLineParts OpenLinesAround(const DrawingSettings& settings, FileState state, bool lockedFileSeen);
+// The open lines with the path, each line ending with CR LF.
+std::string OpenLines(const DrawingSettings& settings, std::string_view path, FileState state, bool lockedFileSeen);
+
+// The parts of a block that stay the same from one drawing to the next while the settings
+// they come from, the file state and the delay do, so a build composes them once. When the
+// pre- and post-user-script texts pass the tag engine unchanged and SAVEAS is off ("whole"),
+// only the path and the user script are composed for each drawing.
+class BlockFrame {
+ public:
+  // True when the parts were made from these settings, input and services.
+  bool Fits(const DrawingSettings& settings, const DrawingBlockInput& input, const ScriptServices& services) const;
+  void Make(const DrawingSettings& settings, const DrawingBlockInput& input, ScriptServices& services);
+
+  const std::string& Lead() const { return lead_; }  // the open lines before the path
+  bool WithPath() const { return withPath_; }
+  // The open lines after the path and, when whole, the pre-user-script record.
+  const std::string& Head() const { return head_; }
+  bool Whole() const { return whole_; }
+  const std::string& Tail() const { return tail_; }  // when whole: everything after the user script
+
+ private:
+  // What the parts were made from.
+  const ScriptServices* services_ = nullptr;
+  FileState state_ = FileState::kNormal;
+  bool lockedFileSeen_ = false;
+  std::string Delay_;
+  std::int16_t LoadOpen_ = 0;
+  std::int16_t LT_ = 0;
+  std::int16_t chkIncludeStatus_ = 0;
+  std::int16_t DebugComments_ = 0;
+  std::int16_t UseDelay_ = 0;
+  std::int16_t chkSaveAS_ = 0;
+  std::int16_t chkTestRun_ = 0;
+  std::string OpenOther_;
+  std::string tbPreUserScript_;
+  std::string tbPostUserScript_;
+
+  std::string lead_;
+  bool withPath_ = true;
+  std::string head_;
+  bool whole_ = false;
+  std::string tail_;
+};
+
 struct DrawingBlock {
   std::string text;             // every record, each ending with CR LF (ComposeDrawingBlock)
   std::string postUserScript;   // the substituted post-user-script text
   bool lockedFileSeen = false;  // the flag for the next drawing
-  std::string userScript;       // the substituted user script, its room kept for the next drawing
+  // Kept from one drawing to the next: the room of the substituted user script, the frame.
+  std::string userScript;
+  BlockFrame frame;
 };
-
-// The open lines: how AutoCAD is told to open the drawing, by load method, LT mode and
-// state. Each line ends with CR LF; an unknown load method gives none.
-std::string OpenLines(const DrawingSettings& settings, std::string_view path, FileState state, bool lockedFileSeen);
-void AddOpenLines(std::string& out, const DrawingSettings& settings, std::string_view path, FileState state,
-                  bool lockedFileSeen);
 
 // Composes the block of one drawing, passing every text through the tag engine.
 DrawingBlock ComposeDrawingBlock(const DrawingSettings& settings, const DrawingBlockInput& input,

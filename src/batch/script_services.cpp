@@ -12,11 +12,15 @@ std::string EngineScriptServices::SubstituteTAGS(std::string_view text, std::int
   return result;
 }
 
+// Every tag begins with "$": a text without one comes back as it is. Only the engine's date
+// fields, which nothing reads during a build, miss the engine's call.
+bool EngineScriptServices::KeepsUnchanged(std::string_view text) {
+  return text.find('$') == std::string_view::npos;
+}
+
 void EngineScriptServices::AppendTAGS(std::string& out, std::string_view text, std::int32_t counter,
                                       std::string_view drawingPath, std::int32_t position) {
-  // Every tag begins with "$": a text without one comes back as it is. Only the engine's
-  // date fields, which nothing reads during a build, miss this call.
-  if (text.find('$') == std::string_view::npos) {
+  if (KeepsUnchanged(text)) {
     out += text;
     return;
   }
@@ -39,15 +43,20 @@ EngineScriptServices::PreparedText& EngineScriptServices::Prepared(std::string_v
 
 // A text without project tags, the usual case, goes to the second pass as it is.
 void EngineScriptServices::AppendProjectAndTAGS(std::string& out, std::string_view text, std::int32_t counter,
-                                                std::string_view drawingPath, std::int32_t position) {
+                                                std::string_view drawingPath, std::int32_t position,
+                                                const tags::TextsAround& around) {
   PreparedText& prepared = Prepared(text);
-  if (prepared.projectTags) {
-    AppendTAGS(out, SubstituteProjectTAGS(text, counter, drawingPath), counter, drawingPath, position);
-  } else if (!prepared.tags.HoldsDollar()) {
-    out += text;  // as AppendTAGS does with a text without "$"
-  } else {
-    tags::SubstituteTAGSInto(out, sources_, prepared.tags, counter, drawingPath, position);
+  if (prepared.projectTags || !prepared.tags.HoldsDollar()) {
+    for (std::string_view piece : around.before) out += piece;
+    if (!prepared.projectTags) {
+      out += text;  // as AppendTAGS does with a text without "$"
+    } else {
+      AppendTAGS(out, SubstituteProjectTAGS(text, counter, drawingPath), counter, drawingPath, position);
+    }
+    out += around.after;
+    return;
   }
+  tags::SubstituteTAGSInto(out, sources_, prepared.tags, counter, drawingPath, position, around);
 }
 
 std::string EngineScriptServices::SpSubstituteProjectTAGS(std::string_view text, std::int32_t counter,

@@ -29,16 +29,24 @@ class ScriptServices {
   // True when a directory search for target finds a plain file named fileName.
   virtual bool SaveAsTargetExists(const std::string& target, const std::string& fileName) = 0;
 
+  // True when AppendTAGS hands text back as it is without calling anything else, so a build
+  // may copy it once for all its drawings. Versions that record every call keep false.
+  virtual bool KeepsUnchanged(std::string_view text) { return false; }
+
   // These append their result to out (which must not hold text), so a build can reuse its
   // buffers. SubstituteTAGS:
   virtual void AppendTAGS(std::string& out, std::string_view text, std::int32_t counter, std::string_view drawingPath,
                           std::int32_t position) {
     out += SubstituteTAGS(text, counter, drawingPath, position);
   }
-  // SubstituteProjectTAGS, then SubstituteTAGS on its result, as the user script goes:
+  // SubstituteProjectTAGS, then SubstituteTAGS on its result, as the user script goes; the
+  // texts around it are appended before and after the result:
   virtual void AppendProjectAndTAGS(std::string& out, std::string_view text, std::int32_t counter,
-                                    std::string_view drawingPath, std::int32_t position) {
+                                    std::string_view drawingPath, std::int32_t position,
+                                    const tags::TextsAround& around = {}) {
+    for (std::string_view piece : around.before) out += piece;
     out += SubstituteTAGS(SubstituteProjectTAGS(text, counter, drawingPath), counter, drawingPath, position);
+    out += around.after;
   }
 };
 
@@ -55,10 +63,11 @@ class EngineScriptServices : public ScriptServices {
   std::string SpSubstituteProjectTAGS(std::string_view text, std::int32_t counter,
                                       std::string_view drawingPath) override;
   bool SaveAsTargetExists(const std::string& target, const std::string& fileName) override;
+  bool KeepsUnchanged(std::string_view text) override;
   void AppendTAGS(std::string& out, std::string_view text, std::int32_t counter, std::string_view drawingPath,
                   std::int32_t position) override;
   void AppendProjectAndTAGS(std::string& out, std::string_view text, std::int32_t counter, std::string_view drawingPath,
-                            std::int32_t position) override;
+                            std::int32_t position, const tags::TextsAround& around = {}) override;
 
  private:
   // A text of AppendProjectAndTAGS split once; the build passes the same user script for

@@ -94,7 +94,7 @@ PreparedTAGS::PreparedTAGS(std::string_view text) : template_(SubstitutionVocabu
 // none does and the tags stand apart, the runs and values are joined in one pass; otherwise
 // the replacer takes over with the values asked so far.
 void SubstituteTAGSInto(std::string& out, const TagSources& sources, const PreparedTAGS& text, std::int32_t counter,
-                        std::string_view drawingPath, std::int32_t position) {
+                        std::string_view drawingPath, std::int32_t position, const TextsAround& around) {
   SubstituteWith(sources, counter, drawingPath, position, [&](TagReplacer& replacer, auto valueOf) {
     const TextLayout& layout = text.template_.Layout();
     TagValues& values = sources.cache.views;
@@ -103,15 +103,17 @@ void SubstituteTAGSInto(std::string& out, const TagSources& sources, const Prepa
     for (auto step = text.template_.Steps().begin(); plain && step != text.template_.Steps().end(); ++step) {
       values[*step] = valueOf(*step);
       asked.Add(*step);
-      plain = values[*step].find('$') == std::string_view::npos;
+      plain = !HoldsDollar(values[*step]);
     }
     if (plain) {
-      AppendJoined(out, layout, text.template_.Text(), values);
+      AppendJoined(out, layout, text.template_.Text(), values, around);
       return;
     }
+    for (std::string_view piece : around.before) out += piece;
     replacer.RunInto(out, text.template_, [&](std::size_t step) -> std::string_view {
       return asked.Has(step) ? values[step] : valueOf(step);
     });
+    out += around.after;
   });
 }
 

@@ -77,14 +77,16 @@ class PreparedTAGS {
 
  private:
   friend void SubstituteTAGSInto(std::string& out, const TagSources& sources, const PreparedTAGS& text,
-                                 std::int32_t counter, std::string_view drawingPath, std::int32_t position);
+                                 std::int32_t counter, std::string_view drawingPath, std::int32_t position,
+                                 const TextsAround& around);
 
   TextTemplate template_;
 };
 
 // SubstituteTAGSInto for a prepared text: the same result and the same calls of the services.
+// The texts around it are appended before and after the result.
 void SubstituteTAGSInto(std::string& out, const TagSources& sources, const PreparedTAGS& text, std::int32_t counter,
-                        std::string_view drawingPath, std::int32_t position);
+                        std::string_view drawingPath, std::int32_t position, const TextsAround& around = {});
 
 // Replaces "$PROJECTTAG1$".."$PROJECTTAG40$" with the values of the first project in the
 // index "DATA\PTAGMAN.DAT" whose path pattern matches drawingPath. The counter plays no part.

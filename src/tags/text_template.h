@@ -47,7 +47,16 @@ class TextTemplate {
 // The values of the tags of a vocabulary, by index.
 using TagValues = std::array<std::string_view, TagVocabulary::kMostTags>;
 
-// Appends text with every tag of its layout replaced by values[tag], in one pass.
-void AppendJoined(std::string& out, const TextLayout& layout, std::string_view text, const TagValues& values);
+// Fixed texts written before and after a substituted text, as the batch script writes the
+// lines around a drawing's user script.
+struct TextsAround {
+  std::array<std::string_view, 3> before{};
+  std::string_view after;
+};
+
+// Appends around.before, text with every tag of its layout replaced by values[tag] and
+// around.after, growing out once.
+void AppendJoined(std::string& out, const TextLayout& layout, std::string_view text, const TagValues& values,
+                  const TextsAround& around = {});
 
 }  // namespace tags

@@ -41,8 +41,12 @@ TEST(TextTemplateTest, SplitsATextIntoRunsAndTags) {
   }
 }
 
+// Texts of every length the join copies in its own way: none, under 4, under 8, up to 16, more.
+const std::vector<std::string_view> kAround = {
+    "", "\"", "\r\n", "_OPEN\r\n\"", "C:\\DWG\\A-1.dwg", "\"\r\n; << START OF USER SCRIPT >>\r\n"};
+
 // Joining the runs and the values in one pass gives the replacer's result, for texts whose
-// tags stand apart and values without "$".
+// tags stand apart and values without "$", with the texts around it in place.
 TEST(TextTemplateTest, AJoinGivesTheReplacersResult) {
   const TagVocabulary vocabulary({"$A$", "$TAG1$", "$TAG2$", "$B$"});
   const std::vector<std::string> pieces = {"$", "A", "TAG", "1", "2", "B", "$TAG2$", "$a$", " ", "long filler "};
@@ -61,12 +65,39 @@ TEST(TextTemplateTest, AJoinGivesTheReplacersResult) {
     for (std::size_t i = 0; i < owned.size(); ++i) values[i] = owned[random() % owned.size()];
     const std::string expected =
         ReplaceInOrder(input.Text(), vocabulary, [&](std::size_t index) { return values[index]; });
+    TextsAround around;
+    for (std::string_view& piece : around.before) piece = kAround[random() % kAround.size()];
+    around.after = kAround[random() % kAround.size()];
     std::string out = "kept ";
-    AppendJoined(out, input.Layout(), input.Text(), values);
-    ASSERT_EQ(out, "kept " + expected) << "text " << input.Text();
+    AppendJoined(out, input.Layout(), input.Text(), values, around);
+    const std::string before =
+        std::string(around.before[0]) + std::string(around.before[1]) + std::string(around.before[2]);
+    ASSERT_EQ(out, "kept " + before + expected + std::string(around.after)) << "text " << input.Text();
     ++joined;
   }
   EXPECT_GT(joined, 1000);
+}
+
+TEST(HoldsDollarTest, FindsADollarAtEveryPlaceOfTextsOfEveryLength) {
+  for (std::size_t length = 0; length <= 40; ++length) {
+    // Bytes of every kind but "$", each next to others that could upset a test by words.
+    std::string plain;
+    for (std::size_t i = 0; i < length; ++i) {
+      const auto c = static_cast<char>(1 + (i * 37 + length) % 255);
+      plain += c == '$' ? '%' : c;
+    }
+    EXPECT_FALSE(HoldsDollar(plain)) << length;
+    // A "$" just past the text's end must not count.
+    const std::string padded = plain + "$";
+    EXPECT_FALSE(HoldsDollar(std::string_view(padded).substr(0, length))) << length;
+    for (std::size_t at = 0; at < length; ++at) {
+      std::string text = plain;
+      text[at] = '$';
+      EXPECT_TRUE(HoldsDollar(text)) << length << " at " << at;
+      text[at] = '$' ^ 0x80;  // the same low bits with the high bit set
+      EXPECT_FALSE(HoldsDollar(text)) << length << " at " << at;
+    }
+  }
 }
 
 // One prepared text serves every drawing, with the settings, the clock and the values
