@@ -73,10 +73,10 @@ class UnchangedTexts : public batch::ScriptServices {
   }
   bool SaveAsTargetExists(const std::string&, const std::string&) override { return false; }
   bool KeepsUnchanged(std::string_view) override { return true; }
-  void AppendTAGS(std::string& out, std::string_view text, std::int32_t, std::string_view, std::int32_t) override {
+  void AppendTAGS(std::string& out, std::string_view text, std::string_view, std::int32_t, std::int32_t) override {
     out += text;
   }
-  void AppendProjectAndTAGS(std::string& out, std::string_view text, std::int32_t, std::string_view, std::int32_t,
+  void AppendProjectAndTAGS(std::string& out, std::string_view text, std::string_view, std::int32_t, std::int32_t,
                             const tags::TextsAround& around) override {
     for (std::string_view piece : around.before) out += piece;
     out += text;

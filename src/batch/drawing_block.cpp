@@ -2,6 +2,7 @@
 
 #include "batch/save_as.h"
 #include "core/path_helpers.h"
+#include "runtime/short_text.h"
 
 namespace batch {
 
@@ -73,11 +74,11 @@ std::string_view PreRecordEnd(const DrawingSettings& settings) {
 void AddBody(std::string& out, const DrawingSettings& settings, const DrawingBlockInput& input,
              ScriptServices& services, DrawingBlock& block) {
   block.userScript.clear();
-  services.AppendProjectAndTAGS(block.userScript, settings.Text1, input.counter, input.path, input.position);
+  services.AppendProjectAndTAGS(block.userScript, settings.Text1, input.path, input.counter, input.position);
   const std::string pre = PreUserScriptText(settings);
   if (!pre.empty()) {
     out += PreRecordStart(settings);
-    services.AppendTAGS(out, pre, input.counter, input.path, input.position);
+    services.AppendTAGS(out, pre, input.path, input.counter, input.position);
     out += PreRecordEnd(settings);
   }
   out += block.userScript;
@@ -195,12 +196,13 @@ std::string OpenLines(const DrawingSettings& settings, std::string_view path, Fi
 
 bool BlockFrame::Fits(const DrawingSettings& settings, const DrawingBlockInput& input,
                       const ScriptServices& services) const {
+  using runtime::SameText;
   return services_ == &services && state_ == input.state && lockedFileSeen_ == input.lockedFileSeen &&
          LoadOpen_ == settings.LoadOpen && LT_ == settings.LT && chkIncludeStatus_ == settings.chkIncludeStatus &&
          DebugComments_ == settings.DebugComments && UseDelay_ == settings.UseDelay &&
-         chkSaveAS_ == settings.chkSaveAS && chkTestRun_ == settings.chkTestRun && Delay_ == input.Delay &&
-         OpenOther_ == settings.OpenOther && tbPreUserScript_ == settings.tbPreUserScript &&
-         tbPostUserScript_ == settings.tbPostUserScript;
+         chkSaveAS_ == settings.chkSaveAS && chkTestRun_ == settings.chkTestRun && SameText(Delay_, input.Delay) &&
+         SameText(OpenOther_, settings.OpenOther) && SameText(tbPreUserScript_, settings.tbPreUserScript) &&
+         SameText(tbPostUserScript_, settings.tbPostUserScript);
 }
 
 void BlockFrame::Make(const DrawingSettings& settings, const DrawingBlockInput& input, ScriptServices& services) {
@@ -244,8 +246,10 @@ void AppendDrawingBlock(std::string& out, const DrawingSettings& settings, const
   const std::string_view path = frame.WithPath() ? input.path : std::string_view();
   if (frame.Whole()) {
     const tags::TextsAround around{.before = {frame.Lead(), path, frame.Head()}, .after = frame.Tail()};
-    services.AppendProjectAndTAGS(out, settings.Text1, input.counter, input.path, input.position, around);
-    if (block.postUserScript != settings.tbPostUserScript) block.postUserScript = settings.tbPostUserScript;
+    services.AppendProjectAndTAGS(out, settings.Text1, input.path, input.counter, input.position, around);
+    if (!runtime::SameText(block.postUserScript, settings.tbPostUserScript)) {
+      block.postUserScript = settings.tbPostUserScript;
+    }
   } else {
     out += frame.Lead();
     out += path;
@@ -254,7 +258,7 @@ void AppendDrawingBlock(std::string& out, const DrawingSettings& settings, const
     AddSaveLines(out, settings, input.state, input.Delay);
     if (settings.chkSaveAS == 1) AddSaveAsRecord(out, settings, input, services);
     block.postUserScript.clear();
-    services.AppendTAGS(block.postUserScript, settings.tbPostUserScript, input.counter, input.path, input.position);
+    services.AppendTAGS(block.postUserScript, settings.tbPostUserScript, input.path, input.counter, input.position);
     AddPostRecord(out, settings, block.postUserScript);
   }
   block.lockedFileSeen = input.lockedFileSeen || (settings.LoadOpen == 3 && input.state != FileState::kNormal);

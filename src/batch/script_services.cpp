@@ -8,7 +8,7 @@ std::string EngineScriptServices::SubstituteTAGS(std::string_view text, std::int
                                                  std::string_view drawingPath, std::int32_t position) {
   std::string result;
   result.reserve(text.size());  // most values are about as long as their tags
-  AppendTAGS(result, text, counter, drawingPath, position);
+  AppendTAGS(result, text, drawingPath, counter, position);
   return result;
 }
 
@@ -18,8 +18,8 @@ bool EngineScriptServices::KeepsUnchanged(std::string_view text) {
   return text.find('$') == std::string_view::npos;
 }
 
-void EngineScriptServices::AppendTAGS(std::string& out, std::string_view text, std::int32_t counter,
-                                      std::string_view drawingPath, std::int32_t position) {
+void EngineScriptServices::AppendTAGS(std::string& out, std::string_view text, std::string_view drawingPath,
+                                      std::int32_t counter, std::int32_t position) {
   if (KeepsUnchanged(text)) {
     out += text;
     return;
@@ -42,8 +42,8 @@ EngineScriptServices::PreparedText& EngineScriptServices::Prepared(std::string_v
 }
 
 // A text without project tags, the usual case, goes to the second pass as it is.
-void EngineScriptServices::AppendProjectAndTAGS(std::string& out, std::string_view text, std::int32_t counter,
-                                                std::string_view drawingPath, std::int32_t position,
+void EngineScriptServices::AppendProjectAndTAGS(std::string& out, std::string_view text, std::string_view drawingPath,
+                                                std::int32_t counter, std::int32_t position,
                                                 const tags::TextsAround& around) {
   PreparedText& prepared = Prepared(text);
   if (prepared.projectTags || !prepared.tags.HoldsDollar()) {
@@ -51,7 +51,7 @@ void EngineScriptServices::AppendProjectAndTAGS(std::string& out, std::string_vi
     if (!prepared.projectTags) {
       out += text;  // as AppendTAGS does with a text without "$"
     } else {
-      AppendTAGS(out, SubstituteProjectTAGS(text, counter, drawingPath), counter, drawingPath, position);
+      AppendTAGS(out, SubstituteProjectTAGS(text, counter, drawingPath), drawingPath, counter, position);
     }
     out += around.after;
     return;

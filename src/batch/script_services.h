@@ -34,16 +34,17 @@ class ScriptServices {
   virtual bool KeepsUnchanged(std::string_view text) { return false; }
 
   // These append their result to out (which must not hold text), so a build can reuse its
-  // buffers. SubstituteTAGS:
-  virtual void AppendTAGS(std::string& out, std::string_view text, std::int32_t counter, std::string_view drawingPath,
+  // buffers. They take the drawing's path before the counter and the position: passed so, a
+  // call's texts all travel in registers, which the build, calling them for every drawing,
+  // feels. SubstituteTAGS:
+  virtual void AppendTAGS(std::string& out, std::string_view text, std::string_view drawingPath, std::int32_t counter,
                           std::int32_t position) {
     out += SubstituteTAGS(text, counter, drawingPath, position);
   }
   // SubstituteProjectTAGS, then SubstituteTAGS on its result, as the user script goes; the
   // texts around it are appended before and after the result:
-  virtual void AppendProjectAndTAGS(std::string& out, std::string_view text, std::int32_t counter,
-                                    std::string_view drawingPath, std::int32_t position,
-                                    const tags::TextsAround& around = {}) {
+  virtual void AppendProjectAndTAGS(std::string& out, std::string_view text, std::string_view drawingPath,
+                                    std::int32_t counter, std::int32_t position, const tags::TextsAround& around = {}) {
     for (std::string_view piece : around.before) out += piece;
     out += SubstituteTAGS(SubstituteProjectTAGS(text, counter, drawingPath), counter, drawingPath, position);
     out += around.after;
@@ -64,9 +65,9 @@ class EngineScriptServices : public ScriptServices {
                                       std::string_view drawingPath) override;
   bool SaveAsTargetExists(const std::string& target, const std::string& fileName) override;
   bool KeepsUnchanged(std::string_view text) override;
-  void AppendTAGS(std::string& out, std::string_view text, std::int32_t counter, std::string_view drawingPath,
+  void AppendTAGS(std::string& out, std::string_view text, std::string_view drawingPath, std::int32_t counter,
                   std::int32_t position) override;
-  void AppendProjectAndTAGS(std::string& out, std::string_view text, std::int32_t counter, std::string_view drawingPath,
+  void AppendProjectAndTAGS(std::string& out, std::string_view text, std::string_view drawingPath, std::int32_t counter,
                             std::int32_t position, const tags::TextsAround& around = {}) override;
 
  private:

@@ -41,7 +41,7 @@ void StoreDateTexts(const DateTexts& texts, core::SettingsModel& settings) {
 
 namespace {
 
-// Runs replace(valueOf) with the values of the tags for the drawing; the date and time
+// Runs replace(replacer, now, valueOf) with the values of the tags for the drawing; the date and time
 // texts are left in the settings model first.
 template <typename Replace>
 void SubstituteWith(const TagSources& sources, std::int32_t counter, std::string_view drawingPath,
@@ -70,7 +70,7 @@ void SubstituteWith(const TagSources& sources, std::int32_t counter, std::string
       .TAG = &settings.TAG,
   };
   const std::vector<TagStep>& steps = SubstitutionSteps();
-  replace(cache.replacer, [&](std::size_t index) -> std::string_view {
+  replace(cache.replacer, now, [&](std::size_t index) -> std::string_view {
     const TagStep& step = steps[index];
     std::string& buffer = cache.values[index];
     if (step.kind == TagKind::kUser) return buffer = core::GetUserNameClean(sources.services.system);
@@ -83,38 +83,89 @@ void SubstituteWith(const TagSources& sources, std::int32_t counter, std::string
 
 void SubstituteTAGSInto(std::string& out, const TagSources& sources, std::string_view text, std::int32_t counter,
                         std::string_view drawingPath, std::int32_t position) {
-  SubstituteWith(sources, counter, drawingPath, position, [&](TagReplacer& replacer, auto valueOf) {
+  SubstituteWith(sources, counter, drawingPath, position, [&](TagReplacer& replacer, const auto&, auto valueOf) {
     replacer.RunInto(out, SubstitutionVocabulary(), text, valueOf);
   });
 }
 
 PreparedTAGS::PreparedTAGS(std::string_view text) : template_(SubstitutionVocabulary(), text) {}
 
-// The values are asked in step order until one holds a "$", as the replacer asks them. When
-// none does and the tags stand apart, the runs and values are joined in one pass; otherwise
-// the replacer takes over with the values asked so far.
+namespace {
+
+// The values that stay the same from one drawing to the next unless a setting, the queue or
+// the clock's second changes; reading them has no effect on anything.
+bool StaysTheSame(const TagStep& step) {
+  return step.kind == TagKind::kDateText || step.kind == TagKind::kStatic || step.kind == TagKind::kFileCount ||
+         step.kind == TagKind::kTorPath;
+}
+
+// Folds the values that stay the same and hold no "$" into the template's runs.
+template <typename ValueOf>
+void Refold(const TextTemplate& text, FoldedTemplate& folded, TagValues& values, ValueOf& valueOf) {
+  const std::vector<TagStep>& steps = SubstitutionSteps();
+  StepSet fixed;
+  for (std::size_t step : text.Steps()) {
+    if (!StaysTheSame(steps[step])) continue;
+    values[step] = valueOf(step);
+    if (!HoldsDollar(values[step])) fixed.Add(step);
+  }
+  folded.Fold(text, fixed, values);
+}
+
+// True when the values folded in are those of now. The date texts depend only on the second
+// they were formatted for; the static tags are their settings.
+template <typename ValueOf>
+bool FoldedValuesHold(const FoldedTemplate& folded, const core::SettingsModel& settings, ValueOf& valueOf) {
+  const std::vector<TagStep>& steps = SubstitutionSteps();
+  for (const auto& [step, value] : folded.Fixed()) {
+    const TagStep& tag = steps[step];
+    if (tag.kind == TagKind::kDateText) continue;
+    const std::string_view now = tag.kind == TagKind::kStatic
+                                     ? std::string_view(settings.TAG[static_cast<std::size_t>(tag.arg)])
+                                     : valueOf(step);
+    if (!runtime::SameText(now, value)) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+// The values that stay the same are joined into the runs while they do. The others are asked
+// in step order until one holds a "$", as the replacer asks them. When none does and the tags
+// stand apart, the runs and values are joined in one pass; otherwise the replacer takes over
+// with the values asked so far.
 void SubstituteTAGSInto(std::string& out, const TagSources& sources, const PreparedTAGS& text, std::int32_t counter,
                         std::string_view drawingPath, std::int32_t position, const TextsAround& around) {
-  SubstituteWith(sources, counter, drawingPath, position, [&](TagReplacer& replacer, auto valueOf) {
-    const TextLayout& layout = text.template_.Layout();
-    TagValues& values = sources.cache.views;
-    StepSet asked;
-    bool plain = layout.standApart;
-    for (auto step = text.template_.Steps().begin(); plain && step != text.template_.Steps().end(); ++step) {
-      values[*step] = valueOf(*step);
-      asked.Add(*step);
-      plain = !HoldsDollar(values[*step]);
-    }
-    if (plain) {
-      AppendJoined(out, layout, text.template_.Text(), values, around);
-      return;
-    }
-    for (std::string_view piece : around.before) out += piece;
-    replacer.RunInto(out, text.template_, [&](std::size_t step) -> std::string_view {
-      return asked.Has(step) ? values[step] : valueOf(step);
-    });
-    out += around.after;
-  });
+  SubstituteWith(
+      sources, counter, drawingPath, position, [&](TagReplacer& replacer, const runtime::DateTime& now, auto valueOf) {
+        const TextTemplate& source = text.template_;
+        FoldedTemplate& folded = text.folded_;
+        TagValues& values = sources.cache.views;
+        StepSet asked;
+        bool plain = source.Layout().standApart;
+        if (plain) {
+          if (folded.Empty() || text.foldedAt_ != now || !FoldedValuesHold(folded, sources.settings, valueOf)) {
+            Refold(source, folded, values, valueOf);
+            text.foldedAt_ = now;
+          }
+          for (const auto& [step, value] : folded.Fixed()) asked.Add(step);
+          for (auto step = folded.Steps().begin(); plain && step != folded.Steps().end(); ++step) {
+            values[*step] = valueOf(*step);
+            asked.Add(*step);
+            plain = !HoldsDollar(values[*step]);
+          }
+          if (plain) {
+            folded.AppendJoined(out, values, around);
+            return;
+          }
+          for (const auto& [step, value] : folded.Fixed()) values[step] = value;
+        }
+        for (std::string_view piece : around.before) out += piece;
+        replacer.RunInto(out, source, [&](std::size_t step) -> std::string_view {
+          return asked.Has(step) ? values[step] : valueOf(step);
+        });
+        out += around.after;
+      });
 }
 
 std::string SubstituteTAGS(const TagSources& sources, std::string_view text, std::int32_t counter,

@@ -81,6 +81,10 @@ class PreparedTAGS {
                                  const TextsAround& around);
 
   TextTemplate template_;
+  // The template with the values that stay the same from one drawing to the next joined in,
+  // kept while they do.
+  mutable FoldedTemplate folded_;
+  mutable runtime::DateTime foldedAt_;  // the second whose date texts are folded in
 };
 
 // SubstituteTAGSInto for a prepared text: the same result and the same calls of the services.

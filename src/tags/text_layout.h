@@ -4,11 +4,11 @@
 #include <bit>
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "runtime/short_text.h"
 #include "tags/tag_vocabulary.h"
 
 namespace tags {
@@ -39,34 +39,9 @@ class StepSet {
   std::array<std::uint64_t, TagVocabulary::kMostTags / 64> words_{};
 };
 
-// True when text holds a "$". Most tag values are short: from 4 to 16 bytes they are tested
-// a word at a time, without a call.
+// True when text holds a "$".
 inline bool HoldsDollar(std::string_view text) {
-  constexpr std::uint64_t kOnes = 0x0101010101010101;
-  constexpr std::uint64_t kHighBits = 0x8080808080808080;
-  // True when a byte of word is a "$": the word then has a zero byte after the exclusive or.
-  auto dollarIn = [](std::uint64_t word) {
-    const std::uint64_t v = word ^ (kOnes * '$');
-    return ((v - kOnes) & ~v & kHighBits) != 0;
-  };
-  const std::size_t n = text.size();
-  const char* at = text.data();
-  if (n >= 8 && n <= 16) {
-    std::uint64_t head = 0;
-    std::uint64_t tail = 0;
-    std::memcpy(&head, at, 8);
-    std::memcpy(&tail, at + n - 8, 8);
-    return dollarIn(head) || dollarIn(tail);
-  }
-  if (n >= 4 && n < 8) {
-    std::uint32_t head = 0;
-    std::uint32_t tail = 0;
-    std::memcpy(&head, at, 4);
-    std::memcpy(&tail, at + n - 4, 4);
-    return dollarIn(head | (std::uint64_t{tail} << 32));
-  }
-  if (n < 4) return (n > 0 && at[0] == '$') || (n > 1 && at[1] == '$') || (n > 2 && at[2] == '$');
-  return text.find('$') != std::string_view::npos;
+  return runtime::HoldsByte(text, '$');
 }
 
 // A span of a text that spells a tag: from its opening "$" up to, not including, end.

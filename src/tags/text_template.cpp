@@ -1,5 +1,6 @@
 #include "tags/text_template.h"
 
+#include <array>
 #include <cstdint>
 #include <cstring>
 
@@ -27,29 +28,35 @@ std::vector<TextTemplate::Piece> TextTemplate::Pieces() const {
 
 namespace {
 
-// Copies a piece of the joined text. Most pieces are a few bytes long: those are copied with
-// two overlapping loads and stores, cheaper than a call of memcpy.
+// Copies bytes from..from+n to to..to+n, with n from size to twice size: the first and the
+// last size bytes, which overlap.
+template <std::size_t size>
+inline void CopyEnds(char* to, const char* from, std::size_t n) {
+  std::array<char, size> head;
+  std::array<char, size> tail;
+  std::memcpy(head.data(), from, size);
+  std::memcpy(tail.data(), from + n - size, size);
+  std::memcpy(to, head.data(), size);
+  std::memcpy(to + n - size, tail.data(), size);
+}
+
+// Copies a piece of the joined text. Most pieces are short: up to 64 bytes they are copied
+// with two overlapping loads and stores, cheaper than a call of memcpy.
 inline char* CopyPiece(char* to, std::string_view piece) {
   const std::size_t n = piece.size();
   const char* from = piece.data();
-  if (n >= 8 && n <= 16) {
-    std::uint64_t head = 0;
-    std::uint64_t tail = 0;
-    std::memcpy(&head, from, 8);
-    std::memcpy(&tail, from + n - 8, 8);
-    std::memcpy(to, &head, 8);
-    std::memcpy(to + n - 8, &tail, 8);
-  } else if (n >= 4 && n < 8) {
-    std::uint32_t head = 0;
-    std::uint32_t tail = 0;
-    std::memcpy(&head, from, 4);
-    std::memcpy(&tail, from + n - 4, 4);
-    std::memcpy(to, &head, 4);
-    std::memcpy(to + n - 4, &tail, 4);
-  } else if (n < 4) {
-    for (std::size_t i = 0; i < n; ++i) to[i] = from[i];
-  } else {
+  if (n > 64) {
     std::memcpy(to, from, n);
+  } else if (n > 32) {
+    CopyEnds<32>(to, from, n);
+  } else if (n > 16) {
+    CopyEnds<16>(to, from, n);
+  } else if (n >= 8) {
+    CopyEnds<8>(to, from, n);
+  } else if (n >= 4) {
+    CopyEnds<4>(to, from, n);
+  } else {
+    for (std::size_t i = 0; i < n; ++i) to[i] = from[i];
   }
   return to + n;
 }
@@ -76,6 +83,49 @@ void AppendJoined(std::string& out, const TextLayout& layout, std::string_view t
     done = occurrence.end;
   }
   at = CopyPiece(at, {text.data() + done, text.size() - done});
+  CopyPiece(at, around.after);
+}
+
+void FoldedTemplate::Fold(const TextTemplate& text, const StepSet& fixed, const TagValues& values) {
+  runs_.clear();
+  pieces_.clear();
+  fixed_.clear();
+  steps_.clear();
+  StepSet left;
+  std::size_t begin = 0;
+  for (const TextTemplate::Piece& piece : text.Pieces()) {
+    runs_ += piece.literal;
+    if (piece.tag != TagVocabulary::kNone && fixed.Has(piece.tag)) {
+      runs_ += values[piece.tag];
+      continue;
+    }
+    pieces_.push_back({begin, runs_.size() - begin, piece.tag});
+    begin = runs_.size();
+    if (piece.tag != TagVocabulary::kNone) left.Add(piece.tag);
+  }
+  for (std::size_t step : text.Steps()) {
+    if (fixed.Has(step)) {
+      fixed_.emplace_back(step, std::string(values[step]));
+    } else {
+      steps_.push_back(step);
+    }
+  }
+}
+
+void FoldedTemplate::AppendJoined(std::string& out, const TagValues& values, const TextsAround& around) const {
+  std::size_t size = runs_.size() + around.after.size();
+  for (std::string_view piece : around.before) size += piece.size();
+  for (const Piece& piece : pieces_) {
+    if (piece.tag != TagVocabulary::kNone) size += values[piece.tag].size();
+  }
+  const std::size_t start = out.size();
+  out.resize(start + size);
+  char* at = out.data() + start;
+  for (std::string_view piece : around.before) at = CopyPiece(at, piece);
+  for (const Piece& piece : pieces_) {
+    at = CopyPiece(at, {runs_.data() + piece.begin, piece.size});
+    if (piece.tag != TagVocabulary::kNone) at = CopyPiece(at, values[piece.tag]);
+  }
   CopyPiece(at, around.after);
 }
 

@@ -59,4 +59,32 @@ struct TextsAround {
 void AppendJoined(std::string& out, const TextLayout& layout, std::string_view text, const TagValues& values,
                   const TextsAround& around = {});
 
+// A template with the values of some of its tags joined into its runs once, for a text
+// substituted again and again whose values partly stay the same from one substitution to the
+// next (the date, the static tags): each substitution then asks and joins only the others.
+class FoldedTemplate {
+ public:
+  // Joins values[tag] into the runs for every tag of text in fixed; the other tags stay.
+  void Fold(const TextTemplate& text, const StepSet& fixed, const TagValues& values);
+  bool Empty() const { return pieces_.empty(); }
+  // The tags joined into the runs, each once, with the value joined.
+  const std::vector<std::pair<std::size_t, std::string>>& Fixed() const { return fixed_; }
+  // The tags left, each once, in the vocabulary's order.
+  const std::vector<std::size_t>& Steps() const { return steps_; }
+  // Appends around.before, the runs with values[tag] for every tag left, and around.after.
+  void AppendJoined(std::string& out, const TagValues& values, const TextsAround& around) const;
+
+ private:
+  // A run of runs_ and the tag after it; after the last run, none (kNone).
+  struct Piece {
+    std::size_t begin;
+    std::size_t size;
+    std::size_t tag;
+  };
+  std::string runs_;
+  std::vector<Piece> pieces_;
+  std::vector<std::pair<std::size_t, std::string>> fixed_;
+  std::vector<std::size_t> steps_;
+};
+
 }  // namespace tags

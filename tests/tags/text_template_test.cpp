@@ -113,6 +113,12 @@ TEST_F(TagEngineTest, APreparedTextGivesTheEngineResultForEveryDrawing) {
       "$TA$TAG1$G2$",
       "$TAG1$$TAG1$$FILENAME-PREV$|$FILENAME-NEXT$|$SHEET-NEXT$",
       "$PROJECTTAG1$ $DATE$",
+      // Tags that stand apart, joined in one pass while no value holds a "$", most of them
+      // with values that stay the same from one drawing to the next.
+      "-ATTEDIT N N TITLE DWGNO * $FILENAME$\r\n-ATTEDIT N N TITLE DATE * 1 $MM/DD/YY$\r\n"
+      "-ATTEDIT N N TITLE CLIENT * 1 $TAG1$\r\n-ATTEDIT N N TITLE TIME * 1 $TIME_24$\r\n"
+      "-ATTEDIT N N TITLE COUNT * 1 $FILECOUNTINQUEUE$\r\n-ATTEDIT N N TITLE PATH * 1 $TOR_PATH$\r\n"
+      "-ATTEDIT N N TITLE NEXT * 1 $TAG2$\r\n(princ)",
   };
   queue = {"C:\\Jobs\\A12\\Sheets\\A12-100.dwg", kDrawing, "C:\\Jobs\\A12\\Sheets\\A12-102.dwg"};
   system.userName = "drafter";
@@ -130,13 +136,16 @@ TEST_F(TagEngineTest, APreparedTextGivesTheEngineResultForEveryDrawing) {
       {"$FILENAME$", "", {2026, 12, 11, 0, 0, 0}, "C:\\x\\$TAG2$.dwg"},
       {"", "$", {2026, 12, 11, 0, 0, 0}, kDrawing},
       {"back", "two", {2026, 12, 11, 0, 0, 0}, kDrawing},
+      {"back", "two", {2026, 12, 11, 0, 0, 0}, "C:\\Jobs\\B\\B-8.dwg"},  // and the queue grows
   };
   for (const std::string& script : scripts) {
     SCOPED_TRACE(script);
     PreparedTAGS prepared(script);
+    queue.resize(3);
     for (std::size_t i = 0; i < drawings.size(); ++i) {
       SCOPED_TRACE(i);
       const Drawing& drawing = drawings[i];
+      if (i + 1 == drawings.size()) queue.push_back("C:\\Jobs\\A12\\Sheets\\A12-103.dwg");
       settings.TAG[0] = drawing.TAG1;
       settings.TAG[1] = drawing.TAG2;
       clock.Set(drawing.now);
