@@ -78,9 +78,9 @@ class UnchangedTexts : public batch::ScriptServices {
   }
   void AppendProjectAndTAGS(std::string& out, std::string_view text, std::string_view, std::int32_t, std::int32_t,
                             const tags::TextsAround& around) override {
-    for (std::string_view piece : around.before) out += piece;
+    around.AppendBefore(out);
     out += text;
-    out += around.after;
+    out += around.tail;
   }
 };
 

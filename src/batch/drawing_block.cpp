@@ -206,6 +206,8 @@ bool BlockFrame::Fits(const DrawingSettings& settings, const DrawingBlockInput& 
 }
 
 void BlockFrame::Make(const DrawingSettings& settings, const DrawingBlockInput& input, ScriptServices& services) {
+  static std::uint64_t lastKey = 0;
+  key_ = ++lastKey;
   services_ = &services;
   state_ = input.state;
   lockedFileSeen_ = input.lockedFileSeen;
@@ -245,7 +247,8 @@ void AppendDrawingBlock(std::string& out, const DrawingSettings& settings, const
   if (!frame.Fits(settings, input, services)) frame.Make(settings, input, services);
   const std::string_view path = frame.WithPath() ? input.path : std::string_view();
   if (frame.Whole()) {
-    const tags::TextsAround around{.before = {frame.Lead(), path, frame.Head()}, .after = frame.Tail()};
+    const tags::TextsAround around{
+        .lead = frame.Lead(), .path = path, .head = frame.Head(), .tail = frame.Tail(), .key = frame.Key()};
     services.AppendProjectAndTAGS(out, settings.Text1, input.path, input.counter, input.position, around);
     if (!runtime::SameText(block.postUserScript, settings.tbPostUserScript)) {
       block.postUserScript = settings.tbPostUserScript;

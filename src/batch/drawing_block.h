@@ -85,6 +85,8 @@ class BlockFrame {
   const std::string& Head() const { return head_; }
   bool Whole() const { return whole_; }
   const std::string& Tail() const { return tail_; }  // when whole: everything after the user script
+  // A key of these parts, never given to other parts.
+  std::uint64_t Key() const { return key_; }
 
  private:
   // What the parts were made from.
@@ -103,6 +105,7 @@ class BlockFrame {
   std::string tbPreUserScript_;
   std::string tbPostUserScript_;
 
+  std::uint64_t key_ = 0;
   std::string lead_;
   bool withPath_ = true;
   std::string head_;

@@ -47,13 +47,13 @@ void EngineScriptServices::AppendProjectAndTAGS(std::string& out, std::string_vi
                                                 const tags::TextsAround& around) {
   PreparedText& prepared = Prepared(text);
   if (prepared.projectTags || !prepared.tags.HoldsDollar()) {
-    for (std::string_view piece : around.before) out += piece;
+    around.AppendBefore(out);
     if (!prepared.projectTags) {
       out += text;  // as AppendTAGS does with a text without "$"
     } else {
       AppendTAGS(out, SubstituteProjectTAGS(text, counter, drawingPath), drawingPath, counter, position);
     }
-    out += around.after;
+    out += around.tail;
     return;
   }
   tags::SubstituteTAGSInto(out, sources_, prepared.tags, counter, drawingPath, position, around);

@@ -45,9 +45,9 @@ class ScriptServices {
   // texts around it are appended before and after the result:
   virtual void AppendProjectAndTAGS(std::string& out, std::string_view text, std::string_view drawingPath,
                                     std::int32_t counter, std::int32_t position, const tags::TextsAround& around = {}) {
-    for (std::string_view piece : around.before) out += piece;
+    around.AppendBefore(out);
     out += SubstituteTAGS(SubstituteProjectTAGS(text, counter, drawingPath), counter, drawingPath, position);
-    out += around.after;
+    out += around.tail;
   }
 };
 

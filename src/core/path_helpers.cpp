@@ -4,6 +4,7 @@
 
 #include "core/file_helpers.h"
 #include "runtime/error.h"
+#include "runtime/short_text.h"
 
 namespace core {
 
@@ -13,7 +14,7 @@ constexpr char kSep = '\\';
 
 // The number of characters up to and including the last "\"; 0 when there is none.
 std::size_t FolderLength(std::string_view path) {
-  std::size_t pos = path.rfind(kSep);
+  std::size_t pos = runtime::FindLastByte(path, kSep);
   return pos == std::string_view::npos ? 0 : pos + 1;
 }
 

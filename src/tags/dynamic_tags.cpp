@@ -146,12 +146,9 @@ DateTexts FormatDateTexts(const runtime::DateTime& now, platform::Locale& locale
   return texts;
 }
 
-const DateTexts& DateTextCache::For(const runtime::DateTime& now, platform::Locale& locale) {
-  if (moment_ != now) {
-    texts_ = FormatDateTexts(now, locale);
-    moment_ = now;
-  }
-  return texts_;
+void DateTextCache::Format(const runtime::DateTime& now, platform::Locale& locale) {
+  texts_ = FormatDateTexts(now, locale);
+  moment_ = now;
 }
 
 const std::vector<TagStep>& SubstitutionSteps() {

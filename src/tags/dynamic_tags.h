@@ -42,9 +42,14 @@ DateTexts FormatDateTexts(const runtime::DateTime& now, platform::Locale& locale
 // formats them once. A change of the regional settings shows from the next second on.
 class DateTextCache {
  public:
-  const DateTexts& For(const runtime::DateTime& now, platform::Locale& locale);
+  const DateTexts& For(const runtime::DateTime& now, platform::Locale& locale) {
+    if (moment_ != now) Format(now, locale);
+    return texts_;
+  }
 
  private:
+  void Format(const runtime::DateTime& now, platform::Locale& locale);
+
   std::optional<runtime::DateTime> moment_;
   DateTexts texts_;
 };

@@ -88,7 +88,7 @@ void SubstituteTAGSInto(std::string& out, const TagSources& sources, std::string
   });
 }
 
-PreparedTAGS::PreparedTAGS(std::string_view text) : template_(SubstitutionVocabulary(), text) {}
+PreparedTAGS::PreparedTAGS(std::string_view text) : folding_{TextTemplate(SubstitutionVocabulary(), text), {}, {}} {}
 
 namespace {
 
@@ -101,7 +101,8 @@ bool StaysTheSame(const TagStep& step) {
 
 // Folds the values that stay the same and hold no "$" into the template's runs.
 template <typename ValueOf>
-void Refold(const TextTemplate& text, FoldedTemplate& folded, TagValues& values, ValueOf& valueOf) {
+void Refold(const TextTemplate& text, FoldedTemplate& folded, TagValues& values, ValueOf& valueOf,
+            const TextsAround& around) {
   const std::vector<TagStep>& steps = SubstitutionSteps();
   StepSet fixed;
   for (std::size_t step : text.Steps()) {
@@ -109,7 +110,7 @@ void Refold(const TextTemplate& text, FoldedTemplate& folded, TagValues& values,
     values[step] = valueOf(step);
     if (!HoldsDollar(values[step])) fixed.Add(step);
   }
-  folded.Fold(text, fixed, values);
+  folded.Fold(text, fixed, values, around);
 }
 
 // True when the values folded in are those of now. The date texts depend only on the second
@@ -130,42 +131,62 @@ bool FoldedValuesHold(const FoldedTemplate& folded, const core::SettingsModel& s
 
 }  // namespace
 
+namespace {
+
+// Joins a prepared text whose tags stand apart from its folded form, folding it afresh when
+// the values that stay the same have changed; then asks the other values in step order. False
+// when one of them holds a "$": asked then tells how many were asked, the last one holding it.
+template <typename ValueOf>
+bool JoinFolded(std::string& out, const TagSources& sources, const PreparedTAGS::Folding& folding,
+                const runtime::DateTime& now, ValueOf& valueOf, const TextsAround& around, std::size_t& asked) {
+  FoldedTemplate& folded = folding.folded;
+  TagValues& values = sources.cache.views;
+  if (folded.Empty() || folded.Key() != around.key || folding.at != now ||
+      !FoldedValuesHold(folded, sources.settings, valueOf)) {
+    Refold(folding.text, folded, values, valueOf, around);
+    folding.at = now;
+  }
+  const std::vector<std::size_t>& steps = folded.Steps();
+  for (asked = 0; asked < steps.size(); ++asked) {
+    const std::size_t step = steps[asked];
+    values[step] = valueOf(step);
+    if (HoldsDollar(values[step])) {
+      ++asked;
+      return false;
+    }
+  }
+  folded.AppendJoined(out, values, around);
+  return true;
+}
+
+}  // namespace
+
 // The values that stay the same are joined into the runs while they do. The others are asked
 // in step order until one holds a "$", as the replacer asks them. When none does and the tags
 // stand apart, the runs and values are joined in one pass; otherwise the replacer takes over
 // with the values asked so far.
 void SubstituteTAGSInto(std::string& out, const TagSources& sources, const PreparedTAGS& text, std::int32_t counter,
                         std::string_view drawingPath, std::int32_t position, const TextsAround& around) {
-  SubstituteWith(
-      sources, counter, drawingPath, position, [&](TagReplacer& replacer, const runtime::DateTime& now, auto valueOf) {
-        const TextTemplate& source = text.template_;
-        FoldedTemplate& folded = text.folded_;
-        TagValues& values = sources.cache.views;
-        StepSet asked;
-        bool plain = source.Layout().standApart;
-        if (plain) {
-          if (folded.Empty() || text.foldedAt_ != now || !FoldedValuesHold(folded, sources.settings, valueOf)) {
-            Refold(source, folded, values, valueOf);
-            text.foldedAt_ = now;
-          }
-          for (const auto& [step, value] : folded.Fixed()) asked.Add(step);
-          for (auto step = folded.Steps().begin(); plain && step != folded.Steps().end(); ++step) {
-            values[*step] = valueOf(*step);
-            asked.Add(*step);
-            plain = !HoldsDollar(values[*step]);
-          }
-          if (plain) {
-            folded.AppendJoined(out, values, around);
-            return;
-          }
-          for (const auto& [step, value] : folded.Fixed()) values[step] = value;
-        }
-        for (std::string_view piece : around.before) out += piece;
-        replacer.RunInto(out, source, [&](std::size_t step) -> std::string_view {
-          return asked.Has(step) ? values[step] : valueOf(step);
-        });
-        out += around.after;
-      });
+  SubstituteWith(sources, counter, drawingPath, position,
+                 [&](TagReplacer& replacer, const runtime::DateTime& now, auto valueOf) {
+                   const TextTemplate& source = text.folding_.text;
+                   StepSet asked;
+                   TagValues& values = sources.cache.views;
+                   if (source.Layout().standApart) {
+                     std::size_t count = 0;
+                     if (JoinFolded(out, sources, text.folding_, now, valueOf, around, count)) return;
+                     for (const auto& [step, value] : text.folding_.folded.Fixed()) {
+                       values[step] = value;
+                       asked.Add(step);
+                     }
+                     for (std::size_t i = 0; i < count; ++i) asked.Add(text.folding_.folded.Steps()[i]);
+                   }
+                   around.AppendBefore(out);
+                   replacer.RunInto(out, source, [&](std::size_t step) -> std::string_view {
+                     return asked.Has(step) ? values[step] : valueOf(step);
+                   });
+                   out += around.tail;
+                 });
 }
 
 std::string SubstituteTAGS(const TagSources& sources, std::string_view text, std::int32_t counter,

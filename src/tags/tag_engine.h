@@ -71,20 +71,24 @@ class PreparedTAGS {
  public:
   explicit PreparedTAGS(std::string_view text);
 
-  const std::string& Text() const { return template_.Text(); }
+  const std::string& Text() const { return folding_.text.Text(); }
   // True when the text holds a "$": without one it holds no tag.
-  bool HoldsDollar() const { return template_.HoldsDollar(); }
+  bool HoldsDollar() const { return folding_.text.HoldsDollar(); }
+
+  // The text split once, and its runs with the values that stay the same from one drawing to
+  // the next joined in, kept while they do.
+  struct Folding {
+    TextTemplate text;
+    mutable FoldedTemplate folded;
+    mutable runtime::DateTime at;  // the second whose date texts are folded in
+  };
 
  private:
   friend void SubstituteTAGSInto(std::string& out, const TagSources& sources, const PreparedTAGS& text,
                                  std::int32_t counter, std::string_view drawingPath, std::int32_t position,
                                  const TextsAround& around);
 
-  TextTemplate template_;
-  // The template with the values that stay the same from one drawing to the next joined in,
-  // kept while they do.
-  mutable FoldedTemplate folded_;
-  mutable runtime::DateTime foldedAt_;  // the second whose date texts are folded in
+  Folding folding_;
 };
 
 // SubstituteTAGSInto for a prepared text: the same result and the same calls of the services.

@@ -66,8 +66,7 @@ inline char* CopyPiece(char* to, std::string_view piece) {
 // Sizes the result first and copies each piece into place, so the string grows once.
 void AppendJoined(std::string& out, const TextLayout& layout, std::string_view text, const TagValues& values,
                   const TextsAround& around) {
-  std::size_t size = text.size() + around.after.size();
-  for (std::string_view piece : around.before) size += piece.size();
+  std::size_t size = around.lead.size() + around.path.size() + around.head.size() + text.size() + around.tail.size();
   for (const Occurrence& occurrence : layout.occurrences) {
     size += values[occurrence.tag].size();
     size -= occurrence.end - occurrence.begin;
@@ -75,7 +74,9 @@ void AppendJoined(std::string& out, const TextLayout& layout, std::string_view t
   const std::size_t start = out.size();
   out.resize(start + size);
   char* at = out.data() + start;
-  for (std::string_view piece : around.before) at = CopyPiece(at, piece);
+  at = CopyPiece(at, around.lead);
+  at = CopyPiece(at, around.path);
+  at = CopyPiece(at, around.head);
   std::size_t done = 0;
   for (const Occurrence& occurrence : layout.occurrences) {
     at = CopyPiece(at, {text.data() + done, occurrence.begin - done});
@@ -83,15 +84,17 @@ void AppendJoined(std::string& out, const TextLayout& layout, std::string_view t
     done = occurrence.end;
   }
   at = CopyPiece(at, {text.data() + done, text.size() - done});
-  CopyPiece(at, around.after);
+  CopyPiece(at, around.tail);
 }
 
-void FoldedTemplate::Fold(const TextTemplate& text, const StepSet& fixed, const TagValues& values) {
+void FoldedTemplate::Fold(const TextTemplate& text, const StepSet& fixed, const TagValues& values,
+                          const TextsAround& around) {
   runs_.clear();
   pieces_.clear();
   fixed_.clear();
   steps_.clear();
-  StepSet left;
+  key_ = around.key;
+  if (key_ != 0) runs_ += around.head;
   std::size_t begin = 0;
   for (const TextTemplate::Piece& piece : text.Pieces()) {
     runs_ += piece.literal;
@@ -99,9 +102,9 @@ void FoldedTemplate::Fold(const TextTemplate& text, const StepSet& fixed, const 
       runs_ += values[piece.tag];
       continue;
     }
+    if (piece.tag == TagVocabulary::kNone && key_ != 0) runs_ += around.tail;
     pieces_.push_back({begin, runs_.size() - begin, piece.tag});
     begin = runs_.size();
-    if (piece.tag != TagVocabulary::kNone) left.Add(piece.tag);
   }
   for (std::size_t step : text.Steps()) {
     if (fixed.Has(step)) {
@@ -113,20 +116,24 @@ void FoldedTemplate::Fold(const TextTemplate& text, const StepSet& fixed, const 
 }
 
 void FoldedTemplate::AppendJoined(std::string& out, const TagValues& values, const TextsAround& around) const {
-  std::size_t size = runs_.size() + around.after.size();
-  for (std::string_view piece : around.before) size += piece.size();
+  // The texts around that are not joined in.
+  const std::string_view head = key_ != 0 ? std::string_view() : around.head;
+  const std::string_view tail = key_ != 0 ? std::string_view() : around.tail;
+  std::size_t size = around.lead.size() + around.path.size() + head.size() + runs_.size() + tail.size();
   for (const Piece& piece : pieces_) {
     if (piece.tag != TagVocabulary::kNone) size += values[piece.tag].size();
   }
   const std::size_t start = out.size();
   out.resize(start + size);
   char* at = out.data() + start;
-  for (std::string_view piece : around.before) at = CopyPiece(at, piece);
+  at = CopyPiece(at, around.lead);
+  at = CopyPiece(at, around.path);
+  at = CopyPiece(at, head);
   for (const Piece& piece : pieces_) {
     at = CopyPiece(at, {runs_.data() + piece.begin, piece.size});
     if (piece.tag != TagVocabulary::kNone) at = CopyPiece(at, values[piece.tag]);
   }
-  CopyPiece(at, around.after);
+  CopyPiece(at, tail);
 }
 
 }  // namespace tags

@@ -42,20 +42,32 @@ class TextTemplate {
   std::string text_;
   TextLayout layout_;
   std::vector<std::size_t> steps_;
+  std::uint64_t key_ = 0;
 };
 
 // The values of the tags of a vocabulary, by index.
 using TagValues = std::array<std::string_view, TagVocabulary::kMostTags>;
 
-// Fixed texts written before and after a substituted text, as the batch script writes the
-// lines around a drawing's user script.
+// Texts written around a substituted text, as the batch script writes a drawing's block
+// around its user script: lead, the drawing's path, head, the substituted text, tail.
 struct TextsAround {
-  std::array<std::string_view, 3> before{};
-  std::string_view after;
+  std::string_view lead;
+  std::string_view path;
+  std::string_view head;
+  std::string_view tail;
+  // Not 0: lead, head and tail are the same in every call with this key, so they may be kept
+  // joined to the text's runs. Each new set of texts takes a key never used before.
+  std::uint64_t key = 0;
+
+  void AppendBefore(std::string& out) const {
+    out += lead;
+    out += path;
+    out += head;
+  }
 };
 
-// Appends around.before, text with every tag of its layout replaced by values[tag] and
-// around.after, growing out once.
+// Appends the texts before, text with every tag of its layout replaced by values[tag] and the
+// tail, growing out once.
 void AppendJoined(std::string& out, const TextLayout& layout, std::string_view text, const TagValues& values,
                   const TextsAround& around = {});
 
@@ -64,14 +76,18 @@ void AppendJoined(std::string& out, const TextLayout& layout, std::string_view t
 // next (the date, the static tags): each substitution then asks and joins only the others.
 class FoldedTemplate {
  public:
-  // Joins values[tag] into the runs for every tag of text in fixed; the other tags stay.
-  void Fold(const TextTemplate& text, const StepSet& fixed, const TagValues& values);
+  // Joins values[tag] into the runs for every tag of text in fixed; the other tags stay. With a
+  // key, the head and the tail around are joined to the first and the last run.
+  void Fold(const TextTemplate& text, const StepSet& fixed, const TagValues& values, const TextsAround& around);
+  // The key of the texts around joined in; 0 for none.
+  std::uint64_t Key() const { return key_; }
   bool Empty() const { return pieces_.empty(); }
   // The tags joined into the runs, each once, with the value joined.
   const std::vector<std::pair<std::size_t, std::string>>& Fixed() const { return fixed_; }
   // The tags left, each once, in the vocabulary's order.
   const std::vector<std::size_t>& Steps() const { return steps_; }
-  // Appends around.before, the runs with values[tag] for every tag left, and around.after.
+  // Appends the texts before, the runs with values[tag] for every tag left, and the tail (those
+  // of the texts around not joined in).
   void AppendJoined(std::string& out, const TagValues& values, const TextsAround& around) const;
 
  private:
@@ -85,6 +101,7 @@ class FoldedTemplate {
   std::vector<Piece> pieces_;
   std::vector<std::pair<std::size_t, std::string>> fixed_;
   std::vector<std::size_t> steps_;
+  std::uint64_t key_ = 0;
 };
 
 }  // namespace tags

@@ -65,14 +65,13 @@ TEST(TextTemplateTest, AJoinGivesTheReplacersResult) {
     for (std::size_t i = 0; i < owned.size(); ++i) values[i] = owned[random() % owned.size()];
     const std::string expected =
         ReplaceInOrder(input.Text(), vocabulary, [&](std::size_t index) { return values[index]; });
-    TextsAround around;
-    for (std::string_view& piece : around.before) piece = kAround[random() % kAround.size()];
-    around.after = kAround[random() % kAround.size()];
+    auto any = [&] { return kAround[random() % kAround.size()]; };
+    const TextsAround around{.lead = any(), .path = any(), .head = any(), .tail = any()};
     std::string out = "kept ";
     AppendJoined(out, input.Layout(), input.Text(), values, around);
-    const std::string before =
-        std::string(around.before[0]) + std::string(around.before[1]) + std::string(around.before[2]);
-    ASSERT_EQ(out, "kept " + before + expected + std::string(around.after)) << "text " << input.Text();
+    std::string before;
+    around.AppendBefore(before);
+    ASSERT_EQ(out, "kept " + before + expected + std::string(around.tail)) << "text " << input.Text();
     ++joined;
   }
   EXPECT_GT(joined, 1000);
@@ -100,8 +99,9 @@ TEST(HoldsDollarTest, FindsADollarAtEveryPlaceOfTextsOfEveryLength) {
   }
 }
 
-// One prepared text serves every drawing, with the settings, the clock and the values
-// changing between drawings; each result is the engine's for the text itself.
+// One prepared text serves every drawing, with the settings, the clock, the values and the
+// texts around it changing between drawings; each result is the engine's for the text itself,
+// with the texts around.
 TEST_F(TagEngineTest, APreparedTextGivesTheEngineResultForEveryDrawing) {
   const std::vector<std::string> scripts = {
       "",
@@ -138,6 +138,13 @@ TEST_F(TagEngineTest, APreparedTextGivesTheEngineResultForEveryDrawing) {
       {"back", "two", {2026, 12, 11, 0, 0, 0}, kDrawing},
       {"back", "two", {2026, 12, 11, 0, 0, 0}, "C:\\Jobs\\B\\B-8.dwg"},  // and the queue grows
   };
+  // The texts around: kept under one key for the first drawings, then others under another,
+  // then none kept.
+  auto around = [](std::size_t drawing, std::string_view path) {
+    if (drawing < 3) return TextsAround{.lead = "L1 ", .path = path, .head = " H1\r\n", .tail = "\r\nT1", .key = 71};
+    if (drawing < 6) return TextsAround{.lead = "", .path = path, .head = "; head two\r\n", .tail = "", .key = 72};
+    return TextsAround{.lead = "L3 ", .path = path, .head = " H3\r\n", .tail = "\r\nT3"};
+  };
   for (const std::string& script : scripts) {
     SCOPED_TRACE(script);
     PreparedTAGS prepared(script);
@@ -152,9 +159,12 @@ TEST_F(TagEngineTest, APreparedTextGivesTheEngineResultForEveryDrawing) {
       const auto counter = static_cast<std::int32_t>(i + 3);
       const std::string expected = SubstituteTAGS(sources, script, counter, drawing.path, 2);
       settings.TodayTime_24 = "cleared";
+      const TextsAround texts = around(i, drawing.path);
       std::string out = "kept ";
-      SubstituteTAGSInto(out, sources, prepared, counter, drawing.path, 2);
-      EXPECT_EQ(out, "kept " + expected);
+      SubstituteTAGSInto(out, sources, prepared, counter, drawing.path, 2, texts);
+      std::string before;
+      texts.AppendBefore(before);
+      EXPECT_EQ(out, "kept " + before + expected + std::string(texts.tail));
       EXPECT_NE(settings.TodayTime_24, "cleared");
     }
   }
