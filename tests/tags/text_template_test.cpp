@@ -77,28 +77,6 @@ TEST(TextTemplateTest, AJoinGivesTheReplacersResult) {
   EXPECT_GT(joined, 1000);
 }
 
-TEST(HoldsDollarTest, FindsADollarAtEveryPlaceOfTextsOfEveryLength) {
-  for (std::size_t length = 0; length <= 40; ++length) {
-    // Bytes of every kind but "$", each next to others that could upset a test by words.
-    std::string plain;
-    for (std::size_t i = 0; i < length; ++i) {
-      const auto c = static_cast<char>(1 + (i * 37 + length) % 255);
-      plain += c == '$' ? '%' : c;
-    }
-    EXPECT_FALSE(HoldsDollar(plain)) << length;
-    // A "$" just past the text's end must not count.
-    const std::string padded = plain + "$";
-    EXPECT_FALSE(HoldsDollar(std::string_view(padded).substr(0, length))) << length;
-    for (std::size_t at = 0; at < length; ++at) {
-      std::string text = plain;
-      text[at] = '$';
-      EXPECT_TRUE(HoldsDollar(text)) << length << " at " << at;
-      text[at] = '$' ^ 0x80;  // the same low bits with the high bit set
-      EXPECT_FALSE(HoldsDollar(text)) << length << " at " << at;
-    }
-  }
-}
-
 // One prepared text serves every drawing, with the settings, the clock, the values and the
 // texts around it changing between drawings; each result is the engine's for the text itself,
 // with the texts around.
