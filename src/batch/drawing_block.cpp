@@ -244,15 +244,15 @@ void BlockFrame::Make(const DrawingSettings& settings, const DrawingBlockInput& 
 void AppendDrawingBlock(std::string& out, const DrawingSettings& settings, const DrawingBlockInput& input,
                         ScriptServices& services, DrawingBlock& block) {
   BlockFrame& frame = block.frame;
-  if (!frame.Fits(settings, input, services)) frame.Make(settings, input, services);
+  const bool made = !frame.Fits(settings, input, services);
+  if (made) frame.Make(settings, input, services);
   const std::string_view path = frame.WithPath() ? input.path : std::string_view();
   if (frame.Whole()) {
     const tags::TextsAround around{
         .lead = frame.Lead(), .path = path, .head = frame.Head(), .tail = frame.Tail(), .key = frame.Key()};
     services.AppendProjectAndTAGS(out, settings.Text1, input.path, input.counter, input.position, around);
-    if (!runtime::SameText(block.postUserScript, settings.tbPostUserScript)) {
-      block.postUserScript = settings.tbPostUserScript;
-    }
+    // The post-user-script text passes unchanged, the same for every drawing of the frame.
+    if (made) block.postUserScript = settings.tbPostUserScript;
   } else {
     out += frame.Lead();
     out += path;

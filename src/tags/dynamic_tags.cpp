@@ -147,8 +147,10 @@ DateTexts FormatDateTexts(const runtime::DateTime& now, platform::Locale& locale
 }
 
 void DateTextCache::Format(const runtime::DateTime& now, platform::Locale& locale) {
+  static std::uint64_t lastGeneration = 0;
   texts_ = FormatDateTexts(now, locale);
   moment_ = now;
+  generation_ = ++lastGeneration;
 }
 
 const std::vector<TagStep>& SubstitutionSteps() {

@@ -46,10 +46,14 @@ class DateTextCache {
     if (moment_ != now) Format(now, locale);
     return texts_;
   }
+  // A number given to the texts of each formatting, by any cache, and never to other texts:
+  // equal numbers mean the same texts.
+  std::uint64_t Generation() const { return generation_; }
 
  private:
   void Format(const runtime::DateTime& now, platform::Locale& locale);
 
+  std::uint64_t generation_ = 0;
   std::optional<runtime::DateTime> moment_;
   DateTexts texts_;
 };

@@ -41,8 +41,8 @@ void StoreDateTexts(const DateTexts& texts, core::SettingsModel& settings) {
 
 namespace {
 
-// Runs replace(replacer, now, valueOf) with the values of the tags for the drawing; the date and time
-// texts are left in the settings model first.
+// Runs replace(replacer, generation of the date texts, valueOf) with the values of the tags for the drawing; the date
+// and time texts are left in the settings model first.
 template <typename Replace>
 void SubstituteWith(const TagSources& sources, std::int32_t counter, std::string_view drawingPath,
                     std::int32_t position, Replace replace) {
@@ -50,9 +50,10 @@ void SubstituteWith(const TagSources& sources, std::int32_t counter, std::string
   TagEngineCache& cache = sources.cache;
   const runtime::DateTime now = sources.services.clock.Now();
   const DateTexts& dates = cache.dateTexts.For(now, sources.services.locale);
-  if (!sources.storeDatesOncePerSecond || cache.storedMoment != now) {
+  const std::uint64_t generation = cache.dateTexts.Generation();
+  if (!sources.storeDatesOncePerSecond || cache.storedDates != generation) {
     StoreDateTexts(dates, settings);
-    cache.storedMoment = now;
+    cache.storedDates = generation;
   }
 
   const TagInputs inputs{
@@ -70,7 +71,7 @@ void SubstituteWith(const TagSources& sources, std::int32_t counter, std::string
       .TAG = &settings.TAG,
   };
   const std::vector<TagStep>& steps = SubstitutionSteps();
-  replace(cache.replacer, now, [&](std::size_t index) -> std::string_view {
+  replace(cache.replacer, generation, [&](std::size_t index) -> std::string_view {
     const TagStep& step = steps[index];
     std::string& buffer = cache.values[index];
     if (step.kind == TagKind::kUser) return buffer = core::GetUserNameClean(sources.services.system);
@@ -137,14 +138,14 @@ namespace {
 // the values that stay the same have changed; then asks the other values in step order. False
 // when one of them holds a "$": asked then tells how many were asked, the last one holding it.
 template <typename ValueOf>
-bool JoinFolded(std::string& out, const TagSources& sources, const PreparedTAGS::Folding& folding,
-                const runtime::DateTime& now, ValueOf& valueOf, const TextsAround& around, std::size_t& asked) {
+bool JoinFolded(std::string& out, const TagSources& sources, const PreparedTAGS::Folding& folding, std::uint64_t dates,
+                ValueOf& valueOf, const TextsAround& around, std::size_t& asked) {
   FoldedTemplate& folded = folding.folded;
   TagValues& values = sources.cache.views;
-  if (folded.Empty() || folded.Key() != around.key || folding.at != now ||
+  if (folded.Empty() || folded.Key() != around.key || folding.dates != dates ||
       !FoldedValuesHold(folded, sources.settings, valueOf)) {
     Refold(folding.text, folded, values, valueOf, around);
-    folding.at = now;
+    folding.dates = dates;
   }
   const std::vector<std::size_t>& steps = folded.Steps();
   for (asked = 0; asked < steps.size(); ++asked) {
@@ -168,13 +169,13 @@ bool JoinFolded(std::string& out, const TagSources& sources, const PreparedTAGS:
 void SubstituteTAGSInto(std::string& out, const TagSources& sources, const PreparedTAGS& text, std::int32_t counter,
                         std::string_view drawingPath, std::int32_t position, const TextsAround& around) {
   SubstituteWith(sources, counter, drawingPath, position,
-                 [&](TagReplacer& replacer, const runtime::DateTime& now, auto valueOf) {
+                 [&](TagReplacer& replacer, std::uint64_t dates, auto valueOf) {
                    const TextTemplate& source = text.folding_.text;
                    StepSet asked;
                    TagValues& values = sources.cache.views;
                    if (source.Layout().standApart) {
                      std::size_t count = 0;
-                     if (JoinFolded(out, sources, text.folding_, now, valueOf, around, count)) return;
+                     if (JoinFolded(out, sources, text.folding_, dates, valueOf, around, count)) return;
                      for (const auto& [step, value] : text.folding_.folded.Fixed()) {
                        values[step] = value;
                        asked.Add(step);

@@ -23,7 +23,7 @@ namespace tags {
 // are substituted.
 struct TagEngineCache {
   DateTextCache dateTexts;
-  std::optional<runtime::DateTime> storedMoment;  // whose date texts the last call stored
+  std::uint64_t storedDates = 0;  // the generation of the date texts the last call stored
   TagReplacer replacer;
   std::array<std::string, TagVocabulary::kMostTags> values;  // the computed values, by step
   TagValues views;                                           // the values of a prepared text
@@ -80,7 +80,7 @@ class PreparedTAGS {
   struct Folding {
     TextTemplate text;
     mutable FoldedTemplate folded;
-    mutable runtime::DateTime at;  // the second whose date texts are folded in
+    mutable std::uint64_t dates;  // the generation of the date texts folded in
   };
 
  private:
