@@ -197,31 +197,24 @@ std::string OpenLines(const DrawingSettings& settings, std::string_view path, Fi
 bool BlockFrame::Fits(const DrawingSettings& settings, const DrawingBlockInput& input,
                       const ScriptServices& services) const {
   using runtime::SameText;
+  const DrawingSettings& made = settings_;
   return services_ == &services && state_ == input.state && lockedFileSeen_ == input.lockedFileSeen &&
-         LoadOpen_ == settings.LoadOpen && LT_ == settings.LT && chkIncludeStatus_ == settings.chkIncludeStatus &&
-         DebugComments_ == settings.DebugComments && UseDelay_ == settings.UseDelay &&
-         chkSaveAS_ == settings.chkSaveAS && chkTestRun_ == settings.chkTestRun && SameText(Delay_, input.Delay) &&
-         SameText(OpenOther_, settings.OpenOther) && SameText(tbPreUserScript_, settings.tbPreUserScript) &&
-         SameText(tbPostUserScript_, settings.tbPostUserScript);
+         made.LoadOpen == settings.LoadOpen && made.LT == settings.LT &&
+         made.chkIncludeStatus == settings.chkIncludeStatus && made.DebugComments == settings.DebugComments &&
+         made.UseDelay == settings.UseDelay && made.chkSaveAS == settings.chkSaveAS &&
+         made.chkTestRun == settings.chkTestRun && SameText(delay_, input.Delay) &&
+         SameText(made.OpenOther, settings.OpenOther) && SameText(made.tbPreUserScript, settings.tbPreUserScript) &&
+         SameText(made.tbPostUserScript, settings.tbPostUserScript);
 }
 
 void BlockFrame::Make(const DrawingSettings& settings, const DrawingBlockInput& input, ScriptServices& services) {
   static std::uint64_t lastKey = 0;
   key_ = ++lastKey;
   services_ = &services;
+  settings_ = settings;
   state_ = input.state;
   lockedFileSeen_ = input.lockedFileSeen;
-  Delay_ = input.Delay;
-  LoadOpen_ = settings.LoadOpen;
-  LT_ = settings.LT;
-  chkIncludeStatus_ = settings.chkIncludeStatus;
-  DebugComments_ = settings.DebugComments;
-  UseDelay_ = settings.UseDelay;
-  chkSaveAS_ = settings.chkSaveAS;
-  chkTestRun_ = settings.chkTestRun;
-  OpenOther_ = settings.OpenOther;
-  tbPreUserScript_ = settings.tbPreUserScript;
-  tbPostUserScript_ = settings.tbPostUserScript;
+  delay_ = input.Delay;
 
   OpenLineParts open = OpenLinesAround(settings, input.state, input.lockedFileSeen);
   lead_ = std::move(open.before);

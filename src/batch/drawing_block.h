@@ -89,21 +89,12 @@ class BlockFrame {
   std::uint64_t Key() const { return key_; }
 
  private:
-  // What the parts were made from.
+  // What the parts were made from; of the settings, only those the parts use are compared.
   const ScriptServices* services_ = nullptr;
+  DrawingSettings settings_;
   FileState state_ = FileState::kNormal;
   bool lockedFileSeen_ = false;
-  std::string Delay_;
-  std::int16_t LoadOpen_ = 0;
-  std::int16_t LT_ = 0;
-  std::int16_t chkIncludeStatus_ = 0;
-  std::int16_t DebugComments_ = 0;
-  std::int16_t UseDelay_ = 0;
-  std::int16_t chkSaveAS_ = 0;
-  std::int16_t chkTestRun_ = 0;
-  std::string OpenOther_;
-  std::string tbPreUserScript_;
-  std::string tbPostUserScript_;
+  std::string delay_;
 
   std::uint64_t key_ = 0;
   std::string lead_;

@@ -41,8 +41,9 @@ void StoreDateTexts(const DateTexts& texts, core::SettingsModel& settings) {
 
 namespace {
 
-// Runs replace(replacer, generation of the date texts, valueOf) with the values of the tags for the drawing; the date
-// and time texts are left in the settings model first.
+// Runs replace(replacer, dates, valueOf) with valueOf giving the values of the tags for the
+// drawing and dates the generation of its date texts, which are left in the settings model
+// first.
 template <typename Replace>
 void SubstituteWith(const TagSources& sources, std::int32_t counter, std::string_view drawingPath,
                     std::int32_t position, Replace replace) {
@@ -129,10 +130,6 @@ bool FoldedValuesHold(const FoldedTemplate& folded, const core::SettingsModel& s
   }
   return true;
 }
-
-}  // namespace
-
-namespace {
 
 // Joins a prepared text whose tags stand apart from its folded form, folding it afresh when
 // the values that stay the same have changed; then asks the other values in step order. False

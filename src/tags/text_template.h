@@ -42,7 +42,6 @@ class TextTemplate {
   std::string text_;
   TextLayout layout_;
   std::vector<std::size_t> steps_;
-  std::uint64_t key_ = 0;
 };
 
 // The values of the tags of a vocabulary, by index.
