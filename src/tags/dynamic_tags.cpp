@@ -80,7 +80,9 @@ std::optional<std::string> Copy(std::optional<std::string_view> value) {
   return std::string(*value);
 }
 
-std::vector<TagStep> MakeSteps() {
+}  // namespace
+
+std::vector<TagStep> MakeSubstitutionSteps() {
   std::vector<TagStep> steps = {
       {"$MM/DD/YY$", TagKind::kDateText, kMonthDayYear},
       {"$DD/MM/YY$", TagKind::kDateText, kDayMonthYear},
@@ -122,8 +124,6 @@ std::vector<TagStep> MakeSteps() {
   return steps;
 }
 
-}  // namespace
-
 DateTexts FormatDateTexts(const runtime::DateTime& now, platform::Locale& locale) {
   const runtime::DateTime today{now.year, now.month, now.day};
   auto format = [&locale](const runtime::DateTime& value, std::string_view pattern) {
@@ -151,11 +151,6 @@ void DateTextCache::Format(const runtime::DateTime& now, platform::Locale& local
   texts_ = FormatDateTexts(now, locale);
   moment_ = now;
   generation_ = ++lastGeneration;
-}
-
-const std::vector<TagStep>& SubstitutionSteps() {
-  static const std::vector<TagStep> steps = MakeSteps();
-  return steps;
 }
 
 std::optional<std::string> FormatCounter(std::int32_t counter, std::int16_t padCounter, std::int16_t padDigits) {

@@ -86,7 +86,12 @@ struct TagStep {
 };
 
 // The 95 steps of SubstituteTAGS in their order: 45 dynamic tags, then "$TAG1$".."$TAG50$".
-const std::vector<TagStep>& SubstitutionSteps();
+// Made once; the engine reads them for every value it asks, so the access is inline.
+std::vector<TagStep> MakeSubstitutionSteps();
+inline const std::vector<TagStep>& SubstitutionSteps() {
+  static const std::vector<TagStep> steps = MakeSubstitutionSteps();
+  return steps;
+}
 
 // Everything a tag value (other than the user and computer names) depends on, read at the
 // start of a call.
