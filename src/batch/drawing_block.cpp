@@ -241,11 +241,11 @@ void AppendDrawingBlock(std::string& out, const DrawingSettings& settings, const
   if (made) frame.Make(settings, input, services);
   const std::string_view path = frame.WithPath() ? input.path : std::string_view();
   if (frame.Whole()) {
+    // The post-user-script text passes unchanged, the same for every drawing of the frame.
+    if (made) block.postUserScript = settings.tbPostUserScript;
     const tags::TextsAround around{
         .lead = frame.Lead(), .path = path, .head = frame.Head(), .tail = frame.Tail(), .key = frame.Key()};
     services.AppendProjectAndTAGS(out, settings.Text1, input.path, input.counter, input.position, around);
-    // The post-user-script text passes unchanged, the same for every drawing of the frame.
-    if (made) block.postUserScript = settings.tbPostUserScript;
   } else {
     out += frame.Lead();
     out += path;
