@@ -23,14 +23,13 @@ bool LessNoCase(const std::string& a, const std::string& b) {
 const std::string& ListControl::List(int index) const {
   static const std::string kNoItem;
   if (index < 0 || index >= ListCount()) return kNoItem;
-  return items_[static_cast<std::size_t>(index)].text;
+  return texts_[static_cast<std::size_t>(index)];
 }
 
 void ListControl::SetListIndex(int index) {
   if (index < -1 || index >= ListCount()) throw errors::InvalidPropertyValue();
   if (index == listIndex_) return;
-  std::vector<bool> selected;
-  for (const Item& item : items_) selected.push_back(item.selected);
+  std::vector<bool> selected = selected_;
   if (multiSelect_ == ui::MultiSelect::kNone) {
     std::fill(selected.begin(), selected.end(), false);
     if (index >= 0) selected[static_cast<std::size_t>(index)] = true;
@@ -40,17 +39,17 @@ void ListControl::SetListIndex(int index) {
 
 std::int32_t ListControl::ItemData(int index) const {
   CheckIndex(index);
-  return items_[static_cast<std::size_t>(index)].data;
+  return data_[static_cast<std::size_t>(index)];
 }
 
 void ListControl::SetItemData(int index, std::int32_t value) {
   CheckIndex(index);
-  items_[static_cast<std::size_t>(index)].data = value;
+  data_[static_cast<std::size_t>(index)] = value;
 }
 
 bool ListControl::Selected(int index) const {
   CheckIndex(index);
-  return items_[static_cast<std::size_t>(index)].selected;
+  return selected_[static_cast<std::size_t>(index)];
 }
 
 void ListControl::SetSelected(int index, bool selected) {
@@ -63,14 +62,13 @@ void ListControl::SetSelected(int index, bool selected) {
     }
     return;
   }
-  std::vector<bool> selection;
-  for (const Item& item : items_) selection.push_back(item.selected);
+  std::vector<bool> selection = selected_;
   selection[static_cast<std::size_t>(index)] = selected;
   ApplySelection(listIndex_, selection);
 }
 
 int ListControl::SelCount() const {
-  return static_cast<int>(std::count_if(items_.begin(), items_.end(), [](const Item& item) { return item.selected; }));
+  return static_cast<int>(std::count(selected_.begin(), selected_.end(), true));
 }
 
 void ListControl::SetMultiSelect(ui::MultiSelect mode) {
@@ -108,8 +106,7 @@ void ListControl::ClickItem(int index, int shift) {
 }
 
 std::vector<bool> ListControl::SelectionAfterClick(int index, int shift) {
-  std::vector<bool> selected;
-  for (const Item& item : items_) selected.push_back(item.selected);
+  std::vector<bool> selected = selected_;
   auto at = static_cast<std::size_t>(index);
   switch (multiSelect_) {
     case ui::MultiSelect::kNone:
@@ -150,9 +147,9 @@ void ListControl::ApplySelection(int listIndex, const std::vector<bool>& selecte
 void ListControl::Select(int listIndex, const std::vector<bool>& selected, bool clicked) {
   if (listIndex < -1 || listIndex >= ListCount()) throw errors::InvalidPropertyValue();
   bool selectionChanged = false;
-  for (std::size_t i = 0; i < items_.size() && i < selected.size(); ++i) {
-    if (items_[i].selected != selected[i]) {
-      items_[i].selected = selected[i];
+  for (std::size_t i = 0; i < selected_.size() && i < selected.size(); ++i) {
+    if (selected_[i] != selected[i]) {
+      selected_[i] = selected[i];
       selectionChanged = true;
     }
   }
@@ -179,13 +176,13 @@ int ListControl::InsertItem(std::string text, int index, bool sorted) {
   if (index == -1) {
     index = ListCount();
     if (sorted) {
-      auto place = std::upper_bound(items_.begin(), items_.end(), text, [](const std::string& value, const Item& item) {
-        return LessNoCase(value, item.text);
-      });
-      index = static_cast<int>(place - items_.begin());
+      auto place = std::upper_bound(texts_.begin(), texts_.end(), text, LessNoCase);
+      index = static_cast<int>(place - texts_.begin());
     }
   }
-  items_.insert(items_.begin() + index, Item{std::move(text)});
+  texts_.insert(texts_.begin() + index, std::move(text));
+  data_.insert(data_.begin() + index, 0);
+  selected_.insert(selected_.begin() + index, false);
   if (listIndex_ >= index) ++listIndex_;
   if (anchor_ >= index) ++anchor_;
   newIndex_ = index;
@@ -195,7 +192,9 @@ int ListControl::InsertItem(std::string text, int index, bool sorted) {
 
 void ListControl::RemoveItemAt(int index) {
   if (index < 0 || index >= ListCount()) throw errors::InvalidProcedureCall();
-  items_.erase(items_.begin() + index);
+  texts_.erase(texts_.begin() + index);
+  data_.erase(data_.begin() + index);
+  selected_.erase(selected_.begin() + index);
   if (listIndex_ == index) {
     listIndex_ = -1;
   } else if (listIndex_ > index) {
@@ -212,9 +211,14 @@ void ListControl::AppendItems(std::vector<std::string> items) {
   const int first = ListCount();
   // Room grows by doubling: a list filled by many appends moves its items a few times, not
   // once per append.
-  const std::size_t needed = items_.size() + items.size();
-  if (needed > items_.capacity()) items_.reserve(std::max(needed, 2 * items_.capacity()));
-  for (std::string& text : items) items_.push_back(Item{std::move(text)});
+  const std::size_t needed = texts_.size() + items.size();
+  if (needed > texts_.capacity()) {
+    texts_.reserve(std::max(needed, 2 * texts_.capacity()));
+    data_.reserve(texts_.capacity());
+  }
+  for (std::string& text : items) texts_.push_back(std::move(text));
+  data_.resize(needed, 0);
+  selected_.resize(needed, false);
   newIndex_ = ListCount() - 1;
   if (Peer() != nullptr) Peer()->ItemsAppended(first, ListCount() - first);
 }
@@ -224,9 +228,9 @@ void ListControl::ClearItems() {
 }
 
 void ListControl::ReplaceItems(std::vector<std::string> items) {
-  items_.clear();
-  items_.reserve(items.size());
-  for (std::string& text : items) items_.push_back(Item{std::move(text)});
+  texts_ = std::move(items);
+  data_.assign(texts_.size(), 0);
+  selected_.assign(texts_.size(), false);
   listIndex_ = -1;
   newIndex_ = -1;
   topIndex_ = 0;
@@ -235,13 +239,13 @@ void ListControl::ReplaceItems(std::vector<std::string> items) {
 }
 
 void ListControl::ReorderItems(const std::vector<std::size_t>& order) {
-  if (order.size() != items_.size()) throw errors::InvalidProcedureCall();
+  if (order.size() != texts_.size()) throw errors::InvalidProcedureCall();
+  for (std::size_t index : order) {
+    if (index >= texts_.size()) throw errors::InvalidProcedureCall();
+  }
   std::vector<std::string> texts;
   texts.reserve(order.size());
-  for (std::size_t index : order) {
-    if (index >= items_.size()) throw errors::InvalidProcedureCall();
-    texts.push_back(std::move(items_[index].text));
-  }
+  for (std::size_t index : order) texts.push_back(std::move(texts_[index]));
   ReplaceItems(std::move(texts));
 }
 
@@ -257,12 +261,18 @@ void ListControl::RemoveFlaggedItems(const std::vector<bool>& remove) {
   listIndex_ = moved(listIndex_);
   anchor_ = moved(anchor_);
   std::size_t kept = 0;
-  for (std::size_t i = 0; i < items_.size(); ++i) {
+  for (std::size_t i = 0; i < texts_.size(); ++i) {
     if (i < remove.size() && remove[i]) continue;
-    if (kept != i) items_[kept] = std::move(items_[i]);
+    if (kept != i) {
+      texts_[kept] = std::move(texts_[i]);
+      data_[kept] = data_[i];
+      selected_[kept] = selected_[i];
+    }
     ++kept;
   }
-  items_.resize(kept);
+  texts_.resize(kept);
+  data_.resize(kept);
+  selected_.resize(kept);
   newIndex_ = -1;
   topIndex_ = std::min(topIndex_, std::max(0, ListCount() - 1));
   Changed(Property::kItems);
@@ -270,7 +280,7 @@ void ListControl::RemoveFlaggedItems(const std::vector<bool>& remove) {
 
 void ListControl::SetItemText(int index, std::string text) {
   CheckIndex(index);
-  items_[static_cast<std::size_t>(index)].text = std::move(text);
+  texts_[static_cast<std::size_t>(index)] = std::move(text);
   if (Peer() != nullptr) {
     Peer()->ItemRemoved(index);
     Peer()->ItemInserted(index);
@@ -282,7 +292,7 @@ void ListControl::SetListIndexQuietly(int index) {
   if (index < -1 || index >= ListCount()) throw errors::InvalidPropertyValue();
   listIndex_ = index;
   if (multiSelect_ == ui::MultiSelect::kNone) {
-    for (std::size_t i = 0; i < items_.size(); ++i) items_[i].selected = static_cast<int>(i) == index;
+    for (std::size_t i = 0; i < selected_.size(); ++i) selected_[i] = static_cast<int>(i) == index;
   }
   Changed(Property::kListIndex);
 }
@@ -317,9 +327,7 @@ void ListControl::HandleKey(int keyCode, int shift) {
 
 void ListControl::MoveFocus(int index, int shift) {
   if (multiSelect_ == ui::MultiSelect::kSimple || (shift & kCtrlMask) != 0) {
-    std::vector<bool> selected;
-    for (const Item& item : items_) selected.push_back(item.selected);
-    ApplySelection(index, selected);
+    ApplySelection(index, std::vector<bool>(selected_));
     return;
   }
   Select(index, SelectionAfterClick(index, shift & kShiftMask), false);

@@ -18,7 +18,7 @@ class ListControl : public Control {
  public:
   using Control::Control;
 
-  int ListCount() const { return static_cast<int>(items_.size()); }
+  int ListCount() const { return static_cast<int>(texts_.size()); }
   // The text of an item; "" for an index outside the list. The reference is valid until the
   // list changes.
   const std::string& List(int index) const;
@@ -93,17 +93,16 @@ class ListControl : public Control {
   void CheckIndex(int index) const;  // error 381 outside the list
 
  private:
-  struct Item {
-    std::string text;
-    std::int32_t data = 0;
-    bool selected = false;
-  };
   void MoveFocus(int index, int shift);
   void Select(int listIndex, const std::vector<bool>& selected, bool clicked);
   // The selection a click on an item with this shift state leaves (moves the anchor).
   std::vector<bool> SelectionAfterClick(int index, int shift);
 
-  std::vector<Item> items_;
+  // The items, one entry each in all three: a long queue then costs its texts, 4 bytes and a
+  // bit an item.
+  std::vector<std::string> texts_;
+  std::vector<std::int32_t> data_;
+  std::vector<bool> selected_;
   int listIndex_ = -1;
   int newIndex_ = -1;
   int topIndex_ = 0;
