@@ -123,6 +123,10 @@ TEST_F(ListBoxTest, IndexesOutsideTheListAreErrors) {
   ExpectError(380, [&] { form.List1.SetListIndex(5); });
   ExpectError(381, [&] { form.List1.Selected(-1); });
   ExpectError(381, [&] { form.List1.SetItemData(9, 1); });
+  ExpectError(5, [&] { form.List1.SetOrder({4, 3, 2, 1, 9}); });
+  EXPECT_EQ(form.Items(form.List1),
+            (std::vector<std::string>{"C:\\A.dwg", "C:\\B.dwg", "C:\\C.dwg", "C:\\D.dwg", "C:\\E.dwg"}))
+      << "a bad order moves no item";
   EXPECT_EQ(form.List1.List(5), "") << "reading past the end gives an empty text";
   EXPECT_EQ(form.List1.List(-1), "");
 }
