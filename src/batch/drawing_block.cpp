@@ -239,17 +239,17 @@ void AppendDrawingBlock(std::string& out, const DrawingSettings& settings, const
   BlockFrame& frame = block.frame;
   const bool made = !frame.Fits(settings, input, services);
   if (made) frame.Make(settings, input, services);
-  const std::string_view path = frame.WithPath() ? input.path : std::string_view();
+  const tags::TextsAround around{.lead = frame.Lead(),
+                                 .path = frame.WithPath() ? input.path : std::string_view(),
+                                 .head = frame.Head(),
+                                 .tail = frame.Tail(),
+                                 .key = frame.Key()};
   if (frame.Whole()) {
     // The post-user-script text passes unchanged, the same for every drawing of the frame.
     if (made) block.postUserScript = settings.tbPostUserScript;
-    const tags::TextsAround around{
-        .lead = frame.Lead(), .path = path, .head = frame.Head(), .tail = frame.Tail(), .key = frame.Key()};
     services.AppendProjectAndTAGS(out, settings.Text1, input.path, input.counter, input.position, around);
   } else {
-    out += frame.Lead();
-    out += path;
-    out += frame.Head();
+    around.AppendBefore(out);  // a frame that is not whole has no tail
     AddBody(out, settings, input, services, block);
     AddSaveLines(out, settings, input.state, input.Delay);
     if (settings.chkSaveAS == 1) AddSaveAsRecord(out, settings, input, services);

@@ -15,7 +15,7 @@ std::string EngineScriptServices::SubstituteTAGS(std::string_view text, std::int
 // Every tag begins with "$": a text without one comes back as it is. Only the engine's date
 // fields, which nothing reads during a build, miss the engine's call.
 bool EngineScriptServices::KeepsUnchanged(std::string_view text) {
-  return text.find('$') == std::string_view::npos;
+  return !tags::HoldsDollar(text);
 }
 
 void EngineScriptServices::AppendTAGS(std::string& out, std::string_view text, std::string_view drawingPath,
@@ -46,17 +46,17 @@ void EngineScriptServices::AppendProjectAndTAGS(std::string& out, std::string_vi
                                                 std::int32_t counter, std::int32_t position,
                                                 const tags::TextsAround& around) {
   PreparedText& prepared = Prepared(text);
-  if (prepared.projectTags || !prepared.tags.HoldsDollar()) {
-    around.AppendBefore(out);
-    if (!prepared.projectTags) {
-      out += text;  // as AppendTAGS does with a text without "$"
-    } else {
-      AppendTAGS(out, SubstituteProjectTAGS(text, counter, drawingPath), drawingPath, counter, position);
-    }
-    out += around.tail;
+  if (!prepared.projectTags && prepared.tags.HoldsDollar()) {
+    tags::SubstituteTAGSInto(out, sources_, prepared.tags, counter, drawingPath, position, around);
     return;
   }
-  tags::SubstituteTAGSInto(out, sources_, prepared.tags, counter, drawingPath, position, around);
+  around.AppendBefore(out);
+  if (prepared.projectTags) {
+    AppendTAGS(out, SubstituteProjectTAGS(text, counter, drawingPath), drawingPath, counter, position);
+  } else {
+    out += text;  // as AppendTAGS does with a text without "$"
+  }
+  out += around.tail;
 }
 
 std::string EngineScriptServices::SpSubstituteProjectTAGS(std::string_view text, std::int32_t counter,

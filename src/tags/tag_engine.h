@@ -65,8 +65,9 @@ void SubstituteTAGSInto(std::string& out, const TagSources& sources, std::string
                         std::string_view drawingPath, std::int32_t position);
 
 // A text prepared for SubstituteTAGS, for a text substituted again and again (the user
-// script, for every drawing of a build): its tags are found once. Every substitution still
-// reads all its values afresh.
+// script, for every drawing of a build): its tags are found once, and the values that stay the
+// same from one drawing to the next are kept joined into its runs while they do. Every
+// substitution still reads all its values afresh to check that.
 class PreparedTAGS {
  public:
   explicit PreparedTAGS(std::string_view text);

@@ -212,10 +212,7 @@ void ListControl::AppendItems(std::vector<std::string> items) {
   // Room grows by doubling: a list filled by many appends moves its items a few times, not
   // once per append.
   const std::size_t needed = texts_.size() + items.size();
-  if (needed > texts_.capacity()) {
-    texts_.reserve(std::max(needed, 2 * texts_.capacity()));
-    data_.reserve(texts_.capacity());
-  }
+  if (needed > texts_.capacity()) texts_.reserve(std::max(needed, 2 * texts_.capacity()));
   for (std::string& text : items) texts_.push_back(std::move(text));
   data_.resize(needed, 0);
   selected_.resize(needed, false);
