@@ -46,11 +46,15 @@ class NoMessages : public ui::MessageService {
   ui::MsgAnswer Show(const ui::MessageBoxSpec&) override { return ui::MsgAnswer::kOk; }
 };
 
-// The main window with its default settings; every drawing is a normal file (the lock test
-// is the file system's cost, not the builder's).
+// The main window with its default settings, which no event changes during the build (one
+// revision); every drawing is a normal file (the lock test is the file system's cost, not the
+// builder's).
 class DefaultSource : public batch::ScriptSource {
  public:
-  DefaultSource() { settings_.Text1 = kScript; }
+  DefaultSource() {
+    settings_.Text1 = kScript;
+    settings_.revision = 1;
+  }
   const batch::DrawingSettings& ReadDrawingSettings() override { return settings_; }
   batch::FileState ReadFileState(const std::string&) override { return batch::FileState::kNormal; }
   std::string ReadPostBatch() override { return std::string(kPostBatch); }

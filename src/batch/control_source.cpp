@@ -60,8 +60,14 @@ void MainWindowSource::BeforeDrawing(std::int32_t position, std::int32_t count) 
   ShowItemProgress(app_.Ctx(), app_.frmMain().lblUpdate, ProgressLabel(position, count));
 }
 
+// Only events change the controls and fields read: while none has run since the last read,
+// the settings read then still hold, with their revision.
 const DrawingSettings& MainWindowSource::ReadDrawingSettings() {
+  const std::uint64_t events = app_.Ctx().GetBackend().EventCount();
+  if (settings_.revision != 0 && events == eventsAtRead_) return settings_;
   ReadDrawingSettingsInto(app_.frmMain(), settings_);
+  settings_.revision = ++reads_;
+  eventsAtRead_ = events;
   return settings_;
 }
 

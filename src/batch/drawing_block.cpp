@@ -194,17 +194,25 @@ std::string OpenLines(const DrawingSettings& settings, std::string_view path, Fi
   return parts.before + parts.after;
 }
 
-bool BlockFrame::Fits(const DrawingSettings& settings, const DrawingBlockInput& input,
-                      const ScriptServices& services) const {
+BlockFrame::Fit BlockFrame::FitFor(const DrawingSettings& settings, const DrawingBlockInput& input,
+                                   const ScriptServices& services) {
   using runtime::SameText;
-  const DrawingSettings& made = settings_;
-  return services_ == &services && state_ == input.state && lockedFileSeen_ == input.lockedFileSeen &&
-         made.LoadOpen == settings.LoadOpen && made.LT == settings.LT &&
-         made.chkIncludeStatus == settings.chkIncludeStatus && made.DebugComments == settings.DebugComments &&
-         made.UseDelay == settings.UseDelay && made.chkSaveAS == settings.chkSaveAS &&
-         made.chkTestRun == settings.chkTestRun && SameText(delay_, input.Delay) &&
-         SameText(made.OpenOther, settings.OpenOther) && SameText(made.tbPreUserScript, settings.tbPreUserScript) &&
-         SameText(made.tbPostUserScript, settings.tbPostUserScript);
+  if (services_ != &services || state_ != input.state || lockedFileSeen_ != input.lockedFileSeen ||
+      !SameText(delay_, input.Delay)) {
+    return Fit::kNo;
+  }
+  DrawingSettings& made = settings_;
+  if (settings.revision != 0 && settings.revision == made.revision) return Fit::kSettled;
+  const bool same = made.LoadOpen == settings.LoadOpen && made.LT == settings.LT &&
+                    made.chkIncludeStatus == settings.chkIncludeStatus &&
+                    made.DebugComments == settings.DebugComments && made.UseDelay == settings.UseDelay &&
+                    made.chkSaveAS == settings.chkSaveAS && made.chkTestRun == settings.chkTestRun &&
+                    SameText(made.OpenOther, settings.OpenOther) &&
+                    SameText(made.tbPreUserScript, settings.tbPreUserScript) &&
+                    SameText(made.tbPostUserScript, settings.tbPostUserScript);
+  if (!same) return Fit::kNo;
+  made.revision = settings.revision;
+  return Fit::kCompared;
 }
 
 void BlockFrame::Make(const DrawingSettings& settings, const DrawingBlockInput& input, ScriptServices& services) {
@@ -237,13 +245,15 @@ void BlockFrame::Make(const DrawingSettings& settings, const DrawingBlockInput& 
 void AppendDrawingBlock(std::string& out, const DrawingSettings& settings, const DrawingBlockInput& input,
                         ScriptServices& services, DrawingBlock& block) {
   BlockFrame& frame = block.frame;
-  const bool made = !frame.Fits(settings, input, services);
+  const BlockFrame::Fit fit = frame.FitFor(settings, input, services);
+  const bool made = fit == BlockFrame::Fit::kNo;
   if (made) frame.Make(settings, input, services);
   const tags::TextsAround around{.lead = frame.Lead(),
                                  .path = frame.WithPath() ? input.path : std::string_view(),
                                  .head = frame.Head(),
                                  .tail = frame.Tail(),
-                                 .key = frame.Key()};
+                                 .key = frame.Key(),
+                                 .settled = fit == BlockFrame::Fit::kSettled};
   if (frame.Whole()) {
     // The post-user-script text passes unchanged, the same for every drawing of the frame.
     if (made) block.postUserScript = settings.tbPostUserScript;

@@ -44,6 +44,10 @@ struct DrawingSettings {
   bool optOriginalLocation = true;  // SAVEAS into the drawing's own folder
   std::string tbSpecFolder;         // SAVEAS folder otherwise
   std::int16_t chkOverwriteExistingFiles = 1;
+  // Equal revisions other than 0, from one source: read with no event in between, so these
+  // settings, and whatever else only events change (the tag settings, the queue), are as they
+  // were. 0: not known, compare them.
+  std::uint64_t revision = 0;
 };
 
 // The values of one block that come from the build rather than from the controls.
@@ -75,8 +79,15 @@ std::string OpenLines(const DrawingSettings& settings, std::string_view path, Fi
 // only the path and the user script are composed for each drawing.
 class BlockFrame {
  public:
-  // True when the parts were made from these settings, input and services.
-  bool Fits(const DrawingSettings& settings, const DrawingBlockInput& input, const ScriptServices& services) const;
+  // How the parts serve a drawing.
+  enum class Fit {
+    kNo,        // they were made from other settings, input or services
+    kCompared,  // its settings compare equal with those they were made from
+    kSettled,   // its settings have the revision of the frame's last drawing: nothing changed
+  };
+  // Settings of the revision seen last are not compared again; the revision of settings that
+  // compare equal is noted.
+  Fit FitFor(const DrawingSettings& settings, const DrawingBlockInput& input, const ScriptServices& services);
   void Make(const DrawingSettings& settings, const DrawingBlockInput& input, ScriptServices& services);
 
   const std::string& Lead() const { return lead_; }  // the open lines before the path

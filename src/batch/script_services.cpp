@@ -33,11 +33,14 @@ std::string EngineScriptServices::SubstituteProjectTAGS(std::string_view text, s
 }
 
 // The text is compared with the one prepared last, which is cheaper than looking it up; a
-// changed text is prepared afresh.
-EngineScriptServices::PreparedText& EngineScriptServices::Prepared(std::string_view text) {
-  if (!prepared_ || prepared_->tags.Text() != text) {
+// changed text is prepared afresh. A settled call that passes the last call's string again
+// is not compared: nothing can have changed it.
+EngineScriptServices::PreparedText& EngineScriptServices::Prepared(std::string_view text, bool settled) {
+  const bool same = settled && prepared_ && text.data() == lastText_.data() && text.size() == lastText_.size();
+  if (!same && (!prepared_ || prepared_->tags.Text() != text)) {
     prepared_.emplace(PreparedText{tags::HasProjectTag(sources_, text), tags::PreparedTAGS(text)});
   }
+  lastText_ = text;
   return *prepared_;
 }
 
@@ -45,7 +48,7 @@ EngineScriptServices::PreparedText& EngineScriptServices::Prepared(std::string_v
 void EngineScriptServices::AppendProjectAndTAGS(std::string& out, std::string_view text, std::string_view drawingPath,
                                                 std::int32_t counter, std::int32_t position,
                                                 const tags::TextsAround& around) {
-  PreparedText& prepared = Prepared(text);
+  PreparedText& prepared = Prepared(text, around.settled);
   if (!prepared.projectTags && prepared.tags.HoldsDollar()) {
     tags::SubstituteTAGSInto(out, sources_, prepared.tags, counter, drawingPath, position, around);
     return;

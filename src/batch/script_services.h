@@ -77,11 +77,12 @@ class EngineScriptServices : public ScriptServices {
     bool projectTags;
     tags::PreparedTAGS tags;
   };
-  PreparedText& Prepared(std::string_view text);
+  PreparedText& Prepared(std::string_view text, bool settled);
 
   const tags::TagSources& sources_;
   ui::MessageService& messages_;
   std::optional<PreparedText> prepared_;
+  std::string_view lastText_;  // the caller's string of the last call, only compared by address
 };
 
 }  // namespace batch

@@ -71,7 +71,9 @@ class ScriptSource {
 
   // Just before the block of the drawing at position (1-based) of count: progress, events.
   virtual void BeforeDrawing(std::int32_t position, std::int32_t count) {}
-  // The block's settings, read afresh for every drawing. Valid until the next call.
+  // The block's settings, asked for every drawing. Valid until the next call. Settings that
+  // nothing can have changed since the last call may come back as they were, with the same
+  // revision (see DrawingSettings::revision).
   virtual const DrawingSettings& ReadDrawingSettings() = 0;
   // The state of the drawing file at path.
   virtual FileState ReadFileState(const std::string& path) = 0;

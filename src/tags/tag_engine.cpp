@@ -132,15 +132,15 @@ bool FoldedValuesHold(const FoldedTemplate& folded, const core::SettingsModel& s
 }
 
 // Joins a prepared text whose tags stand apart from its folded form, folding it afresh when
-// the values that stay the same have changed; then asks the other values in step order. False
-// when one of them holds a "$": asked then tells how many were asked, the last one holding it.
+// the values that stay the same have changed (a settled call leaves the settings unread); then asks the other values in
+// step order. False when one of them holds a "$": asked then tells how many were asked, the last one holding it.
 template <typename ValueOf>
 bool JoinFolded(std::string& out, const TagSources& sources, const PreparedTAGS::Folding& folding, std::uint64_t dates,
                 ValueOf& valueOf, const TextsAround& around, std::size_t& asked) {
   FoldedTemplate& folded = folding.folded;
   TagValues& values = sources.cache.views;
   if (folded.Empty() || folded.Key() != around.key || folding.dates != dates ||
-      !FoldedValuesHold(folded, sources.settings, valueOf)) {
+      (!around.settled && !FoldedValuesHold(folded, sources.settings, valueOf))) {
     Refold(folding.text, folded, values, valueOf, around);
     folding.dates = dates;
   }

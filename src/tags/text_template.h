@@ -57,6 +57,10 @@ struct TextsAround {
   // Not 0: lead, head and tail are the same in every call with this key, so they may be kept
   // joined to the text's runs. Each new set of texts takes a key never used before.
   std::uint64_t key = 0;
+  // True when nothing but the drawing's path, counter and position and the clock can have
+  // changed since the last call with this key (not the text, the settings or the queue), so
+  // what that call checked still holds.
+  bool settled = false;
 
   void AppendBefore(std::string& out) const {
     out += lead;

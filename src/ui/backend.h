@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 #include "ui/geometry.h"
 #include "ui/message_box.h"
 #include "ui/types.h"
@@ -54,6 +56,10 @@ class Backend : public MessageService, public InputService {
   // one is a few milliseconds old: items come faster than anyone can see, and input then
   // waits no longer than that.
   virtual void DoEventsBetweenItems() { DoEvents(); }
+  // A count that grows whenever events may have run: the program's handlers, or the user's
+  // input reaching its controls. While it stays the same, whatever only events change (a
+  // control's value, a setting) is as it was.
+  virtual std::uint64_t EventCount() const = 0;
   // Shows a pop-up menu of the form's menu item and returns the item chosen, or nullptr when
   // the user dismissed it. defaultItem is shown bold. Without an anchor the menu opens at the
   // mouse position, with one beside that item of the list control (opened from the keyboard).

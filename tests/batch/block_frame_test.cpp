@@ -44,23 +44,25 @@ class AlwaysAfresh : public batch::ScriptServices {
 struct Change {
   std::string name;
   std::function<void(DrawingSettings&, DrawingBlockInput&)> apply;
+  bool read = true;  // the settings are read again (a new revision); false: only the file changed
 };
 
 // Each change is made on top of the ones before it, so a part kept from the drawing before
-// shows when the frame misses the change.
+// shows when the frame misses the change. The drawings after a change keep its revision.
 const std::vector<Change>& Changes() {
   static const std::vector<Change> changes = {
       {"defaults", [](DrawingSettings&, DrawingBlockInput&) {}},
-      {"read-only", [](DrawingSettings&, DrawingBlockInput& in) { in.state = FileState::kReadOnly; }},
-      {"normal again", [](DrawingSettings&, DrawingBlockInput& in) { in.state = FileState::kNormal; }},
+      {"read again, unchanged", [](DrawingSettings&, DrawingBlockInput&) {}},
+      {"read-only", [](DrawingSettings&, DrawingBlockInput& in) { in.state = FileState::kReadOnly; }, false},
+      {"normal again", [](DrawingSettings&, DrawingBlockInput& in) { in.state = FileState::kNormal; }, false},
       {"OPEN", [](DrawingSettings& s, DrawingBlockInput&) { s.LoadOpen = 0; }},
       {"LT", [](DrawingSettings& s, DrawingBlockInput&) { s.LT = 1; }},
-      {"unavailable", [](DrawingSettings&, DrawingBlockInput& in) { in.state = FileState::kUnavailable; }},
+      {"unavailable", [](DrawingSettings&, DrawingBlockInput& in) { in.state = FileState::kUnavailable; }, false},
       {"RECOVER", [](DrawingSettings& s, DrawingBlockInput&) { s.LoadOpen = 1; }},
       {"full AutoCAD", [](DrawingSettings& s, DrawingBlockInput&) { s.LT = 0; }},
       {"gateway", [](DrawingSettings& s, DrawingBlockInput&) { s.LoadOpen = 3; }},
-      {"locked seen", [](DrawingSettings&, DrawingBlockInput& in) { in.lockedFileSeen = true; }},
-      {"gateway normal", [](DrawingSettings&, DrawingBlockInput& in) { in.state = FileState::kNormal; }},
+      {"locked seen", [](DrawingSettings&, DrawingBlockInput& in) { in.lockedFileSeen = true; }, false},
+      {"gateway normal", [](DrawingSettings&, DrawingBlockInput& in) { in.state = FileState::kNormal; }, false},
       {"unknown method", [](DrawingSettings& s, DrawingBlockInput&) { s.LoadOpen = 7; }},
       {"other command",
        [](DrawingSettings& s, DrawingBlockInput& in) {
@@ -73,7 +75,7 @@ const std::vector<Change>& Changes() {
       {"post-user-script text", [](DrawingSettings& s, DrawingBlockInput&) { s.tbPostUserScript = "_CLOSE"; }},
       {"markers", [](DrawingSettings& s, DrawingBlockInput&) { s.DebugComments = 1; }},
       {"delay", [](DrawingSettings& s, DrawingBlockInput&) { s.UseDelay = -1; }},
-      {"other delay", [](DrawingSettings&, DrawingBlockInput& in) { in.Delay = "750"; }},
+      {"other delay", [](DrawingSettings&, DrawingBlockInput& in) { in.Delay = "750"; }, false},
       {"test run", [](DrawingSettings& s, DrawingBlockInput&) { s.chkTestRun = 1; }},
       {"saved again", [](DrawingSettings& s, DrawingBlockInput&) { s.chkTestRun = 0; }},
       {"status line", [](DrawingSettings& s, DrawingBlockInput&) { s.chkIncludeStatus = 1; }},
@@ -106,6 +108,7 @@ TEST_F(BatchScriptTest, AKeptFrameGivesTheBlockComposedAfresh) {
   const std::vector<std::string> paths = {"C:\\DWG\\A-101.dwg", "C:\\DWG\\B-7.dwg", "C:\\x\\$TAG1$.dwg"};
   for (const Change& change : Changes()) {
     change.apply(settings, input);
+    if (change.read) ++settings.revision;
     for (const std::string& path : paths) {
       SCOPED_TRACE(change.name + " " + path);
       input.path = path;

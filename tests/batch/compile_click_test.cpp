@@ -70,6 +70,21 @@ TEST_F(CompileClickTest, EachDrawingReadsTheBoxesAfresh) {
   EXPECT_NE(script.find("PURGE\r\n_QSAVE\r\n_SDI 0\r\n"), std::string::npos) << script;
 }
 
+// The tag values a build keeps from one drawing to the next are checked again once events
+// have run.
+TEST_F(CompileClickTest, ATagValueChangedWhileTheBuildRunsReachesTheDrawingsAfter) {
+  Main().VerifyFilesBit = 0;
+  Main().ShowSCRComplete = 0;
+  QueueAndScript({"C:\\DWG\\1.dwg", "C:\\DWG\\2.dwg", "C:\\DWG\\3.dwg"}, "; $TAG1$ $FILENAME$");
+  Main().TAG[0] = "OLD";
+  AtPump(2, [&] { Main().TAG[0] = "NEW"; });
+  ClickCreate();
+  const std::string script = Written();
+  for (const char* line : {"; OLD 1\r\n", "; NEW 2\r\n", "; NEW 3\r\n"}) {
+    EXPECT_NE(script.find(line), std::string::npos) << line << script;
+  }
+}
+
 TEST_F(CompileClickTest, TestRunLeavesTheProcessedCountAlone) {
   Main().ShowSCRComplete = 0;
   Main().chkTestRun.SetValue(1);

@@ -79,7 +79,8 @@ TEST(TextTemplateTest, AJoinGivesTheReplacersResult) {
 
 // One prepared text serves every drawing, with the settings, the clock, the values and the
 // texts around it changing between drawings; each result is the engine's for the text itself,
-// with the texts around.
+// with the texts around. A drawing whose settings, queue and texts around are those of the
+// one before is settled, as a build passes it.
 TEST_F(TagEngineTest, APreparedTextGivesTheEngineResultForEveryDrawing) {
   const std::vector<std::string> scripts = {
       "",
@@ -109,6 +110,7 @@ TEST_F(TagEngineTest, APreparedTextGivesTheEngineResultForEveryDrawing) {
   const std::vector<Drawing> drawings = {
       {"GADGETS && CO.", "two", {2026, 12, 10, 13, 5, 9}, kDrawing},
       {"GADGETS && CO.", "two", {2026, 12, 10, 13, 5, 9}, "C:\\Jobs\\B\\B-7.dwg"},
+      {"GADGETS && CO.", "two", {2026, 12, 10, 13, 5, 10}, "C:\\Jobs\\B\\B-9.dwg"},  // settled, a new second
       {"changed", "two", {2026, 12, 10, 13, 5, 10}, kDrawing},
       {"$TAG2$", "nested", {2026, 12, 10, 13, 5, 10}, kDrawing},
       {"$FILENAME$", "", {2026, 12, 11, 0, 0, 0}, "C:\\x\\$TAG2$.dwg"},
@@ -119,8 +121,8 @@ TEST_F(TagEngineTest, APreparedTextGivesTheEngineResultForEveryDrawing) {
   // The texts around: kept under one key for the first drawings, then others under another,
   // then none kept.
   auto around = [](std::size_t drawing, std::string_view path) {
-    if (drawing < 3) return TextsAround{.lead = "L1 ", .path = path, .head = " H1\r\n", .tail = "\r\nT1", .key = 71};
-    if (drawing < 6) return TextsAround{.lead = "", .path = path, .head = "; head two\r\n", .tail = "", .key = 72};
+    if (drawing < 4) return TextsAround{.lead = "L1 ", .path = path, .head = " H1\r\n", .tail = "\r\nT1", .key = 71};
+    if (drawing < 7) return TextsAround{.lead = "", .path = path, .head = "; head two\r\n", .tail = "", .key = 72};
     return TextsAround{.lead = "L3 ", .path = path, .head = " H3\r\n", .tail = "\r\nT3"};
   };
   for (const std::string& script : scripts) {
@@ -137,7 +139,9 @@ TEST_F(TagEngineTest, APreparedTextGivesTheEngineResultForEveryDrawing) {
       const auto counter = static_cast<std::int32_t>(i + 3);
       const std::string expected = SubstituteTAGS(sources, script, counter, drawing.path, 2);
       settings.TodayTime_24 = "cleared";
-      const TextsAround texts = around(i, drawing.path);
+      TextsAround texts = around(i, drawing.path);
+      texts.settled = i > 0 && drawing.TAG1 == drawings[i - 1].TAG1 && drawing.TAG2 == drawings[i - 1].TAG2 &&
+                      texts.key != 0 && texts.key == around(i - 1, "").key && i + 1 != drawings.size();
       std::string out = "kept ";
       SubstituteTAGSInto(out, sources, prepared, counter, drawing.path, 2, texts);
       std::string before;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -43,6 +45,7 @@ class frmScan : public ui::Form {
   ui::CommandButton cmdClear{this, "cmdClear"};
   ui::CommandButton cmdStop{this, "cmdStop"};
   ui::CommandButton cmdFail{this, "cmdFail"};
+  ui::Timer tmrTick{this, "tmrTick"};
   bool stop = false;
   int scansStarted = 0;
 };
@@ -94,6 +97,40 @@ TEST_F(DispatchTest, ScheduledActionsRunAtTheirPump) {
   AtPump(3, [this] { user.Click(form.cmdStop); });
   user.Click(form.cmdScan);
   EXPECT_EQ(form.List1.ListCount(), 3) << "Stop works while the scan runs";
+}
+
+// A long operation asks the event count whether anything can have changed since it last
+// looked: a pump that finds nothing leaves the count, every event moves it.
+TEST_F(DispatchTest, TheEventCountMovesWithEveryEventButNotWithAnEmptyPump) {
+  auto count = [this] { return ctx.GetBackend().EventCount(); };
+  std::uint64_t before = count();
+  ctx.DoEvents();
+  ctx.DoEventsBetweenItems();
+  EXPECT_EQ(count(), before) << "empty pumps";
+  form.tmrTick.SetInterval(100);
+  struct Case {
+    const char* event;
+    std::function<void()> run;
+  };
+  const std::vector<Case> cases = {
+      {"a pumped action",
+       [this] {
+         AtPump(1, [] {});
+         ctx.DoEvents();
+       }},
+      {"a user's click", [this] { user.Click(form.cmdStop); }},
+      {"a timer tick", [this] { AdvanceTime(100); }},
+      {"a message box",
+       [this] {
+         ExpectMessage("Done", "Finished");
+         ctx.MsgBox({"Finished", "Done"});
+       }},
+  };
+  for (const Case& c : cases) {
+    before = count();
+    c.run();
+    EXPECT_GT(count(), before) << c.event;
+  }
 }
 
 TEST_F(DispatchTest, TheBusyGuardKeepsOperationsFromStartingInsideALongOne) {

@@ -68,6 +68,7 @@ void HeadlessBackend::AdvanceTime(std::int64_t milliseconds) {
     clock_.Advance(next->due - clock_.TickMilliseconds());
     Timer* timer = next->timer;
     next->due = clock_.TickMilliseconds() + timer->Interval();
+    ++events_;
     ctx_->UserAction([timer] { timer->Tick(); });
     if (ended_) return;
   }
@@ -79,6 +80,7 @@ void HeadlessBackend::RunDueTimers() {
   while (TimerState* next = NextDue(now)) {
     Timer* timer = next->timer;
     next->due = now + timer->Interval();
+    ++events_;
     ctx_->UserAction([timer] { timer->Tick(); });
     if (ended_) return;
   }
@@ -155,6 +157,7 @@ void HeadlessBackend::Activate(Form* form) {
   if (active_ == form || ended_) return;
   Form* previous = active_;
   active_ = form;
+  ++events_;
   if (previous != nullptr) ctx_->UserAction([previous] { previous->Deactivated(); });
   if (form != nullptr && active_ == form) ctx_->UserAction([form] { form->Activated(); });
 }
@@ -169,6 +172,7 @@ void HeadlessBackend::ActivateTopmost() {
 }
 
 void HeadlessBackend::RunModal(Form& form) {
+  ++events_;
   modalForms_.push_back(form.Name());
   ModalSession session{&form, {}, true};
   for (Form* other : shown_) {
@@ -203,12 +207,14 @@ void HeadlessBackend::DoEvents() {
   while (!pumpActions_.empty() && pumpActions_.begin()->first <= pumps_) {
     auto action = std::move(pumpActions_.begin()->second);
     pumpActions_.erase(pumpActions_.begin());
+    ++events_;
     action();
   }
   RunDueTimers();
 }
 
 MenuItem* HeadlessBackend::PopupMenu(Form& form, MenuItem& menu, MenuItem* defaultItem, const PopupAnchor* anchor) {
+  ++events_;
   std::string at = anchor != nullptr ? anchor->control->Name() + ":" + std::to_string(anchor->item) : "";
   popups_.push_back({form.Name(), menu.Name(), defaultItem != nullptr ? defaultItem->Name() : "", std::move(at)});
   if (popupChoices_.empty()) {
@@ -283,6 +289,7 @@ void HeadlessBackend::EndProgram() {
 }
 
 MsgAnswer HeadlessBackend::Show(const MessageBoxSpec& box) {
+  ++events_;
   messages_.push_back(box);
   MsgAnswer fallback = ButtonAnswer(box.buttons, box.defaultButton);
   if (expectedMessages_.empty()) {
@@ -310,6 +317,7 @@ MsgAnswer HeadlessBackend::Show(const MessageBoxSpec& box) {
 }
 
 std::string HeadlessBackend::InputBox(const InputBoxSpec& box) {
+  ++events_;
   inputs_.push_back(box);
   if (expectedInputs_.empty()) {
     Fail("unexpected input box " + Describe(box.title, box.prompt));

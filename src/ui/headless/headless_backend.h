@@ -118,6 +118,8 @@ class HeadlessBackend : public Backend {
   // Names of the forms shown modally, in order.
   const std::vector<std::string>& ModalForms() const { return modalForms_; }
   int Pumps() const { return pumps_; }
+  // A user action ran (the test's User counts its actions here).
+  void CountEvent() { ++events_; }
   Pointer ScreenPointer() const { return screenPointer_; }
   Form* ActiveForm() const { return active_; }
   // Whether a modal form keeps this form from taking input.
@@ -141,6 +143,9 @@ class HeadlessBackend : public Backend {
   void FormUnloaded(Form& form) override;
   void RunModal(Form& form) override;
   void DoEvents() override;
+  // Grows with every pumped action, timer tick, user action, activation, box, pop-up and
+  // modal form; an empty pump leaves it.
+  std::uint64_t EventCount() const override { return events_; }
   MenuItem* PopupMenu(Form& form, MenuItem& menu, MenuItem* defaultItem, const PopupAnchor* anchor) override;
   void StartTimer(Timer& timer) override;
   void StopTimer(Timer& timer) override;
@@ -196,6 +201,7 @@ class HeadlessBackend : public Backend {
   std::uint64_t timerOrder_ = 0;
   Form* active_ = nullptr;
   int pumps_ = 0;
+  std::uint64_t events_ = 0;
   Pointer screenPointer_ = Pointer::kDefault;
   bool ended_ = false;
 };

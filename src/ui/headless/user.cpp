@@ -83,6 +83,7 @@ bool User::CanReach(Control& control, const char* action) {
 }
 
 void User::Act(const std::function<void()>& action) {
+  backend_.CountEvent();
   try {
     ctx_.UserAction(action);
   } catch (const ProgramEnd&) {

@@ -427,6 +427,10 @@ void Win32Backend::DoEventsBetweenItems() {
   lastItemPump_ = GetTickCount64();
 }
 
+std::uint64_t Win32Backend::EventCount() const {
+  return MessagesHandled();
+}
+
 namespace {
 
 // The screen point a pop-up opens at: the mouse, or the lower left of the anchor's list item

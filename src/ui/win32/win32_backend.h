@@ -50,6 +50,7 @@ class Win32Backend : public Backend, private WindowHandler {
   void RunModal(Form& form) override;
   void DoEvents() override;
   void DoEventsBetweenItems() override;
+  std::uint64_t EventCount() const override;
   MenuItem* PopupMenu(Form& form, MenuItem& menu, MenuItem* defaultItem, const PopupAnchor* anchor) override;
   void StartTimer(Timer& timer) override;
   void StopTimer(Timer& timer) override;

@@ -9,6 +9,7 @@ namespace {
 constexpr UINT_PTR kSubclassId = 0x546E;  // "Tn"
 
 int depth = 0;
+std::uint64_t handled = 0;
 
 std::exception_ptr& Kept() {
   static std::exception_ptr kept;
@@ -18,6 +19,7 @@ std::exception_ptr& Kept() {
 LRESULT Handle(WindowHandler* handler, HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                LRESULT (*fallback)(HWND, UINT, WPARAM, LPARAM)) {
   if (handler == nullptr) return fallback(window, message, wParam, lParam);
+  ++handled;
   struct Depth {
     Depth() { ++depth; }
     ~Depth() { --depth; }
@@ -93,6 +95,10 @@ void Unhook(HWND window, bool ownClass) {
   } else {
     RemoveWindowSubclass(window, SubclassProc, kSubclassId);
   }
+}
+
+std::uint64_t MessagesHandled() {
+  return handled;
 }
 
 void KeepCurrentException() {

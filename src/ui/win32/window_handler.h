@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 #include "ui/win32/win32_ui_api.h"
 
 // The plumbing between Windows and the objects that handle a window's messages: windows of
@@ -43,6 +45,10 @@ void Unhook(HWND window, bool ownClass);
 
 // Whether a window procedure of ours is on the stack (the system's frames are below).
 bool InsideWindowProc();
+
+// How many messages the windows' handlers have been given. Every handler of the program, and
+// every change the user makes to a control, comes through one.
+std::uint64_t MessagesHandled();
 
 // Exceptions kept while the system's frames are on the stack; the first one kept wins.
 void KeepCurrentException();
