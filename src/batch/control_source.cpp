@@ -66,7 +66,7 @@ const DrawingSettings& MainWindowSource::ReadDrawingSettings() {
   const std::uint64_t events = app_.Ctx().GetBackend().EventCount();
   if (settings_.revision != 0 && events == eventsAtRead_) return settings_;
   ReadDrawingSettingsInto(app_.frmMain(), settings_);
-  settings_.revision = ++reads_;
+  ++settings_.revision;
   eventsAtRead_ = events;
   return settings_;
 }

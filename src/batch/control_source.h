@@ -41,7 +41,6 @@ class MainWindowSource : public ScriptSource {
   app::App& app_;
   std::function<void(std::int32_t)> afterDrawings_;
   DrawingSettings settings_;
-  std::uint64_t reads_ = 0;         // the revisions given
   std::uint64_t eventsAtRead_ = 0;  // the back end's event count at the last read
 };
 

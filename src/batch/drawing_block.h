@@ -24,8 +24,8 @@ enum class FileState {
 // read-only test.
 FileState ClassifyDrawingFile(std::int16_t fileUnavailable, bool readOnly);
 
-// The main window's controls and fields that a block reads, afresh for every drawing.
-// The initial values are the program's defaults.
+// The main window's controls and fields that a block reads, asked for every drawing (see
+// revision). The initial values are the program's defaults.
 struct DrawingSettings {
   std::string Text1;  // the user script
   std::string tbPreUserScript = "ZOOM E";

@@ -132,8 +132,9 @@ bool FoldedValuesHold(const FoldedTemplate& folded, const core::SettingsModel& s
 }
 
 // Joins a prepared text whose tags stand apart from its folded form, folding it afresh when
-// the values that stay the same have changed (a settled call leaves the settings unread); then asks the other values in
-// step order. False when one of them holds a "$": asked then tells how many were asked, the last one holding it.
+// the values that stay the same have changed (a settled call does not read the settings for
+// that); then asks the other values in step order. False when one of them holds a "$": asked
+// then tells how many were asked, the last one holding it.
 template <typename ValueOf>
 bool JoinFolded(std::string& out, const TagSources& sources, const PreparedTAGS::Folding& folding, std::uint64_t dates,
                 ValueOf& valueOf, const TextsAround& around, std::size_t& asked) {

@@ -67,7 +67,8 @@ void SubstituteTAGSInto(std::string& out, const TagSources& sources, std::string
 // A text prepared for SubstituteTAGS, for a text substituted again and again (the user
 // script, for every drawing of a build): its tags are found once, and the values that stay the
 // same from one drawing to the next are kept joined into its runs while they do. Every
-// substitution still reads all its values afresh to check that.
+// substitution checks them against the settings, unless its caller vouches that nothing has
+// changed (TextsAround::settled).
 class PreparedTAGS {
  public:
   explicit PreparedTAGS(std::string_view text);
