@@ -8,12 +8,13 @@
 # scratch folder) and a fixture of existing drawings (100 folders of 1,000), all outside the
 # repository; removes the scratch folder, its Wine prefix and the display when it ends.
 #
-# Usage (from anywhere):  bench/wine/run_speed.sh [drawings, default 100000] [probe folder]
+# Usage (from anywhere):  bench/wine/run_speed.sh [drawings, default 100000] [probe folder,
+#   default TORNAVANE_PERF_PROBES, else ../shared/perf beside the repository]
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 
 count=${1:-100000}
-probes=${2:-${TORNAVANE_PERF_PROBES:-/work/shared/perf}}
+probes=${2:-${TORNAVANE_PERF_PROBES:-../shared/perf}}
 per_folder=1000
 caption="Tornavane v1.0.0"
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/tornavane-speed.XXXXXX")

@@ -5,6 +5,8 @@
 #include "app/app.h"
 #include "core/app_title.h"
 #include "core/store_bindings.h"
+#include "core/text_file.h"
+#include "core/working_set.h"
 #include "mainwindow/frm_main.h"
 #include "options/frm_tips.h"
 
@@ -56,7 +58,13 @@ void Main(app::App& app) {
   StartupStep(app,
               [&] { services.settings.Write(std::string(core::kStoreApp), "Startup", "Version", app.AppVersion); });
   StartupStep(app, [&] { app.frmMain().SetCaption("Tornavane v" + app.AppVersion); });
+  // A save or a build ended with the program leaves its temporary file beside its target.
+  core::RemoveLeftoverTemps(services.fileSystem, core::DataFolder(services.system.ProgramFolder()));
   StartupStep(app, [&] { app.frmMain().Show(ui::ShowMode::kModeless); });
+  StartupStep(app, [&] {
+    const std::string& script = app.frmMain().SCROutputPath;
+    if (!script.empty()) core::RemoveLeftoverTemp(services.fileSystem, script);
+  });
   StartupStep(app, [&] {
     if (app.frmMain().TipsShow == 1) app.frmTips().Show(ui::ShowMode::kModal, nullptr);
   });

@@ -31,8 +31,8 @@ BuildResult BuildBatchScript(app::App& app, NoticeTexts texts);
 // How far a build got when it failed.
 enum class BuildStage {
   kBeforeWriting,  // the old batch script is untouched
-  kWriting,        // the batch script holds only part of what it should
-  kWritten,        // the batch script is complete; a check after it failed
+  kWriting,        // the new batch script was not finished; its place keeps the old one, if any
+  kWritten,        // the batch script is complete and in its place; a check after it failed
 };
 
 // The message the failure of a build shows, when the user gets one.
@@ -42,7 +42,10 @@ struct BuildFailureNotice {
   ui::MsgIcon icon = ui::MsgIcon::kNone;
   bool showOptions = false;  // the options dialog is shown first, to correct the path
 };
-BuildFailureNotice BuildFailureMessage(const runtime::Error& error, BuildStage stage, std::string_view path);
+// scriptInPlace: whether a batch script is at path now (after a failure while writing, the
+// previous one).
+BuildFailureNotice BuildFailureMessage(const runtime::Error& error, BuildStage stage, std::string_view path,
+                                       bool scriptInPlace);
 
 // The status text for the drawing at position (1-based) of count: "Progress = 50%".
 std::string ProgressLabel(std::int32_t position, std::int32_t count);

@@ -34,32 +34,38 @@ std::string ErrorText(const runtime::Error& error) {
   return "Error " + std::to_string(error.Number()) + " (" + error.Description() + ")";
 }
 
-// A failure while the batch script was being written leaves it cut short: the user must
-// not run it, and the run button will not.
-BuildFailureNotice Unfinished(const runtime::Error& error, BuildStage stage, std::string_view path) {
+// A failure while the batch script was being written leaves the new one unfinished beside its
+// place, and removed; the message says what is in its place now, so the user knows that what
+// a run would start is not the script just asked for.
+BuildFailureNotice Unfinished(const runtime::Error& error, BuildStage stage, std::string_view path,
+                              bool scriptInPlace) {
   std::string text;
   switch (stage) {
     case BuildStage::kBeforeWriting:
       text = "The batch script was not written:\r\n";
       break;
     case BuildStage::kWriting:
-      text = "The batch script is INCOMPLETE. Writing it failed:\r\n";
+      text = "The batch script was not created. Writing it failed:\r\n";
       break;
     case BuildStage::kWritten:
       text = "The batch script was written, but checking it failed:\r\n";
       break;
   }
   text += core::ShortenPath(path) + "\r\n\r\n" + ErrorText(error);
-  if (stage == BuildStage::kWriting) text += "\r\n\r\nPlease do not run this batch script; create it again.";
+  if (stage == BuildStage::kWriting) {
+    text += scriptInPlace ? "\r\n\r\nThe previous batch script is still in its place, unchanged."
+                          : "\r\n\r\nThere is no batch script in its place.";
+  }
   return {.text = text, .title = "Tornavane Alert", .icon = ui::MsgIcon::kExclamation};
 }
 
 }  // namespace
 
-BuildFailureNotice BuildFailureMessage(const runtime::Error& error, BuildStage stage, std::string_view path) {
-  // Cut short while writing, the file is incomplete whatever the cause; the messages about
+BuildFailureNotice BuildFailureMessage(const runtime::Error& error, BuildStage stage, std::string_view path,
+                                       bool scriptInPlace) {
+  // Stopped while writing, the new script is unfinished whatever the cause; the messages about
   // the output file's access name the causes of a file that cannot be created or read back.
-  if (stage == BuildStage::kWriting) return Unfinished(error, stage, path);
+  if (stage == BuildStage::kWriting) return Unfinished(error, stage, path, scriptInPlace);
   switch (error.Number()) {
     case runtime::kPermissionDenied:
       return Locked();
@@ -68,7 +74,7 @@ BuildFailureNotice BuildFailureMessage(const runtime::Error& error, BuildStage s
     case runtime::kPathNotFound:
       return FolderMissing();
     default:
-      return Unfinished(error, stage, path);
+      return Unfinished(error, stage, path, scriptInPlace);
   }
 }
 

@@ -1,6 +1,5 @@
 // "&Create Batch Script": the build of the batch script from the queue, the user script, the
 // batch-flow boxes and the settings, with the checks before it and the work after it.
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -11,11 +10,13 @@
 #include "batch/control_source.h"
 #include "batch/frm_main_verify.h"
 #include "batch/frm_scr_complete.h"
+#include "batch/pending_script.h"
 #include "batch/script_services.h"
 #include "batch/script_writer.h"
 #include "core/settings_model.h"
 #include "mainwindow/frm_main.h"
 #include "options/frm_options.h"
+#include "platform/file_system.h"
 #include "runtime/convert.h"
 #include "tags/queue_view.h"
 #include "tags/tag_engine.h"
@@ -65,13 +66,13 @@ void AfterLastDrawing(frmMain& main, app::App& app) {
   if (main.AutoADDFavorites == 1) main.AddCurrentFolderToFavorites();
 }
 
-// Writes the whole batch script at path and returns the number of drawings written.
+// Writes the whole batch script beside path, moves it there once complete and returns the number of drawings written.
 std::int32_t WriteScript(app::App& app, const std::string& path, BuildStage& stage) {
   frmMain& main = app.frmMain();
   platform::Services& services = app.Services();
   app.Ctx().SetScreenPointer(ui::Pointer::kHourglass);
   if (path.empty()) throw runtime::Error(runtime::kPathNotFound);
-  std::unique_ptr<platform::OutputFile> file = services.fileSystem.OpenForWrite(path, false);
+  PendingScript script(services.fileSystem, path);
   stage = BuildStage::kWriting;
 
   const ScriptStart start = ReadScriptStart(app);
@@ -92,7 +93,8 @@ std::int32_t WriteScript(app::App& app, const std::string& path, BuildStage& sta
     written = drawingsWritten;
     AfterLastDrawing(main, app);
   });
-  WriteBatchScript(*file, start, entries, source, scriptServices);
+  WriteBatchScript(script.File(), start, entries, source, scriptServices);
+  script.Commit();
   stage = BuildStage::kWritten;
   return written;
 }
@@ -147,7 +149,8 @@ void ShowOptionsBeside(app::App& app) {
 
 void ReportBuildFailure(app::App& app, const runtime::Error& error, BuildStage stage, const std::string& path) {
   app.Ctx().SetScreenPointer(ui::Pointer::kDefault);
-  const BuildFailureNotice notice = BuildFailureMessage(error, stage, path);
+  const bool scriptInPlace = !path.empty() && platform::Exists(app.Services().fileSystem, path);
+  const BuildFailureNotice notice = BuildFailureMessage(error, stage, path, scriptInPlace);
   if (notice.showOptions) ShowOptionsBeside(app);
   app.Ctx().MsgBox({.text = notice.text, .title = notice.title, .buttons = ui::MsgButtons::kOk, .icon = notice.icon});
 }

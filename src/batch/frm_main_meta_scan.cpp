@@ -26,6 +26,7 @@ int CheckValue(bool on) {
 
 // Each command is applied by setting its control, so the controls' own handlers run as for
 // a click. The rows run in table order; a later row wins over an earlier one.
+// NOLINTNEXTLINE(readability-identifier-naming): IncludeSort is the designed name.
 void frmMain::ScanForMetaCommands(std::int16_t IncludeSort) {
   const bool withSorts = IncludeSort == core::kTrue;
   QuietMessages quiet;

@@ -32,7 +32,7 @@ class KeepOutputPath {
 }  // namespace
 
 std::string ScriptTarget(std::string_view folder, std::string_view name) {
-  std::string target = options::FolderWithBackslash(folder);
+  std::string target = core::FolderWithBackslash(folder);
   target.append(name);
   if (runtime::UpperCase(runtime::Right(target, 4)) != ".SCR") target += ".SCR";
   return target;
@@ -109,7 +109,7 @@ void frmWriteScriptToLoc::File1_DblClick() {
   if (File1.FileName().empty()) return;
   platform::Shell& shell = Ctx().Services().shell;
   try {
-    shell.Execute(shell.DesktopWindow(), "open", options::JoinPath(Dir1.Path(), File1.FileName()), "",
+    shell.Execute(shell.DesktopWindow(), "open", core::JoinPath(Dir1.Path(), File1.FileName()), "",
                   core::DriveRoot(Drive1.Drive()), kShowInPlace);
   } catch (const runtime::Error&) {
     // Opening is a convenience: a failure shows nothing.
@@ -148,7 +148,7 @@ void frmWriteScriptToLoc::cmdDeleteSCR_Click() {
                                              .icon = ui::MsgIcon::kExclamation});
   if (answer != ui::MsgAnswer::kYes) return;
   try {
-    Ctx().Services().fileSystem.DeleteFile(options::JoinPath(File1.Path(), name));
+    Ctx().Services().fileSystem.DeleteFile(core::JoinPath(File1.Path(), name));
   } catch (const runtime::Error&) {
     // Read-only, in use or gone already: the file stays as it is, without a message.
   }

@@ -1,10 +1,13 @@
 #include "core/path_helpers.h"
 
+#include <algorithm>
+#include <array>
 #include <limits>
 
 #include "core/file_helpers.h"
 #include "runtime/error.h"
 #include "runtime/short_text.h"
+#include "runtime/text.h"
 
 namespace core {
 
@@ -154,8 +157,40 @@ std::string PathExtension(std::string_view path) {
   return dot == std::string_view::npos ? "" : std::string(path.substr(dot));
 }
 
+std::string FolderWithBackslash(std::string_view folder) {
+  std::string text(folder);
+  if (!text.ends_with('\\')) text += '\\';
+  return text;
+}
+
+std::string JoinPath(std::string_view folder, std::string_view name) {
+  while (name.starts_with('\\')) name.remove_prefix(1);
+  return FolderWithBackslash(folder) + std::string(name);
+}
+
+std::string QuoteProgramPath(std::string_view path) {
+  if (path.find(' ') == std::string_view::npos || path.starts_with('"')) return std::string(path);
+  std::string quoted(1, '"');
+  quoted.append(path);
+  quoted.push_back('"');
+  return quoted;
+}
+
 bool IsNetworkPath(std::string_view path) {
   return path.starts_with("\\\\");
+}
+
+bool IsDeviceName(std::string_view name) {
+  // The superscript digits are those of the system code page (Windows-1252): Windows takes
+  // "COM\xB9" for COM1 as well.
+  static constexpr std::array<std::string_view, 30> kDevices{
+      "CON",  "PRN",  "AUX",  "NUL",  "CONIN$", "CONOUT$", "COM1",    "COM2",    "COM3",    "COM4",
+      "COM5", "COM6", "COM7", "COM8", "COM9",   "COM\xB9", "COM\xB2", "COM\xB3", "LPT1",    "LPT2",
+      "LPT3", "LPT4", "LPT5", "LPT6", "LPT7",   "LPT8",    "LPT9",    "LPT\xB9", "LPT\xB2", "LPT\xB3"};
+  std::string_view stem = name.substr(0, name.find('.'));
+  while (!stem.empty() && stem.back() == ' ') stem.remove_suffix(1);
+  return std::any_of(kDevices.begin(), kDevices.end(),
+                     [stem](std::string_view device) { return runtime::EqualsNoCase(stem, device); });
 }
 
 std::int16_t PathFileExists(platform::FileSystem& fs, const std::string& path) {

@@ -59,8 +59,20 @@ std::string PathFolder(std::string_view path);
 // The extension with its dot ("" when none): the last dot after the last "\" or blank.
 std::string PathExtension(std::string_view path);
 
+// folder followed by "\" unless it already ends with one (a drive root such as "C:\").
+std::string FolderWithBackslash(std::string_view folder);
+// folder and name joined with exactly one backslash.
+std::string JoinPath(std::string_view folder, std::string_view name);
+// A program path as a command line takes it: in double quotes when it holds a blank.
+std::string QuoteProgramPath(std::string_view path);
+
 // Whether a path is a network path, "\\server\share\...": it needs no drive letter.
 bool IsNetworkPath(std::string_view path);
+
+// Whether a file name names a device of Windows (CON, PRN, AUX, NUL, CONIN$, CONOUT$, COM1-COM9,
+// LPT1-LPT9 and the superscript forms of COM and LPT), in any letter case and with any extension
+// or blanks after it ("con .txt"): such a name opens the device, never a file.
+bool IsDeviceName(std::string_view name);
 
 // 1 when path names an existing file or folder, 0 otherwise.
 std::int16_t PathFileExists(platform::FileSystem& fs, const std::string& path);

@@ -1,5 +1,6 @@
 #include "core/text_file.h"
 
+#include "runtime/error.h"
 #include "runtime/text.h"
 
 namespace core {
@@ -7,6 +8,7 @@ namespace core {
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
+constexpr std::string_view kTempSuffix = ".~tmp";
 
 // Creates or replaces the file in place. Only the FileSystem interface is used, so this
 // library needs no link to the platform library.
@@ -44,7 +46,7 @@ std::string LineListText(const std::vector<std::string>& lines) {
   return text;
 }
 
-std::string LineListText(std::size_t count, const std::function<const std::string&(std::size_t)>& line) {
+std::string LineListText(std::size_t count, const std::function<std::string_view(std::size_t)>& line) {
   std::string text;
   for (std::size_t i = 0; i < count; ++i) {
     text.append(line(i));
@@ -92,7 +94,24 @@ void WriteFixedRecord(platform::FileSystem& fs, const std::string& path, const s
 }
 
 std::string SafeWriteTempPath(const std::string& path) {
-  return path + ".~tmp";
+  return path + std::string(kTempSuffix);
+}
+
+void RemoveLeftoverTemps(platform::FileSystem& fs, const std::string& folder) {
+  std::vector<platform::DirEntry> entries;
+  try {
+    entries = fs.Find(folder + "\\*" + std::string(kTempSuffix));
+  } catch (const runtime::Error&) {
+    return;  // a drive not ready: nothing to tidy
+  }
+  for (const platform::DirEntry& entry : entries) {
+    if ((entry.attributes & platform::kAttrDirectory) != 0) continue;
+    DiscardQuietly(fs, folder + "\\" + entry.name);
+  }
+}
+
+void RemoveLeftoverTemp(platform::FileSystem& fs, const std::string& path) {
+  DiscardQuietly(fs, SafeWriteTempPath(path));
 }
 
 void WriteFileSafely(platform::FileSystem& fs, const std::string& path, std::string_view bytes) {

@@ -25,7 +25,7 @@ enum class WriteMode {
 // The bytes of a line list: every line followed by CR LF.
 std::string LineListText(const std::vector<std::string>& lines);
 // The same for count lines that line(i) gives (a list box's items), with no copy of them.
-std::string LineListText(std::size_t count, const std::function<const std::string&(std::size_t)>& line);
+std::string LineListText(std::size_t count, const std::function<std::string_view(std::size_t)>& line);
 
 std::vector<std::string> ReadLineList(platform::FileSystem& fs, const std::string& path);
 void WriteLineList(platform::FileSystem& fs, const std::string& path, const std::vector<std::string>& lines,
@@ -53,5 +53,11 @@ void WriteFileSafely(platform::FileSystem& fs, const std::string& path, std::str
 
 // The name of the temporary file WriteFileSafely uses for path.
 std::string SafeWriteTempPath(const std::string& path);
+
+// Deletes the temporary files a safe write left in folder when the program was ended in the
+// middle of it. Never fails: a file that cannot go stays.
+void RemoveLeftoverTemps(platform::FileSystem& fs, const std::string& folder);
+// The same for the one temporary file of path, in a folder the program shares with others.
+void RemoveLeftoverTemp(platform::FileSystem& fs, const std::string& path);
 
 }  // namespace core

@@ -3,9 +3,10 @@
 #include "app/app.h"
 #include "core/app_title.h"
 #include "core/file_helpers.h"
+#include "core/path_helpers.h"
+#include "core/procedure_error.h"
 #include "core/settings_model.h"
 #include "mainwindow/frm_main.h"
-#include "options/pickers.h"
 #include "runtime/error.h"
 #include "runtime/text.h"
 #include "runtime/wildcard.h"
@@ -26,9 +27,8 @@ std::string ReadReleaseCode(app::App& app, const std::string& path) {
 }
 
 void ReportReadFailure(app::App& app, const runtime::Error& error, const char* procedure, const std::string& path) {
-  app.Ctx().MsgBox({.text = "Error " + std::to_string(error.Number()) + " (" + error.Description() + ") " + procedure +
-                            " - \r\n" + path,
-                    .title = std::string(core::kAppTitle)});
+  app.Ctx().MsgBox(
+      {.text = core::ErrorText(error) + " " + procedure + " - \r\n" + path, .title = std::string(core::kAppTitle)});
 }
 
 struct ReleaseScan {
@@ -71,7 +71,7 @@ void ScanFolder(ReleaseScan& scan, const std::string& folder) {
   ctx.DoEvents();
   if (scan.main.StopNow == core::kTrue) return;
   ctx.SetScreenPointer(ui::Pointer::kHourglass);
-  const std::string path = options::FolderWithBackslash(folder);
+  const std::string path = core::FolderWithBackslash(folder);
   const std::vector<platform::DirEntry> entries = core::TreeScanEntries(scan.app.Services().fileSystem, path);
   scan.lists.status.SetCaption("Scanning: " +
                                (folder.size() > kLongestStatusFolder ? core::ShortenPath(folder) : folder));

@@ -1,9 +1,9 @@
 #include "filetools/file_lists.h"
 
 #include <algorithm>
-#include <array>
 #include <unordered_set>
 
+#include "core/path_helpers.h"
 #include "runtime/text.h"
 
 namespace filetools {
@@ -21,15 +21,6 @@ std::string EntryPrefix(std::string_view folder) {
   std::string prefix(folder);
   if (prefix.empty() || prefix.back() != '\\') prefix += '\\';
   return prefix;
-}
-
-bool IsDeviceName(std::string_view name) {
-  static constexpr std::array<std::string_view, 22> kDevices = {
-      "CON",  "PRN",  "AUX",  "NUL",  "COM1", "COM2", "COM3", "COM4", "COM5", "COM6", "COM7",
-      "COM8", "COM9", "LPT1", "LPT2", "LPT3", "LPT4", "LPT5", "LPT6", "LPT7", "LPT8", "LPT9"};
-  std::string base = runtime::UpperCase(name.substr(0, name.find('.')));
-  while (!base.empty() && base.back() == ' ') base.pop_back();
-  return std::find(kDevices.begin(), kDevices.end(), base) != kDevices.end();
 }
 
 }  // namespace
@@ -53,7 +44,7 @@ bool IsUsableFileName(std::string_view name) {
   const bool badCharacter = std::any_of(name.begin(), name.end(), [](char c) {
     return static_cast<unsigned char>(c) < 32 || std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos;
   });
-  return !badCharacter && !IsDeviceName(name);
+  return !badCharacter && !core::IsDeviceName(name);
 }
 
 std::string BadFileNameMessage() {

@@ -1,10 +1,11 @@
 #include "filetools/file_renamer_checks.h"
 
 #include <algorithm>
-#include <array>
 #include <string_view>
 #include <unordered_set>
 
+#include "core/path_helpers.h"
+#include "core/procedure_error.h"
 #include "runtime/error.h"
 #include "runtime/text.h"
 
@@ -14,19 +15,6 @@ namespace {
 
 // The longest path the renaming calls take (MAX_PATH less its closing NUL).
 constexpr std::size_t kMaxPath = 259;
-
-constexpr std::array<std::string_view, 22> kDeviceNames{"CON",  "PRN",  "AUX",  "NUL",  "COM1", "COM2", "COM3", "COM4",
-                                                        "COM5", "COM6", "COM7", "COM8", "COM9", "LPT1", "LPT2", "LPT3",
-                                                        "LPT4", "LPT5", "LPT6", "LPT7", "LPT8", "LPT9"};
-
-bool IsDeviceName(std::string_view name) {
-  // "CON.dwg" and "con .txt" name the device as well.
-  std::string_view stem = name.substr(0, name.find('.'));
-  while (!stem.empty() && stem.back() == ' ') stem.remove_suffix(1);
-  if (stem.size() < 3 || stem.size() > 4) return false;
-  return std::any_of(kDeviceNames.begin(), kDeviceNames.end(),
-                     [&](std::string_view device) { return runtime::EqualsNoCase(stem, device); });
-}
 
 bool HoldsForbiddenCharacter(const std::string& name) {
   return std::any_of(name.begin(), name.end(), [](char c) {
@@ -41,7 +29,7 @@ std::optional<std::string> BadNameReason(const std::string& folder, const std::s
   if (HoldsForbiddenCharacter(name))
     return "it holds a character Windows does not allow in a name (\\ / : * ? \" < > | or a control character)";
   if (name.back() == '.' || name.back() == ' ') return "it ends in a dot or a blank";
-  if (IsDeviceName(name)) return "it is the name of a device";
+  if (core::IsDeviceName(name)) return "it is the name of a device";
   if (folder.size() + name.size() > kMaxPath) return "the path would be too long for Windows";
   return std::nullopt;
 }
@@ -98,7 +86,7 @@ RenameRun RenameChangedFiles(platform::FileSystem& fs, const std::vector<RenameL
           notice("The file\r\n" + line.current + "\r\nin the source list, was not found.");
           break;
         default:
-          run.stop = "Error " + std::to_string(error.Number()) + " (" + error.Description() + ")";
+          run.stop = core::ErrorText(error);
           return run;
       }
     }

@@ -106,7 +106,7 @@ void frmCombineTextFiles::cmdCombine_Click() {
     Ctx().MsgBox({.text = problem, .title = std::string(core::kAppTitle), .icon = ui::MsgIcon::kExclamation});
     return;
   }
-  const std::string path = options::JoinPath(Dir1.Path(), tbFileName.Text());
+  const std::string path = core::JoinPath(Dir1.Path(), tbFileName.Text());
   if (!OutputAccepted(path)) return;
   if (core::PathFileExists(Ctx().Services().fileSystem, path) != 0) {
     const ui::MsgAnswer answer = Ctx().MsgBox({.text = "Output file already exists!  Overwrite it?",

@@ -39,12 +39,12 @@ frmDWGRevScan::frmDWGRevScan(app::App& app) : Form(app.Ctx(), "frmDWGRevScan"), 
   SetCaption(" Find files by DWG Version");
   SetBorderStyle(ui::BorderStyle::kFixedDialog);
   SetStartUpPosition(ui::StartUpPosition::kCenterOwner);
-  Move(0, 0, 9615, 8745);
+  Move(0, 0, 10815, 8745);
 
   Frame3.SetCaption("Source Folder (will include all sub-folders)");
-  Frame3.Move(120, 120, 4575, 3615);
-  Drive1.Move(120, 300, 4335, 315);
-  Dir1.Move(120, 720, 4335, 2775);
+  Frame3.Move(120, 120, 4935, 3615);
+  Drive1.Move(120, 300, 4695, 315);
+  Dir1.Move(120, 720, 4695, 2775);
   DesignReleaseBoxes();
 
   cmdStartScan.SetCaption("&Start");
@@ -54,7 +54,7 @@ frmDWGRevScan::frmDWGRevScan(app::App& app) : Form(app.Ctx(), "frmDWGRevScan"), 
   cmdStop.SetEnabled(false);
   cmdStop.Move(1440, 3870, 1215, 375);
   lblStatus.SetCaption("Ready");
-  lblStatus.Move(2760, 3930, 6615, 255);
+  lblStatus.Move(2760, 3930, 7815, 255);
   DesignResultFrame();
 
   onLoad = [this] { Form_Load(); };
@@ -70,12 +70,12 @@ frmDWGRevScan::frmDWGRevScan(app::App& app) : Form(app.Ctx(), "frmDWGRevScan"), 
 
 void frmDWGRevScan::DesignReleaseBoxes() {
   frameDWGTypes.SetCaption("Find DWG Files created with AutoCAD Version:");
-  frameDWGTypes.Move(4800, 120, 4575, 3615);
+  frameDWGTypes.Move(5160, 120, 5415, 3615);
   int top = 330;
   for (const ReleaseBoxDesign& design : kReleaseBoxes) {
     ui::CheckBox& box = this->*design.box;
     box.SetCaption(design.caption);
-    box.Move(240, top, 4095, 255);
+    box.Move(240, top, 4935, 255);
     top += 390;
   }
   chkR12.SetValue(ui::kChecked);
@@ -83,25 +83,25 @@ void frmDWGRevScan::DesignReleaseBoxes() {
 
 void frmDWGRevScan::DesignResultFrame() {
   Frame1.SetCaption("Matching files");
-  Frame1.Move(120, 4380, 9255, 3825);
-  List1.Move(120, 300, 7335, 1950);
+  Frame1.Move(120, 4380, 10455, 3825);
+  List1.Move(120, 300, 8535, 1950);
   Label1.SetCaption("Problem Files");
   Label1.Move(120, 2340, 1455, 255);
   Label2.SetCaption("Files that are locked or corrupt");
   Label2.Move(1680, 2340, 4095, 255);
-  lstProblemFiles.Move(120, 2610, 7335, 1035);
+  lstProblemFiles.Move(120, 2610, 8535, 1035);
   cmdClear.SetCaption("C&lear");
   cmdClear.SetEnabled(false);
-  cmdClear.Move(7620, 300, 1455, 375);
+  cmdClear.Move(8820, 300, 1455, 375);
   chkAppendtoQueue.SetCaption("Append to Existing List");
   chkAppendtoQueue.SetValue(ui::kChecked);
   chkAppendtoQueue.SetEnabled(false);
-  chkAppendtoQueue.Move(7620, 1200, 1455, 495);
+  chkAppendtoQueue.Move(8820, 1200, 1455, 495);
   cmdCopyToQueue.SetCaption("&Copy list to Queue");
   cmdCopyToQueue.SetEnabled(false);
-  cmdCopyToQueue.Move(7620, 1740, 1455, 615);
+  cmdCopyToQueue.Move(8820, 1740, 1455, 615);
   cmdClose.SetCaption("C&lose");
-  cmdClose.Move(7620, 3270, 1455, 375);
+  cmdClose.Move(8820, 3270, 1455, 375);
 }
 
 std::array<ui::CheckBox*, kReleases.size()> frmDWGRevScan::ReleaseBoxes() {

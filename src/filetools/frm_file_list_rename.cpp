@@ -3,10 +3,10 @@
 #include <string>
 
 #include "app/app.h"
+#include "core/procedure_error.h"
 #include "core/working_set.h"
 #include "filetools/file_lists.h"
 #include "filetools/frm_file_lists.h"
-#include "filetools/procedure_error.h"
 #include "runtime/error.h"
 #include "runtime/text.h"
 
@@ -76,7 +76,7 @@ void frmFileListRename::cmdOk_Click() {
       Ctx().MsgBox({"A file by that name already exists.\r\n\r\nPlease delete or rename it.", "Ooops",
                     ui::MsgButtons::kOk, ui::MsgIcon::kExclamation});
     } else {
-      ReportProcedureError(Ctx(), error, "cmdOk_Click", "frmFileListRename");
+      core::ReportProcedureError(Ctx(), error, "cmdOk_Click", "frmFileListRename");
     }
     return;
   }

@@ -5,16 +5,16 @@
 
 #include "app/app.h"
 #include "core/launch.h"
+#include "core/path_helpers.h"
+#include "core/procedure_error.h"
 #include "core/system_helpers.h"
 #include "core/text_file.h"
 #include "core/working_set.h"
 #include "filetools/file_lists.h"
 #include "filetools/frm_file_list_rename.h"
-#include "filetools/procedure_error.h"
 #include "mainwindow/frm_main.h"
-#include "options/pickers.h"
-#include "queue/hourglass.h"
 #include "runtime/error.h"
+#include "ui/hourglass.h"
 
 namespace filetools {
 
@@ -29,28 +29,28 @@ frmFileLists::frmFileLists(app::App& app) : Form(app.Ctx(), "frmFileLists"), app
   SetCaption("File Lists");
   SetBorderStyle(ui::BorderStyle::kFixedDialog);
   SetStartUpPosition(ui::StartUpPosition::kCenterOwner);
-  Move(0, 0, 5220, 6690);
+  Move(0, 0, 6120, 6690);
 
   Frame1.SetCaption("New File List Name");
-  Frame1.Move(120, 120, 4815, 1215);
-  txtbxListName.Move(120, 300, 4575, 315);
+  Frame1.Move(120, 120, 5715, 1215);
+  txtbxListName.Move(120, 300, 5475, 315);
   cmdSaveNew.SetCaption("&Save New");
   cmdSaveNew.Move(120, 720, 1500, 375);
   cmdSavePersonalized.SetCaption("Save Personalized");
   cmdSavePersonalized.Move(1740, 720, 1800, 375);
 
   Frame2.SetCaption("Load Existing Drawing File List by Double-Clicking");
-  Frame2.Move(120, 1440, 4815, 4095);
-  File1.Move(120, 300, 3135, 2595);
+  Frame2.Move(120, 1440, 5715, 4095);
+  File1.Move(120, 300, 4035, 2595);
   File1.SetPattern("*.lst");
   cmdView.SetCaption("&View");
-  cmdView.Move(3375, 300, 1320, 375);
+  cmdView.Move(4275, 300, 1320, 375);
   cmdRename.SetCaption("&Rename");
-  cmdRename.Move(3375, 780, 1320, 375);
+  cmdRename.Move(4275, 780, 1320, 375);
   cmdDelete.SetCaption("&Delete");
-  cmdDelete.Move(3375, 1260, 1320, 375);
+  cmdDelete.Move(4275, 1260, 1320, 375);
   chkClearList.SetCaption("&Append to Existing Files in Queue");
-  chkClearList.Move(120, 3015, 4575, 285);
+  chkClearList.Move(120, 3015, 5475, 285);
   chkShowTXT.SetCaption("Show TXT Files");
   chkShowTXT.Move(120, 3375, 1935, 285);
   chkShowPersonal.SetCaption("Show Personal Only");
@@ -60,7 +60,7 @@ frmFileLists::frmFileLists(app::App& app) : Form(app.Ctx(), "frmFileLists"), app
 
   cmdExit.SetCaption("&Close");
   cmdExit.SetDefault(true);
-  cmdExit.Move(3735, 5655, 1200, 375);
+  cmdExit.Move(4635, 5655, 1200, 375);
 
   onLoad = [this] { Form_Load(); };
   onActivate = [this] { Form_Activate(); };
@@ -142,7 +142,7 @@ void frmFileLists::cmdSavePersonalized_Click() {
 // The queue is written whole through a temporary file, so a failure leaves an old list as it
 // was. An empty queue never replaces a list that exists.
 void frmFileLists::SaveList(const std::string& fileName, const char* procedure) {
-  queue::FormHourglass hourglass(*this);
+  ui::FormHourglass hourglass(*this);
   if (!IsUsableFileName(fileName)) {
     Ctx().MsgBox({BadFileNameMessage(), "Tornavane Alert"});
     return;
@@ -156,11 +156,11 @@ void frmFileLists::SaveList(const std::string& fileName, const char* procedure) 
       return;
     }
     const auto count = static_cast<std::size_t>(main.List1.ListCount());
-    const auto entry = [&main](std::size_t i) -> const std::string& { return main.List1.List(static_cast<int>(i)); };
+    const auto entry = [&main](std::size_t i) { return main.List1.ListText(static_cast<int>(i)); };
     core::WriteFileSafely(fs, path, core::LineListText(count, entry));
     File1.Refresh();
   } catch (const runtime::Error& error) {
-    ReportProcedureError(Ctx(), error, procedure, kForm);
+    core::ReportProcedureError(Ctx(), error, procedure, kForm);
   }
 }
 
@@ -169,7 +169,7 @@ void frmFileLists::cmdView_Click() {
   if (path.empty()) return;
   platform::Services& services = Ctx().Services();
   core::LaunchProgram(services.shell, services.fileSystem, Ctx().GetBackend(),
-                      app_.frmMain().TextEditor + " " + options::QuoteProgramPath(path), kShowNormal);
+                      app_.frmMain().TextEditor + " " + core::QuoteProgramPath(path), kShowNormal);
 }
 
 void frmFileLists::cmdRename_Click() {
@@ -183,7 +183,7 @@ void frmFileLists::cmdDelete_Click() {
     try {
       Ctx().Services().fileSystem.DeleteFile(path);
     } catch (const runtime::Error& error) {
-      ReportProcedureError(Ctx(), error, "cmdDelete_Click", kForm);
+      core::ReportProcedureError(Ctx(), error, "cmdDelete_Click", kForm);
     }
     File1.Refresh();
   }
@@ -204,13 +204,13 @@ void frmFileLists::File1_dblClick() {
 // queue as it was. Then the steps after a load: build buttons, queue controls, the automatic
 // sort, the loaded-list mark and the script's META commands, in that order.
 void frmFileLists::LoadIntoQueue(const std::string& fileName) {
-  queue::FormHourglass hourglass(*this);
+  ui::FormHourglass hourglass(*this);
   mainwindow::frmMain& main = app_.frmMain();
   std::vector<std::string> entries;
   try {
     entries = core::ReadLineList(Ctx().Services().fileSystem, core::InFolder(DataFolder(), fileName));
   } catch (const runtime::Error& error) {
-    ReportProcedureError(Ctx(), error, "File1_dblClick", kForm);
+    core::ReportProcedureError(Ctx(), error, "File1_dblClick", kForm);
     return;
   }
   if (chkClearList.Value() != ui::kChecked) main.List1.Clear();

@@ -3,11 +3,12 @@
 #include "app/app.h"
 #include "core/app_title.h"
 #include "core/path_helpers.h"
+#include "core/procedure_error.h"
 #include "core/settings_model.h"
 #include "filetools/frm_file_renamer.h"
 #include "filetools/frm_file_renamer_manual.h"
 #include "mainwindow/frm_main.h"
-#include "queue/hourglass.h"
+#include "ui/hourglass.h"
 
 namespace filetools {
 
@@ -58,7 +59,7 @@ void frmFileRenamer::cmdDoIt_Click() {
 void frmFileRenamer::CheckForDuplicates(ui::ListBox& list) {
   bool collide = false;
   {
-    queue::ScreenHourglass hourglass(Ctx());
+    ui::ScreenHourglass hourglass(Ctx());
     Ctx().DoEvents();
     std::vector<RenameLine> targets;
     targets.reserve(static_cast<std::size_t>(list.ListCount()));
@@ -100,7 +101,7 @@ void frmFileRenamer::RenameAndFollowTheDisk(const std::vector<RenameLine>& lines
     names.push_back(run.outcomes[i] == RenameOutcome::kRenamed ? lines[i].wanted : lines[i].current);
   }
   lstSource.SetItems(std::move(names));
-  if (run.stop) Alert(*run.stop + " in procedure cmdDoIt_Click of Form frmFileRenamer", ui::MsgIcon::kNone);
+  if (run.stop) Alert(core::ProcedureErrorText(*run.stop, "cmdDoIt_Click", "frmFileRenamer"), ui::MsgIcon::kNone);
   if (run.LeftUnrenamed()) return;
   lstDestination.Clear();
   cmdDoIt.SetEnabled(false);

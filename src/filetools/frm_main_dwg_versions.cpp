@@ -1,6 +1,7 @@
 // The main window's entries for the drawing version tools and the combine tool.
 #include "app/app.h"
 #include "core/app_title.h"
+#include "core/procedure_error.h"
 #include "core/system_helpers.h"
 #include "core/text_file.h"
 #include "filetools/dwg_version.h"
@@ -8,6 +9,7 @@
 #include "filetools/frm_dwg_rev_scan.h"
 #include "mainwindow/frm_main.h"
 #include "runtime/error.h"
+#include "ui/busy_guard.h"
 
 namespace mainwindow {
 
@@ -28,8 +30,11 @@ void frmMain::mnuCombineText_Click() {
 
 // One line a queued drawing, "<release>, <path>", no header. The report replaces the earlier
 // one in one step, so a failure leaves that one whole; the failure is shown with the path and
-// the editor is not started.
+// the editor is not started. Refused while a build or another long operation lets events run:
+// reading every queued drawing would hold that operation still.
 void frmMain::ReportQueueDWGVersions() {
+  ui::BusyGuard busy(Ctx());
+  if (!busy) return;
   Queue.clear();
   for (int i = 0; i < List1.ListCount(); ++i) Queue.push_back(List1.List(i));
   const std::string path =
@@ -47,8 +52,7 @@ void frmMain::ReportQueueDWGVersions() {
     core::WriteFileSafely(Ctx().Services().fileSystem, path, report);
   } catch (const runtime::Error& error) {
     written = false;
-    Ctx().MsgBox({.text = "Error " + std::to_string(error.Number()) + " (" + error.Description() +
-                          ") ReportQueueDWGVersions - \r\n" + path,
+    Ctx().MsgBox({.text = core::ErrorText(error) + " ReportQueueDWGVersions - \r\n" + path,
                   .title = std::string(core::kAppTitle)});
   }
   Queue.clear();

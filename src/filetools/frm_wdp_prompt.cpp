@@ -4,12 +4,11 @@
 #include "core/file_helpers.h"
 #include "core/launch.h"
 #include "core/path_helpers.h"
+#include "core/procedure_error.h"
 #include "core/text_file.h"
 #include "filetools/file_lists.h"
-#include "filetools/procedure_error.h"
 #include "mainwindow/frm_main.h"
 #include "options/frm_options.h"
-#include "options/pickers.h"
 #include "runtime/error.h"
 
 namespace filetools {
@@ -60,7 +59,7 @@ bool frmWDPPrompt::ReadProject(std::vector<std::string>& lines, const char* proc
     lines = core::ReadLineList(Ctx().Services().fileSystem, app_.frmMain().WDPCurrentFile);
     return true;
   } catch (const runtime::Error& error) {
-    ReportProcedureError(Ctx(), error, procedure, kForm);
+    core::ReportProcedureError(Ctx(), error, procedure, kForm);
     return false;
   }
 }
@@ -87,9 +86,9 @@ void frmWDPPrompt::cmdLoadFilesNotInProject_Click() {
   mainwindow::frmMain& main = app_.frmMain();
   std::vector<std::string> names;
   try {
-    names = core::ListDirectory(Ctx().Services().fileSystem, options::FolderWithBackslash(main.Dir1.Path()) + "*.dwg");
+    names = core::ListDirectory(Ctx().Services().fileSystem, core::FolderWithBackslash(main.Dir1.Path()) + "*.dwg");
   } catch (const runtime::Error& error) {
-    ReportProcedureError(Ctx(), error, "cmdLoadFilesNotInProject_Click", kForm);
+    core::ReportProcedureError(Ctx(), error, "cmdLoadFilesNotInProject_Click", kForm);
     return;
   }
   const std::string folder = core::PathFolder(main.WDPCurrentFile);
@@ -106,7 +105,7 @@ void frmWDPPrompt::cmdOpenWDP_Click() {
   }
   platform::Services& services = Ctx().Services();
   core::LaunchProgram(services.shell, services.fileSystem, Ctx().GetBackend(),
-                      main.TextEditor + " " + options::QuoteProgramPath(main.WDPCurrentFile), kShowNormal);
+                      main.TextEditor + " " + core::QuoteProgramPath(main.WDPCurrentFile), kShowNormal);
 }
 
 void frmWDPPrompt::cmdClose_Click() {

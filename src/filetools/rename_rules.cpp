@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <limits>
 
+#include "core/procedure_error.h"
 #include "runtime/convert.h"
 #include "runtime/error.h"
 #include "runtime/text.h"
@@ -18,10 +19,6 @@ constexpr const char* kNotANumber = "You must use number, not letters.";
 constexpr const char* kStartOutOfRange = "The starting number must lie between -32768 and 32767.";
 constexpr const char* kStringLengthError = "String Length Error.";
 constexpr const char* kSameLength = "All filenames are the same length.\r\nThey don't need Padding.";
-
-std::string ProcedureError(int number, const std::string& where) {
-  return "Error " + std::to_string(number) + " (" + runtime::StandardDescription(number) + ") in procedure " + where;
-}
 
 RulePreview Stopped(RulePreview preview, RenameNotice notice) {
   preview.notices.push_back(std::move(notice));
@@ -56,7 +53,8 @@ std::optional<std::string> StripFirstXChars(std::string_view text, int count) {
 }
 
 std::string StripFirstXCharsMessage() {
-  return ProcedureError(runtime::kInvalidProcedureCall, "StripFirstXChars of Module modStringManipulation");
+  return core::ModuleErrorText(runtime::Error(runtime::kInvalidProcedureCall), "StripFirstXChars",
+                               "modStringManipulation");
 }
 
 std::optional<double> ParseTypedNumber(std::string_view text, std::string_view decimalSeparator) {
@@ -134,9 +132,9 @@ RulePreview InsertAt(const std::vector<std::string>& names, int position, const 
   preview.names.reserve(names.size());
   for (const std::string& name : names) {
     if (position < 0 || static_cast<std::size_t>(position) > name.size()) {
-      return Stopped(
-          std::move(preview),
-          {ProcedureError(runtime::kInvalidProcedureCall, "cmdInsertPreview_Click of Form frmFileRenamer"), false});
+      return Stopped(std::move(preview), {core::ProcedureErrorText(runtime::Error(runtime::kInvalidProcedureCall),
+                                                                   "cmdInsertPreview_Click", "frmFileRenamer"),
+                                          false});
     }
     auto at = static_cast<std::size_t>(position);
     preview.names.push_back(name.substr(0, at) + text + name.substr(at));

@@ -13,19 +13,27 @@ namespace mainwindow {
 
 namespace {
 
+// Broken into lines that fit the box, which scrolls sideways instead of wrapping (AutoCAD's
+// command lines are pasted there).
 std::string Instructions() {
-  return "1. In AutoCAD, carry out your task with command-line commands only and avoid dialog boxes "
-         "(for example -LAYER instead of LAYER). Answer every prompt instead of pressing Enter for a default.\r\n"
-         "2. Press F2 to open AutoCAD's \"Text Window\" and select everything from the first significant "
-         "\"COMMAND:\" prompt to the last one.\r\n"
+  return "1. In AutoCAD, carry out your task with command-line\r\n"
+         "   commands only and avoid dialog boxes (for example\r\n"
+         "   -LAYER instead of LAYER). Answer every prompt\r\n"
+         "   instead of pressing Enter for a default.\r\n"
+         "2. Press F2 to open AutoCAD's \"Text Window\" and\r\n"
+         "   select everything from the first significant\r\n"
+         "   \"COMMAND:\" prompt to the last one.\r\n"
          "3. Copy the selection with the right-click menu.\r\n"
-         "4. Come back here and press \"Get AutoCAD \"Text Window\" commands from Clipboard\".\r\n"
+         "4. Come back here and press \"Get AutoCAD \"Text\r\n"
+         "   Window\" commands from Clipboard\".\r\n"
          "5. Review the text and adjust it where needed.\r\n"
-         "6. Press \"Capture AutoCAD Commands --->\"; the script shows on the right.\r\n"
-         "7. Press \"Paste in Tornavane & Exit\" to make it the user script.\r\n"
+         "6. Press \"Capture AutoCAD Commands --->\"; the\r\n"
+         "   script shows on the right.\r\n"
+         "7. Press \"Paste in Tornavane & Exit\" to make it\r\n"
+         "   the user script.\r\n"
          "\r\n"
-         "Questions? See the FAQ at " +
-         options::FaqPage() + " or write to " + std::string(core::kSupportEmail);
+         "Questions? See the FAQ at\r\n" +
+         options::FaqPage() + "\r\nor write to " + std::string(core::kSupportEmail);
 }
 
 }  // namespace

@@ -201,21 +201,21 @@ void frmMain::DesignSaveAsTab() {
     label.SetAlignment(ui::Alignment::kRight);
     label.Move(left, top, width, 255);
   };
-  caption(lblOutFormat, "Output Format:", 240, 540, 1935);
+  // The captions' column is as wide as the longest caption on one line.
+  caption(lblOutFormat, "Output Format:", 240, 540, 2265);
   cmbOutFormat.SetToolTipText("Selects the output format to SAVEAS");
-  cmbOutFormat.Move(2280, 495, 1935, 315);
-  caption(lblPrefix, "Output Name Prefix:", 240, 960, 1935);
+  cmbOutFormat.Move(2580, 495, 1935, 315);
+  caption(lblPrefix, "Output Name Prefix:", 240, 960, 2265);
   tbPrefix.SetToolTipText("Output file Prefix");
-  tbPrefix.Move(2280, 915, 1935, 285);
-  caption(lblSuffix, "Suffix:", 4260, 960, 810);
+  tbPrefix.Move(2580, 915, 1935, 285);
+  caption(lblSuffix, "Suffix:", 4560, 960, 810);
   tbSuffix.SetToolTipText("Output file Suffix");
-  tbSuffix.Move(5160, 915, 1935, 285);
-  caption(lblSAVEASExOutput, "Example Output Filename:", 240, 1380, 1935);
-  lblSAVEASExOutput.SetHeight(390);  // two lines: one does not fit before the box
+  tbSuffix.Move(5460, 915, 1635, 285);
+  caption(lblSAVEASExOutput, "Example Output Filename:", 240, 1380, 2265);
   tbSAVEASExOutput.SetToolTipText("Example output file showing Prefix and Suffix");
   tbSAVEASExOutput.SetLocked(true);
   tbSAVEASExOutput.SetBackColor(ui::kButtonFace);
-  tbSAVEASExOutput.Move(2280, 1335, 4815, 285);
+  tbSAVEASExOutput.Move(2580, 1335, 4515, 285);
 
   Frame4.SetCaption("Output to:");
   Frame4.Move(240, 1800, 6855, 975);
@@ -333,13 +333,13 @@ void frmMain::WireEvents() {
 
   SSTab1.onClick = [this](int previousTab) { SSTab1_Click(previousTab); };
   optPage.On(&ui::OptionButton::onClick, [this](int index) { optPage_Click(index); });
-  Picture2.onMouseDown = [this](int b, int s, int x, int y) { Picture2_MouseDown(b, s, x, y); };
-  Picture2.onMouseMove = [this](int b, int s, int x, int y) { Picture2_MouseMove(b, s, x, y); };
-  Picture2.onMouseUp = [this](int b, int s, int x, int y) { Picture2_MouseUp(b, s, x, y); };
-  Picture3.onMouseDown = [this](int b, int s, int x, int y) { Picture3_MouseDown(b, s, x, y); };
-  Picture3.onMouseMove = [this](int b, int s, int x, int y) { Picture3_MouseMove(b, s, x, y); };
-  Picture3.onMouseUp = [this](int b, int s, int x, int y) { Picture3_MouseUp(b, s, x, y); };
-  Picture1.onMouseMove = [this](int b, int s, int x, int y) { Picture1_MouseMove(b, s, x, y); };
+  Picture2.onMouseDown = [this](int b, int s, int px, int py) { Picture2_MouseDown(b, s, px, py); };
+  Picture2.onMouseMove = [this](int b, int s, int px, int py) { Picture2_MouseMove(b, s, px, py); };
+  Picture2.onMouseUp = [this](int b, int s, int px, int py) { Picture2_MouseUp(b, s, px, py); };
+  Picture3.onMouseDown = [this](int b, int s, int px, int py) { Picture3_MouseDown(b, s, px, py); };
+  Picture3.onMouseMove = [this](int b, int s, int px, int py) { Picture3_MouseMove(b, s, px, py); };
+  Picture3.onMouseUp = [this](int b, int s, int px, int py) { Picture3_MouseUp(b, s, px, py); };
+  Picture1.onMouseMove = [this](int b, int s, int px, int py) { Picture1_MouseMove(b, s, px, py); };
 
   WireBrowserEvents();
 

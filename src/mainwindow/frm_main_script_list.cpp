@@ -1,10 +1,10 @@
 // Loading a saved user script from the script list File2.
 #include "app/app.h"
 #include "core/data_files.h"
+#include "core/path_helpers.h"
 #include "core/settings_model.h"
 #include "core/text_file.h"
 #include "mainwindow/frm_main.h"
-#include "options/pickers.h"
 #include "runtime/error.h"
 #include "runtime/text.h"
 
@@ -62,7 +62,7 @@ void frmMain::subUpdate_MiniScript(const std::string& content) {
 void frmMain::File2_Click() {
   if (File2.FileName().empty()) return;
   std::string content;
-  if (!ReadUserScript(options::FolderWithBackslash(File2.Path()) + File2.FileName(), content)) return;
+  if (!ReadUserScript(core::FolderWithBackslash(File2.Path()) + File2.FileName(), content)) return;
   try {
     const bool append = chkAppend.Value() == ui::kChecked;
     if (SCRChanged != core::kFalse && !append) {

@@ -2,16 +2,15 @@
 #include "app/app.h"
 #include "core/file_helpers.h"
 #include "core/path_helpers.h"
+#include "core/procedure_error.h"
 #include "core/settings_model.h"
 #include "core/system_helpers.h"
 #include "core/text_file.h"
 #include "mainwindow/frm_main.h"
 #include "mainwindow/user_script_files.h"
-#include "options/pickers.h"
-#include "queue/hourglass.h"
-#include "queue/procedure_error.h"
 #include "runtime/error.h"
 #include "runtime/text.h"
+#include "ui/hourglass.h"
 
 namespace mainwindow {
 
@@ -27,7 +26,7 @@ void ShowBadNameMessage(ui::Context& ctx) {
 }  // namespace
 
 std::string frmMain::NamedScriptPath() const {
-  return options::FolderWithBackslash(File2.Path()) + Text2.Text() + ".scr";
+  return core::FolderWithBackslash(File2.Path()) + Text2.Text() + ".scr";
 }
 
 // Writes the trimmed script under its name in the list folder and the script as it stands
@@ -36,7 +35,7 @@ std::string frmMain::NamedScriptPath() const {
 void frmMain::cmdSAVESCR_Click() {
   platform::FileSystem& fs = Ctx().Services().fileSystem;
   const std::string user = core::GetUserNameClean(Ctx().Services().system);
-  queue::ScreenHourglass hourglass(Ctx());
+  ui::ScreenHourglass hourglass(Ctx());
   const std::string& script = Text1.Text();
   if (!script.empty() && Text2.Text().empty()) {
     try {
@@ -76,9 +75,9 @@ void frmMain::cmdDeleteSCR_Click() {
     return;
   }
   try {
-    Ctx().Services().fileSystem.DeleteFile(options::FolderWithBackslash(File2.Path()) + name);
+    Ctx().Services().fileSystem.DeleteFile(core::FolderWithBackslash(File2.Path()) + name);
   } catch (const runtime::Error& error) {
-    queue::ReportProcedureError(Ctx(), error, "cmdDeleteSCR_Click");
+    core::ReportProcedureError(Ctx(), error, "cmdDeleteSCR_Click");
     return;
   }
   Text1.SetText("");
@@ -103,7 +102,7 @@ void frmMain::chkReadOnly_Click() {
       if (wanted != attributes) fs.SetAttributes(path, wanted);
     }
   } catch (const runtime::Error& error) {
-    queue::ReportProcedureError(Ctx(), error, "chkReadOnly_Click");
+    core::ReportProcedureError(Ctx(), error, "chkReadOnly_Click");
   }
   UpdateQueueControls();
 }

@@ -1,9 +1,9 @@
 // The Simple Mode script selector: the chosen ready-made script becomes the user script.
 #include "app/app.h"
+#include "core/path_helpers.h"
 #include "core/settings_model.h"
 #include "core/text_file.h"
 #include "mainwindow/frm_main.h"
-#include "options/pickers.h"
 #include "runtime/error.h"
 
 namespace mainwindow {
@@ -19,7 +19,7 @@ void frmMain::subUpdate_SimpleScript(const std::string& content) {
 void frmMain::fsSimpleScript_Click() {
   if (fsSimpleScript.FileName().empty()) return;
   std::string content;
-  if (!ReadUserScript(options::FolderWithBackslash(fsSimpleScript.Path()) + fsSimpleScript.FileName(), content)) {
+  if (!ReadUserScript(core::FolderWithBackslash(fsSimpleScript.Path()) + fsSimpleScript.FileName(), content)) {
     return;
   }
   try {

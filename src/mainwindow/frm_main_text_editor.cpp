@@ -1,9 +1,9 @@
 // Opening files in the external text editor the options name.
 #include "app/app.h"
 #include "core/launch.h"
+#include "core/path_helpers.h"
 #include "mainwindow/frm_main.h"
 #include "options/frm_options.h"
-#include "options/pickers.h"
 
 namespace mainwindow {
 
@@ -32,7 +32,7 @@ void frmMain::OpenInTextEditor(const std::string& path) {
   }
   platform::Services& services = Ctx().Services();
   core::LaunchProgram(services.shell, services.fileSystem, Ctx().GetBackend(),
-                      TextEditor + " " + options::QuoteProgramPath(path), kShowNormal);
+                      TextEditor + " " + core::QuoteProgramPath(path), kShowNormal);
 }
 
 }  // namespace mainwindow

@@ -2,8 +2,8 @@
 #include "core/file_helpers.h"
 #include "core/launch.h"
 #include "core/path_helpers.h"
+#include "core/procedure_error.h"
 #include "mainwindow/frm_main.h"
-#include "queue/procedure_error.h"
 #include "runtime/error.h"
 
 namespace mainwindow {
@@ -67,7 +67,7 @@ void frmMain::chkProjDir_Click() {
   try {
     File2.SetPath(chkProjDir.Value() == ui::kChecked ? File1.Path() : SCRIPTSDir);
   } catch (const runtime::Error& error) {
-    queue::ReportProcedureError(Ctx(), error, "chkProjDir_Click");
+    core::ReportProcedureError(Ctx(), error, "chkProjDir_Click");
   }
 }
 

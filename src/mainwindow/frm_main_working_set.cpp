@@ -1,5 +1,7 @@
 #include "mainwindow/frm_main_working_set.h"
 
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/data_files.h"
@@ -8,6 +10,7 @@
 #include "core/text_file.h"
 #include "mainwindow/frm_main.h"
 #include "runtime/convert.h"
+#include "runtime/text.h"
 
 namespace mainwindow {
 
@@ -61,6 +64,29 @@ bool WriteSnapshot(mainwindow::frmMain& main, std::int16_t page) {
   return written;
 }
 
+namespace {
+
+// The queue file's lines go to the list a block at a time, so that a long queue never has a
+// string object per line alive at once. Blocks end after a line feed, so each line is split as
+// the whole text would split it. The last line, when there is one, goes to last.
+void AddLinesInBlocks(ui::ListBox& list, std::string_view text, std::string& last) {
+  constexpr std::size_t kBlockBytes = std::size_t{64} * 1024;
+  std::size_t begin = 0;
+  while (begin < text.size()) {
+    std::size_t end = text.size();
+    if (end - begin > kBlockBytes) {
+      const std::size_t cut = text.find('\n', begin + kBlockBytes);
+      if (cut != std::string_view::npos) end = cut + 1;
+    }
+    std::vector<std::string> lines = runtime::SplitLines(text.substr(begin, end - begin));
+    if (!lines.empty()) last = lines.back();
+    list.AddItems(std::move(lines));
+    begin = end;
+  }
+}
+
+}  // namespace
+
 void RestoreWorkingSet(mainwindow::frmMain& main, core::LoadSteps& steps) {
   platform::FileSystem& fs = main.Ctx().Services().fileSystem;
   const std::string folder = MainDataFolder(main);
@@ -72,9 +98,7 @@ void RestoreWorkingSet(mainwindow::frmMain& main, core::LoadSteps& steps) {
 
   steps.Step([&] {
     if (!exists(core::kQueueSuffix)) return;
-    std::vector<std::string> lines = core::ReadLineList(fs, path(core::kQueueSuffix));
-    if (!lines.empty()) main.Waste = lines.back();
-    main.List1.AddItems(std::move(lines));
+    AddLinesInBlocks(main.List1, fs.ReadAll(path(core::kQueueSuffix)), main.Waste);
   });
   steps.Step([&] {
     if (!exists(core::kScriptSuffix)) return;

@@ -1,6 +1,7 @@
 #include "mainwindow/frm_pattern_list.h"
 
 #include "app/app.h"
+#include "core/procedure_error.h"
 #include "core/system_helpers.h"
 #include "core/text_file.h"
 #include "mainwindow/frm_main.h"
@@ -128,8 +129,7 @@ void frmPatternList::SaveFilterReported() {
   try {
     SaveFilter();
   } catch (const runtime::Error& error) {
-    Ctx().MsgBox({.text = "The filter list could not be saved to " + FilterPath() + "\r\n\r\nError " +
-                          std::to_string(error.Number()) + " (" + error.Description() + ")",
+    Ctx().MsgBox({.text = "The filter list could not be saved to " + FilterPath() + "\r\n\r\n" + core::ErrorText(error),
                   .title = Ctx().App().title,
                   .icon = ui::MsgIcon::kExclamation});
   }

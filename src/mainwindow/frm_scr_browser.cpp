@@ -1,6 +1,7 @@
 #include "mainwindow/frm_scr_browser.h"
 
 #include "app/app.h"
+#include "core/path_helpers.h"
 #include "mainwindow/frm_main.h"
 #include "mainwindow/script_text.h"
 #include "options/pickers.h"
@@ -76,7 +77,7 @@ void frmScrBrowser::DirScrBrowse_Change() {
 void frmScrBrowser::FSelScrBrowse_Click() {
   const std::string name = FSelScrBrowse.FileName();
   if (name.empty()) return;
-  Preview(options::JoinPath(DirScrBrowse.Path(), name), name);
+  Preview(core::JoinPath(DirScrBrowse.Path(), name), name);
 }
 
 void frmScrBrowser::lstSCRPath_Click() {

@@ -12,6 +12,7 @@
 #include "runtime/error.h"
 #include "tags/frm_project_tag_manager.h"
 #include "tags/frm_var_setup.h"
+#include "tags/tag_pick_lists.h"
 #include "ui/tab_order.h"
 
 namespace mainwindow {
@@ -23,40 +24,6 @@ constexpr const char* kSection = "Startup";
 constexpr int kMinHeight = 6520;
 constexpr int kSnapHeight = 6620;
 constexpr int kMinWidth = 11250;
-
-const char* const kDynamicTags[] = {"$DATE$",
-                                    "$MM/DD/YY$",
-                                    "$DD/MM/YY$",
-                                    "$YY/MM/DD$",
-                                    "$YYYY$",
-                                    "$YY$",
-                                    "$MM$",
-                                    "$MM-1$",
-                                    "$MM-2$",
-                                    "$MM-3$",
-                                    "$DD$",
-                                    "$TIME_12$",
-                                    "$TIME_24$",
-                                    "$FILENAME$",
-                                    "$FILENAME-PREV$",
-                                    "$FILENAME-NEXT$",
-                                    "$FILEPATH$",
-                                    "$FILEPATH-1$",
-                                    "$FILEPATH-2$",
-                                    "$FILEPATH-3$",
-                                    "$FILEDRIVE$",
-                                    "$FILEDRIVE+1$",
-                                    "$FILEDRIVE+2$",
-                                    "$FILEDRIVE+3$",
-                                    "$FIRSTFILECHARS$",
-                                    "$SHEET$",
-                                    "$SHEET-PREV$",
-                                    "$SHEET-NEXT$",
-                                    "$COUNTER$",
-                                    "$FILECOUNTINQUEUE$",
-                                    "$TOR_PATH$",
-                                    "$USER$",
-                                    "$COMPUTER$"};
 
 const char* const kMetaCommands[] = {";TESTRUN=FALSE",
                                      ";TESTRUN=TRUE",
@@ -124,6 +91,8 @@ EditorBounds StoredEditorBounds(const std::string& left, const std::string& top,
 frmSCREdit::frmSCREdit(app::App& app) : Form(app.Ctx(), "frmSCREdit"), app_(app) {
   SetCaption(" Script Editor");
   SetBorderStyle(ui::BorderStyle::kSizable);
+  SetMinButton(false);
+  SetMaxButton(false);
   SetStartUpPosition(ui::StartUpPosition::kManual);
   Move(200, 200, 11250, 8835);
 
@@ -132,20 +101,20 @@ frmSCREdit::frmSCREdit(app::App& app) : Form(app.Ctx(), "frmSCREdit"), app_(app)
   txtSCREdit.SetFontName("Courier New");
   txtSCREdit.SetFontSize(11.25);
   txtSCREdit.SetFontBold(true);
-  txtSCREdit.Move(120, 120, 10935, 6495);
+  txtSCREdit.Move(120, 120, 10935, 5935);
   DesignInsertFrame();
   DesignCodeAndSearchFrames();
   cmdSCRCancel.SetCaption("&Cancel");
-  cmdSCRCancel.Move(8280, 8520, 1095, 435);
+  cmdSCRCancel.Move(8280, 7835, 1095, 435);
   cmdSCROk.SetCaption("&Ok");
-  cmdSCROk.Move(9480, 8520, 1575, 435);
+  cmdSCROk.Move(9480, 7835, 1575, 435);
   ui::SetTabOrder({&txtSCREdit, &Frame1, &Frame3, &frameSnR, &cmdSCRCancel, &cmdSCROk});
   WireEvents();
 }
 
 void frmSCREdit::DesignInsertFrame() {
   Frame1.SetCaption("Click to Insert");
-  Frame1.Move(120, 6720, 5895, 1935);
+  Frame1.Move(120, 6135, 5550, 1935);
   struct Row {
     ui::Label& label;
     const char* caption;
@@ -163,36 +132,36 @@ void frmSCREdit::DesignInsertFrame() {
   for (const Row& row : rows) {
     row.label.SetCaption(row.caption);
     row.label.Move(row.labelLeft, row.labelTop, kListLeft - 15 - row.labelLeft, 255);
-    row.list.Move(kListLeft, row.listTop, 2415, 315);
+    row.list.Move(kListLeft, row.listTop, 2175, 315);
   }
   cmdSETUPVARS.SetCaption("&Setup");
-  cmdSETUPVARS.Move(4290, 330, 1455, 660);
+  cmdSETUPVARS.Move(4050, 330, 1395, 660);
   cmdConfigureProjectTags.SetCaption("Setu&p");
-  cmdConfigureProjectTags.Move(4290, 1050, 1455, 300);
+  cmdConfigureProjectTags.Move(4050, 1050, 1395, 300);
   ui::SetTabOrder({&cmbDynamicTags, &Combo1, &cmdSETUPVARS, &cmbProjectTags, &cmdConfigureProjectTags, &cmbMeta});
 }
 
 void frmSCREdit::DesignCodeAndSearchFrames() {
   Frame3.SetCaption("Click to Insert Code");
-  Frame3.Move(6120, 6720, 2055, 1575);
+  Frame3.Move(5775, 6135, 2325, 1575);
   cmdLoadLisp.SetCaption("&Load Lisp");
-  cmdLoadLisp.Move(240, 360, 1575, 375);
+  cmdLoadLisp.Move(375, 360, 1575, 375);
   cmdLoadVBA.SetCaption("Load &VBA");
-  cmdLoadVBA.Move(240, 960, 1575, 375);
+  cmdLoadVBA.Move(375, 960, 1575, 375);
 
   frameSnR.SetCaption("Search and Replace Text");
-  frameSnR.Move(8280, 6720, 2775, 1575);
+  frameSnR.Move(8205, 6135, 2850, 1575);
   Label5.SetCaption("Search for");
   // The two labels run up to their boxes, so that their captions keep to one line.
-  Label5.Move(240, 400, 945, 255);
-  tbSearch.Move(1200, 360, 1455, 285);
+  Label5.Move(240, 400, 1005, 255);
+  tbSearch.Move(1260, 360, 1455, 285);
   Label6.SetCaption("Replace with");
-  Label6.Move(120, 750, 1065, 255);
-  tbReplace.Move(1200, 720, 1455, 285);
+  Label6.Move(120, 750, 1125, 255);
+  tbReplace.Move(1260, 720, 1455, 285);
   chkCase.SetCaption("Match Case");
-  chkCase.Move(240, 1080, 855, 375);
+  chkCase.Move(120, 1080, 1230, 375);
   cmdSearchAndReplace.SetCaption("Do it");
-  cmdSearchAndReplace.Move(1200, 1080, 1455, 375);
+  cmdSearchAndReplace.Move(1380, 1080, 1335, 375);
   ui::SetTabOrder({&tbSearch, &tbReplace, &chkCase, &cmdSearchAndReplace});
 }
 
@@ -243,8 +212,8 @@ void frmSCREdit::WireInsertList(ui::ComboBox& list, void (frmSCREdit::*handler)(
 }
 
 void frmSCREdit::Form_Load() {
-  for (const char* tag : kDynamicTags) cmbDynamicTags.AddItem(tag);
-  for (int i = 1; i <= 50; ++i) Combo1.AddItem("$TAG" + std::to_string(i) + "$");
+  for (const std::string& tag : tags::PickListTags(tags::PickList::kScriptEditor)) cmbDynamicTags.AddItem(tag);
+  for (const std::string& tag : tags::StaticTags()) Combo1.AddItem(tag);
   for (int i = 1; i <= 40; ++i) cmbProjectTags.AddItem("$PROJECTTAG" + std::to_string(i) + "$");
   for (const char* command : kMetaCommands) cmbMeta.AddItem(command);
 }

@@ -43,15 +43,15 @@ frmSettings::frmSettings(app::App& app) : Form(app.Ctx(), "frmSettings"), app_(a
   FlowBox(tbPreBatch, 480);
   FixedStep(Label5, "OPEN FILE (File from Queue)", 2400, 3735);
   StepLabel(Label2, "PreUserScript", "This is the first thing that happens on every file when it is opened.", 240, 3480,
-            1215);
+            1335);
   FlowBox(tbPreUserScript, 2760);
-  FixedStep(Label6, "USER SCRIPT (Specified in User Script Editor)", 4680, 4095);
+  FixedStep(Label6, "USER SCRIPT (Specified in User Script Editor)", 4680, 4335);
   FixedStep(Label7, "QSAVE (Using \"Save Options)", 5040, 3735);
   StepLabel(Label3, "PostUserScript", "This is the last thing that happens on every file (after it is saved).", 240,
-            6120, 1215);
+            6120, 1335);
   FlowBox(tbPostUserScript, 5400);
   StepLabel(Label4, "PostBatch", "This is the last thing that happens, after all files have been processed.", 240, 8040,
-            1215);
+            1335);
   FlowBox(tbPostBatch, 7320);
   Label8.SetCaption("Loop");
   Label8.SetAlignment(ui::Alignment::kCenter);

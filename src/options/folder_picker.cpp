@@ -13,25 +13,6 @@ constexpr const char* kDriveNotResponding = "That Drive is not responding...\rPl
 
 }  // namespace
 
-std::string FolderWithBackslash(std::string_view folder) {
-  std::string text(folder);
-  if (!text.ends_with('\\')) text += '\\';
-  return text;
-}
-
-std::string JoinPath(std::string_view folder, std::string_view name) {
-  while (name.starts_with('\\')) name.remove_prefix(1);
-  return FolderWithBackslash(folder) + std::string(name);
-}
-
-std::string QuoteProgramPath(std::string_view path) {
-  if (path.find(' ') == std::string_view::npos || path.starts_with('"')) return std::string(path);
-  std::string quoted(1, '"');
-  quoted.append(path);
-  quoted.push_back('"');
-  return quoted;
-}
-
 FolderPicker::FolderPicker(app::App& app, std::string name) : Form(app.Ctx(), std::move(name)), app_(app) {
   SetBorderStyle(ui::BorderStyle::kFixedDialog);
   SetStartUpPosition(ui::StartUpPosition::kCenterOwner);

@@ -102,7 +102,7 @@ void frmOptions::cmdResetQPPos_Click() {
                                        {"QPHeight", "4110"},
                                        {"QPQueueLeft", "1000"},
                                        {"QPQueueTop", "1000"},
-                                       {"QPQueueWidth", "1890"},
+                                       {"QPQueueWidth", "2355"},
                                        {"QPQueueHeight", "4110"}});
 }
 

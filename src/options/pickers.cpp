@@ -99,7 +99,7 @@ frmTXTEDITORDirSelect::frmTXTEDITORDirSelect(app::App& app) : FolderPicker(app, 
 
 // The editor is started by a command line, so a path with a blank goes in quotes.
 void frmTXTEDITORDirSelect::TXTEDITORCommandOk_Click() {
-  app_.frmOptions().Text2.SetText(QuoteProgramPath(JoinPath(Dir1.Path(), File1.FileName())));
+  app_.frmOptions().Text2.SetText(core::QuoteProgramPath(core::JoinPath(Dir1.Path(), File1.FileName())));
   Hide();
 }
 
@@ -149,7 +149,7 @@ void frmAutoCADEXEBrowse::File1_Click() {
 // AutoCAD's SUPPORT folder lies beside its program, so the batch script path can follow.
 void frmAutoCADEXEBrowse::cmdOK_Click() {
   frmOptions& options = app_.frmOptions();
-  options.tbAutoCadEXE.SetText(JoinPath(Dir1.Path(), File1.FileName()));
+  options.tbAutoCadEXE.SetText(core::JoinPath(Dir1.Path(), File1.FileName()));
   ui::MsgAnswer answer =
       Ctx().MsgBox({"Would you like your \"Batch Script Output Path (tornavane.scr)\" location set automatically?",
                     std::string(core::kAppTitle), ui::MsgButtons::kYesNo, ui::MsgIcon::kExclamation});

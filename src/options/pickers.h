@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/path_helpers.h"
 #include "runtime/error.h"
 #include "ui/ui.h"
 
@@ -16,13 +17,6 @@ class App;
 // into the SAVEAS options of the main window. OK and Cancel hide a picker, so it opens again
 // as it was left; its close box unloads it.
 namespace options {
-
-// folder followed by "\" unless it already ends with one (a drive root such as "C:\").
-std::string FolderWithBackslash(std::string_view folder);
-// folder and name joined with exactly one backslash.
-std::string JoinPath(std::string_view folder, std::string_view name);
-// A program path as a command line takes it: in double quotes when it holds a blank.
-std::string QuoteProgramPath(std::string_view path);
 
 // What a drive change does on a failure other than the usual message: notResponding replaces
 // the "not responding" message, otherFailure gets any other failure (nothing by default).
@@ -56,7 +50,7 @@ class FolderPicker : public ui::Form {
   // Any other failure of a drive change: the folder and file lists stay where they were.
   virtual void DriveChangeFailed(const runtime::Error& error);
   // The folder Dir1 shows, with a closing backslash.
-  std::string Folder() const { return FolderWithBackslash(Dir1.Path()); }
+  std::string Folder() const { return core::FolderWithBackslash(Dir1.Path()); }
   // Opens Explorer on the folder Dir1 shows; the picker stays open.
   void ExploreFolder();
   // A drive that does not answer sends the drive list back to the drive it came from.

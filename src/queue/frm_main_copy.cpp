@@ -7,9 +7,9 @@
 #include "core/app_title.h"
 #include "mainwindow/frm_main.h"
 #include "queue/copy_list_to_clipboard.h"
-#include "queue/hourglass.h"
 #include "queue/queue_copy.h"
 #include "runtime/error.h"
+#include "ui/hourglass.h"
 
 namespace mainwindow {
 
@@ -26,7 +26,7 @@ struct CopyRow {
 // on; the count is reported in any case.
 void CopyRowToClipboard(frmMain& main, const CopyRow& row) {
   ui::Context& ctx = main.Ctx();
-  std::optional<queue::ScreenHourglass> hourglass(std::in_place, ctx);
+  std::optional<ui::ScreenHourglass> hourglass(std::in_place, ctx);
   std::vector<std::string> entries;
   std::vector<bool> selected;
   for (int i = 0; i < main.List1.ListCount(); ++i) {

@@ -8,10 +8,10 @@
 #include "queue/drive_fallback.h"
 #include "queue/frm_dir_wide_browser.h"
 #include "queue/frm_dwg_preview.h"
-#include "queue/hourglass.h"
 #include "queue/open_files.h"
 #include "runtime/error.h"
 #include "runtime/text.h"
+#include "ui/hourglass.h"
 
 namespace mainwindow {
 
@@ -68,7 +68,7 @@ void frmMain::Dir1_Click() {
 }
 
 void frmMain::Frame2_Click() {
-  queue::FormHourglass hourglass(*this);
+  ui::FormHourglass hourglass(*this);
   Dir1_Click();
 }
 
@@ -78,7 +78,7 @@ void frmMain::Dir1_OLEDragDrop(const std::vector<std::string>& paths) {
   if (paths.empty()) return;
   try {
     if (core::FileOrFolderExists(Ctx().Services().fileSystem, paths.front() + "\\", true) != 0) {
-      queue::FormHourglass hourglass(*this);
+      ui::FormHourglass hourglass(*this);
       Dir1.SetPath(paths.front());
     }
   } catch (const runtime::Error& error) {
@@ -88,14 +88,15 @@ void frmMain::Dir1_OLEDragDrop(const std::vector<std::string>& paths) {
 }
 
 // The filter text is the file list's pattern and the stored drawing pattern. Each step goes
-// on whatever the one before did.
+// on whatever the one before did. "Add All" waits here for two or more matching files; the
+// folder change offers it for one.
 void frmMain::tbDWGFilter_Change() {
   try {
     File1.SetPattern(tbDWGFilter.Text());
   } catch (const runtime::Error&) {
   }
   DWGPattern = tbDWGFilter.Text();
-  cmdAddAll.SetEnabled(File1.ListCount() > 0);
+  cmdAddAll.SetEnabled(File1.ListCount() > 1);
 }
 
 // The clicked drawing shows in the preview; the main window keeps the focus. "Add -->" is

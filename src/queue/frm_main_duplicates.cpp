@@ -7,9 +7,9 @@
 #include "core/app_title.h"
 #include "mainwindow/frm_main.h"
 #include "queue/frm_scan_stop.h"
-#include "queue/hourglass.h"
 #include "queue/queue_order.h"
 #include "ui/busy_guard.h"
+#include "ui/hourglass.h"
 
 namespace mainwindow {
 
@@ -17,7 +17,8 @@ namespace {
 
 // Takes the duplicates out one by one in their fixed order, lets events run and shows the
 // progress after each, and ends at a Stop; the list is compacted once at the end. Returns
-// the number removed.
+// the number removed. Events run through the pump between items, which a shown program skips
+// while its last pump is a few milliseconds old.
 long RemoveShowingProgress(app::App& app, ui::ListBox& list) {
   ui::Context& ctx = app.Ctx();
   const long total = list.ListCount() - 1;
@@ -33,7 +34,7 @@ long RemoveShowingProgress(app::App& app, ui::ListBox& list) {
   for (std::size_t index : removals) {
     removed[index] = true;
     ++count;
-    ctx.DoEvents();
+    ctx.DoEventsBetweenItems();
     app.frmScanStop().lblScanned.SetCaption(queue::RemovalProgress(count, total));
     if (app.frmMain().STOPSCAN == 1) break;
   }
@@ -50,7 +51,7 @@ void frmMain::RemoveDuplicateItems(ui::ListBox& list) {
   if (!busy) return;
   long removed = 0;
   {
-    queue::ScreenHourglass hourglass(Ctx());
+    ui::ScreenHourglass hourglass(Ctx());
     queue::frmScanStop& stop = app_.frmScanStop();
     stop.Show(ui::ShowMode::kModeless);
     STOPSCAN = 0;

@@ -7,11 +7,11 @@
 #include "core/text_file.h"
 #include "mainwindow/frm_main.h"
 #include "queue/frm_scan_stop.h"
-#include "queue/hourglass.h"
 #include "queue/queue_drop.h"
 #include "runtime/error.h"
 #include "runtime/wildcard.h"
 #include "ui/busy_guard.h"
+#include "ui/hourglass.h"
 
 namespace mainwindow {
 
@@ -59,7 +59,7 @@ void frmMain::AddDroppedPath(const std::string& path, const runtime::WildcardPat
 
 // The folder's scan shows its count in the stop window, whose Stop ends this folder's scan.
 void frmMain::AddDroppedFolder(const std::string& folder) {
-  queue::FormHourglass hourglass(*this);
+  ui::FormHourglass hourglass(*this);
   app_.frmScanStop().Show(ui::ShowMode::kModeless);
   STOPSCAN = 0;
   try {

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "core/path_helpers.h"
 #include "mainwindow/frm_main.h"
-#include "options/pickers.h"
-#include "queue/hourglass.h"
+#include "ui/hourglass.h"
 
 namespace mainwindow {
 
@@ -42,8 +42,8 @@ void frmMain::cmdAddDwg_Click() {
 // already or not, then refreshes, sorts and applies the script's META commands.
 void frmMain::AppendBrowserFiles(bool selectedOnly) {
   {
-    queue::ScreenHourglass hourglass(Ctx());
-    const std::string prefix = options::FolderWithBackslash(File1.Path());
+    ui::ScreenHourglass hourglass(Ctx());
+    const std::string prefix = core::FolderWithBackslash(File1.Path());
     for (int i = 0; i < File1.ListCount(); ++i) {
       if (!selectedOnly || File1.Selected(i)) List1.AddItem(prefix + File1.List(i));
     }
@@ -73,7 +73,7 @@ void frmMain::cmdRemoveAllDwg_Click() {
                                              .defaultButton = 2});
   if (answer != ui::MsgAnswer::kYes) return;
   {
-    queue::ScreenHourglass hourglass(Ctx());
+    ui::ScreenHourglass hourglass(Ctx());
     List1.Clear();
     UpdateQueueControls();
   }
@@ -100,7 +100,7 @@ void frmMain::mnuRemoveUnselectedFiles_Click() {
 
 // Removes the selected entries (or the others) in one pass, without a question.
 void frmMain::RemoveQueueEntries(bool selectedOnes) {
-  queue::ScreenHourglass hourglass(Ctx());
+  ui::ScreenHourglass hourglass(Ctx());
   std::vector<bool> remove(static_cast<std::size_t>(List1.ListCount()));
   for (int i = 0; i < List1.ListCount(); ++i) remove[static_cast<std::size_t>(i)] = List1.Selected(i) == selectedOnes;
   List1.RemoveItems(remove);

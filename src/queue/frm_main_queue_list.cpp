@@ -7,9 +7,9 @@
 #include "core/path_helpers.h"
 #include "mainwindow/frm_main.h"
 #include "queue/frm_dwg_preview.h"
-#include "queue/hourglass.h"
 #include "queue/move_list_item.h"
 #include "queue/open_files.h"
+#include "ui/hourglass.h"
 
 namespace mainwindow {
 
@@ -17,7 +17,7 @@ void frmMain::WireQueueEvents() {
   List1.onClick = [this] { List1_Click(); };
   List1.onDblClick = [this] { List1_DblClick(); };
   List1.onKeyDown = [this](int& keyCode, int shift) { List1_KeyDown(keyCode, shift); };
-  List1.onMouseUp = [this](int button, int shift, int x, int y) { List1_MouseUp(button, shift, x, y); };
+  List1.onMouseUp = [this](int button, int shift, int px, int py) { List1_MouseUp(button, shift, px, py); };
   List1.onDrop = [this](const std::vector<std::string>& paths) { List1_OLEDragDrop(paths); };
 
   cmdAddAll.onClick = [this] { cmdAddAll_Click(); };
@@ -84,7 +84,7 @@ void frmMain::mnuOpen_Click() {
 // ResourceFileLimit of them whether to go on. The shell starts in the browser's drive root
 // (the drive box's text carries the volume label, which is no folder).
 void frmMain::OpenSelectedEntries() {
-  queue::FormHourglass hourglass(*this);
+  ui::FormHourglass hourglass(*this);
   std::vector<std::string> paths;
   for (int i = 0; i < List1.ListCount(); ++i) {
     if (List1.Selected(i)) paths.push_back(List1.List(i));

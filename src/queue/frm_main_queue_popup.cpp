@@ -6,9 +6,9 @@
 #include "core/file_helpers.h"
 #include "core/launch.h"
 #include "core/path_helpers.h"
+#include "core/procedure_error.h"
 #include "core/system_helpers.h"
 #include "mainwindow/frm_main.h"
-#include "queue/procedure_error.h"
 #include "runtime/error.h"
 
 namespace mainwindow {
@@ -48,9 +48,8 @@ void frmMain::List1_SkipFile() {
   try {
     platform::AppendToFile(Ctx().Services().fileSystem, path, skipped + "\r\n");
   } catch (const runtime::Error& error) {
-    Ctx().MsgBox({.text = "The skipped file list could not be written:\r\n" + core::ShortenPath(path) +
-                          "\r\n\r\nError " + std::to_string(error.Number()) + " (" + error.Description() +
-                          ")\r\n\r\nThe Queue was left as it was.",
+    Ctx().MsgBox({.text = "The skipped file list could not be written:\r\n" + core::ShortenPath(path) + "\r\n\r\n" +
+                          core::ErrorText(error) + "\r\n\r\nThe Queue was left as it was.",
                   .title = Ctx().App().title,
                   .buttons = ui::MsgButtons::kOk,
                   .icon = ui::MsgIcon::kExclamation});
@@ -73,7 +72,7 @@ void frmMain::mnuGotoDir_Click() {
     Drive1.SetDrive(folder.substr(0, 3));
     Dir1.SetPath(folder);
   } catch (const runtime::Error& error) {
-    queue::ReportProcedureError(Ctx(), error, "mnuGotoDir_Click");
+    core::ReportProcedureError(Ctx(), error, "mnuGotoDir_Click");
   }
 }
 
@@ -85,7 +84,7 @@ void frmMain::mnuOpenDirInExplorer_Click() {
     core::LaunchProgram(services.shell, services.fileSystem, Ctx().GetBackend(),
                         "explorer.exe /n,/e,/select, " + List1.Text(), kShowNormal);
   } catch (const runtime::Error& error) {
-    queue::ReportProcedureError(Ctx(), error, "mnuOpenDirInExplorer_Click");
+    core::ReportProcedureError(Ctx(), error, "mnuOpenDirInExplorer_Click");
   }
 }
 

@@ -33,7 +33,7 @@ void frmMain::cmdQuickPick_Click() {
 }
 
 void frmMain::cmdQueueQuickPick_Click() {
-  const ui::Rect place = queue::ReadPlace(Ctx(), queue::kQueueQuickPickKeys, queue::kQuickPickPlace);
+  const ui::Rect place = queue::ReadPlace(Ctx(), queue::kQueueQuickPickKeys, queue::kQueueQuickPickPlace);
   ShowInPlaceOfMain(app_.frmQueueQuickPick(), *this, place);
 }
 

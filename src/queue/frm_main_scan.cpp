@@ -8,11 +8,11 @@
 #include "core/file_helpers.h"
 #include "mainwindow/frm_main.h"
 #include "queue/frm_scan_stop.h"
-#include "queue/hourglass.h"
 #include "queue/name_filter.h"
 #include "runtime/error.h"
 #include "runtime/text.h"
 #include "ui/busy_guard.h"
+#include "ui/hourglass.h"
 
 namespace mainwindow {
 
@@ -76,7 +76,7 @@ void ScanFiles(app::App& app, const std::string& folder, const std::string& patt
   ui::Context& ctx = app.Ctx();
   const queue::NameFilter filter(pattern);
   TreeScan scan{app, filter, addPaths, ctx.Services().fileSystem, {}};
-  queue::ScreenHourglass hourglass(ctx);
+  ui::ScreenHourglass hourglass(ctx);
   ScanTree(scan, folder);
 }
 
@@ -116,6 +116,8 @@ void frmMain::AddFileTitlesRecursive(const std::string& folder, const std::strin
 
 // "+": every matching file of the browser's folder tree goes to the end of the queue. The
 // after-add steps (refresh, sort, the script's META commands) run once the scan has ended.
+// The stop window shows the final count, then goes before the message, which would otherwise
+// cover it below its title bar with the count it painted last.
 void frmMain::cmdAddAllSub_Click() {
   {
     ui::BusyGuard busy(Ctx());
@@ -129,10 +131,11 @@ void frmMain::cmdAddAllSub_Click() {
       app_.frmScanStop().Hide();
       throw;
     }
+    Ctx().DoEvents();
+    app_.frmScanStop().Hide();
     Ctx().MsgBox({.text = std::to_string(app_.ScanFileCount) + " Files Added to Queue.",
                   .title = "Scan Complete",
                   .buttons = ui::MsgButtons::kOk});
-    app_.frmScanStop().Hide();
     STOPSCAN = 0;
     ClearLoadedListMarker();
   }

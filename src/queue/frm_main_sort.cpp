@@ -6,13 +6,13 @@
 #include <vector>
 
 #include "app/app.h"
+#include "core/procedure_error.h"
 #include "mainwindow/frm_main.h"
-#include "queue/hourglass.h"
-#include "queue/procedure_error.h"
 #include "queue/queue_order.h"
 #include "runtime/error.h"
 #include "runtime/text.h"
 #include "ui/busy_guard.h"
+#include "ui/hourglass.h"
 
 namespace mainwindow {
 
@@ -39,20 +39,20 @@ void SortAscending(frmMain& main) {
   main.lblUpdate.SetCaption("Sorting");
   ctx.DoEvents();
   {
-    queue::ScreenHourglass hourglass(ctx);
+    ui::ScreenHourglass hourglass(ctx);
     try {
       std::vector<std::size_t> order = queue::SelectionSortOrder(CollationKeys(ctx.Services().locale, main.List1));
       main.List1.SetOrder(order);
       main.UpdateQueueControls();
     } catch (const runtime::Error& error) {
-      queue::ReportProcedureError(ctx, error, "mnuSortAscending_Click");
+      core::ReportProcedureError(ctx, error, "mnuSortAscending_Click");
     }
   }
   main.lblUpdate.SetCaption("Ready");
 }
 
 void Reverse(frmMain& main) {
-  queue::ScreenHourglass hourglass(main.Ctx());
+  ui::ScreenHourglass hourglass(main.Ctx());
   std::vector<std::size_t> order(static_cast<std::size_t>(main.List1.ListCount()));
   for (std::size_t i = 0; i < order.size(); ++i) order[i] = order.size() - 1 - i;
   main.List1.SetOrder(order);
@@ -65,8 +65,7 @@ void SmartSortEntries(frmMain& main) {
   platform::Locale& locale = main.Ctx().Services().locale;
   const ui::ListBox& list = main.List1;
   std::vector<std::size_t> order = queue::SmartSortOrder(
-      static_cast<std::size_t>(list.ListCount()),
-      [&list](std::size_t i) -> const std::string& { return list.List(static_cast<int>(i)); },
+      static_cast<std::size_t>(list.ListCount()), [&list](std::size_t i) { return list.ListText(static_cast<int>(i)); },
       [&locale](const std::string& key) { return locale.CollationKey(key); });
   main.List1.SetOrder(order);
   main.UpdateQueueControls();
@@ -74,14 +73,14 @@ void SmartSortEntries(frmMain& main) {
 
 void ChangeCase(frmMain& main, bool upper) {
   ui::Context& ctx = main.Ctx();
-  queue::ScreenHourglass hourglass(ctx);
+  ui::ScreenHourglass hourglass(ctx);
   try {
     std::vector<std::string> entries = Entries(main.List1);
     for (std::string& entry : entries) entry = upper ? runtime::UpperCase(entry) : runtime::LowerCase(entry);
     main.List1.SetItems(std::move(entries));
     main.UpdateQueueControls();
   } catch (const runtime::Error& error) {
-    queue::ReportProcedureError(ctx, error, upper ? "mnuQueueUpperCase_Click" : "mnuQueueLowerCase_Click");
+    core::ReportProcedureError(ctx, error, upper ? "mnuQueueUpperCase_Click" : "mnuQueueLowerCase_Click");
   }
 }
 

@@ -2,6 +2,8 @@
 
 #include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "app/app.h"
 #include "core/app_title.h"
@@ -27,7 +29,7 @@ frmQueueQuickPick::frmQueueQuickPick(app::App& app) : Form(app.Ctx(), "frmQueueQ
   SetCaption(" Quick Pick - Queue");
   SetBorderStyle(ui::BorderStyle::kSizableToolWindow);
   SetStartUpPosition(ui::StartUpPosition::kManual);
-  Move(1000, 1000, 1890, 4110);
+  Move(1000, 1000, 2355, 4110);
   lstFileNames.Move(0, 0, 1790, 3810);
   lstPaths.SetVisible(false);
 
@@ -43,10 +45,17 @@ frmQueueQuickPick::frmQueueQuickPick(app::App& app) : Form(app.Ctx(), "frmQueueQ
 
 void frmQueueQuickPick::Form_Load() {
   const ui::ListBox& queue = app_.frmMain().List1;
+  std::vector<std::string> names;
+  std::vector<std::string> paths;
+  names.reserve(static_cast<std::size_t>(queue.ListCount()));
+  paths.reserve(static_cast<std::size_t>(queue.ListCount()));
   for (int i = 0; i < queue.ListCount(); ++i) {
-    lstFileNames.AddItem(core::GetFileName(queue.List(i)));
-    lstPaths.AddItem(queue.List(i));
+    paths.push_back(queue.List(i));
+    names.push_back(core::GetFileName(paths.back()));
   }
+  // Added in one go each, so the shown list hears of its new items once.
+  lstFileNames.AddItems(std::move(names));
+  lstPaths.AddItems(std::move(paths));
 }
 
 void frmQueueQuickPick::Form_Resize() {

@@ -1,5 +1,6 @@
 #include "queue/frm_quick_pick.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -7,10 +8,10 @@
 #include "core/path_helpers.h"
 #include "mainwindow/frm_main.h"
 #include "queue/frm_dwg_preview.h"
-#include "queue/hourglass.h"
 #include "queue/open_files.h"
 #include "queue/window_place.h"
 #include "runtime/error.h"
+#include "ui/hourglass.h"
 
 namespace queue {
 
@@ -71,16 +72,18 @@ void frmQuickPick::Form_Click() {
   ApplyPattern();
 }
 
-// Below 900 twips high or 1000 wide the controls keep their places.
+// Below 900 twips high or 1000 wide the controls keep their places. The list and the buttons
+// keep the designed distances from the bottom of the inside: measured from the window's outer
+// edge, a taller title bar than the designed one would push the buttons out of sight.
 void frmQuickPick::Form_Resize() {
   if (Height() <= 900 || Width() <= 1000) return;
   Isolated([&] {
     tbQPPattern.SetWidth(Width() - 150);
     File1.SetWidth(Width() - 100);
-    File1.SetHeight(Height() - 900);
+    File1.SetHeight(std::max(1, ScaleHeight() - 600));
     cmdRefresh.SetWidth(Width() - 950);
-    cmdRefresh.SetTop(Height() - 650);
-    cmdQuickPickOnOff.SetTop(Height() - 650);
+    cmdRefresh.SetTop(std::max(0, ScaleHeight() - 350));
+    cmdQuickPickOnOff.SetTop(std::max(0, ScaleHeight() - 350));
     cmdQuickPickOnOff.SetLeft(Width() - 900);
   });
 }
@@ -137,7 +140,7 @@ void frmQuickPick::mnuOpenFiles_Click() {
 }
 
 void frmQuickPick::OpenSelectedFiles() {
-  FormHourglass hourglass(*this);
+  ui::FormHourglass hourglass(*this);
   mainwindow::frmMain& main = app_.frmMain();
   std::vector<std::string> paths;
   for (int i = 0; i < File1.ListCount(); ++i) {

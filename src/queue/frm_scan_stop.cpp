@@ -9,6 +9,8 @@ frmScanStop::frmScanStop(app::App& app) : Form(app.Ctx(), "frmScanStop"), app_(a
   SetCaption(" Scanning...");
   SetBorderStyle(ui::BorderStyle::kFixedToolWindow);
   SetStartUpPosition(ui::StartUpPosition::kCenterScreen);
+  // An operation over before "&Stop" could be reached never shows the window.
+  SetAppearDelay(500);
   Move(0, 0, 3900, 1545);
   lblScanned.SetCaption("Preparing...");
   lblScanned.SetAlignment(ui::Alignment::kCenter);

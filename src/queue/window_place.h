@@ -20,10 +20,12 @@ struct PlaceKeys {
   const char* height;
 };
 
-// The quick pick windows' keys and their common default place.
+// The quick pick windows' keys and their default places. The queue's is wide enough for its
+// title, " Quick Pick - Queue", in the title bar of a tool window.
 inline constexpr PlaceKeys kQuickPickKeys{"QPLeft", "QPTop", "QPWidth", "QPHeight"};
 inline constexpr PlaceKeys kQueueQuickPickKeys{"QPQueueLeft", "QPQueueTop", "QPQueueWidth", "QPQueueHeight"};
 inline constexpr ui::Rect kQuickPickPlace{1000, 1000, 1890, 4110};
+inline constexpr ui::Rect kQueueQuickPickPlace{1000, 1000, 2355, 4110};
 
 // A window's place from its stored texts (nullopt: not stored). A text that is no whole
 // number in the 32-bit range, or a negative size, takes the default; a place that would

@@ -166,4 +166,12 @@ std::vector<std::string> SplitLines(std::string_view text) {
   return lines;
 }
 
+void BlankNuls(std::string& text) {
+  std::replace(text.begin(), text.end(), '\0', ' ');
+}
+
+void BlankNuls(std::vector<std::string>& texts) {
+  for (std::string& text : texts) BlankNuls(text);
+}
+
 }  // namespace runtime

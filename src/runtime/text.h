@@ -50,4 +50,9 @@ std::string Mid(std::string_view text, int start, int length);
 // another line. An empty text has no lines.
 std::vector<std::string> SplitLines(std::string_view text);
 
+// Turns every NUL character of text into a blank. A window's text ends at its first NUL, so
+// the text controls keep none: what they hold is what they show, whole.
+void BlankNuls(std::string& text);
+void BlankNuls(std::vector<std::string>& texts);
+
 }  // namespace runtime

@@ -14,7 +14,7 @@ class ListQueueView : public tags::QueueView {
  public:
   explicit ListQueueView(const ui::ListBox& list) : list_(list) {}
   std::int32_t Count() const override { return list_.ListCount(); }
-  const std::string& Entry(std::int32_t index) const override { return list_.List(index); }
+  std::string_view Entry(std::int32_t index) const override { return list_.ListText(index); }
 
  private:
   const ui::ListBox& list_;

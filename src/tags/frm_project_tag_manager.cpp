@@ -63,14 +63,14 @@ void frmProjectTagManager::DesignProjects() {
   ProjectInactiveList.SetPattern("*.PRX");
   ProjectInactiveList.Move(120, 420, 3015, 2820);
   lblProjectName.SetCaption("Project Name:");
-  lblProjectName.Move(120, 3765, 1095, 255);
-  tbProjectName.Move(1260, 3720, 2115, 315);
+  lblProjectName.Move(120, 3765, 1275, 255);
+  tbProjectName.Move(1440, 3720, 1935, 315);
   cmdSave.SetCaption("&Save");
-  cmdSave.Move(120, 4320, 975, 375);
+  cmdSave.Move(120, 4320, 915, 375);
   cmdDelete.SetCaption("&Delete");
-  cmdDelete.Move(1155, 4320, 975, 375);
+  cmdDelete.Move(1095, 4320, 915, 375);
   cmdProjMode.SetCaption("Make Inactive");
-  cmdProjMode.Move(2190, 4320, 1185, 375);
+  cmdProjMode.Move(2070, 4320, 1305, 375);
 }
 
 void frmProjectTagManager::DesignValues() {

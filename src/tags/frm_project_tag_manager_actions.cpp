@@ -5,7 +5,7 @@
 
 #include "app/app.h"
 #include "core/app_title.h"
-#include "queue/procedure_error.h"
+#include "core/procedure_error.h"
 #include "runtime/convert.h"
 #include "runtime/error.h"
 #include "runtime/text.h"
@@ -32,7 +32,7 @@ std::string WithoutExtension(const std::string& fileName) {
 }  // namespace
 
 void frmProjectTagManager::ReportError(const runtime::Error& error, const char* procedure) {
-  queue::ReportProcedureError(Ctx(), error, procedure, kFormName);
+  core::ReportProcedureError(Ctx(), error, procedure, kFormName);
 }
 
 void frmProjectTagManager::ProjectList_Click() {
@@ -171,7 +171,7 @@ void frmProjectTagManager::cmdClose_Click() {
     WriteProjectIndex(Ctx().Services().fileSystem, Ctx().App().path, active);
   } catch (const runtime::Error& error) {
     Ctx().MsgBox({"The list of active projects could not be saved to\r\n" + ProjectIndexPath(Ctx().App().path) +
-                      "\r\n\r\nError " + runtime::IntegerToText(error.Number()) + " (" + error.Description() + ")",
+                      "\r\n\r\n" + core::ErrorText(error),
                   std::string(core::kAppTitle), ui::MsgButtons::kOk, ui::MsgIcon::kExclamation});
     return;
   }

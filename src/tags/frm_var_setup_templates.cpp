@@ -5,6 +5,7 @@
 
 #include "app/app.h"
 #include "core/app_title.h"
+#include "core/procedure_error.h"
 #include "mainwindow/frm_main.h"
 #include "runtime/convert.h"
 #include "runtime/error.h"
@@ -19,10 +20,6 @@ namespace {
 constexpr const char* kForbiddenName =
     "File names cannot contain the following characters...\r\n\r\n"
     "                        \\  /  :  *  ?  <  >  |  ";
-
-std::string ErrorText(const runtime::Error& error) {
-  return "Error " + runtime::IntegerToText(error.Number()) + " (" + error.Description() + ")";
-}
 
 bool ListedWithExactCase(const ui::ComboBox& list, const std::string& name) {
   for (int i = 0; i < list.ListCount(); ++i) {
@@ -85,7 +82,7 @@ bool frmVARSetup::SaveTAG(const std::string& fileName) {
   } catch (const runtime::Error& error) {
     std::string text = error.Number() == runtime::kPathNotFound
                            ? std::string(kMissingDataFolderMessage)
-                           : ErrorText(error) + " in procedure SaveTAG of Form frmVARSetup";
+                           : core::ProcedureErrorText(error, "SaveTAG", "frmVARSetup");
     Ctx().MsgBox({text, std::string(core::kAppTitle), ui::MsgButtons::kOk, ui::MsgIcon::kNone});
     return false;
   }
@@ -150,7 +147,7 @@ void frmVARSetup::chkLock_Click() {
     bool locked = LockedNow(fs, path);
     if (locked != wanted) {
       std::string text = "The template " + name + (wanted ? " could not be locked." : " could not be unlocked.") +
-                         "\r\n\r\n" + ErrorText(error);
+                         "\r\n\r\n" + core::ErrorText(error);
       Ctx().MsgBox({text, "Tornavane", ui::MsgButtons::kOk, ui::MsgIcon::kExclamation});
     }
     ShowLockState(locked);

@@ -1,5 +1,6 @@
 #include "tags/project_files.h"
 
+#include "core/path_helpers.h"
 #include "core/text_file.h"
 #include "runtime/error.h"
 #include "runtime/wildcard.h"
@@ -34,7 +35,8 @@ bool ProjectNameAllowed(std::string_view name) {
   for (char c : name) {
     if (static_cast<unsigned char>(c) < ' ') return false;
   }
-  return true;
+  // "CON" would open the console device: writing it can never succeed.
+  return !core::IsDeviceName(name);
 }
 
 std::string ProjectIndexPath(std::string_view programFolder) {

@@ -22,7 +22,8 @@ std::string ProjectFileName(std::string_view name, bool activeTab);
 bool IsActiveProjectFile(std::string_view fileName);
 
 // Whether a project name can name a file of the DATA folder: none of \ / : * ? " < > |, no
-// control character and no "..", so the file cannot land outside the folder.
+// control character and no "..", so the file cannot land outside the folder, and no device
+// name such as "CON".
 bool ProjectNameAllowed(std::string_view name);
 
 // The project index's full path.

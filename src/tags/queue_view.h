@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tags {
@@ -13,7 +14,7 @@ class QueueView {
   virtual ~QueueView() = default;
   virtual std::int32_t Count() const = 0;
   // The full path of the entry at index (0-based, 0 <= index < Count()).
-  virtual const std::string& Entry(std::int32_t index) const = 0;
+  virtual std::string_view Entry(std::int32_t index) const = 0;
 };
 
 // A queue held in a vector of paths.
@@ -22,7 +23,7 @@ class VectorQueueView : public QueueView {
   explicit VectorQueueView(const std::vector<std::string>& entries) : entries_(entries) {}
 
   std::int32_t Count() const override { return static_cast<std::int32_t>(entries_.size()); }
-  const std::string& Entry(std::int32_t index) const override { return entries_[static_cast<std::size_t>(index)]; }
+  std::string_view Entry(std::int32_t index) const override { return entries_[static_cast<std::size_t>(index)]; }
 
  private:
   const std::vector<std::string>& entries_;

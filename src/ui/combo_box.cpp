@@ -51,6 +51,7 @@ void ComboBox::SetText(std::string text) {
     SetListIndex(found);
     return;
   }
+  runtime::BlankNuls(text);
   if (text_ == text) return;
   text_ = std::move(text);
   SetListIndexQuietly(FindExact(text_));

@@ -5,15 +5,12 @@
 
 #include "runtime/text.h"
 #include "ui/folder_path.h"
+#include "ui/list_order.h"
 #include "ui/ui_errors.h"
 
 namespace ui {
 
 namespace {
-
-bool LessNoCase(const std::string& a, const std::string& b) {
-  return runtime::LowerCase(a) < runtime::LowerCase(b);
-}
 
 std::string LastName(const std::string& path) {
   return path.substr(path.find_last_of('\\') + 1);
@@ -51,7 +48,7 @@ void DirListBox::Read(const std::string& path) {
                   (entry.attributes & (platform::kAttrHidden | platform::kAttrSystem)) == 0;
     if (listed) names.push_back(entry.name);
   }
-  std::sort(names.begin(), names.end(), LessNoCase);
+  SortAsList(Ctx().Services().locale, names);
   path_ = std::move(full);
   levels_ = std::move(levels);
   subfolders_.clear();

@@ -21,6 +21,9 @@ constexpr std::array<unsigned char, 16> kSentinel{0x1F, 0x25, 0x6D, 0x07, 0xD4, 
 constexpr std::size_t kEntryBytes = 9;
 // No stored preview comes near this; a larger size is a damaged entry, not an allocation.
 constexpr std::uint32_t kLargestImage = 64u * 1024u * 1024u;
+// A stored preview is a few hundred pixels each way. A larger image is refused before it is
+// decoded: a PNG of a few bytes may declare gigabytes of pixels.
+constexpr std::int64_t kLargestSide = 4096;
 
 enum EntryCode : unsigned char { kHeaderEntry = 1, kBmpEntry = 2, kWmfEntry = 3, kPngEntry = 6 };
 
@@ -84,7 +87,7 @@ void CheckBitmap(PreviewImage& image) {
   const std::uint32_t compression = Le32(b, 16);
   std::uint32_t colours = Le32(b, 32);
   if (headerSize < 40 || headerSize > b.size() || width <= 0 || height == 0 || height == INT32_MIN) Damaged();
-  if (width > 0x8000 || height > 0x8000 || height < -0x8000) Damaged();
+  if (width > kLargestSide || height > kLargestSide || height < -kLargestSide) Damaged();
   if (compression != 0) Damaged();
   if (bitCount != 1 && bitCount != 4 && bitCount != 8 && bitCount != 24 && bitCount != 32) Damaged();
   if (colours == 0 && bitCount <= 8) colours = 1u << bitCount;
@@ -103,7 +106,7 @@ void CheckPng(PreviewImage& image) {
   if (b.size() < 33 || b.substr(0, 8) != kSignature || b.substr(12, 4) != "IHDR") Damaged();
   const std::uint32_t width = Be32(b, 16);
   const std::uint32_t height = Be32(b, 20);
-  if (width == 0 || height == 0 || width > 0x8000 || height > 0x8000) Damaged();
+  if (width == 0 || height == 0 || width > kLargestSide || height > kLargestSide) Damaged();
   image.width = static_cast<int>(width);
   image.height = static_cast<int>(height);
 }

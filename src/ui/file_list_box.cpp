@@ -1,22 +1,14 @@
 #include "ui/file_list_box.h"
 
-#include <algorithm>
 #include <set>
 #include <utility>
 
 #include "runtime/text.h"
 #include "runtime/wildcard.h"
 #include "ui/folder_path.h"
+#include "ui/list_order.h"
 
 namespace ui {
-
-namespace {
-
-bool LessNoCase(const std::string& a, const std::string& b) {
-  return runtime::LowerCase(a) < runtime::LowerCase(b);
-}
-
-}  // namespace
 
 FileListBox::FileListBox(Container* parent, std::string name, int index) : ListControl(parent, std::move(name), index) {
   SetBackColor(kWindowBackground);
@@ -105,7 +97,7 @@ std::vector<std::string> FileListBox::ReadNames(const std::string& path, const s
       if (seen.insert(runtime::LowerCase(entry.name)).second) names.push_back(entry.name);
     }
   }
-  std::sort(names.begin(), names.end(), LessNoCase);
+  SortAsList(Ctx().Services().locale, names);
   return names;
 }
 

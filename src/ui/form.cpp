@@ -18,6 +18,7 @@ Form::Form(Context& ctx, std::string name) : ctx_(ctx), name_(std::move(name)) {
 Form::~Form() {
   if (loaded_) ctx_.GetBackend().FormUnloaded(*this);
   peer_.reset();
+  DropOwnerLinks();
 }
 
 void Form::Load() {
@@ -34,7 +35,7 @@ void Form::Show(ShowMode mode, Form* owner) {
   Context::Running running(ctx_);
   Load();
   if (!loaded_) return;
-  if (owner != nullptr) owner_ = owner;
+  if (owner != nullptr) SetOwner(owner);
   if (mode == ShowMode::kModeless) {
     ShowWindow();
     return;
@@ -47,6 +48,20 @@ void Form::Show(ShowMode mode, Form* owner) {
   modal_ = true;
   ShowWindow();
   if (visible_ && loaded_) ctx_.GetBackend().RunModal(*this);
+}
+
+void Form::SetOwner(Form* owner) {
+  if (owner == owner_ || owner == this) return;
+  if (owner_ != nullptr) std::erase(owner_->owned_, this);
+  owner_ = owner;
+  owner_->owned_.push_back(this);
+}
+
+void Form::DropOwnerLinks() {
+  if (owner_ != nullptr) std::erase(owner_->owned_, this);
+  owner_ = nullptr;
+  for (Form* owned : owned_) owned->owner_ = nullptr;
+  owned_.clear();
 }
 
 void Form::ShowWindow() {
@@ -139,6 +154,7 @@ bool Form::UnloadWith(UnloadMode mode, bool query) {
   }
   for (Control* control : allControls_) control->FormUnloaded();
   ctx_.GetBackend().FormUnloaded(*this);
+  DropOwnerLinks();
   for (Control* control : allControls_) control->DetachPeer();
   peer_.reset();
   loaded_ = false;
@@ -201,6 +217,26 @@ void Form::SetBorderStyle(ui::BorderStyle style) {
   if (borderStyle_ == style) return;
   borderStyle_ = style;
   Changed(Property::kBorderStyle);
+}
+
+void Form::SetMinButton(bool on) {
+  if (minButton_ == on) return;
+  minButton_ = on;
+  Changed(Property::kBorderStyle);
+}
+
+void Form::SetMaxButton(bool on) {
+  if (maxButton_ == on) return;
+  maxButton_ = on;
+  Changed(Property::kBorderStyle);
+}
+
+bool Form::HasMinimizeBox() const {
+  return minButton_ && (borderStyle_ == ui::BorderStyle::kSizable || borderStyle_ == ui::BorderStyle::kFixedSingle);
+}
+
+bool Form::HasMaximizeBox() const {
+  return maxButton_ && borderStyle_ == ui::BorderStyle::kSizable;
 }
 
 void Form::SetWindowState(ui::WindowState state) {

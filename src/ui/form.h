@@ -88,6 +88,7 @@ class Form : public Container {
   bool QueryEndSession();
   void EndSession();
   bool IsModal() const { return modal_; }
+  // The form named as owner by the last Show that named one; nullptr once either unloads.
   Form* Owner() const { return owner_; }
 
   // Properties.
@@ -111,6 +112,15 @@ class Form : public Container {
   int ScaleHeight() const;
   ui::BorderStyle BorderStyle() const { return borderStyle_; }
   void SetBorderStyle(ui::BorderStyle style);
+  // The minimise and maximise boxes of the title bar, on by default. Only a sizable border
+  // shows both and a fixed single one the minimise box; without the box the user cannot
+  // minimise (maximise) the window.
+  bool MinButton() const { return minButton_; }
+  void SetMinButton(bool on);
+  bool MaxButton() const { return maxButton_; }
+  void SetMaxButton(bool on);
+  bool HasMinimizeBox() const;
+  bool HasMaximizeBox() const;
   ui::WindowState WindowState() const { return windowState_; }
   void SetWindowState(ui::WindowState state);
   ui::StartUpPosition StartUpPosition() const { return startUpPosition_; }
@@ -124,6 +134,11 @@ class Form : public Container {
   Color BackColor() const { return backColor_; }
   void SetBackColor(Color color);
   // Always on top of other programs' windows.
+  // A modeless showing reaches the screen only once it has lasted this many milliseconds (0:
+  // at once), so that the window of an operation that ends sooner never appears. The form
+  // counts as shown meanwhile.
+  int AppearDelay() const { return appearDelay_; }
+  void SetAppearDelay(int milliseconds) { appearDelay_ = milliseconds; }
   bool TopMost() const { return topMost_; }
   void SetTopMost(bool topMost);
 
@@ -205,6 +220,9 @@ class Form : public Container {
   void ShowWindow();
   void PlaceAtFirstShow();
   void Center(const Rect& area);
+  void SetOwner(Form* owner);
+  // Forgets the owner and the forms this one owns, in both directions.
+  void DropOwnerLinks();
 
   Context& ctx_;
   std::string name_;
@@ -217,11 +235,15 @@ class Form : public Container {
   bool unloading_ = false;
   bool enabled_ = true;
   bool topMost_ = false;
+  int appearDelay_ = 0;
   Form* owner_ = nullptr;
+  std::vector<Form*> owned_;  // the forms whose owner_ is this one
   std::string caption_;
   Rect bounds_{0, 0, 4800, 3600};
   Rect restoredBounds_;
   ui::BorderStyle borderStyle_ = ui::BorderStyle::kSizable;
+  bool minButton_ = true;
+  bool maxButton_ = true;
   ui::WindowState windowState_ = ui::WindowState::kNormal;
   ui::StartUpPosition startUpPosition_ = ui::StartUpPosition::kWindowsDefault;
   Pointer pointer_ = Pointer::kDefault;

@@ -31,7 +31,8 @@ class ListBox : public ListControl {
   // Replaces an item's text; an index outside the list is error 381.
   void SetList(int index, std::string text);
 
-  // Sorted lists keep their items in alphabetical order, ignoring letter case.
+  // Sorted lists keep their items in the locale's text order, ignoring letter case
+  // (ui/list_order.h).
   bool Sorted() const { return sorted_; }
   void SetSorted(bool sorted);
   // The width in pixels the list can scroll horizontally; 0 = no horizontal scroll bar.

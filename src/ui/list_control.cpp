@@ -4,25 +4,16 @@
 #include <optional>
 #include <utility>
 
+#include "platform/locale.h"
+#include "platform/services.h"
 #include "runtime/text.h"
+#include "ui/context.h"
 #include "ui/ui_errors.h"
 
 namespace ui {
 
-namespace {
-
-// Alphabetical order ignoring letter case, as sorted lists keep it.
-bool LessNoCase(const std::string& a, const std::string& b) {
-  return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return static_cast<unsigned char>(runtime::LowerCase(x)) < static_cast<unsigned char>(runtime::LowerCase(y));
-  });
-}
-
-}  // namespace
-
-const std::string& ListControl::List(int index) const {
-  static const std::string kNoItem;
-  if (index < 0 || index >= ListCount()) return kNoItem;
+std::string_view ListControl::ListText(int index) const {
+  if (index < 0 || index >= ListCount()) return {};
   return texts_[static_cast<std::size_t>(index)];
 }
 
@@ -173,14 +164,12 @@ void ListControl::DblClick() {
 
 int ListControl::InsertItem(std::string text, int index, bool sorted) {
   if (index < -1 || index > ListCount()) throw errors::InvalidProcedureCall();
+  runtime::BlankNuls(text);
   if (index == -1) {
     index = ListCount();
-    if (sorted) {
-      auto place = std::upper_bound(texts_.begin(), texts_.end(), text, LessNoCase);
-      index = static_cast<int>(place - texts_.begin());
-    }
+    if (sorted) index = SortedPlace(text);
   }
-  texts_.insert(texts_.begin() + index, std::move(text));
+  texts_.insert(static_cast<std::size_t>(index), text);
   data_.insert(data_.begin() + index, 0);
   selected_.insert(selected_.begin() + index, false);
   if (listIndex_ >= index) ++listIndex_;
@@ -190,9 +179,26 @@ int ListControl::InsertItem(std::string text, int index, bool sorted) {
   return index;
 }
 
+// After the items that sort before text or with it, in the order of sorted lists.
+int ListControl::SortedPlace(std::string_view text) const {
+  platform::Locale& locale = Ctx().Services().locale;
+  const std::string key = locale.CollationKey(text);
+  std::size_t low = 0;
+  std::size_t high = texts_.size();
+  while (low < high) {
+    const std::size_t middle = low + (high - low) / 2;
+    if (key < locale.CollationKey(texts_[middle])) {
+      high = middle;
+    } else {
+      low = middle + 1;
+    }
+  }
+  return static_cast<int>(low);
+}
+
 void ListControl::RemoveItemAt(int index) {
   if (index < 0 || index >= ListCount()) throw errors::InvalidProcedureCall();
-  texts_.erase(texts_.begin() + index);
+  texts_.erase(static_cast<std::size_t>(index));
   data_.erase(data_.begin() + index);
   selected_.erase(selected_.begin() + index);
   if (listIndex_ == index) {
@@ -208,12 +214,13 @@ void ListControl::RemoveItemAt(int index) {
 
 void ListControl::AppendItems(std::vector<std::string> items) {
   if (items.empty()) return;
+  runtime::BlankNuls(items);
   const int first = ListCount();
-  // Room grows by doubling: a list filled by many appends moves its items a few times, not
-  // once per append.
-  const std::size_t needed = texts_.size() + items.size();
-  if (needed > texts_.capacity()) texts_.reserve(std::max(needed, 2 * texts_.capacity()));
-  for (std::string& text : items) texts_.push_back(std::move(text));
+  std::size_t bytes = 0;
+  for (const std::string& text : items) bytes += text.size();
+  texts_.reserve_more(items.size(), bytes);
+  for (const std::string& text : items) texts_.push_back(text);
+  const std::size_t needed = texts_.size();
   data_.resize(needed, 0);
   selected_.resize(needed, false);
   newIndex_ = ListCount() - 1;
@@ -225,7 +232,17 @@ void ListControl::ClearItems() {
 }
 
 void ListControl::ReplaceItems(std::vector<std::string> items) {
-  texts_ = std::move(items);
+  runtime::BlankNuls(items);
+  TextList texts;
+  std::size_t bytes = 0;
+  for (const std::string& text : items) bytes += text.size();
+  texts.reserve_more(items.size(), bytes);
+  for (const std::string& text : items) texts.push_back(text);
+  ReplaceTexts(std::move(texts));
+}
+
+void ListControl::ReplaceTexts(TextList texts) {
+  texts_ = std::move(texts);
   data_.assign(texts_.size(), 0);
   selected_.assign(texts_.size(), false);
   listIndex_ = -1;
@@ -240,10 +257,12 @@ void ListControl::ReorderItems(const std::vector<std::size_t>& order) {
   for (std::size_t index : order) {
     if (index >= texts_.size()) throw errors::InvalidProcedureCall();
   }
-  std::vector<std::string> texts;
-  texts.reserve(order.size());
-  for (std::size_t index : order) texts.push_back(std::move(texts_[index]));
-  ReplaceItems(std::move(texts));
+  TextList texts;
+  std::size_t bytes = 0;
+  for (std::size_t i = 0; i < texts_.size(); ++i) bytes += texts_[i].size();
+  texts.reserve_more(order.size(), bytes);
+  for (std::size_t index : order) texts.push_back(texts_[index]);
+  ReplaceTexts(std::move(texts));
 }
 
 void ListControl::RemoveFlaggedItems(const std::vector<bool>& remove) {
@@ -261,13 +280,12 @@ void ListControl::RemoveFlaggedItems(const std::vector<bool>& remove) {
   for (std::size_t i = 0; i < texts_.size(); ++i) {
     if (i < remove.size() && remove[i]) continue;
     if (kept != i) {
-      texts_[kept] = std::move(texts_[i]);
       data_[kept] = data_[i];
       selected_[kept] = selected_[i];
     }
     ++kept;
   }
-  texts_.resize(kept);
+  texts_.erase_flagged(remove);
   data_.resize(kept);
   selected_.resize(kept);
   newIndex_ = -1;
@@ -277,7 +295,8 @@ void ListControl::RemoveFlaggedItems(const std::vector<bool>& remove) {
 
 void ListControl::SetItemText(int index, std::string text) {
   CheckIndex(index);
-  texts_[static_cast<std::size_t>(index)] = std::move(text);
+  runtime::BlankNuls(text);
+  texts_.replace(static_cast<std::size_t>(index), text);
   if (Peer() != nullptr) {
     Peer()->ItemRemoved(index);
     Peer()->ItemInserted(index);

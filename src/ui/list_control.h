@@ -3,9 +3,11 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "ui/control.h"
+#include "ui/text_list.h"
 
 namespace ui {
 
@@ -19,9 +21,10 @@ class ListControl : public Control {
   using Control::Control;
 
   int ListCount() const { return static_cast<int>(texts_.size()); }
-  // The text of an item; "" for an index outside the list. The reference is valid until the
-  // list changes.
-  const std::string& List(int index) const;
+  // The text of an item; "" for an index outside the list.
+  std::string List(int index) const { return std::string(ListText(index)); }
+  // The same without a copy, valid until the list changes.
+  std::string_view ListText(int index) const;
   // The current item (the one with the focus); -1 for none. Another value than -1 to
   // ListCount - 1 is error 380. A change runs Click. In a single-select list the current
   // item is the selected one; in a multi-select list it need not be selected.
@@ -75,6 +78,7 @@ class ListControl : public Control {
   void RemoveItemAt(int index);  // error 5 outside the list
   void ClearItems();
   void ReplaceItems(std::vector<std::string> items);
+  void ReplaceTexts(TextList texts);
   // Puts the items in a new order (order[i] is the index of the item that goes to position i;
   // a permutation of the indexes) with the effect of ReplaceItems: item data 0, nothing
   // selected or current. Moves the texts instead of copying them.
@@ -93,14 +97,15 @@ class ListControl : public Control {
   void CheckIndex(int index) const;  // error 381 outside the list
 
  private:
+  int SortedPlace(std::string_view text) const;
   void MoveFocus(int index, int shift);
   void Select(int listIndex, const std::vector<bool>& selected, bool clicked);
   // The selection a click on an item with this shift state leaves (moves the anchor).
   std::vector<bool> SelectionAfterClick(int index, int shift);
 
-  // The items, one entry each in all three: a long queue then costs its texts, 4 bytes and a
-  // bit an item.
-  std::vector<std::string> texts_;
+  // The items, one entry each in all three: a long queue then costs its characters, 8 bytes
+  // and a bit an item.
+  TextList texts_;
   std::vector<std::int32_t> data_;
   std::vector<bool> selected_;
   int listIndex_ = -1;

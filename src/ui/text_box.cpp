@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "runtime/text.h"
 #include "ui/ui_errors.h"
 
 namespace ui {
@@ -13,6 +14,7 @@ TextBox::TextBox(Container* parent, std::string name, int index) : Control(paren
 }
 
 void TextBox::SetText(std::string text) {
+  runtime::BlankNuls(text);
   canUndo_ = false;
   undoText_.clear();
   if (text_ == text) return;
@@ -51,6 +53,7 @@ void TextBox::ReplaceSelection(const std::string& text, bool canUndo) {
 void TextBox::Replace(const std::string& text, bool canUndo) {
   std::string edited = text_;
   edited.replace(static_cast<std::size_t>(selStart_), static_cast<std::size_t>(selLength_), text);
+  runtime::BlankNuls(edited);
   std::string before = text_;
   int caret = selStart_ + static_cast<int>(text.size());
   if (canUndo) {
@@ -71,6 +74,7 @@ void TextBox::Undo() {
 }
 
 void TextBox::SetTextKeepingUndo(std::string text) {
+  runtime::BlankNuls(text);
   if (text_ == text) {
     Changed(Property::kSelection);
     return;

@@ -30,7 +30,7 @@ bool TakesNewName(int option) {
 }  // namespace
 
 const TemplateKind& LayoutTemplates() {
-  static const TemplateKind kind{2 * kLayoutRowCount, ".ltw", "-LTW.tmp", "SaveLTW", "frmLayWiz"};
+  static const TemplateKind kind{std::size_t{2} * kLayoutRowCount, ".ltw", "-LTW.tmp", "SaveLTW", "frmLayWiz"};
   return kind;
 }
 

@@ -2,7 +2,7 @@
 // AutoCAD's system variables; each window opens modally over the main window.
 #include "app/app.h"
 #include "mainwindow/frm_main.h"
-#include "queue/hourglass.h"
+#include "ui/hourglass.h"
 #include "wizards/frm_layout_wiz.h"
 #include "wizards/frm_log_text_wiz.h"
 #include "wizards/frm_mtext_snr.h"
@@ -22,7 +22,7 @@ void frmMain::mnuCopyPageSetups_Click() {
 // The layout wizard fills 50 tag lists and reads its state file as it loads: the hourglass
 // shows over the main window until the wizard is gone again.
 void frmMain::mnuRenameLayoutTabs_Click() {
-  queue::FormHourglass hourglass(*this);
+  ui::FormHourglass hourglass(*this);
   app_.frmLayoutWiz().Show(ui::ShowMode::kModal, this);
 }
 
@@ -48,7 +48,7 @@ void frmMain::mnuMTEXTSnR_Click() {
 
 // The title block wizard fills 50 value lists when it loads: the hourglass shows meanwhile.
 void frmMain::mnuTBWiz_Click() {
-  queue::FormHourglass hourglass(*this);
+  ui::FormHourglass hourglass(*this);
   app_.frmTBWiz().Show(ui::ShowMode::kModal, this);
 }
 

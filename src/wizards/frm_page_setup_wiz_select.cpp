@@ -2,6 +2,8 @@
 
 #include "app/app.h"
 #include "core/app_title.h"
+#include "core/path_helpers.h"
+#include "core/procedure_error.h"
 #include "mainwindow/frm_main.h"
 #include "runtime/text.h"
 #include "wizards/frm_page_setup_in_wiz.h"
@@ -53,7 +55,7 @@ void frmPageSetupWizSelect::File1_Click() {
 }
 
 void frmPageSetupWizSelect::cmdSelect_Click() {
-  app_.frmPageSetupInWiz().Text1.SetText(options::JoinPath(Dir1.Path(), File1.FileName()));
+  app_.frmPageSetupInWiz().Text1.SetText(core::JoinPath(Dir1.Path(), File1.FileName()));
   cmdSelect.SetEnabled(false);
   Hide();
 }
@@ -67,9 +69,8 @@ void frmPageSetupWizSelect::SayDriveNotResponding() {
 }
 
 void frmPageSetupWizSelect::DriveChangeFailed(const runtime::Error& error) {
-  Ctx().MsgBox({"Error " + std::to_string(error.Number()) + " (" + error.Description() +
-                    ") in procedure Drive1_Change of Form frmPageSetupWizSelect",
-                std::string(core::kAppTitle)});
+  Ctx().MsgBox(
+      {core::ProcedureErrorText(error, "Drive1_Change", "frmPageSetupWizSelect"), std::string(core::kAppTitle)});
 }
 
 }  // namespace wizards

@@ -5,8 +5,8 @@
 #include "app/app.h"
 #include "batch/frm_main_run_button.h"
 #include "core/launch.h"
+#include "core/path_helpers.h"
 #include "options/frm_options.h"
-#include "options/pickers.h"
 
 namespace wizards {
 
@@ -25,7 +25,7 @@ std::string ResetCommandLine(std::string_view program, std::string_view programF
 }
 
 std::string ResetEditCommandLine(std::string_view programFolder) {
-  return "NOTEPAD.EXE " + options::QuoteProgramPath(ResetScript(programFolder));
+  return "NOTEPAD.EXE " + core::QuoteProgramPath(ResetScript(programFolder));
 }
 
 frmResetAcadSysVars::frmResetAcadSysVars(app::App& app) : Form(app.Ctx(), "frmResetAcadSysVars"), app_(app) {

@@ -5,11 +5,12 @@
 
 #include "app/app.h"
 #include "core/app_title.h"
+#include "core/procedure_error.h"
 #include "core/system_helpers.h"
 #include "core/text_file.h"
 #include "mainwindow/frm_main.h"
-#include "queue/hourglass.h"
 #include "runtime/text.h"
+#include "ui/hourglass.h"
 
 namespace wizards {
 
@@ -32,8 +33,7 @@ std::string SaveFailureText(const TemplateKind& kind, const std::string& path, c
       return "\\DATA\\ directory does not exist in the Tornavane directory...\r\n"
              " Please create it, and try saving again.";
     default:
-      return "Error " + std::to_string(error.Number()) + " (" + error.Description() + ") in procedure " +
-             kind.saveProcedure + " of Form " + kind.formName;
+      return core::ProcedureErrorText(error, kind.saveProcedure, kind.formName);
   }
 }
 
@@ -90,7 +90,7 @@ void TemplateStore::Save(const std::string& fileName) {
 
 void TemplateStore::Load(const std::string& fileName) {
   const std::string path = DataPath(fileName);
-  queue::FormHourglass hourglass(wizard_);
+  ui::FormHourglass hourglass(wizard_);
   app_.Ctx().DoEvents();
   std::vector<std::string> lines;
   try {
@@ -111,7 +111,7 @@ void TemplateStore::Load(const std::string& fileName) {
 void TemplateStore::FillList() {
   selector_.Clear();
   {
-    queue::FormHourglass hourglass(wizard_);
+    ui::FormHourglass hourglass(wizard_);
     app_.frmMain().AddFileTitlesRecursive(app_.Ctx().App().path + "\\DATA", "*" + kind_.extension, selector_);
   }
   SelectorChange();

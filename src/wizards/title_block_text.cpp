@@ -1,7 +1,6 @@
 #include "wizards/title_block_text.h"
 
-#include <utility>
-
+#include "core/path_helpers.h"
 #include "wizards/wizard_text.h"
 
 namespace wizards {
@@ -14,50 +13,12 @@ bool Filled(const TitleBlockRow& row) {
   return !row.name.empty() || !row.value.empty();
 }
 
-std::string StaticTag(int n) {
-  return "$TAG" + std::to_string(n) + "$";
-}
-
-// The tags whose preview is a date or time text, with the text each shows.
-constexpr std::array<std::pair<std::string_view, tags::DateText>, tags::kDateTextCount> kDateTags{{
-    {"$MM/DD/YY$", tags::kMonthDayYear},
-    {"$DD/MM/YY$", tags::kDayMonthYear},
-    {"$YY/MM/DD$", tags::kYearMonthDay},
-    {"$YYYY$", tags::kYear4},
-    {"$YY$", tags::kYear2},
-    {"$MM$", tags::kMonth},
-    {"$MM-1$", tags::kMonthLess1},
-    {"$MM-2$", tags::kMonthLess2},
-    {"$MM-3$", tags::kMonthLess3},
-    {"$DD$", tags::kDay},
-    {"$DATE$", tags::kLongDate},
-    {"$TIME_12$", tags::kTime12},
-    {"$TIME_24$", tags::kTime24},
-}};
-
-// The tags whose value comes from the drawing being processed.
-bool DependsOnFile(std::string_view value) {
-  static const std::vector<std::string> tags = [] {
-    std::vector<std::string> all = {"$SHEET$", "$FILENAME$", "$FILEPATH$"};
-    for (int n = 1; n <= 9; ++n) all.push_back("$FILEPATH-" + std::to_string(n) + "$");
-    all.emplace_back("$FILEDRIVE$");
-    for (int n = 1; n <= 9; ++n) all.push_back("$FILEDRIVE+" + std::to_string(n) + "$");
-    all.emplace_back("$COUNTER$");
-    all.emplace_back("$FIRSTFILECHARS$");
-    return all;
-  }();
-  for (const std::string& tag : tags) {
-    if (value == tag) return true;
+// The substitution step of the tag value spells, letter case and all; nothing for free text.
+const tags::TagStep* StepOf(std::string_view value) {
+  for (const tags::TagStep& step : tags::SubstitutionSteps()) {
+    if (value == step.tag) return &step;
   }
-  return false;
-}
-
-// 1 to 50 for "$TAG1$" to "$TAG50$" written exactly so; 0 for anything else.
-int StaticTagNumber(std::string_view value) {
-  for (int n = 1; n <= 50; ++n) {
-    if (value == StaticTag(n)) return n;
-  }
-  return 0;
+  return nullptr;
 }
 
 }  // namespace
@@ -89,20 +50,35 @@ std::vector<std::string> TitleBlockRecord(const TitleBlockInputs& inputs) {
 }
 
 std::string OutputExample(std::string_view value, const OutputExampleSources& sources) {
-  if (!value.starts_with('$')) return "";
-  for (const auto& [tag, text] : kDateTags) {
-    if (value == tag) return (*sources.dates)[text];
+  const tags::TagStep* step = StepOf(value);
+  if (step == nullptr) return "";
+  switch (step->kind) {
+    case tags::TagKind::kDateText:
+      return (*sources.dates)[static_cast<std::size_t>(step->arg)];
+    case tags::TagKind::kFileName:
+    case tags::TagKind::kFilePath:
+    case tags::TagKind::kParentPath:
+    case tags::TagKind::kRootPath:
+    case tags::TagKind::kFirstFileChars:
+    case tags::TagKind::kSheet:
+    case tags::TagKind::kCounter:
+      return std::string(kDependsOnFile);
+    case tags::TagKind::kTorPath:
+      return core::FolderWithBackslash(sources.programFolder);
+    case tags::TagKind::kFileCount:
+      return std::to_string(sources.queueCount);
+    case tags::TagKind::kUser:
+      return std::string(sources.user);
+    case tags::TagKind::kComputer:
+      return std::string(sources.computer);
+    case tags::TagKind::kStatic:
+      return (*sources.TAG)[static_cast<std::size_t>(step->arg)];
+    case tags::TagKind::kFileNamePrev:
+    case tags::TagKind::kFileNameNext:
+    case tags::TagKind::kSheetPrev:
+    case tags::TagKind::kSheetNext:
+      return "";
   }
-  if (DependsOnFile(value)) return std::string(kDependsOnFile);
-  if (value == "$TOR_PATH$") {
-    std::string folder(sources.programFolder);
-    if (!folder.ends_with('\\')) folder += '\\';
-    return folder;
-  }
-  if (value == "$FILECOUNTINQUEUE$") return std::to_string(sources.queueCount);
-  if (value == "$USER$") return std::string(sources.user);
-  if (value == "$COMPUTER$") return std::string(sources.computer);
-  if (const int n = StaticTagNumber(value); n > 0) return (*sources.TAG)[static_cast<std::size_t>(n - 1)];
   return "";
 }
 

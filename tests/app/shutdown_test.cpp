@@ -92,6 +92,30 @@ TEST_F(ShutdownTest, ARestartBringsBackTheWholeWorkingState) {
   EXPECT_EQ(main.Height(), 11520);
 }
 
+// A NUL byte can reach the working set only from its files. Each becomes a blank as it is
+// loaded, so the window shows the whole script and queue, not what stood before the NUL, and
+// the save writes back exactly what was shown.
+TEST_F(ShutdownTest, ANulInTheWorkingSetFilesIsShownAndSavedAsABlank) {
+  using namespace std::string_literals;
+  fileSystem.AddFile(Data("drafter1-list.tmp"), "C:\\Jobs\\A\0B.dwg\r\nC:\\Jobs\\C.dwg\r\n"s);
+  fileSystem.AddFile(Data("drafter1-scr.tmp"), "ZOOM E\r\n\0; after a NUL\0\0\r\nQSAVE\r\n"s);
+  fileSystem.AddFile(Data("drafter1-s.tmp"), "Plot\0sheets\r\n"s);
+  const std::string shown = "ZOOM E\r\n ; after a NUL  \r\nQSAVE";
+  {
+    test::ProgramRun run(services, clock);
+    run.Start();
+    mainwindow::frmMain& main = run.Main();
+    EXPECT_EQ(main.Text1.Text(), shown);
+    ASSERT_EQ(main.List1.ListCount(), 2);
+    EXPECT_EQ(main.List1.List(0), "C:\\Jobs\\A B.dwg");
+    EXPECT_EQ(main.Text2.Text(), "Plot sheets");
+    run.Close();
+  }
+  EXPECT_EQ(fileSystem.Contents(Data("drafter1-scr.tmp")), shown + "\r\n");
+  EXPECT_EQ(fileSystem.Contents(Data("drafter1-list.tmp")), "C:\\Jobs\\A B.dwg\r\nC:\\Jobs\\C.dwg\r\n");
+  EXPECT_EQ(fileSystem.Contents(Data("drafter1-s.tmp")), "Plot sheets\r\n");
+}
+
 TEST_F(ShutdownTest, StoresTheSettingsInTheirFormats) {
   {
     test::ProgramRun run(services, clock);

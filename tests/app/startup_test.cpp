@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "app/program_run.h"
 #include "options/frm_options.h"
@@ -86,6 +87,29 @@ TEST_F(StartupTest, AFirstStartShowsTheDefaultsAndTheTip) {
 
   // Selecting the stored User Set at load is no page switch: no snapshot file is written.
   EXPECT_FALSE(fileSystem.Exists(Data("drafter1-0-list.tmp")));
+}
+
+// A save or a build ended with the program (killed, the power gone) leaves its temporary file
+// beside its target; the next start removes those of the DATA folder and the batch script's,
+// and leaves every other file, there and beside the script, alone.
+TEST_F(StartupTest, TemporaryFilesOfAnEndedSaveGoAtTheNextStart) {
+  Store("Paths", "OutputNorm", "C:\\Support\\tornavane.scr");
+  fileSystem.AddFile(Data("drafter1-list.tmp"), "C:\\Jobs\\A.dwg\r\n");
+  fileSystem.AddFile(Data("drafter1-list.tmp.~tmp"), "C:\\Jobs\\A.dwg\r\nC:\\Jo");
+  fileSystem.AddFile(Data("Favorites.dat.~tmp"), "C:\\");
+  fileSystem.AddFile(Data("notes.~tmpx"), "kept");
+  fileSystem.AddFile("C:\\Support\\tornavane.scr", "; the last script\r\n");
+  fileSystem.AddFile("C:\\Support\\tornavane.scr.~tmp", "; half a scr");
+  fileSystem.AddFile("C:\\Support\\acad.lsp.~tmp", "not ours");
+  test::ProgramRun run(services, clock);
+  run.Start();
+  EXPECT_EQ(run.Main().SCROutputPath, "C:\\Support\\tornavane.scr");
+  std::vector<std::string> files;
+  for (const std::string& path : fileSystem.AllPaths()) {
+    if (path.ends_with("~tmp") || path.ends_with("~tmpx")) files.push_back(path);
+  }
+  EXPECT_EQ(files, (std::vector<std::string>{Data("notes.~tmpx"), "C:\\Support\\acad.lsp.~tmp"}));
+  EXPECT_EQ(run.Main().List1.ListCount(), 1);
 }
 
 TEST_F(StartupTest, WithTheTipOffTheProgramFolderIsStoredRightAway) {
@@ -301,6 +325,28 @@ TEST_F(StartupTest, TheDelayBoxLoadsAsOnForTheBuilder) {
   EXPECT_EQ(run.Main().DebugComments, 0);
 }
 
+// A queue longer than the block the start reads at a time keeps every line, whatever ends it,
+// and its last line.
+TEST_F(StartupTest, ALongQueueIsRestoredLineForLine) {
+  const char* const ends[] = {"\r\n", "\n", "\r", "\r\n\r\n"};
+  std::string file;
+  std::vector<std::string> expected;
+  for (int i = 0; i < 6000; ++i) {
+    expected.push_back("C:\\Jobs\\Folder" + std::to_string(i % 7) + "\\Drawing" + std::to_string(i) + ".dwg");
+    file += expected.back() + ends[i % 4];
+    if (i % 4 == 3) expected.emplace_back();
+  }
+  file += "C:\\Last.dwg";
+  expected.emplace_back("C:\\Last.dwg");
+  fileSystem.AddFile(Data("drafter1-list.tmp"), file);
+  test::ProgramRun run(services, clock);
+  run.Start();
+  std::vector<std::string> queue;
+  for (int i = 0; i < run.Main().List1.ListCount(); ++i) queue.push_back(run.Main().List1.List(i));
+  EXPECT_EQ(queue, expected);
+  EXPECT_EQ(run.Main().Waste, "C:\\Last.dwg");
+}
+
 struct RestoreCase {
   const char* name;
   const char* queueFile;   // nullptr: no file
@@ -344,7 +390,7 @@ INSTANTIATE_TEST_SUITE_P(
         RestoreCase{"ScriptOfOneCharacter", nullptr, "x", nullptr, {}, "", ""},
         RestoreCase{"ScriptEndingWithALineEnd", nullptr, "ZOOM\r\n\r\n", nullptr, {}, "ZOOM\r\n", ""},
         RestoreCase{"EmptyNameFile", "C:\\A.dwg\r\n", "Z\r\n", "", {"C:\\A.dwg"}, "Z", ""}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& tested) { return std::string(tested.param.name); });
 
 }  // namespace
 

@@ -100,22 +100,22 @@ const std::vector<Change>& Changes() {
 }
 
 TEST_F(BatchScriptTest, AKeptFrameGivesTheBlockComposedAfresh) {
-  DrawingSettings settings;
-  settings.Text1 = "-ATTEDIT N N TITLE DWGNO * $FILENAME$ $filename$\r\n-ATTEDIT N N TITLE SHEET * 1 $SHEET$";
+  DrawingSettings drawing;
+  drawing.Text1 = "-ATTEDIT N N TITLE DWGNO * $FILENAME$ $filename$\r\n-ATTEDIT N N TITLE SHEET * 1 $SHEET$";
   DrawingBlockInput input{.path = "C:\\DWG\\A-101.dwg", .counter = 1, .position = 1, .Delay = "2000"};
   AlwaysAfresh afresh(scriptServices);
   DrawingBlock kept;
   const std::vector<std::string> paths = {"C:\\DWG\\A-101.dwg", "C:\\DWG\\B-7.dwg", "C:\\x\\$TAG1$.dwg"};
   for (const Change& change : Changes()) {
-    change.apply(settings, input);
-    if (change.read) ++settings.revision;
+    change.apply(drawing, input);
+    if (change.read) ++drawing.revision;
     for (const std::string& path : paths) {
       SCOPED_TRACE(change.name + " " + path);
       input.path = path;
       ++input.counter;
       std::string out = "kept ";
-      batch::AppendDrawingBlock(out, settings, input, scriptServices, kept);
-      const DrawingBlock fresh = batch::ComposeDrawingBlock(settings, input, afresh);
+      batch::AppendDrawingBlock(out, drawing, input, scriptServices, kept);
+      const DrawingBlock fresh = batch::ComposeDrawingBlock(drawing, input, afresh);
       EXPECT_EQ(out, "kept " + fresh.text);
       EXPECT_EQ(kept.postUserScript, fresh.postUserScript);
       EXPECT_EQ(kept.lockedFileSeen, fresh.lockedFileSeen);

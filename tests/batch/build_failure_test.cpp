@@ -7,6 +7,7 @@
 #include <limits>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "batch/build.h"
 #include "build_fixture.h"
@@ -45,6 +46,7 @@ TEST_P(OutputFailureTest, TellsWhyStopsTheBuildAndLeavesTheOldFile) {
   if (fileSystem.Exists(kOutput)) {
     EXPECT_EQ(Written(), kOldScript);
   }
+  EXPECT_FALSE(fileSystem.Exists(std::string(kOutput) + ".~tmp"));
 }
 
 std::shared_ptr<void> OldScript(platform::fake::FakeFileSystem& fs, std::uint32_t attributes) {
@@ -90,57 +92,115 @@ INSTANTIATE_TEST_SUITE_P(
                    "Tornavane script output path not found, please confirm this location.\r"
                    "(Please use AutoCAD SUPPORT directory)",
                    true}),
-    [](const ::testing::TestParamInfo<OutputCase>& info) { return info.param.name; });
+    [](const ::testing::TestParamInfo<OutputCase>& tested) { return tested.param.name; });
 
-// Cut short while writing, the file is incomplete: the user is told so, StopBatch keeps the
-// run button from starting AutoCAD on it, and nothing reports the build as done; the status
-// says "Ready" again, not the share of the queue written before the failure.
-TEST_F(BuildFixture, DiskFullWhileWritingIsReportedAsIncomplete) {
-  WorkedExampleQueue();
+constexpr const char* kKept = "\r\n\r\nThe previous batch script is still in its place, unchanged.";
+constexpr const char* kNone = "\r\n\r\nThere is no batch script in its place.";
+
+std::string NotCreated(const std::string& path, const std::string& error, const char* inPlace) {
+  return "The batch script was not created. Writing it failed:\r\n" + path + "\r\n\r\n" + error + inPlace;
+}
+
+// Every file of the output's folder, so a part of a script left under any name shows.
+std::vector<std::string> FilesIn(platform::fake::FakeFileSystem& fs, const std::string& folder) {
+  std::vector<std::string> files;
+  for (const std::string& path : fs.AllPaths()) {
+    if (path.starts_with(folder) && !path.ends_with("\\")) files.push_back(path);
+  }
+  return files;
+}
+
+// Stopped while writing, the new script never reaches its place: the previous one stays there
+// whole (or the place stays empty), nothing else is left beside it, the user is told which,
+// and StopBatch keeps the run button from starting AutoCAD; the status says "Ready" again.
+class DiskFullTest : public BuildFixture, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(DiskFullTest, LeavesThePreviousScriptAndNoPartOfTheNewOne) {
+  const bool previous = GetParam();
+  constexpr const char* kOnD = "D:\\Support\\tornavane.scr";
+  fileSystem.AddDrive("D:", "");
+  fileSystem.AddFolder("D:\\Support");
+  if (previous) fileSystem.AddFile(kOnD, kOldScript);
+  // Room for the previous script and about half of the new one (some 210 KB).
+  fileSystem.SetCapacity("D:", 100000);
+  Main().SCROutputPath = kOnD;
+  Main().VerifyFilesBit = 0;
   Options().tbAutoCadEXE.SetText("C:\\ACAD\\acad.exe");
   fileSystem.AddFile("C:\\ACAD\\acad.exe", "MZ");
-  fileSystem.FailOn(kOutput, runtime::kDiskFull, platform::fake::FakeOperation::kWrite);
-  ExpectMessage("Tornavane Alert",
-                "The batch script is INCOMPLETE. Writing it failed:\r\nC:\\Support\\tornavane.scr\r\n\r\n"
-                "Error 61 (Disk full)\r\n\r\nPlease do not run this batch script; create it again.")
+  std::vector<std::string> many;
+  for (int i = 0; i < 100; ++i) many.push_back("C:\\DWG\\Sheet-" + std::to_string(i) + ".dwg");
+  QueueAndScript(many, "; " + std::string(2000, '-') + "\r\nREGEN");
+  ExpectMessage("Tornavane Alert", NotCreated(kOnD, "Error 61 (Disk full)", previous ? kKept : kNone))
       .Icon(ui::MsgIcon::kExclamation);
   ClickRun();
+
+  EXPECT_EQ(FilesIn(fileSystem, "D:\\"), previous ? std::vector<std::string>{kOnD} : std::vector<std::string>{});
+  if (previous) {
+    EXPECT_EQ(fileSystem.Contents(kOnD), kOldScript);
+  }
   EXPECT_EQ(Main().StopBatch, core::kTrue);
   EXPECT_TRUE(shell.executeCalls.empty());
   EXPECT_TRUE(shell.processCalls.empty());
   EXPECT_TRUE(backend.ModalForms().empty());
-  EXPECT_FALSE(fileSystem.IsOpen(kOutput));
   EXPECT_EQ(Main().TotalFilesProcessed, 0.0);
   EXPECT_EQ(Main().InNightRun, core::kFalse);
-}
-
-TEST_F(BuildFixture, DiskFullOnALongQueueLeavesThePartWritten) {
-  Main().VerifyFilesBit = 0;
-  std::vector<std::string> many;
-  for (int i = 0; i < 100; ++i) many.push_back("C:\\DWG\\Sheet-" + std::to_string(i) + ".dwg");
-  QueueAndScript(many, "; " + std::string(2000, '-') + "\r\nREGEN");  // about 30 drawings a write
-  AtPump(50, [&] { fileSystem.FailNextWrite(runtime::kDiskFull); });
-  ExpectMessage("Tornavane Alert",
-                "The batch script is INCOMPLETE. Writing it failed:\r\nC:\\Support\\tornavane.scr\r\n\r\n"
-                "Error 61 (Disk full)\r\n\r\nPlease do not run this batch script; create it again.");
-  ClickCreate();
-  EXPECT_EQ(Main().StopBatch, core::kTrue);
-  const std::string partial = Written();
-  EXPECT_FALSE(partial.empty());
-  EXPECT_EQ(partial.find("_SDI 0"), std::string::npos);
   EXPECT_EQ(Main().lblUpdate.Caption(), "Ready");
 }
 
-TEST_F(BuildFixture, CounterPastItsRangeIsReportedAsIncomplete) {
+INSTANTIATE_TEST_SUITE_P(Build, DiskFullTest, ::testing::Bool(), [](const ::testing::TestParamInfo<bool>& paramInfo) {
+  return paramInfo.param ? "WithAPreviousScript" : "WithoutAPreviousScript";
+});
+
+// The failures of a write, of the last flush and of the move into
+// place are all reported with what the place holds, and leave nothing beside it.
+TEST_F(BuildFixture, AFailureAnywhereBeforeTheMoveKeepsThePreviousScript) {
+  const struct {
+    const char* what;
+    std::function<void(platform::fake::FakeFileSystem&)> fail;
+    const char* error;
+  } cases[] = {
+      {"a write",
+       [](platform::fake::FakeFileSystem& fs) {
+         fs.FailOn(std::string(kOutput) + ".~tmp", 61, platform::fake::FakeOperation::kWrite);
+       },
+       "Error 61 (Disk full)"},
+      {"the last flush",
+       [](platform::fake::FakeFileSystem& fs) {
+         fs.FailOn(std::string(kOutput) + ".~tmp", 61, platform::fake::FakeOperation::kClose);
+       },
+       "Error 61 (Disk full)"},
+      {"the move into place",
+       [](platform::fake::FakeFileSystem& fs) { fs.FailOn(kOutput, 70, platform::fake::FakeOperation::kReplace); },
+       "Error 70 (Permission denied)"},
+  };
+  Main().VerifyFilesBit = 0;
+  Main().ShowSCRComplete = 0;
+  fileSystem.AddFile(kOutput, kOldScript);
+  WorkedExampleQueue();
+  for (const auto& c : cases) {
+    c.fail(fileSystem);
+    ExpectMessage("Tornavane Alert", NotCreated(kOutput, c.error, kKept));
+    ClickCreate();
+    fileSystem.ClearFailures();
+    EXPECT_EQ(FilesIn(fileSystem, "C:\\Support\\"), std::vector<std::string>{kOutput}) << c.what;
+    EXPECT_EQ(Written(), kOldScript) << c.what;
+    EXPECT_EQ(Main().StopBatch, core::kTrue) << c.what;
+  }
+  // And the next build, with nothing in its way, replaces it.
+  ClickCreate();
+  EXPECT_EQ(Written(), ReadGolden("worked_example"));
+  EXPECT_EQ(FilesIn(fileSystem, "C:\\Support\\"), std::vector<std::string>{kOutput});
+}
+
+TEST_F(BuildFixture, CounterPastItsRangeLeavesNoScript) {
   Main().ShowSCRComplete = 0;
   Main().COUNTERSTART = std::numeric_limits<std::int32_t>::max();
   WorkedExampleQueue();
-  ExpectMessage("Tornavane Alert",
-                "The batch script is INCOMPLETE. Writing it failed:\r\nC:\\Support\\tornavane.scr\r\n\r\n"
-                "Error 6 (Overflow)\r\n\r\nPlease do not run this batch script; create it again.");
+  ExpectMessage("Tornavane Alert", NotCreated(kOutput, "Error 6 (Overflow)", kNone));
   ClickCreate();
   EXPECT_EQ(Main().StopBatch, core::kTrue);
   EXPECT_EQ(Main().TotalFilesProcessed, 0.0);
+  EXPECT_EQ(FilesIn(fileSystem, "C:\\Support\\"), std::vector<std::string>{});
 }
 
 TEST(BuildFailureMessageTest, NamesTheCauseByStage) {
@@ -156,14 +216,14 @@ TEST(BuildFailureMessageTest, NamesTheCauseByStage) {
       {runtime::kPathFileAccessError, batch::BuildStage::kBeforeWriting, "Tornavane Alert", true, "Please confirm"},
       {runtime::kPathNotFound, batch::BuildStage::kBeforeWriting, "Tornavane Setup Alert", true, "Tornavane script"},
       {runtime::kPathNotFound, batch::BuildStage::kWritten, "Tornavane Setup Alert", true, "Tornavane script"},
-      {runtime::kPermissionDenied, batch::BuildStage::kWriting, "Tornavane Alert", false, "The batch script is INCOMP"},
-      {runtime::kDiskFull, batch::BuildStage::kWriting, "Tornavane Alert", false, "The batch script is INCOMPLETE"},
+      {runtime::kPermissionDenied, batch::BuildStage::kWriting, "Tornavane Alert", false, "The batch script was not c"},
+      {runtime::kDiskFull, batch::BuildStage::kWriting, "Tornavane Alert", false, "The batch script was not created"},
       {runtime::kDiskFull, batch::BuildStage::kBeforeWriting, "Tornavane Alert", false, "The batch script was not"},
       {runtime::kInputPastEnd, batch::BuildStage::kWritten, "Tornavane Alert", false, "The batch script was written"},
   };
   for (const Case& c : cases) {
     const batch::BuildFailureNotice notice =
-        batch::BuildFailureMessage(runtime::Error(c.number), c.stage, "C:\\S\\t.scr");
+        batch::BuildFailureMessage(runtime::Error(c.number), c.stage, "C:\\S\\t.scr", true);
     EXPECT_EQ(notice.title, c.title) << c.number;
     EXPECT_EQ(notice.showOptions, c.showOptions) << c.number;
     EXPECT_TRUE(notice.text.starts_with(c.startsWith)) << notice.text;

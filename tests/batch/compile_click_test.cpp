@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -150,6 +151,51 @@ TEST_F(CompileClickTest, ABuildRequestedDuringABuildIsRefused) {
   EXPECT_TRUE(shell.executeCalls.empty());
   EXPECT_TRUE(shell.processCalls.empty());
   EXPECT_EQ(Main().StopBatch, core::kFalse);
+}
+
+// Each command that starts long work on the queue, chosen while the build lets events run
+// between its drawings, is refused without a word: the build writes its whole script once,
+// and no check, message, window, report or editor comes (any would fail the test). Chosen
+// after the build, the same command runs.
+TEST_F(CompileClickTest, LongQueueCommandsChosenDuringABuildAreRefused) {
+  const struct {
+    const char* what;
+    std::function<void()> choose;
+  } cases[] = {
+      {"Tools > File Renamer", [this] { user.ChooseMenu(Main().mnuRenamer); }},
+      {"Ctrl+R", [this] { user.PressShortcut(Main(), ui::Shortcut::Ctrl('R')); }},
+      {"Queue > Report DWG files AutoCAD Version", [this] { user.ChooseMenu(Main().mnuReportDWGVersion); }},
+      {"Queue > Verify Files", [this] { user.ChooseMenu(Main().mnuVerifyFilesInQueue); }},
+      {"Queue > Remove Duplicates", [this] { user.ChooseMenu(Main().mnuRemoveDuplicates); }},
+      {"Queue > Sort > Ascending", [this] { user.ChooseMenu(Main().mnuAscending2); }},
+  };
+  const std::string report = std::string(kProgramFolder) + "\\DATA\\" + *system.userName + "-DWGVersion.csv";
+  const auto queue = [this] {
+    std::vector<std::string> entries;
+    for (int i = 0; i < Main().List1.ListCount(); ++i) entries.push_back(Main().List1.List(i));
+    return entries;
+  };
+  Main().VerifyFilesBit = 0;
+  Main().ShowSCRComplete = 0;
+  // Out of order, so that a sort would show; the script of a build left alone is the measure.
+  QueueAndScript({kB, kA}, "REGEN");
+  Main().UpdateQueueControls();
+  ClickCreate();
+  const std::string alone = Written();
+  ASSERT_LT(alone.find("B.dwg"), alone.find("A.dwg"));
+  for (const auto& c : cases) {
+    fileSystem.DeleteFile(kOutput);
+    AtPump(1, c.choose);
+    ClickCreate();
+    EXPECT_EQ(Written(), alone) << c.what;
+    EXPECT_EQ(queue(), (std::vector<std::string>{kB, kA})) << c.what;
+    EXPECT_FALSE(fileSystem.Exists(report)) << c.what;
+    EXPECT_TRUE(backend.ModalForms().empty()) << c.what;
+    EXPECT_TRUE(shell.executeCalls.empty()) << c.what;
+    EXPECT_EQ(Main().lblUpdate.Caption(), "Ready") << c.what;
+  }
+  user.ChooseMenu(Main().mnuReportDWGVersion);
+  EXPECT_TRUE(fileSystem.Exists(report));
 }
 
 TEST_F(CompileClickTest, TheLogRecordListsTheQueueOfTheBuild) {

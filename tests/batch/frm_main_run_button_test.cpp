@@ -83,7 +83,7 @@ INSTANTIATE_TEST_SUITE_P(
                           "Files\\Autodesk\\AutoCAD 2020\\Support\\tornavane.scr\"",
                           "/nologo  /b \"C:\\Program Files\\Autodesk\\AutoCAD 2020\\Support\\tornavane.scr\"",
                           "C:\\Program Files\\Autodesk\\AutoCAD 2020"}),
-    [](const ::testing::TestParamInfo<CommandLineCase>& info) { return info.param.name; });
+    [](const ::testing::TestParamInfo<CommandLineCase>& tested) { return tested.param.name; });
 
 TEST(AutoCADCommandLineTest, JoinsTheParts) {
   EXPECT_EQ(batch::AutoCADCommandLine("a.exe", "", "s.scr"), "\"a.exe\" /b \"s.scr\"");

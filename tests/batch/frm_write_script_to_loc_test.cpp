@@ -86,7 +86,7 @@ INSTANTIATE_TEST_SUITE_P(Targets, WriteElsewhereTargetTest,
                                            TargetCase{"LowerCaseScr", "", "plot.scr", "C:\\Out\\plot.scr"},
                                            TargetCase{"OtherExtension", "", "plot.txt", "C:\\Out\\plot.txt.SCR"},
                                            TargetCase{"DriveRoot", "d:", "plot", "D:\\plot.SCR"}),
-                         [](const ::testing::TestParamInfo<TargetCase>& info) { return info.param.name; });
+                         [](const ::testing::TestParamInfo<TargetCase>& tested) { return tested.param.name; });
 
 TEST_F(WriteElsewhereTest, CancelledVerificationWritesNothingAndSaysNothing) {
   Main().VerifyFilesBit = 1;

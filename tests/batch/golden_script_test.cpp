@@ -217,7 +217,7 @@ TEST_P(GoldenScriptTest, WritesTheGoldenBytes) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Scripts, GoldenScriptTest, ::testing::ValuesIn(GoldenCases()),
-                         [](const ::testing::TestParamInfo<GoldenCase>& info) { return info.param.name; });
+                         [](const ::testing::TestParamInfo<GoldenCase>& tested) { return tested.param.name; });
 
 // The worked example as it is given: 21 lines.
 TEST_F(BatchScriptTest, WorkedExampleHasTwentyOneLines) {

@@ -47,8 +47,8 @@ TEST_F(ScriptWriterTest, SettingsAreReadAfreshForEveryDrawing) {
   Normal("C:\\DWG\\B.dwg");
   Normal("C:\\DWG\\C.dwg");
   // The user ticks Test Run while the second drawing's progress is shown.
-  source.onDrawing = [](std::int32_t position, batch::DrawingSettings& settings) {
-    if (position == 2) settings.chkTestRun = 1;
+  source.onDrawing = [](std::int32_t position, batch::DrawingSettings& drawing) {
+    if (position == 2) drawing.chkTestRun = 1;
   };
   EXPECT_EQ(Build(), kHeader + Block("C:\\DWG\\A.dwg") + Lines({"_OPEN", "\"C:\\DWG\\B.dwg\"", "REGEN"}) +
                          Lines({"_OPEN", "\"C:\\DWG\\C.dwg\"", "REGEN"}));

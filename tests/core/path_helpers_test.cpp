@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "runtime/error.h"
@@ -141,6 +142,41 @@ TEST(PathHelpersTest, ShellPathFunctions) {
     EXPECT_EQ(PathFolder(c.path), c.folder);
     EXPECT_EQ(PathExtension(c.path), c.extension);
   }
+}
+
+struct JoinCase {
+  const char* folder;
+  const char* name;
+  const char* joined;
+};
+
+TEST(PathHelpersTest, PathsAreJoinedWithExactlyOneBackslash) {
+  const JoinCase cases[] = {
+      {"C:\\", "acad.exe", "C:\\acad.exe"},
+      {"C:\\ACAD", "acad.exe", "C:\\ACAD\\acad.exe"},
+      {"C:\\ACAD\\", "acad.exe", "C:\\ACAD\\acad.exe"},
+      {"\\\\server\\share", "x.exe", "\\\\server\\share\\x.exe"},
+      {"C:\\ACAD", "", "C:\\ACAD\\"},
+  };
+  for (const JoinCase& c : cases) EXPECT_EQ(JoinPath(c.folder, c.name), c.joined) << c.folder;
+  EXPECT_EQ(FolderWithBackslash("C:\\"), "C:\\");
+  EXPECT_EQ(FolderWithBackslash("C:\\ACAD\\SUPPORT"), "C:\\ACAD\\SUPPORT\\");
+}
+
+TEST(PathHelpersTest, ProgramPathsWithABlankAreQuoted) {
+  EXPECT_EQ(QuoteProgramPath("C:\\Windows\\notepad.exe"), "C:\\Windows\\notepad.exe");
+  EXPECT_EQ(QuoteProgramPath("C:\\Program Files\\Ed\\ed.exe"), "\"C:\\Program Files\\Ed\\ed.exe\"");
+  EXPECT_EQ(QuoteProgramPath("\"C:\\Program Files\\Ed\\ed.exe\""), "\"C:\\Program Files\\Ed\\ed.exe\"");
+}
+
+TEST(PathHelpersTest, DeviceNamesInAnyCaseWithAnyExtension) {
+  const std::vector<std::pair<std::string, bool>> cases = {
+      {"CON", true},      {"con", true},      {"Nul.txt", true},      {"AUX.PRJ", true}, {"prn .dwg", true},
+      {"COM1", true},     {"com9.lst", true}, {"LPT1", true},         {"lpt9", true},    {"CON.tar.gz", true},
+      {"CONSOLE", false}, {"CON1", false},    {"COM10", false},       {"COM0", false},   {"LPT", false},
+      {"XCON", false},    {" CON", false},    {"A12-CON.dwg", false}, {"", false},       {".CON", false},
+  };
+  for (const auto& [name, device] : cases) EXPECT_EQ(IsDeviceName(name), device) << name;
 }
 
 }  // namespace

@@ -27,10 +27,13 @@ TEST(FileListNames, NamesThatWouldLeaveDataOrThatWindowsRefusesAreNotUsable) {
     bool usable;
   };
   const Case cases[] = {
-      {"Plant.LST", true},  {"My jobs 2026.LST", true}, {"", false},           {"a\\b.LST", false}, {"a/b.LST", false},
-      {"..\\x.LST", false}, {"a:b.LST", false},         {"a*b.LST", false},    {"a?b.LST", false},  {"a\"b.LST", false},
-      {"a<b.LST", false},   {"a|b.LST", false},         {"a\tb.LST", false},   {"CON.LST", false},  {"nul.LST", false},
-      {"com1.LST", false},  {"LPT9.lst", false},        {"CONSOLE.LST", true}, {"x..LST", false},
+      {"Plant.LST", true},    {"My jobs 2026.LST", true}, {"", false},
+      {"a\\b.LST", false},    {"a/b.LST", false},         {"..\\x.LST", false},
+      {"a:b.LST", false},     {"a*b.LST", false},         {"a?b.LST", false},
+      {"a\"b.LST", false},    {"a<b.LST", false},         {"a|b.LST", false},
+      {"a\tb.LST", false},    {"CON.LST", false},         {"nul.LST", false},
+      {"com1.LST", false},    {"LPT9.lst", false},        {"CONOUT$.LST", false},
+      {"LPT\xB2.LST", false}, {"CONSOLE.LST", true},      {"x..LST", false},
   };
   for (const Case& test : cases) {
     EXPECT_EQ(filetools::IsUsableFileName(test.name), test.usable) << test.name;

@@ -25,11 +25,33 @@ TEST(NewNameCheckTest, NamesWindowsCannotTakeAreFoundByLine) {
     bool bad;
   };
   const Case cases[] = {
-      {"plan.dwg", false}, {"", true},          {"a?b.dwg", true},  {"a*b.dwg", true},      {"a<b.dwg", true},
-      {"a>b.dwg", true},   {"a|b.dwg", true},   {"a\"b.dwg", true}, {"a:b.dwg", true},      {"a/b.dwg", true},
-      {"a\\b.dwg", true},  {"tab\t.dwg", true}, {"plan.", true},    {"plan ", true},        {"CON", true},
-      {"con.dwg", true},   {"Lpt1 .dwg", true}, {"COM9.txt", true}, {"CONSOLE.dwg", false}, {"COM10.dwg", false},
+      {"plan.dwg", false},
+      {"", true},
+      {"a?b.dwg", true},
+      {"a*b.dwg", true},
+      {"a<b.dwg", true},
+      {"a>b.dwg", true},
+      {"a|b.dwg", true},
+      {"a\"b.dwg", true},
+      {"a:b.dwg", true},
+      {"a/b.dwg", true},
+      {"a\\b.dwg", true},
+      {"tab\t.dwg", true},
+      {"plan.", true},
+      {"plan ", true},
+      {"CON", true},
+      {"con.dwg", true},
+      {"Lpt1 .dwg", true},
+      {"COM9.txt", true},
+      {"CONSOLE.dwg", false},
+      {"COM10.dwg", false},
       {"..", true},
+      {"CONIN$", true},
+      {"conout$.dwg", true},
+      {"COM\xB9.dwg", true},
+      {"lpt\xB3 .txt", true},
+      {"CONIN.dwg", false},
+      {"COM\xB9\xB9.dwg", false},
   };
   for (const Case& c : cases) {
     std::vector<RenameLine> lines{{"C:\\R\\", "a.dwg", "b.dwg"}, {"C:\\R\\", "c.dwg", c.wanted}};

@@ -114,13 +114,13 @@ TEST_F(PatternLists, TheFileIsListedAsItIsSortedAndWrittenBackInListOrder) {
   for (const Dialog& d : kDialogs) {
     SCOPED_TRACE(d.name);
     const std::string file = kData + d.shared;
-    fileSystem.AddFile(file, "*.b\r\n\r\n*.A\r\n*.b");
+    fileSystem.AddFile(file, "*.b\r\n\r\na-c\r\n*.A\r\nab\r\n*.b");
     InDialog(d, [&](frmPatternList& dialog) {
-      EXPECT_EQ(Entries(dialog), (std::vector<std::string>{"", "*.A", "*.b", "*.b"}));
+      EXPECT_EQ(Entries(dialog), (std::vector<std::string>{"", "*.A", "*.b", "*.b", "ab", "a-c"}));
       EXPECT_FALSE(dialog.cmdRemove.Enabled());
       user.Fill(dialog.tbFilter, "*.b");
       user.Click(dialog.cmdAdd);
-      EXPECT_EQ(fileSystem.Contents(file), "\r\n*.A\r\n*.b\r\n*.b\r\n");
+      EXPECT_EQ(fileSystem.Contents(file), "\r\n*.A\r\n*.b\r\n*.b\r\nab\r\na-c\r\n");
     });
   }
 }

@@ -34,6 +34,9 @@ TEST_F(ScriptEditor, FirstOpeningPlacesItAtTheDefaultsAndFillsTheLists) {
     EXPECT_EQ(f.Bounds(), (ui::Rect{200, 200, 11250, 8835}));
     EXPECT_EQ(f.txtSCREdit.Text(), "ZOOM E");
     EXPECT_EQ(f.Caption(), " Script Editor");
+    EXPECT_EQ(f.BorderStyle(), ui::BorderStyle::kSizable);
+    EXPECT_FALSE(f.HasMinimizeBox());
+    EXPECT_FALSE(f.HasMaximizeBox());
     EXPECT_EQ(f.cmbDynamicTags.ListCount(), 33);
     EXPECT_EQ(f.cmbDynamicTags.List(32), "$COMPUTER$");
     EXPECT_EQ(f.Combo1.ListCount(), 50);

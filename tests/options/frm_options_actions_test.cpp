@@ -115,7 +115,7 @@ TEST_F(OptionsActionsTest, PositionResetsStoreTheDefaultPositions) {
   user.Click(dialog.cmdResetQPPos);
   const std::pair<const char*, const char*> quickPicks[] = {
       {"QPLeft", "1000"},      {"QPTop", "1000"},      {"QPWidth", "1890"},      {"QPHeight", "4110"},
-      {"QPQueueLeft", "1000"}, {"QPQueueTop", "1000"}, {"QPQueueWidth", "1890"}, {"QPQueueHeight", "4110"},
+      {"QPQueueLeft", "1000"}, {"QPQueueTop", "1000"}, {"QPQueueWidth", "2355"}, {"QPQueueHeight", "4110"},
   };
   for (const auto& [key, value] : quickPicks) EXPECT_EQ(Stored("Startup", key), value) << key;
 

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 
-#include "options/pickers.h"
 #include "options/tips_file.h"
 
 namespace options {
@@ -152,31 +151,6 @@ TEST(OptionsValuesTest, ApplySetsTheFieldsAndTheOutputInUse) {
 TEST(OptionsValuesTest, BackupFoldersAreNamedByDateAndTime) {
   EXPECT_EQ(BackupStamp({2016, 11, 14, 16, 33, 11}), "2016-11-14-16-33-11");
   EXPECT_EQ(BackupStamp({2024, 1, 2, 3, 4, 5}), "2024-01-02-03-04-05");
-}
-
-struct JoinCase {
-  const char* folder;
-  const char* name;
-  const char* joined;
-};
-
-TEST(OptionsValuesTest, PathsAreJoinedWithExactlyOneBackslash) {
-  const JoinCase cases[] = {
-      {"C:\\", "acad.exe", "C:\\acad.exe"},
-      {"C:\\ACAD", "acad.exe", "C:\\ACAD\\acad.exe"},
-      {"C:\\ACAD\\", "acad.exe", "C:\\ACAD\\acad.exe"},
-      {"\\\\server\\share", "x.exe", "\\\\server\\share\\x.exe"},
-      {"C:\\ACAD", "", "C:\\ACAD\\"},
-  };
-  for (const JoinCase& c : cases) EXPECT_EQ(JoinPath(c.folder, c.name), c.joined) << c.folder;
-  EXPECT_EQ(FolderWithBackslash("C:\\"), "C:\\");
-  EXPECT_EQ(FolderWithBackslash("C:\\ACAD\\SUPPORT"), "C:\\ACAD\\SUPPORT\\");
-}
-
-TEST(OptionsValuesTest, ProgramPathsWithABlankAreQuoted) {
-  EXPECT_EQ(QuoteProgramPath("C:\\Windows\\notepad.exe"), "C:\\Windows\\notepad.exe");
-  EXPECT_EQ(QuoteProgramPath("C:\\Program Files\\Ed\\ed.exe"), "\"C:\\Program Files\\Ed\\ed.exe\"");
-  EXPECT_EQ(QuoteProgramPath("\"C:\\Program Files\\Ed\\ed.exe\""), "\"C:\\Program Files\\Ed\\ed.exe\"");
 }
 
 TEST(TipsFileTest, TwoBlanksBreakParagraphsFromTheLeft) {

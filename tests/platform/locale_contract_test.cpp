@@ -119,6 +119,17 @@ TEST_F(LocaleContract, CollationKeysOrderTextsIgnoringCase) {
       {"", "a", -1},
       {"", "", 0},
       {"plan2.dwg", "PLAN10.dwg", 1},
+      // Where the locale's order is not the order of the lower-cased bytes: a backslash
+      // before digits, hyphens and apostrophes counting only between otherwise equal texts.
+      {"C:\\W\\", "C:\\W2\\", -1},
+      {"C:\\w\\Plans", "c:\\W2\\", -1},
+      {"ab", "a-c", -1},
+      {"AB", "a-c", -1},
+      {"coop", "co-op", -1},
+      {"co-op", "cooq", -1},
+      {"A-101.dwg", "A100.dwg", 1},
+      {"o'neil", "oneil", 1},
+      {"o'neil", "onf", -1},
   };
   for (const OrderCase& c : cases) {
     std::string first = locale_.CollationKey(c.first);

@@ -76,10 +76,30 @@ TEST_F(DrawingBrowser, FilterIsTheFileListPatternAndTheStoredPattern) {
   EXPECT_FALSE(main.cmdAddAll.Enabled());
 }
 
-TEST_F(DrawingBrowser, FilterMatchingOneDrawingOffersAddAll) {
+// The filter offers "Add All" for two or more matching drawings; a folder change offers it
+// for one.
+TEST_F(DrawingBrowser, FilterOffersAddAllForTwoOrMoreDrawingsAndTheFolderChangeForOne) {
+  struct Case {
+    const char* filter;
+    int files;
+    bool addAll;
+  };
+  const Case cases[] = {
+      {"*.dwg", 3, true},
+      {"A*.dwg", 2, true},
+      {"B*.dwg", 1, false},
+      {"Z*.dwg", 0, false},
+  };
   mainwindow::frmMain& main = Main();
   main.Dir1.SetPath("C:\\Jobs");
-  user.Fill(main.tbDWGFilter, "B*.dwg");
+  for (const Case& c : cases) {
+    user.Fill(main.tbDWGFilter, c.filter);
+    ASSERT_EQ(main.File1.ListCount(), c.files) << c.filter;
+    EXPECT_EQ(main.cmdAddAll.Enabled(), c.addAll) << c.filter;
+  }
+
+  user.Fill(main.tbDWGFilter, "*.dwg");
+  main.Dir1.SetPath("C:\\One");
   ASSERT_EQ(main.File1.ListCount(), 1);
   EXPECT_TRUE(main.cmdAddAll.Enabled());
 }

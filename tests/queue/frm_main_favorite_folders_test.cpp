@@ -18,6 +18,7 @@ class FavoriteFolders : public test::MainWindowFixture {
   FavoriteFolders() {
     fileSystem.AddFolder("C:\\Jobs");
     fileSystem.AddFolder("C:\\One");
+    fileSystem.AddFolder("C:\\W");
   }
 
   std::vector<std::string> Entries() {
@@ -42,6 +43,7 @@ TEST_F(FavoriteFolders, AddWritesTheSortedListWithTheFolderOnce) {
        "c:\\JOBS\\\r\nD:\\B\\\r\n"},
       {"a drive root keeps its one backslash", "", "C:\\", "C:\\\r\n"},
       {"no file yet", nullptr, "C:\\One", "C:\\One\\\r\n"},
+      {"the locale's order: a backslash before digits", "C:\\W2\\\r\n", "C:\\W", "C:\\W\\\r\nC:\\W2\\\r\n"},
   };
   for (const AddCase& c : cases) {
     SCOPED_TRACE(c.name);

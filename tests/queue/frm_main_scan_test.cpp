@@ -103,7 +103,11 @@ TEST_F(FolderScanTest, PlusAppendsTheTreeThenRefreshesClearsTheListMarkerAndSort
   Main().AutoSortType = 0;
   bool stopWindowShown = false;
   AtPump(1, [&] { stopWindowShown = app.frmScanStop().Visible(); });
-  ExpectMessage("Scan Complete", "3 Files Added to Queue.");
+  // Behind the message the stop window is gone, its count final.
+  ExpectMessage("Scan Complete", "3 Files Added to Queue.").WhileShown([&] {
+    EXPECT_FALSE(app.frmScanStop().Visible());
+    EXPECT_EQ(app.frmScanStop().lblScanned.Caption(), "3 files found");
+  });
 
   user.Click(Main().cmdAddAllSub);
 

@@ -79,7 +79,8 @@ TEST_F(ProjectTagManagerTest, ANameKeepsATypedProjectExtensionAndOtherwiseGetsTh
 }
 
 TEST_F(ProjectTagManagerTest, ANameThatCannotNameAFileOfTheDataFolderIsRefusedBeforeAnythingIsWritten) {
-  for (const char* name : {"A/B", "A\\B", "..\\..\\EVIL", "..", "A\"B", "A:B", "A*", "A\tB"}) {
+  for (const char* name :
+       {"A/B", "A\\B", "..\\..\\EVIL", "..", "A\"B", "A:B", "A*", "A\tB", "CON", "nul", "COM1.PRJ", "lpt9 "}) {
     SCOPED_TRACE(name);
     tags::frmProjectTagManager& manager = Typed(name);
     ExpectMessage("File Name Error",

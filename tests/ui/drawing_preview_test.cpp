@@ -2,23 +2,19 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <random>
 #include <sstream>
 #include <string>
 
 #include "runtime/error.h"
+#include "support/made_up_drawing.h"
+#include "support/real_drawings.h"
 
 namespace {
 
 using ui::PreviewKind;
 
-std::string DrawingBytes(const std::string& name) {
-  std::ifstream in(std::string(TV_DWG_DIR) + "/" + name, std::ios::binary);
-  EXPECT_TRUE(in) << "missing test drawing " << name << " in " << TV_DWG_DIR;
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+using test::RealDrawingBytes;
 
 // A reader over bytes in memory, with the file's rules: fewer bytes at the end, none past it.
 ui::RangeReader Over(const std::string& bytes) {
@@ -55,6 +51,7 @@ void PutLe32(std::string& bytes, std::size_t at, std::uint32_t value) {
 }
 
 TEST(DrawingPreview, ReadsTheImageEveryReleaseStores) {
+  TV_SKIP_WITHOUT_REAL_DRAWINGS();
   const struct {
     const char* file;
     Outcome expected;
@@ -83,7 +80,7 @@ TEST(DrawingPreview, ReadsTheImageEveryReleaseStores) {
       {"entities_r9.dwg", {}},
   };
   for (const auto& c : cases) {
-    const std::string bytes = DrawingBytes(c.file);
+    const std::string bytes = RealDrawingBytes(c.file);
     EXPECT_EQ(Read(Over(bytes)), c.expected) << c.file;
   }
 }
@@ -91,7 +88,8 @@ TEST(DrawingPreview, ReadsTheImageEveryReleaseStores) {
 // The image is handed on as the drawing stores it, and only the first bytes, the section's
 // directory and the image itself are read.
 TEST(DrawingPreview, ReadsOnlyTheDirectoryAndTheImage) {
-  const std::string bytes = DrawingBytes("Line_2013.dwg");
+  TV_SKIP_WITHOUT_REAL_DRAWINGS();
+  const std::string bytes = RealDrawingBytes("Line_2013.dwg");
   std::uint64_t readBytes = 0;
   ui::PreviewImage image = ui::ReadDrawingPreview([&](std::uint64_t offset, std::size_t count) {
     std::string part = offset >= bytes.size() ? std::string() : bytes.substr(offset, count);
@@ -110,7 +108,8 @@ std::string Damaged(std::string bytes, std::size_t at, std::uint32_t value) {
 }
 
 TEST(DrawingPreview, RefusesWhatIsNoDrawingOrADamagedSection) {
-  const std::string line2000 = DrawingBytes("Line_2000.dwg");
+  TV_SKIP_WITHOUT_REAL_DRAWINGS();
+  const std::string line2000 = RealDrawingBytes("Line_2000.dwg");
   // Line_2000: section at 220, entries at 241 (header) and 250 (image).
   const struct {
     const char* what;
@@ -139,7 +138,7 @@ TEST(DrawingPreview, AFileThatCannotBeReadIs75WhateverTheReaderSaid) {
     EXPECT_EQ(outcome, Outcome{.error = 75}) << number;
   }
   // A failure after the first bytes counts the same.
-  const std::string bytes = DrawingBytes("sample_2000.dwg");
+  const std::string bytes = test::MadeUpDrawing("AC1015", {{test::kBmpEntry, test::TinyBmp()}});
   Outcome late = Read([&bytes](std::uint64_t offset, std::size_t count) {
     if (offset > 0) throw runtime::Error(57);
     return bytes.substr(offset, count);
@@ -179,11 +178,105 @@ TEST(DrawingPreview, ReadsAMetafileEntry) {
   EXPECT_EQ(Read(Over(bytes)), Outcome{.error = 321});
 }
 
+// A drawing of the given release whose image section lists a header entry and one image
+// entry (code 2 a bitmap, 6 a PNG) holding image, padded with zeros to at least size bytes.
+std::string DrawingWithImage(const std::string& release, char code, const std::string& image, std::size_t size = 0) {
+  std::string bytes = release;
+  bytes.resize(32, '\0');
+  PutLe32(bytes, 13, 32);
+  bytes += std::string("\x1F\x25\x6D\x07\xD4\x36\x28\x28\x9D\x57\xCA\x3F\x9D\x44\x10\x2B", 16);
+  bytes += std::string(4, '\0');
+  bytes += '\x02';
+  const std::size_t entries = bytes.size();
+  bytes += std::string(18, '\0');
+  bytes[entries] = 1;
+  bytes[entries + 9] = code;
+  PutLe32(bytes, entries + 1, static_cast<std::uint32_t>(entries + 18));
+  PutLe32(bytes, entries + 5, 80);
+  bytes += std::string(80, 'h');
+  PutLe32(bytes, entries + 10, static_cast<std::uint32_t>(bytes.size()));
+  PutLe32(bytes, entries + 14, static_cast<std::uint32_t>(image.size()));
+  bytes += image;
+  if (bytes.size() < size) bytes.resize(size, '\0');
+  return bytes;
+}
+
+void PutBe32(std::string& bytes, std::uint32_t value) {
+  for (int shift = 24; shift >= 0; shift -= 8) bytes += static_cast<char>(value >> shift);
+}
+
+// A PNG's signature, an IHDR chunk of 8-bit RGBA at width x height, and a short IDAT chunk:
+// what a reader sees before it decodes. The checksums are not checked before decoding.
+std::string PngHeader(std::uint32_t width, std::uint32_t height) {
+  std::string png("\x89PNG\r\n\x1a\n", 8);
+  PutBe32(png, 13);
+  png += "IHDR";
+  PutBe32(png, width);
+  PutBe32(png, height);
+  png += std::string("\x08\x06\x00\x00\x00", 5);
+  PutBe32(png, 0);
+  PutBe32(png, 10);
+  png += "IDAT";
+  png += std::string("\x78\x9c\x63\x60\x00\x00\x00\x02\x00\x01", 10);
+  PutBe32(png, 0);
+  return png;
+}
+
+// A bitmap's header of 24-bit pixels at width x height (a negative height stores the rows top
+// down) and room for all its pixels.
+std::string BitmapOf(std::int32_t width, std::int32_t height) {
+  std::string dib(40, '\0');
+  PutLe32(dib, 0, 40);
+  PutLe32(dib, 4, static_cast<std::uint32_t>(width));
+  PutLe32(dib, 8, static_cast<std::uint32_t>(height));
+  dib[12] = 1;
+  dib[14] = 24;
+  const std::size_t rowBytes = (std::size_t(width) * 24 + 31) / 32 * 4;
+  dib.resize(40 + rowBytes * std::size_t(height < 0 ? -std::int64_t(height) : height), '\0');
+  return dib;
+}
+
+// A stored preview is a few hundred pixels; one past 4096 either way is refused before it is
+// decoded, however few bytes declare it.
+TEST(DrawingPreview, RefusesAnImagePastTheSizeBudget) {
+  const struct {
+    const char* what;
+    char code;
+    std::string image;
+    Outcome expected;
+  } cases[] = {
+      {"a PNG of 4096 x 4096", 6, PngHeader(4096, 4096), {PreviewKind::kPng, 4096, 4096}},
+      {"a PNG of 4097 wide", 6, PngHeader(4097, 1), {.error = 321}},
+      {"a PNG of 4097 high", 6, PngHeader(1, 4097), {.error = 321}},
+      {"a PNG of 16384 x 16384", 6, PngHeader(16384, 16384), {.error = 321}},
+      {"a PNG of 32768 x 32768", 6, PngHeader(32768, 32768), {.error = 321}},
+      {"a PNG of 4 G x 4 G", 6, PngHeader(0xFFFFFFFF, 0xFFFFFFFF), {.error = 321}},
+      {"a bitmap of 4096 x 1", 2, BitmapOf(4096, 1), {PreviewKind::kBmp, 4096, 1}},
+      {"a bitmap of 1 x 4096", 2, BitmapOf(1, 4096), {PreviewKind::kBmp, 1, 4096}},
+      {"a bitmap of 1 x -4096", 2, BitmapOf(1, -4096), {PreviewKind::kBmp, 1, 4096}},
+      {"a bitmap of 4097 x 1", 2, BitmapOf(4097, 1), {.error = 321}},
+      {"a bitmap of 1 x 4097", 2, BitmapOf(1, 4097), {.error = 321}},
+      {"a bitmap of 1 x -4097", 2, BitmapOf(1, -4097), {.error = 321}},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(Read(Over(DrawingWithImage("AC1027", c.code, c.image))), c.expected) << c.what;
+  }
+}
+
+// The file that once ended the program: 8 KB, a 2013 drawing whose PNG declares 32768 x 32768
+// RGBA pixels (4 GiB decoded) over a short IDAT.
+TEST(DrawingPreview, AnEightKilobyteDrawingDeclaringFourGigabytesIsUnreadable) {
+  const std::string bytes = DrawingWithImage("AC1027", 6, PngHeader(32768, 32768), 8192);
+  ASSERT_EQ(bytes.size(), 8192u);
+  EXPECT_EQ(Read(Over(bytes)), Outcome{.error = 321});
+}
+
 // Cut and flipped copies of the real drawings give an image, none or 321; never a crash or
 // a read outside the bytes (the sanitizers watch the host build).
 TEST(DrawingPreview, CutAndFlippedDrawingsNeverCrash) {
+  TV_SKIP_WITHOUT_REAL_DRAWINGS();
   for (const char* file : {"Line_2000.dwg", "Line_2018.dwg", "example_r13.dwg", "sample_2018.dwg", "sample_2000.dwg"}) {
-    const std::string original = DrawingBytes(file);
+    const std::string original = RealDrawingBytes(file);
     std::mt19937 random(20261210);
     const std::uint32_t section = static_cast<unsigned char>(original[13]) | static_cast<unsigned char>(original[14])
                                                                                  << 8;
@@ -200,6 +293,104 @@ TEST(DrawingPreview, CutAndFlippedDrawingsNeverCrash) {
       }
       Outcome outcome = Read(Over(bytes));
       EXPECT_TRUE(outcome.error == 0 || outcome.error == 321) << file << " round " << round << ": " << outcome;
+    }
+  }
+}
+
+// Made-up drawings: a release's first bytes and a preview section with the images put in, so
+// the reader is tested on a clone without the real drawings too.
+using test::kBmpEntry;
+using test::kHeaderEntry;
+using test::kPngEntry;
+using test::MadeUpDrawing;
+using test::TinyBmp;
+using test::TinyPng;
+
+const std::string kHeaderBytes(80, 'h');
+
+std::string BmpDrawing() {
+  return MadeUpDrawing("AC1015", {{kHeaderEntry, kHeaderBytes}, {kBmpEntry, TinyBmp()}});
+}
+
+TEST(DrawingPreview, ReadsTheImageOfAMadeUpDrawing) {
+  const struct {
+    const char* what;
+    std::string bytes;
+    Outcome expected;
+  } cases[] = {
+      {"R2000 with a bitmap", BmpDrawing(), {PreviewKind::kBmp, 2, 3}},
+      {"R13 with a bitmap only", MadeUpDrawing("AC1012", {{kBmpEntry, TinyBmp()}}), {PreviewKind::kBmp, 2, 3}},
+      {"R2013 with a PNG",
+       MadeUpDrawing("AC1027", {{kHeaderEntry, kHeaderBytes}, {kPngEntry, TinyPng()}}),
+       {PreviewKind::kPng, 3, 2}},
+      {"the first image of two",
+       MadeUpDrawing("AC1018", {{kHeaderEntry, kHeaderBytes}, {kPngEntry, TinyPng()}, {kBmpEntry, TinyBmp()}}),
+       {PreviewKind::kPng, 3, 2}},
+      {"a header and no image", MadeUpDrawing("AC1032", {{kHeaderEntry, kHeaderBytes}}), {}},
+      {"an empty section", MadeUpDrawing("AC1032", {}), {}},
+      {"R11, read no further", "AC1009" + std::string(10, '\xFF'), {}},
+      {"R1.4, read no further", "AC1.40", {}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(Read(Over(c.bytes)), c.expected) << c.what;
+}
+
+TEST(DrawingPreview, ReadsOnlyTheDirectoryAndTheImageOfAMadeUpDrawing) {
+  const std::string bytes = MadeUpDrawing("AC1027", {{kHeaderEntry, kHeaderBytes}, {kPngEntry, TinyPng()}});
+  std::uint64_t readBytes = 0;
+  ui::PreviewImage image = ui::ReadDrawingPreview([&](std::uint64_t offset, std::size_t count) {
+    std::string part = offset >= bytes.size() ? std::string() : bytes.substr(offset, count);
+    readBytes += part.size();
+    return part;
+  });
+  ASSERT_EQ(image.kind, PreviewKind::kPng);
+  EXPECT_EQ(image.bytes, TinyPng());
+  EXPECT_EQ(readBytes, 17u + 21u + 2u * 9u + TinyPng().size());
+}
+
+TEST(DrawingPreview, RefusesADamagedMadeUpDrawing) {
+  const std::string bmp = BmpDrawing();
+  // The entries lie at kMadeUpEntries (the header) and kMadeUpEntries + 9 (the bitmap).
+  const std::size_t image = test::kMadeUpEntries + 9;
+  std::string shortRows = TinyBmp();
+  shortRows.resize(shortRows.size() - 1);
+  std::string noHeaderChunk = TinyPng();
+  noHeaderChunk[12] = 'X';
+  const struct {
+    const char* what;
+    std::string bytes;
+  } cases[] = {
+      {"letters for a release", "ACAB15" + bmp.substr(6)},
+      {"cut inside the sentinel", bmp.substr(0, test::kMadeUpSection + 8)},
+      {"cut inside the entries", bmp.substr(0, image + 4)},
+      {"cut inside the image", bmp.substr(0, bmp.size() - 1)},
+      {"a section past the end", Damaged(bmp, 13, 0x7FFFFFF0)},
+      {"a section not at its sentinel", Damaged(bmp, 13, test::kMadeUpSection + 4)},
+      {"an image entry past the end", Damaged(bmp, image + 1, 0x7FFFFFF0)},
+      {"an image that runs past the end", Damaged(bmp, image + 5, 0x00FFFFFF)},
+      {"a bitmap entry without a bitmap", Damaged(bmp, image + 5, 0)},
+      {"a bitmap short of its rows", MadeUpDrawing("AC1015", {{kBmpEntry, shortRows}})},
+      {"a PNG without its header chunk", MadeUpDrawing("AC1027", {{kPngEntry, noHeaderChunk}})},
+  };
+  for (const auto& c : cases) EXPECT_EQ(Read(Over(c.bytes)), Outcome{.error = 321}) << c.what;
+}
+
+// Cut and flipped copies of made-up drawings give an image, none or 321; never a crash or a
+// read outside the bytes (the sanitizers watch the host build).
+TEST(DrawingPreview, CutAndFlippedMadeUpDrawingsNeverCrash) {
+  const std::string originals[] = {BmpDrawing(),
+                                   MadeUpDrawing("AC1027", {{kHeaderEntry, kHeaderBytes}, {kPngEntry, TinyPng()}})};
+  std::mt19937 random(20261211);
+  for (const std::string& original : originals) {
+    for (int round = 0; round < 400; ++round) {
+      std::string bytes = original;
+      if (round % 2 == 0) bytes.resize(std::uniform_int_distribution<std::size_t>(0, bytes.size())(random));
+      const int flips = std::uniform_int_distribution<int>(0, 4)(random);
+      for (int i = 0; i < flips && !bytes.empty(); ++i) {
+        const std::size_t at = std::uniform_int_distribution<std::size_t>(0, bytes.size() - 1)(random);
+        bytes[at] = static_cast<char>(bytes[at] ^ (1 << std::uniform_int_distribution<int>(0, 7)(random)));
+      }
+      Outcome outcome = Read(Over(bytes));
+      EXPECT_TRUE(outcome.error == 0 || outcome.error == 321) << "round " << round << ": " << outcome;
     }
   }
 }

@@ -184,6 +184,22 @@ TEST_F(FileSystemListsTest, MissingFoldersAndUnreadyDrivesAreErrorsAndChangeNoth
   EXPECT_TRUE(form.log.empty());
 }
 
+// Both lists keep the locale's text order: the hyphen counts only between names that are
+// otherwise equal, so "a-c" follows "ab", and "_" comes before digits and letters.
+TEST_F(FileSystemListsTest, TheFolderAndFileListsKeepTheLocalesOrder) {
+  for (const char* name : {"a-c", "AB", "a1", "_b"}) {
+    fileSystem.AddFolder(std::string("C:\\Sort\\") + name);
+    fileSystem.AddFile(std::string("C:\\Sort\\") + name + ".dwg", "x");
+  }
+  frmBrowser& form = Browser();
+  form.Dir1.SetPath("C:\\Sort");
+  form.File1.SetPath("C:\\Sort");
+  std::vector<std::string> folders;
+  for (int i = 0; i < form.Dir1.ListCount(); ++i) folders.push_back(form.Dir1.ItemCaption(i));
+  EXPECT_EQ(folders, (std::vector<std::string>{"_b", "a1", "AB", "a-c"}));
+  EXPECT_EQ(form.Files(), (std::vector<std::string>{"_b.dwg", "a1.dwg", "AB.dwg", "a-c.dwg"}));
+}
+
 TEST_F(FileSystemListsTest, PatternsSeparatedBySemicolonsListEachNameOnce) {
   frmBrowser& form = Browser();
   form.Dir1.SetPath("C:\\Jobs");

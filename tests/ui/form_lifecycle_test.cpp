@@ -179,6 +179,65 @@ TEST_F(FormLifecycleTest, TheOwnerIsActivatedAgainWhenItsModalFormCloses) {
   EXPECT_EQ(backend.ActiveForm(), &app.Owner());
 }
 
+// A tool window the owner shows over itself, as the main window shows the preview.
+class frmTool : public ui::Form {
+ public:
+  explicit frmTool(ui::Context& ctx) : Form(ctx, "frmTool") {
+    onActivate = [this] { ++activations; };
+  }
+  int activations = 0;
+};
+
+TEST_F(FormLifecycleTest, AClosedWindowGivesTheActivationBackToTheFormItCameFromNotToAToolWindowAboveIt) {
+  struct Case {
+    const char* what;
+    bool modal;
+    bool owned;
+    bool unload;  // closed by Cancel (which unloads), else hidden by OK
+  };
+  const Case cases[] = {
+      {"a modal form with its owner, hidden", true, true, false},
+      {"a modal form with its owner, unloaded", true, true, true},
+      {"a modal form without an owner", true, false, false},
+      {"a stop window (modeless, no owner)", false, false, false},
+  };
+  for (const Case& c : cases) {
+    frmOwner& owner = app.Owner();
+    owner.Show();
+    frmTool tool(ctx);
+    tool.Show(ui::ShowMode::kModeless, &owner);
+    user.Activate(owner);
+    ui::Form* from = c.owned ? &owner : nullptr;
+    if (c.modal) {
+      OnModal<frmDialog>([&](frmDialog& dialog) { user.Click(c.unload ? dialog.cmdCancel : dialog.cmdOK); });
+      app.Dialog().Show(ui::ShowMode::kModal, from);
+    } else {
+      app.Dialog().Show(ui::ShowMode::kModeless, from);
+      app.Dialog().Hide();
+    }
+    EXPECT_EQ(backend.ActiveForm(), &owner) << c.what;
+    EXPECT_EQ(tool.activations, 1) << c.what << ": only at its show";
+    tool.Unload();
+    if (app.dialog_.Loaded()) app.Dialog().Unload();
+  }
+}
+
+TEST_F(FormLifecycleTest, AFormForgetsAnOwnerThatUnloads) {
+  frmTool owned(ctx);
+  owned.SetStartUpPosition(ui::StartUpPosition::kCenterOwner);
+  owned.Show(ui::ShowMode::kModeless, &app.Owner());
+  app.Dialog().Show(ui::ShowMode::kModeless, &app.Owner());
+  EXPECT_EQ(owned.Owner(), &app.Owner());
+  app.Dialog().Unload();
+  ctx.CollectRetired();  // the owned dialog is gone before its owner
+  app.Owner().Unload();
+  ctx.CollectRetired();
+  EXPECT_EQ(owned.Owner(), nullptr);
+  owned.Unload();
+  owned.Show();  // placed again at its first show, without an owner
+  EXPECT_EQ(owned.Owner(), nullptr);
+}
+
 // A window with a minimum size kept by its Resize handler, as the main window does.
 class frmSizable : public ui::Form {
  public:
@@ -218,6 +277,50 @@ TEST_F(FormLifecycleTest, WindowStatesKeepTheNormalBounds) {
   user.Minimize(form);
   user.Restore(form);
   EXPECT_EQ(form.Bounds(), (ui::Rect{0, 0, 9000, 7000}));
+}
+
+// The user minimises and maximises a window only through the boxes its title bar shows.
+TEST_F(FormLifecycleTest, OnlyTheTitleBarsBoxesMinimiseAndMaximise) {
+  struct Case {
+    ui::BorderStyle border;
+    bool minButton;
+    bool maxButton;
+    bool minimises;
+    bool maximises;
+  };
+  const Case cases[] = {
+      {ui::BorderStyle::kSizable, true, true, true, true},
+      {ui::BorderStyle::kSizable, false, false, false, false},
+      {ui::BorderStyle::kSizable, true, false, true, false},
+      {ui::BorderStyle::kSizable, false, true, false, true},
+      {ui::BorderStyle::kFixedSingle, true, true, true, false},
+      {ui::BorderStyle::kFixedSingle, false, true, false, false},
+      {ui::BorderStyle::kFixedDialog, true, true, false, false},
+      {ui::BorderStyle::kSizableToolWindow, true, true, false, false},
+  };
+  std::vector<std::string> failures;
+  backend.onFailure = [&](const std::string& what) { failures.push_back(what); };
+  for (const Case& c : cases) {
+    frmSizable form{ctx};
+    form.SetBorderStyle(c.border);
+    form.SetMinButton(c.minButton);
+    form.SetMaxButton(c.maxButton);
+    form.Show();
+    const std::string trace =
+        std::to_string(static_cast<int>(c.border)) + " " + std::to_string(c.minButton) + std::to_string(c.maxButton);
+    EXPECT_EQ(form.HasMinimizeBox(), c.minimises) << trace;
+    EXPECT_EQ(form.HasMaximizeBox(), c.maximises) << trace;
+    failures.clear();
+    user.Minimize(form);
+    EXPECT_EQ(form.WindowState() == ui::WindowState::kMinimized, c.minimises) << trace;
+    EXPECT_EQ(failures.size(), c.minimises ? 0u : 1u) << trace;
+    user.Restore(form);
+    failures.clear();
+    user.Maximize(form);
+    EXPECT_EQ(form.WindowState() == ui::WindowState::kMaximized, c.maximises) << trace;
+    EXPECT_EQ(failures.size(), c.maximises ? 0u : 1u) << trace;
+    form.Unload();
+  }
 }
 
 TEST_F(FormLifecycleTest, CenterScreenPlacesTheFormAtItsFirstShow) {

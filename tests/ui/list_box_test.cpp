@@ -15,6 +15,7 @@ class frmLists : public ui::Form {
     List1.SetMultiSelect(ui::MultiSelect::kExtended);
     List1.onClick = [this] { ++clicks; };
     Sorted.SetSorted(true);
+    SortedCombo.SetSorted(true);
     Combo1.SetStyle(ui::ComboStyle::kDropDownList);
     for (const char* format : {"Don't Change", "R14", "2000"}) Combo1.AddItem(format);
   }
@@ -35,6 +36,7 @@ class frmLists : public ui::Form {
   ui::ListBox List1{this, "List1"};
   ui::ListBox Sorted{this, "Sorted"};
   ui::ComboBox Combo1{this, "Combo1"};
+  ui::ComboBox SortedCombo{this, "SortedCombo"};
   int clicks = 0;
 };
 
@@ -72,6 +74,34 @@ TEST_F(ListBoxTest, ASortedListPlacesItemsIgnoringCaseAndReportsNewIndex) {
   EXPECT_EQ(form.Sorted.List(0), "zulu") << "an explicit index wins";
   form.Sorted.RemoveItem(0);
   EXPECT_EQ(form.Sorted.NewIndex(), -1);
+}
+
+// A sorted list keeps the locale's text order (letter case ignored), not the order of the
+// lower-cased bytes: a backslash comes before digits, a hyphen counts only between texts that
+// are otherwise equal.
+TEST_F(ListBoxTest, ASortedListKeepsTheLocalesOrderWhereItIsNotTheOrderOfTheBytes) {
+  struct Case {
+    std::vector<std::string> added;
+    std::vector<std::string> shown;
+  };
+  const Case cases[] = {
+      {{"C:\\W2\\", "C:\\W\\"}, {"C:\\W\\", "C:\\W2\\"}},
+      {{"c:\\w\\", "C:\\W2\\", "C:\\V\\"}, {"C:\\V\\", "c:\\w\\", "C:\\W2\\"}},
+      {{"a-c", "ab"}, {"ab", "a-c"}},
+      {{"co-op", "coop", "cop"}, {"coop", "co-op", "cop"}},
+  };
+  for (const Case& c : cases) {
+    frmLists lists(ctx);
+    for (const std::string& item : c.added) {
+      lists.Sorted.AddItem(item);
+      lists.SortedCombo.AddItem(item);
+    }
+    EXPECT_EQ(lists.Items(lists.Sorted), c.shown) << c.added.front();
+    EXPECT_EQ(lists.Items(lists.SortedCombo), c.shown) << c.added.front();
+    lists.Sorted.Clear();
+    lists.Sorted.AddItems(c.added);
+    EXPECT_EQ(lists.Items(lists.Sorted), c.shown) << c.added.front();
+  }
 }
 
 TEST_F(ListBoxTest, AddingManyItemsAtOnceMatchesAddingThemOneByOne) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -96,6 +97,77 @@ TEST_F(TextBoxTest, SelectionPropertiesClampAndRefuseNegatives) {
   form.Text1.SetSelLength(10);
   EXPECT_EQ(form.Text1.SelText(), "bc");
   EXPECT_THROW(form.Text1.SetSelStart(-1), runtime::Error);
+}
+
+}  // namespace
+
+namespace {
+
+class frmNul : public ui::Form {
+ public:
+  explicit frmNul(ui::Context& ctx) : Form(ctx, "frmNul") {}
+
+  ui::TextBox Text1{this, "Text1"};
+  ui::ListBox List1{this, "List1"};
+  ui::ComboBox Combo1{this, "Combo1"};
+};
+
+// A window's text ends at its first NUL, so a control never holds one: every way text reaches
+// a text box, a list or a combo box turns it into a blank, and the text stays whole.
+TEST_F(TextBoxTest, EveryWayInTurnsANulIntoABlank) {
+  using namespace std::string_literals;
+  frmNul nul(ctx);
+  nul.Show();
+  const std::string with = "a\0b\0"s;
+  const struct {
+    const char* what;
+    std::function<std::string()> put;
+    const char* expected;
+  } cases[] = {
+      {"SetText",
+       [&] {
+         nul.Text1.SetText(with);
+         return nul.Text1.Text();
+       },
+       "a b "},
+      {"SetSelText",
+       [&] {
+         nul.Text1.SetText("xy");
+         nul.Text1.SetSelStart(1);
+         nul.Text1.SetSelText(with);
+         return nul.Text1.Text();
+       },
+       "xa b y"},
+      {"AddItem",
+       [&] {
+         nul.List1.Clear();
+         nul.List1.AddItem(with);
+         return nul.List1.List(0);
+       },
+       "a b "},
+      {"AddItems",
+       [&] {
+         nul.List1.Clear();
+         nul.List1.AddItems({"z", with});
+         return nul.List1.List(1);
+       },
+       "a b "},
+      {"SetList",
+       [&] {
+         nul.List1.Clear();
+         nul.List1.AddItem("z");
+         nul.List1.SetList(0, with);
+         return nul.List1.List(0);
+       },
+       "a b "},
+      {"combo SetText",
+       [&] {
+         nul.Combo1.SetText(with);
+         return nul.Combo1.Text();
+       },
+       "a b "},
+  };
+  for (const auto& c : cases) EXPECT_EQ(c.put(), c.expected) << c.what;
 }
 
 }  // namespace

@@ -113,6 +113,79 @@ TEST_F(UserInputTest, AMenuTitleTakesItsAccessKeyBeforeAControlMarkingTheSameLet
   }
 }
 
+// Access keys several controls mark: a label hands the focus to the control after it.
+class frmShared : public ui::Form {
+ public:
+  explicit frmShared(ui::Context& ctx) : Form(ctx, "frmShared") {
+    cmdClear.SetCaption("C&lear");
+    lblName.SetCaption("&Name:");
+    cmdLists.SetCaption("File&Lists");
+    cmdNew.SetCaption("&New");
+    chkOnly.SetCaption("&Only");
+    cmdOK.SetCaption("&OK");
+    optOne.SetCaption("O&ne");
+    cmdClear.onClick = [this] { log.push_back("cmdClear_Click"); };
+    cmdLists.onClick = [this] { log.push_back("cmdLists_Click"); };
+    cmdNew.onClick = [this] { log.push_back("cmdNew_Click"); };
+    chkOnly.onClick = [this] { log.push_back("chkOnly_Click"); };
+    cmdOK.onClick = [this] { log.push_back("cmdOK_Click"); };
+    optOne.onClick = [this] { log.push_back("optOne_Click"); };
+  }
+
+  ui::TextBox txtFirst{this, "txtFirst"};
+  ui::CommandButton cmdClear{this, "cmdClear"};
+  ui::Label lblName{this, "lblName"};
+  ui::TextBox txtName{this, "txtName"};
+  ui::CommandButton cmdLists{this, "cmdLists"};
+  ui::CommandButton cmdNew{this, "cmdNew"};
+  ui::CheckBox chkOnly{this, "chkOnly"};
+  ui::CommandButton cmdOK{this, "cmdOK"};
+  ui::OptionButton optOne{this, "optOne"};
+  std::vector<std::string> log;
+};
+
+TEST_F(UserInputTest, AnAccessKeySeveralControlsMarkMovesTheFocusAmongThemAndPressesNone) {
+  struct Case {
+    char key;
+    const char* unavailable;                       // a control hidden ("-name") or disabled ("name"), or ""
+    std::vector<std::string> focusAfterEachPress;  // "": a press, where the focus is not the point
+    std::vector<std::string> log;
+  };
+  const Case cases[] = {
+      {'l', "", {"cmdClear", "cmdLists", "cmdClear"}, {}},
+      {'L', "", {"cmdClear", "cmdLists"}, {}},
+      {'n', "", {"txtName", "cmdNew", "optOne", "txtName"}, {}},
+      {'o', "", {"chkOnly", "cmdOK", "chkOnly"}, {}},
+      {'l', "-cmdLists", {""}, {"cmdClear_Click"}},
+      {'l', "cmdClear", {""}, {"cmdLists_Click"}},
+      {'o', "cmdOK", {""}, {"chkOnly_Click"}},
+      {'n', "cmdNew", {"txtName", "optOne", "txtName"}, {}},
+      {'n', "-optOne", {"txtName", "cmdNew"}, {}},
+      {'e', "", {"txtFirst"}, {}},
+  };
+  for (const Case& c : cases) {
+    frmShared shared(ctx);
+    std::string unavailable = c.unavailable;
+    if (!unavailable.empty()) {
+      bool hide = unavailable.front() == '-';
+      ui::Control* control = shared.FindControl(hide ? unavailable.substr(1) : unavailable);
+      ASSERT_NE(control, nullptr) << unavailable;
+      hide ? control->SetVisible(false) : control->SetEnabled(false);
+    }
+    shared.Show();
+    shared.txtFirst.SetFocus();
+    for (std::size_t i = 0; i < c.focusAfterEachPress.size(); ++i) {
+      user.PressAccessKey(shared, c.key);
+      if (c.focusAfterEachPress[i].empty()) continue;
+      ui::Control* focus = shared.ActiveControl();
+      EXPECT_EQ(focus != nullptr ? focus->Name() : "nothing", c.focusAfterEachPress[i])
+          << c.key << " " << c.unavailable << " press " << i + 1;
+    }
+    EXPECT_EQ(shared.log, c.log) << c.key << " " << c.unavailable;
+    shared.Unload();
+  }
+}
+
 TEST_F(UserInputTest, EscapeWithoutACancelButtonClosesADialogAsItsCloseBoxDoes) {
   struct Case {
     ui::BorderStyle border;

@@ -102,6 +102,46 @@ TEST_F(Win32BackendTest, TheFormsPropertiesReachItsWindow) {
   EXPECT_FALSE(IsWindowEnabled(window));
 }
 
+// The title bar shows the minimise and maximise boxes the form keeps, set before or after it
+// has a window.
+TEST_F(Win32BackendTest, TheTitleBarShowsTheBoxesTheFormKeeps) {
+  struct Case {
+    BorderStyle border;
+    bool minButton;
+    bool maxButton;
+    LONG boxes;
+  };
+  const Case cases[] = {
+      {BorderStyle::kSizable, true, true, WS_MINIMIZEBOX | WS_MAXIMIZEBOX},
+      {BorderStyle::kSizable, false, false, 0},
+      {BorderStyle::kSizable, true, false, WS_MINIMIZEBOX},
+      {BorderStyle::kFixedSingle, true, true, WS_MINIMIZEBOX},
+      {BorderStyle::kFixedSingle, false, true, 0},
+      {BorderStyle::kFixedDialog, true, true, 0},
+  };
+  for (const Case& c : cases) {
+    for (bool before : {true, false}) {
+      FrmTest form(ctx, "frmTest");
+      form.SetBorderStyle(c.border);
+      if (before) {
+        form.SetMinButton(c.minButton);
+        form.SetMaxButton(c.maxButton);
+      }
+      form.Show();
+      if (!before) {
+        form.SetMinButton(c.minButton);
+        form.SetMaxButton(c.maxButton);
+      }
+      HWND window = Window(form);
+      const LONG style = GetWindowLongA(window, GWL_STYLE);
+      EXPECT_EQ(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX), c.boxes)
+          << static_cast<int>(c.border) << c.minButton << c.maxButton << before;
+      EXPECT_EQ((style & WS_THICKFRAME) != 0, c.border == BorderStyle::kSizable) << static_cast<int>(c.border);
+      form.Unload();
+    }
+  }
+}
+
 TEST_F(Win32BackendTest, FilesDroppedOnAControlReachItsDropEvent) {
   FrmTest form(ctx, "frmTest");
   form.Load();
@@ -259,6 +299,39 @@ TEST_F(Win32BackendTest, ThePumpBetweenItemsDeliversPendingInput) {
   PostMessageA(Window(form.cmdGo), BM_CLICK, 0, 0);
   ctx.DoEventsBetweenItems();
   EXPECT_EQ(form.goClicks, 1);
+}
+
+// A form with an appear delay counts as shown at once, but its window shows only at a pump
+// after the delay, or when the program waits for input; hidden sooner, it never shows.
+TEST_F(Win32BackendTest, AFormWithAnAppearDelayShowsOnlyOnceTheDelayHasPassed) {
+  struct Case {
+    const char* name;
+    int delay;                 // milliseconds
+    bool pumpAfterTheDelay;    // DoEvents after the delay has passed
+    bool visibleAfterThePump;  // the window
+  };
+  const Case cases[] = {
+      {"no delay", 0, false, true},
+      {"a delay not yet passed", 600000, false, false},
+      {"a delay passed", 1, true, true},
+  };
+  for (const Case& c : cases) {
+    FrmTest form(ctx, "frmTest");
+    form.SetAppearDelay(c.delay);
+    form.Show(ShowMode::kModeless);
+    HWND window = Window(form);
+    EXPECT_TRUE(form.Visible()) << c.name;
+    if (c.pumpAfterTheDelay) Sleep(20);
+    ctx.DoEvents();
+    EXPECT_EQ(IsWindowVisible(window) != FALSE, c.visibleAfterThePump) << c.name;
+    form.Hide();
+    ctx.DoEvents();
+    EXPECT_FALSE(IsWindowVisible(window)) << c.name;
+    Sleep(c.delay > 0 && c.delay < 100 ? 20 : 0);
+    ctx.DoEvents();
+    EXPECT_FALSE(IsWindowVisible(window)) << c.name << ": shown again after it was hidden";
+    form.Unload();
+  }
 }
 
 TEST_F(Win32BackendTest, NonClientSizeIsTheRealFrameOfTheWindow) {

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "platform/win32/win32_services.h"
 #include "ui/ui.h"
@@ -13,6 +14,7 @@
 #include "ui/win32/win32_control_peer.h"
 #include "ui/win32/win32_form_peer.h"
 #include "ui/win32/window_name.h"
+#include "ui_win32/win32_input.h"
 
 namespace ui::win32::test_support {
 
@@ -113,6 +115,30 @@ class Win32BackendTest : public ::testing::Test {
   platform::win32::Win32Services os;
   Win32Backend backend;
   Context ctx{backend, os.services, AppInfo{"", "Backend Test", "ui_win32_tests"}};
+};
+
+// Real keys: the form is brought to the front, the strokes go into the system's input queue
+// and the program handles them.
+class Win32InputTest : public Win32BackendTest {
+ protected:
+  void Type(Form& form, const std::vector<Stroke>& strokes) {
+    Front(form);
+    SendStrokes(strokes);
+    Settle();
+  }
+  void Front(Form& form) {
+    form.Show();
+    HWND window = Window(form);
+    SetForegroundWindow(window);
+    Settle();
+    ASSERT_EQ(GetForegroundWindow(), window);
+  }
+  void Settle() {
+    for (int i = 0; i < 10; ++i) {
+      ctx.DoEvents();
+      Sleep(20);
+    }
+  }
 };
 
 }  // namespace ui::win32::test_support

@@ -11,8 +11,6 @@
 namespace ui::win32 {
 namespace {
 
-using test_support::Win32BackendTest;
-
 class FrmKeys : public Form {
  public:
   FrmKeys(Context& ctx, ui::BorderStyle border) : Form(ctx, "frmKeys") {
@@ -52,37 +50,9 @@ class FrmKeys : public Form {
   std::string seen;
 };
 
-// A key code pressed (positive) or released (negative).
-using Stroke = int;
+using test_support::Stroke;
 
-class Win32KeyboardTest : public Win32BackendTest {
- protected:
-  // Shows the form in front, types the strokes into the system's input queue and lets the
-  // program handle them (a menu opened by a key tracks the later strokes itself).
-  void Type(Form& form, const std::vector<Stroke>& strokes) {
-    form.Show();
-    HWND window = Window(form);
-    SetForegroundWindow(window);
-    Settle();
-    ASSERT_EQ(GetForegroundWindow(), window);
-    std::vector<INPUT> inputs;
-    for (Stroke stroke : strokes) {
-      INPUT input = {};
-      input.type = INPUT_KEYBOARD;
-      input.ki.wVk = static_cast<WORD>(stroke < 0 ? -stroke : stroke);
-      input.ki.dwFlags = stroke < 0 ? KEYEVENTF_KEYUP : 0;
-      inputs.push_back(input);
-    }
-    ASSERT_EQ(SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)), inputs.size());
-    Settle();
-  }
-  void Settle() {
-    for (int i = 0; i < 10; ++i) {
-      ctx.DoEvents();
-      Sleep(20);
-    }
-  }
-};
+class Win32KeyboardTest : public test_support::Win32InputTest {};
 
 TEST_F(Win32KeyboardTest, AltAndAMenuTitlesLetterOpenTheMenuBeforeAControlMarkingIt) {
   struct Case {
@@ -179,6 +149,69 @@ TEST_F(Win32KeyboardTest, TabReachesTheTabStripBeforeTheControlsOfItsTab) {
   form.Unload();
 }
 
+// Two buttons mark L, one marks G; a label marks N before its text box.
+class FrmShared : public Form {
+ public:
+  explicit FrmShared(Context& ctx) : Form(ctx, "frmShared") {
+    SetCaption("Shared");
+    Move(600, 600, 6000, 4500);
+    txtFirst.Move(120, 120, 1500, 300);
+    cmdClear.SetCaption("C&lear");
+    cmdClear.Move(120, 600, 1200, 375);
+    lblName.SetCaption("&Name:");
+    lblName.Move(120, 1200, 900, 255);
+    txtName.Move(1200, 1200, 1500, 300);
+    cmdLists.SetCaption("File&Lists");
+    cmdLists.Move(120, 1800, 1200, 375);
+    cmdNew.SetCaption("&New");
+    cmdNew.Move(1500, 1800, 1200, 375);
+    cmdGo.SetCaption("&Go");
+    cmdGo.Move(3000, 1800, 1200, 375);
+    cmdClear.onClick = [this] { seen += "Clear;"; };
+    cmdLists.onClick = [this] { seen += "Lists;"; };
+    cmdNew.onClick = [this] { seen += "New;"; };
+    cmdGo.onClick = [this] { seen += "Go;"; };
+  }
+
+  TextBox txtFirst{this, "txtFirst"};
+  CommandButton cmdClear{this, "cmdClear"};
+  Label lblName{this, "lblName"};
+  TextBox txtName{this, "txtName"};
+  CommandButton cmdLists{this, "cmdLists"};
+  CommandButton cmdNew{this, "cmdNew"};
+  CommandButton cmdGo{this, "cmdGo"};
+  std::string seen;
+};
+
+TEST_F(Win32KeyboardTest, AnAccessKeyTwoControlsMarkMovesTheFocusAndPressesNone) {
+  struct Case {
+    const char* keys;
+    Stroke key;
+    bool alt;                                      // else the letter alone, typed on a button
+    std::vector<std::string> focusAfterEachPress;  // "": a press, where the focus is not the point
+    std::string seen;
+  };
+  const Case cases[] = {
+      {"Alt+L", 'L', true, {"cmdClear", "cmdLists", "cmdClear"}, ""},
+      {"Alt+N", 'N', true, {"txtName", "cmdNew", "txtName"}, ""},
+      {"L on a button", 'L', false, {"cmdLists", "cmdClear"}, ""},
+      {"Alt+G", 'G', true, {""}, "Go;"},
+  };
+  for (const Case& c : cases) {
+    FrmShared form(ctx);
+    Type(form, {});
+    SetFocus(Window(c.alt ? static_cast<Control&>(form.txtFirst) : form.cmdClear));
+    std::vector<std::string> focus;
+    for (std::size_t i = 0; i < c.focusAfterEachPress.size(); ++i) {
+      Type(form, c.alt ? std::vector<Stroke>{VK_MENU, c.key, -c.key, -VK_MENU} : std::vector<Stroke>{c.key, -c.key});
+      focus.push_back(c.focusAfterEachPress[i].empty() ? "" : WindowName(GetFocus()));
+    }
+    EXPECT_EQ(focus, c.focusAfterEachPress) << c.keys;
+    EXPECT_EQ(form.seen, c.seen) << c.keys;
+    form.Unload();
+  }
+}
+
 TEST_F(Win32KeyboardTest, TheSessionEndUnloadsTheFormWithItsOwnUnloadMode) {
   struct Case {
     const char* what;
@@ -207,6 +240,58 @@ TEST_F(Win32KeyboardTest, TheSessionEndUnloadsTheFormWithItsOwnUnloadMode) {
     EXPECT_EQ(form.seen, c.seen) << c.what;
     EXPECT_EQ(form.Loaded(), c.stillLoaded) << c.what;
     if (form.Loaded()) form.Unload();
+  }
+}
+
+class FrmQueue : public Form {
+ public:
+  FrmQueue(Context& ctx, MultiSelect mode) : Form(ctx, "frmQueue") {
+    SetCaption("Queue");
+    Move(600, 600, 6000, 4500);
+    List1.SetMultiSelect(mode);
+    List1.Move(150, 150, 2700, 3000);
+    List1.AddItems({"A1.dwg", "B2.dwg", "C3.dwg"});
+    cmdOpen.SetCaption("&Open");
+    cmdOpen.Move(3000, 150, 1200, 375);
+    cmdOpen.onClick = [this] { seen += "Open;"; };
+  }
+  void HandleKeyDown() {
+    List1.onKeyDown = [this](int& keyCode, int) { seen += "KeyDown " + std::to_string(keyCode) + ";"; };
+  }
+
+  ListBox List1{this, "List1"};
+  CommandButton cmdOpen{this, "cmdOpen"};
+  std::string seen;
+};
+
+TEST_F(Win32KeyboardTest, EnterReachesAListWhoseFormHandlesItsKeyDownUnlessADefaultButtonTakesIt) {
+  enum class Default { kNone, kEnabled, kDisabled };
+  struct Case {
+    const char* what;
+    MultiSelect mode;
+    bool handled;
+    Default button;
+    std::string seen;
+  };
+  const std::string enter = "KeyDown " + std::to_string(kKeyReturn) + ";";
+  const Case cases[] = {
+      {"a queue without a default button", MultiSelect::kExtended, true, Default::kNone, enter},
+      {"a plain list without a default button", MultiSelect::kNone, true, Default::kNone, enter},
+      {"a list beside a disabled default button", MultiSelect::kNone, true, Default::kDisabled, enter},
+      {"a list beside a default button", MultiSelect::kExtended, true, Default::kEnabled, "Open;"},
+      {"a list whose KeyDown is not handled", MultiSelect::kNone, false, Default::kEnabled, "Open;"},
+  };
+  for (const Case& c : cases) {
+    FrmQueue form(ctx, c.mode);
+    if (c.handled) form.HandleKeyDown();
+    form.cmdOpen.SetDefault(c.button != Default::kNone);
+    form.cmdOpen.SetEnabled(c.button != Default::kDisabled);
+    form.List1.SetSelected(1, true);
+    Front(form);
+    form.List1.SetFocus();
+    Type(form, {VK_RETURN, -VK_RETURN});
+    EXPECT_EQ(form.seen, c.seen) << c.what;
+    form.Unload();
   }
 }
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The drawing version tools of the real tornavane.exe under Wine, over the real drawings of
-# many releases in /work/shared/dwg (read where they are, never copied):
+# many releases in the folder of the real drawings (see real_drawings_folder in lib.bash; read
+# where they are, never copied):
 #   ScanFindsTheTickedReleases  "&Find DWGs by AutoCAD DWG Version" on the drawings' folder
 #                               with R2000 and R2013 ticked besides R12, "&Start", the
 #                               found list, "&Copy list to Queue" and the queue it leaves
@@ -20,7 +21,6 @@ work="$build/dwg-versions-e2e"
 install="$work/Tornavane"
 editor="$work/Editor"
 caption="Tornavane v1.0.0"
-corpus=/work/shared/dwg
 suite=DwgVersionsE2E
 
 # The command id of a main-window menu item: the win32 back end numbers a form's menu items
@@ -61,7 +61,7 @@ fresh_start() {
 ScanFindsTheTickedReleases() {
   local folder upper scan found name
   fresh_start
-  folder=$(winpath "$corpus")
+  folder=$(winpath "$drawings")
   upper=${folder^^}
   setting Paths Source "$folder"
   start_program
@@ -105,8 +105,8 @@ ReportNamesEveryRelease() {
   printf '  0\r\nSECTION\r\n  2\r\nHEADER\r\n  0\r\nENDSEC\r\n  0\r\nEOF\r\n' >"$work/other/plan.dxf"
   queue=""
   expected=""
-  for file in "$corpus"/*.dwg; do
-    path="$(winpath "$corpus")\\$(basename "$file")"
+  for file in "$drawings"/*.dwg; do
+    path="$(winpath "$drawings")\\$(basename "$file")"
     queue+="$path"$'\r\n'
     expected+="$(release_of "$(basename "$file")"), $path"$'\r\n'
   done
@@ -131,8 +131,9 @@ ReportNamesEveryRelease() {
     problem "the editor got '$command'"
 }
 
+need_real_drawings
 set_up dwg_versions_driver || exit 1
-[ -f "$corpus/Line_2000.dwg" ] || { echo "the drawings are not in $corpus"; exit 1; }
+[ -f "$drawings/Line_2000.dwg" ] || { echo "the drawings are not in $drawings"; exit 1; }
 mkdir -p "$editor"
 take_stand_in "$editor" || exit 1
 

@@ -168,3 +168,20 @@ stop_program() {
   end_program
   timeout 30 wineserver -w
 }
+
+# The folder of the real drawings, read where they lie: TORNAVANE_DWG_DIR, else ../shared/dwg
+# beside the repository.
+real_drawings_folder() { echo "${TORNAVANE_DWG_DIR:-../shared/dwg}"; }
+
+# Ends the check with one line and no test run when the real drawings are not there; else
+# sets drawings to their folder's full path.
+need_real_drawings() {
+  local folder
+  folder=$(real_drawings_folder)
+  if [ ! -d "$folder" ]; then
+    echo "[  SKIPPED ] $suite: no real drawings in $folder (TORNAVANE_DWG_DIR)"
+    echo "[  PASSED  ] 0 tests."
+    exit 0
+  fi
+  drawings=$(cd "$folder" && pwd)
+}

@@ -1,10 +1,12 @@
 // Works the drawing preview of a running Tornavane with real input: closes the tip of the day
 // with its "&Close" button, clicks the first queue entry (a drawing with a stored PNG preview)
 // and waits until the preview's thumbnail shows more than one colour, clicks the second (a
-// text file) and waits until it shows one colour only; then presses "&QuickPick", which hides
-// the main window, clicks the quick pick's close box, which brings the main window back, and
-// closes the main window. Prints one line per step; exits non-zero when a step does not show
-// in time.
+// text file) and waits until it shows one colour only, clicks the third (a drawing whose PNG
+// declares 32768 x 32768 pixels) and waits until it shows one colour with the program still
+// answering, clicks the fourth (the first drawing again) and waits for its image; then
+// presses "&QuickPick", which hides the main window, clicks the quick pick's close box, which
+// brings the main window back, and closes the main window. Prints one line per step; exits
+// non-zero when a step does not show in time.
 //
 //   preview_driver.exe "Tornavane v1.0.0"
 
@@ -187,6 +189,18 @@ int main(int argc, char** argv) {
   ClickWhenShown(list, ItemPoint(list, 1), "the text file's entry");
   AwaitThumbnail(thumbnail, false, "an empty thumbnail for the text file");
   Report("the text file leaves the thumbnail one colour");
+  ClickWhenShown(list, ItemPoint(list, 2), "the huge preview's entry");
+  AwaitThumbnail(thumbnail, false, "an empty thumbnail for the huge preview");
+  // A decoder that took the declared size ended the program within a second.
+  Sleep(2000);
+  DWORD_PTR answer = 0;
+  if (!IsWindow(main) || !SendMessageTimeoutA(main, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &answer)) {
+    Fail("the program did not live through the drawing declaring 32768 x 32768 pixels");
+  }
+  Report("a drawing declaring 32768 x 32768 pixels leaves the thumbnail one colour, the program alive");
+  ClickWhenShown(list, ItemPoint(list, 3), "the drawing's entry again");
+  AwaitThumbnail(thumbnail, true, "the drawing's thumbnail again");
+  Report("the drawing's thumbnail shows an image again");
 
   BringToFront(main, kPatience);
   ClickWhenShown(Need(main, "cmdQuickPick"), "the QuickPick button");

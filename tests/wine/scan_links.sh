@@ -2,8 +2,8 @@
 # The "+" button of the real tornavane.exe under Wine over a real folder tree that holds a
 # symbolic link back to its own top: the scan must not go round the loop, so every drawing
 # is queued once. The browser starts in the tree (stored setting Paths\Source); a driver
-# process presses "+", answers the message and lists the queue. Prints GoogleTest-like
-# lines; exits non-zero on a failure.
+# process presses "+", answers the message (the stop window gone from behind it) and lists
+# the queue. Prints GoogleTest-like lines; exits non-zero on a failure.
 #
 # Needs a running Wine (WINEPREFIX, DISPLAY), as scripts/test provides; runs from the
 # repository root.  Usage: tests/wine/scan_links.sh [win32 build folder, default build/win32]
@@ -38,7 +38,7 @@ LinkToTheTopIsNotFollowed() {
 
   local seen expected
   seen=$(tr -d '\r' <"$work/driver.log")
-  expected=$(printf '%s\n' "message: 3 Files Added to Queue." "entry: $windows\\a.dwg" \
+  expected=$(printf '%s\n' "message: 3 Files Added to Queue." "stop window behind it: hidden" "entry: $windows\\a.dwg" \
     "entry: $windows\\Sub\\b.dwg" "entry: $windows\\Sub\\Deep\\c.dwg")
   if [ "$(echo "$seen" | sort)" != "$(echo "$expected" | sort)" ]; then
     problem "the driver saw:"

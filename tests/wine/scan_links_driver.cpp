@@ -1,6 +1,7 @@
 // Presses the main window's "+" (cmdAddAllSub) of a running Tornavane whose browser shows a
-// folder tree, answers the "Scan Complete" message, then prints the message's text and every
-// queue entry, one a line, and closes the main window. Exits non-zero when a window does not
+// folder tree, answers the "Scan Complete" message, then prints the message's text, whether
+// the stop window still showed behind it, and every queue entry, one a line, and closes the
+// main window. Exits non-zero when a window does not
 // appear or go away in time.
 //
 //   scan_links_driver.exe "Tornavane v1.0.0"
@@ -41,6 +42,8 @@ int main(int argc, char** argv) {
   HWND box = nullptr;
   WaitFor("the scan's message", [&] { return (box = FindWindowA(nullptr, "Scan Complete")) != nullptr; });
   Report("message: " + MessageText(box));
+  HWND stop = FindWindowA(nullptr, " Scanning...");
+  Report(std::string("stop window behind it: ") + (stop != nullptr && IsWindowVisible(stop) ? "shown" : "hidden"));
   PostMessageA(box, WM_COMMAND, IDOK, 0);
   WaitFor("the message to go", [&] { return !IsWindow(box); });
   WaitFor("the main window to take input again", [&] { return IsWindowEnabled(main) != FALSE; });

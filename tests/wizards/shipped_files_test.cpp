@@ -80,8 +80,8 @@ TEST_P(AddInTest, BalancesAndDefinesTheCommandItsScriptLineCalls) {
 INSTANTIATE_TEST_SUITE_P(Shipped, AddInTest,
                          ::testing::Values(AddIn{"TB_WIZ1.LSP", "TB_WIZ1"}, AddIn{"REPTEXT.LSP", "REPTEXT"},
                                            AddIn{"LOG_TEXT.LSP", "LOG_TEXT"}, AddIn{"LIMITS_OUT.LSP", "LIMITS_OUT"}),
-                         [](const ::testing::TestParamInfo<AddIn>& info) {
-                           std::string name = info.param.command;
+                         [](const ::testing::TestParamInfo<AddIn>& tested) {
+                           std::string name = tested.param.command;
                            std::erase(name, '_');
                            return name;
                          });

@@ -124,6 +124,6 @@ TEST_P(WizardTextTest, GivesTheExactUserScript) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Wizards, WizardTextTest, ::testing::ValuesIn(Cases()),
-                         [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
+                         [](const ::testing::TestParamInfo<Case>& tested) { return std::string(tested.param.name); });
 
 }  // namespace

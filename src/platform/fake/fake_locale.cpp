@@ -22,12 +22,18 @@ std::string Name(const char* full, bool abbreviated) {
   return abbreviated ? name.substr(0, 3) : name;
 }
 
+// The hyphen and the apostrophe weigh nothing in the first comparison ("co-op" sorts beside
+// "coop", "a-c" after "ab"), as in the system's word sort.
+bool IgnoredFirst(unsigned c) {
+  return c == '-' || c == '\'';
+}
+
 // The weight of every byte: ASCII symbols and punctuation in code order, then the digits,
 // then the letters, then the bytes above ASCII in code order. Upper-case letters share the
-// weight of their lower-case form.
+// weight of their lower-case form. Weights start at 2: 1 ends the first comparison.
 std::array<unsigned char, 256> MakeWeights() {
   std::array<unsigned char, 256> weights{};
-  unsigned next = 0;
+  unsigned next = 2;
   auto isAlnum = [](unsigned c) { return c < 128 && std::isalnum(static_cast<int>(c)) != 0; };
   for (unsigned c = 0; c < 128; ++c) {
     if (!isAlnum(c)) weights[c] = static_cast<unsigned char>(next++);
@@ -44,13 +50,25 @@ std::array<unsigned char, 256> MakeWeights() {
 
 }  // namespace
 
+// The weights of the bytes that count first, a 1, then each ignored byte's position (four
+// bytes, most significant first) and weight: texts equal but for hyphens and apostrophes
+// differ only there, and the one with fewer comes first.
 std::string FakeLocale::CollationKey(std::string_view text) {
   static const std::array<unsigned char, 256> kWeights = MakeWeights();
-  std::string key(text.size(), '\0');
+  std::string key;
+  key.reserve(text.size() + 1);
+  std::string ignored;
   for (std::size_t i = 0; i < text.size(); ++i) {
-    key[i] = static_cast<char>(kWeights[static_cast<unsigned char>(text[i])]);
+    auto c = static_cast<unsigned char>(text[i]);
+    if (!IgnoredFirst(c)) {
+      key += static_cast<char>(kWeights[c]);
+      continue;
+    }
+    for (int shift = 24; shift >= 0; shift -= 8) ignored += static_cast<char>((i >> shift) & 0xFF);
+    ignored += static_cast<char>(kWeights[c]);
   }
-  return key;
+  key += '\x01';
+  return key + ignored;
 }
 
 std::string FakeLocale::ShortDate(const runtime::DateTime& value) {

@@ -26,7 +26,8 @@ class FakeLocale : public Locale {
   void SetDecimalSeparator(std::string separator) { decimalSeparator_ = std::move(separator); }
   std::optional<runtime::DateTime> ParseTime(const std::string& text) override;
   // Symbols and punctuation in code order, then digits, then letters (case folded as
-  // runtime::LowerCase folds it), then the other bytes in code order: one key byte a byte.
+  // runtime::LowerCase folds it), then the other bytes in code order; hyphens and
+  // apostrophes count only between texts that are otherwise equal.
   std::string CollationKey(std::string_view text) override;
 
  private:

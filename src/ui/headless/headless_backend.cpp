@@ -127,7 +127,8 @@ void HeadlessBackend::Fail(const std::string& what) {
 }
 
 void HeadlessBackend::FormShown(Form& form) {
-  std::erase(shown_, &form);
+  bool appears = std::erase(shown_, &form) == 0;
+  if (appears && active_ != nullptr && active_ != &form) cameFrom_[&form] = active_;
   shown_.push_back(&form);
   Activate(&form);
 }
@@ -137,11 +138,31 @@ void HeadlessBackend::FormHidden(Form& form) {
   CloseSession(form);
   if (active_ != &form) return;
   active_ = nullptr;
+  ActivateAfter(form);
+}
+
+void HeadlessBackend::ActivateAfter(const Form& hidden) {
+  auto from = cameFrom_.find(&hidden);
+  const Form* candidates[] = {hidden.Owner(), from != cameFrom_.end() ? from->second : nullptr};
+  for (const Form* candidate : candidates) {
+    if (Form* form = ShownTakingInput(candidate)) {
+      Activate(form);
+      return;
+    }
+  }
   ActivateTopmost();
+}
+
+Form* HeadlessBackend::ShownTakingInput(const Form* form) const {
+  for (Form* shown : shown_) {
+    if (shown == form && !IsBlocked(*shown) && shown->Enabled()) return shown;
+  }
+  return nullptr;
 }
 
 void HeadlessBackend::FormUnloaded(Form& form) {
   std::erase(shown_, &form);
+  std::erase_if(cameFrom_, [&form](const auto& entry) { return entry.first == &form || entry.second == &form; });
   CloseSession(form);
   for (ModalSession& session : sessions_) std::erase(session.blocked, &form);
   if (active_ == &form) active_ = nullptr;
@@ -308,6 +329,7 @@ MsgAnswer HeadlessBackend::Show(const MessageBoxSpec& box) {
   if (expected.defaultButton_ && *expected.defaultButton_ != box.defaultButton) {
     Fail("message box " + box.title + " has default button " + std::to_string(box.defaultButton));
   }
+  if (expected.whileShown_) expected.whileShown_();
   MsgAnswer answer = expected.answer_.value_or(fallback);
   if (!Offers(box.buttons, answer)) {
     Fail("message box " + box.title + " offers no button for the scripted answer");

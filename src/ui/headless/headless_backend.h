@@ -36,6 +36,11 @@ class ExpectedMessage {
     defaultButton_ = n;
     return *this;
   }
+  // Runs while the box shows: checks of the windows behind it.
+  ExpectedMessage& WhileShown(std::function<void()> check) {
+    whileShown_ = std::move(check);
+    return *this;
+  }
 
  private:
   friend class HeadlessBackend;
@@ -45,6 +50,7 @@ class ExpectedMessage {
   std::optional<MsgButtons> buttons_;
   std::optional<MsgIcon> icon_;
   std::optional<int> defaultButton_;
+  std::function<void()> whileShown_;
 };
 
 // An input box the test expects, with the text the user enters (or Cancel).
@@ -179,6 +185,10 @@ class HeadlessBackend : public Backend {
 
   void Activate(Form* form);
   void ActivateTopmost();
+  // After the active form hid: its owner, else the form it came from, else the topmost.
+  void ActivateAfter(const Form& hidden);
+  // The shown form that takes input, by a pointer that may be stale (compared only).
+  Form* ShownTakingInput(const Form* form) const;
   void CloseSession(Form& form);
   void RunDueTimers();
   TimerState* NextDue(std::int64_t until);
@@ -195,7 +205,8 @@ class HeadlessBackend : public Backend {
   std::vector<ShownPopup> popups_;
   std::vector<std::string> modalForms_;
   std::vector<std::string> failures_;
-  std::vector<Form*> shown_;  // z-order, the top last
+  std::vector<Form*> shown_;               // z-order, the top last
+  std::map<const Form*, Form*> cameFrom_;  // a shown form, and the form active as it appeared
   std::vector<ModalSession> sessions_;
   std::vector<TimerState> timers_;
   std::uint64_t timerOrder_ = 0;

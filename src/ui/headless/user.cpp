@@ -2,8 +2,7 @@
 
 #include <algorithm>
 
-#include "runtime/text.h"
-#include "ui/access_key.h"
+#include "ui/access_key_target.h"
 #include "ui/check_box.h"
 #include "ui/combo_box.h"
 #include "ui/command_button.h"
@@ -303,17 +302,17 @@ void User::PressKey(Control& control, int keyCode, int shift) {
 
 void User::PressAccessKey(Form& form, char key) {
   if (!CanReach(form, "press an access key")) return;
-  char wanted = runtime::UpperCase(key);
-  if (MenuItem* menu = form.MenuOfAccessKey(wanted)) return ChooseMenu(*menu);
-  for (Control* control : form.AllControls()) {
-    if (!control->IsShown() || !control->IsEnabled()) continue;
-    if (auto* button = dynamic_cast<CommandButton*>(control); button && AccessKey(button->Caption()) == wanted) {
-      return Click(*button);
-    }
-    if (auto* box = dynamic_cast<CheckBox*>(control); box && AccessKey(box->Caption()) == wanted) return Click(*box);
-    if (auto* option = dynamic_cast<OptionButton*>(control); option && AccessKey(option->Caption()) == wanted) {
-      return Click(*option);
-    }
+  if (MenuItem* menu = form.MenuOfAccessKey(key)) return ChooseMenu(*menu);
+  AccessKeyTarget target = FindAccessKeyTarget(form, key, form.ActiveControl());
+  if (target.press != nullptr) {
+    if (auto* button = dynamic_cast<CommandButton*>(target.press)) return Click(*button);
+    if (auto* box = dynamic_cast<CheckBox*>(target.press)) return Click(*box);
+    if (auto* option = dynamic_cast<OptionButton*>(target.press)) return Click(*option);
+    target.focus = &AccessKeyFocus(*target.press);
+  }
+  Control* focus = target.focus;
+  if (focus != nullptr && TakesFocus(*focus) && focus->IsShown() && focus->IsEnabled()) {
+    Act([focus] { focus->SetFocus(); });
   }
 }
 
@@ -388,11 +387,21 @@ void User::Resize(Form& form, int width, int height) {
 }
 
 void User::Minimize(Form& form) {
-  if (CanReach(form, "minimize")) Act([&] { form.SetWindowState(WindowState::kMinimized); });
+  if (!CanReach(form, "minimize")) return;
+  if (!form.HasMinimizeBox()) {
+    backend_.Fail("cannot minimize form " + form.Name() + ": it has no minimize box");
+    return;
+  }
+  Act([&] { form.SetWindowState(WindowState::kMinimized); });
 }
 
 void User::Maximize(Form& form) {
-  if (CanReach(form, "maximize")) Act([&] { form.SetWindowState(WindowState::kMaximized); });
+  if (!CanReach(form, "maximize")) return;
+  if (!form.HasMaximizeBox()) {
+    backend_.Fail("cannot maximize form " + form.Name() + ": it has no maximize box");
+    return;
+  }
+  Act([&] { form.SetWindowState(WindowState::kMaximized); });
 }
 
 void User::Restore(Form& form) {

@@ -76,9 +76,11 @@ class User {
   // form's default and cancel buttons, as dialogs do; Tab (Shift+Tab) moves the focus to the
   // next (previous) control in TabIndex order. For typing text use Type.
   void PressKey(Control& control, int keyCode, int shift = 0);
-  // Alt and a letter: opens the top-level menu that marks that access key, else presses the
-  // button, check box or option button whose caption marks it. Escape on a dialog without a
-  // cancel button closes it as the close box does.
+  // Alt and a letter: opens the top-level menu that marks that access key, else does what
+  // ui::FindAccessKeyTarget decides: presses the one button, check box or option button
+  // that marks it (a label or frame hands the focus on), or, when several controls mark it,
+  // moves the focus to the next of them. Escape on a dialog without a cancel button closes
+  // it as the close box does.
   void PressAccessKey(Form& form, char key);
   // Opens the menus above the item (their Click runs) and chooses it.
   void ChooseMenu(MenuItem& item);

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
+#include "ui/access_key_target.h"
 #include "ui/form.h"
 #include "ui/option_button.h"
 #include "ui/tab_control.h"
@@ -49,6 +51,26 @@ bool IsOurTopLevel(HWND window) {
 // The top-level window a message is for; nullptr for a message to the thread.
 HWND RootOf(const MSG& message) {
   return message.hwnd != nullptr ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+}
+
+// The control whose window is this one or holds it (a combo box's edit); nullptr when none
+// below the form's window does.
+Control* ControlOfWindow(HWND window, HWND root) {
+  for (; window != nullptr && window != root; window = GetParent(window)) {
+    if (Win32ControlPeer* peer = Win32ControlPeer::Of(window)) return &peer->GetControl();
+  }
+  return nullptr;
+}
+
+// Gives a control's window the focus, with its whole text selected as Tab selects it.
+bool FocusWindowOf(Control& control) {
+  Win32ControlPeer* peer = Win32Backend::PeerOf(control);
+  if (peer == nullptr || peer->Hwnd() == nullptr) return false;
+  SetFocus(peer->Hwnd());
+  if ((SendMessageA(peer->Hwnd(), WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) != 0) {
+    SendMessageA(peer->Hwnd(), EM_SETSEL, 0, -1);
+  }
+  return true;
 }
 
 }  // namespace
@@ -125,19 +147,46 @@ void Win32Backend::FormShown(Form& form) {
 // next only gets its Activate.
 void Win32Backend::FormHiding(const Form& form) {
   if (activeForm_ == &form) activeForm_ = nullptr;
+  Win32FormPeer* peer = FormPeerOf(form);
+  if (peer != nullptr && peer->Hwnd() != nullptr && GetActiveWindow() == peer->Hwnd()) hidingActive_ = &form;
   CloseSessionsOf(form);
 }
 
 void Win32Backend::FormHidden(Form& form) {
   CloseSessionsOf(form);
   ForgetShown(form);
-  if (FormPeerOf(GetActiveWindow()) == nullptr) ActivateLastShown();
+  ReturnActivation(form, std::exchange(hidingActive_, nullptr) == &form);
   Settle();
+}
+
+void Win32Backend::ReturnActivation(const Form& hidden, bool hadActivation) {
+  if (!hadActivation && FormPeerOf(GetActiveWindow()) != nullptr) return;
+  auto from = cameFrom_.find(&hidden);
+  const Form* candidates[] = {hidden.Owner(), from != cameFrom_.end() ? from->second : nullptr};
+  for (const Form* candidate : candidates) {
+    Win32FormPeer* peer = LoadedPeer(candidate);
+    if (peer == nullptr || &peer->GetForm() == &hidden || peer->Hwnd() == nullptr || !IsWindowVisible(peer->Hwnd()) ||
+        !peer->TakesInput()) {
+      continue;
+    }
+    peer->Activate();
+    return;
+  }
+  ActivateLastShown();
+}
+
+Win32FormPeer* Win32Backend::LoadedPeer(const Form* form) const {
+  for (Win32FormPeer* peer : forms_) {
+    if (&peer->GetForm() == form) return peer;
+  }
+  return nullptr;
 }
 
 void Win32Backend::FormUnloaded(Form& form) {
   CloseSessionsOf(form);
   ForgetShown(form);
+  std::erase_if(cameFrom_, [&form](const auto& entry) { return entry.first == &form || entry.second == &form; });
+  if (hidingActive_ == &form) hidingActive_ = nullptr;
   if (activeForm_ == &form) activeForm_ = nullptr;
   if (Win32FormPeer* peer = FormPeerOf(form)) peer->Destroy();
   if (FormPeerOf(GetActiveWindow()) == nullptr) ActivateLastShown();
@@ -237,6 +286,15 @@ void Win32Backend::ArrangeTabOrder(Container& container) {
   }
 }
 
+void Win32Backend::ReleaseOwnedWindows(HWND owner) {
+  for (Win32FormPeer* peer : forms_) {
+    HWND window = peer->Hwnd();
+    if (window != nullptr && window != owner && GetWindow(window, GW_OWNER) == owner) {
+      SetWindowLongPtrA(window, GWLP_HWNDPARENT, 0);
+    }
+  }
+}
+
 void Win32Backend::AddFormPeer(Win32FormPeer* peer) {
   forms_.push_back(peer);
 }
@@ -267,6 +325,7 @@ void Win32Backend::Settle() {
 void Win32Backend::Loop(const std::function<bool()>& done) {
   MSG message;
   while (!done()) {
+    ShowHeldBackForms(false);
     BOOL got = GetMessageA(&message, nullptr, 0, 0);
     if (got <= 0) {
       if (got == 0) PostQuitMessage(static_cast<int>(message.wParam));
@@ -281,6 +340,7 @@ void Win32Backend::Loop(const std::function<bool()>& done) {
 void Win32Backend::Pump(MSG& message) {
   if ((message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN) && PressShortcut(message)) return;
   if (message.message == WM_SYSCHAR && OpenMenuOfAccessKey(message)) return;
+  if ((message.message == WM_SYSCHAR || message.message == WM_CHAR) && MoveFocusBySharedAccessKey(message)) return;
   if (message.message == WM_KEYDOWN && message.wParam == VK_TAB && MoveFocusByTab(message)) return;
   HWND root = RootOf(message);
   if (root != nullptr && IsOurTopLevel(root) && IsDialogMessageA(root, &message)) return;
@@ -323,23 +383,35 @@ bool Win32Backend::MoveFocusByTab(const MSG& message) {
                            (DLGC_WANTTAB | DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) != 0) {
     return false;
   }
-  Win32ControlPeer* peer = nullptr;
-  for (HWND window = focus; window != nullptr && window != root && peer == nullptr; window = GetParent(window)) {
-    peer = Win32ControlPeer::Of(window);
+  Control* focused = ControlOfWindow(focus, root);
+  if (focused == nullptr) return false;
+  return FocusWindowOf(NextTabStop(*focused, GetKeyState(VK_SHIFT) < 0));
+}
+
+// An access key several controls mark moves the focus to the next of them and presses none
+// (ui::FindAccessKeyTarget); the dialog manager would press the first it meets. It takes
+// Alt and the letter, and the letter alone where the window with the focus takes no
+// characters. A key one control marks goes on to the dialog manager, which presses it.
+bool Win32Backend::MoveFocusBySharedAccessKey(const MSG& message) {
+  HWND root = RootOf(message);
+  Win32FormPeer* peer = FormPeerOf(root);
+  if (peer == nullptr || !IsWindowEnabled(root)) return false;
+  if (message.message == WM_CHAR &&
+      (SendMessageA(message.hwnd, WM_GETDLGCODE, message.wParam, reinterpret_cast<LPARAM>(&message)) &
+       (DLGC_WANTCHARS | DLGC_WANTMESSAGE)) != 0) {
+    return false;
   }
-  if (peer == nullptr) return false;
-  Control& next = NextTabStop(peer->GetControl(), GetKeyState(VK_SHIFT) < 0);
-  Win32ControlPeer* nextPeer = PeerOf(next);
-  if (nextPeer == nullptr || nextPeer->Hwnd() == nullptr) return false;
-  SetFocus(nextPeer->Hwnd());
-  if ((SendMessageA(nextPeer->Hwnd(), WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) != 0) {
-    SendMessageA(nextPeer->Hwnd(), EM_SETSEL, 0, -1);
-  }
+  const Control* focused = ControlOfWindow(GetFocus(), root);
+  AccessKeyTarget target = FindAccessKeyTarget(peer->GetForm(), static_cast<char>(message.wParam), focused);
+  if (target.focus == nullptr) return false;
+  FocusWindowOf(*target.focus);
   return true;
 }
 
-void Win32Backend::FormShowingModal(const Form& form) {
-  if (pendingBlocks_.contains(&form)) return;
+void Win32Backend::FormShowing(const Form& form) {
+  Win32FormPeer* active = FormPeerOf(GetActiveWindow());
+  if (active != nullptr && &active->GetForm() != &form) cameFrom_[&form] = &active->GetForm();
+  if (!form.IsModal() || pendingBlocks_.contains(&form)) return;
   pendingBlocks_[&form] = BlockVisibleForms(&form);
 }
 
@@ -408,7 +480,19 @@ void Win32Backend::WakeLoop() {
   PostMessageA(helper_, WM_NULL, 0, 0);
 }
 
+// Forms whose showing the appear delay held back: those due, or all of them when the program
+// is about to wait for input (an operation that ended without hiding its window).
+void Win32Backend::ShowHeldBackForms(bool dueOnly) {
+  std::vector<Win32FormPeer*> forms = forms_;
+  for (Win32FormPeer* peer : forms) {
+    // An earlier form's Activate may have unloaded this one.
+    if (std::find(forms_.begin(), forms_.end(), peer) == forms_.end()) continue;
+    if (peer->AppearWhenDue(dueOnly)) Settle();
+  }
+}
+
 void Win32Backend::DoEvents() {
+  ShowHeldBackForms(true);
   MSG message;
   const UINT filter = PumpFilter();
   for (int i = 0; i < kMaxPumpedMessages && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE | filter); ++i) {

@@ -86,12 +86,17 @@ class Win32Backend : public Backend, private WindowHandler {
   // A form is about to be hidden: it is no longer the active form, and the windows its modal
   // loop blocked take input again first, so the activation can go back to them.
   void FormHiding(const Form& form);
-  // A modal form is about to appear: the windows its loop will block stop taking input
-  // first, so no other program sees the form with its owner still enabled.
-  void FormShowingModal(const Form& form);
+  // A form is about to appear: the program's form that is active now is the one it came
+  // from, which is active again when this one hides. A modal form's loop blocks windows: they
+  // stop taking input first, so no other program sees the form with its owner still enabled.
+  void FormShowing(const Form& form);
   // Rethrows what a window procedure kept while the model's call into the back end ran
   // system code (an error, or the end of the program).
   void Settle();
+
+  // A form's window is about to be destroyed: the windows of other forms it owns lose their
+  // owner first, for Windows would destroy them with it while their forms stay loaded.
+  void ReleaseOwnedWindows(HWND owner);
 
   void AddFormPeer(Win32FormPeer* peer);
   void RemoveFormPeer(Win32FormPeer* peer);
@@ -106,6 +111,7 @@ class Win32Backend : public Backend, private WindowHandler {
   bool PressShortcut(const MSG& message);
   bool OpenMenuOfAccessKey(const MSG& message);
   bool MoveFocusByTab(const MSG& message);
+  bool MoveFocusBySharedAccessKey(const MSG& message);
   // Runs one message loop until done() holds.
   void Loop(const std::function<bool()>& done);
   void WakeLoop();
@@ -115,6 +121,12 @@ class Win32Backend : public Backend, private WindowHandler {
   std::vector<const Form*> BlockVisibleForms(const Form* except);
   void Unblock(const std::vector<const Form*>& blocked);
   void ActivateLastShown();
+  // After a form hid: its owner, else the form it came from, else the last one shown takes the
+  // activation, when the hidden form had it or no window of the program has it now.
+  void ReturnActivation(const Form& hidden, bool hadActivation);
+  // The form's peer when the form is one of the loaded ones (the pointer may be stale).
+  Win32FormPeer* LoadedPeer(const Form* form) const;
+  void ShowHeldBackForms(bool dueOnly);
   HWND ActiveFormWindow() const;
 
   Context* ctx_ = nullptr;
@@ -128,6 +140,8 @@ class Win32Backend : public Backend, private WindowHandler {
   std::map<const Form*, std::vector<const Form*>> pendingBlocks_;
   std::vector<const Form*> shownOrder_;  // the forms shown, the latest last
   const Form* activeForm_ = nullptr;
+  std::map<const Form*, const Form*> cameFrom_;  // a shown form, and the form active before it
+  const Form* hidingActive_ = nullptr;           // a form that had the activation as it hid
   std::map<UINT_PTR, Timer*> timers_;
   UINT_PTR nextTimerId_ = 1;
   Timer* ticking_ = nullptr;

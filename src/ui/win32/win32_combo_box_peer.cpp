@@ -81,12 +81,24 @@ void Win32ComboBoxPeer::ItemRemoved(int index) {
 }
 
 // Choosing an item puts its text in the box; a drop-down combo may then show another text.
+// When the box already reads the model's text (the user is typing in it), only the list's
+// highlight follows: choosing through the combo would rewrite the text and move the caret.
 void Win32ComboBoxPeer::SyncSelection() {
   Updating updating(*this);
-  if (SendMessageA(Hwnd(), CB_GETCURSEL, 0, 0) != list_.ListIndex()) {
-    SendMessageA(Hwnd(), CB_SETCURSEL, static_cast<WPARAM>(list_.ListIndex()), 0);
+  const auto index = static_cast<WPARAM>(list_.ListIndex());
+  HWND items = ListWindow();
+  if (Editable() && items != nullptr && WindowText() == list_.Text()) {
+    if (SendMessageA(items, LB_GETCURSEL, 0, 0) != list_.ListIndex()) SendMessageA(items, LB_SETCURSEL, index, 0);
+    return;
   }
+  if (SendMessageA(Hwnd(), CB_GETCURSEL, 0, 0) != list_.ListIndex()) SendMessageA(Hwnd(), CB_SETCURSEL, index, 0);
   if (Editable() && WindowText() != list_.Text()) SetWindowTextA(Hwnd(), list_.Text().c_str());
+}
+
+HWND Win32ComboBoxPeer::ListWindow() const {
+  COMBOBOXINFO info = {};
+  info.cbSize = sizeof info;
+  return GetComboBoxInfo(Hwnd(), &info) ? info.hwndList : nullptr;
 }
 
 // On a form without a default button, Enter goes to the list (or its edit) instead of the

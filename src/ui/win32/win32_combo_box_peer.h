@@ -31,6 +31,8 @@ class Win32ComboBoxPeer : public Win32ControlPeer {
   bool Editable() const { return Style() != ComboStyle::kDropDownList; }
   void Fill();
   void SyncSelection();
+  // The list of items the combo shows (dropped down or below the box).
+  HWND ListWindow() const;
 
   ListControl& list_;
   ComboBox* combo_;

@@ -85,6 +85,8 @@ class Win32ControlPeer : public ControlPeer, public WindowHandler {
   void Deliver(const std::function<void()>& action) const;
   std::string WindowText() const;
   void SetWindowTextQuietly(const std::string& text);
+  // Places the window where the control lies, at the height WindowHeight gives.
+  void SyncGeometry();
 
   class Updating {
    public:
@@ -103,7 +105,6 @@ class Win32ControlPeer : public ControlPeer, public WindowHandler {
 
  private:
   RECT PixelBounds() const;
-  void SyncGeometry();
   void SyncFont();
   void HandleMouse(UINT message, WPARAM wParam, LPARAM lParam);
   bool HandleKey(HWND window, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);

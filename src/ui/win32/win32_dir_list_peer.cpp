@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ui/win32/win32_backend.h"
+#include "ui/win32/win32_list_box_peer.h"
 
 namespace ui::win32 {
 
@@ -23,6 +24,11 @@ void Win32DirListPeer::SyncAll() {
   int height = FontHeight(Hwnd(), backend_.Gdi().Font(GetControl().Font()));
   SendMessageA(Hwnd(), LB_SETITEMHEIGHT, 0, std::max<LPARAM>(16, height + 2));
   Fill();
+  SyncGeometry();
+}
+
+int Win32DirListPeer::WindowHeight(int pixels) const {
+  return WholeRowsHeight(Hwnd(), pixels);
 }
 
 void Win32DirListPeer::Changed(Property what) {

@@ -20,6 +20,7 @@ class Win32DirListPeer : public Win32ControlPeer {
   void SyncAll() override;
   bool KindMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   bool ModelHandlesKey(int keyCode) const override;
+  int WindowHeight(int pixels) const override;
 
  private:
   void Fill();

@@ -50,19 +50,21 @@ void Win32FormPeer::Destroy() {
   if (hwnd_ == nullptr) return;
   updating_ = true;
   menus_.Detach();
+  backend_.ReleaseOwnedWindows(hwnd_);
   DestroyWindow(hwnd_);
   hwnd_ = nullptr;
 }
 
 DWORD Win32FormPeer::Style(const Form& form) {
   DWORD style = WS_CLIPCHILDREN;
+  DWORD boxes = (form.HasMinimizeBox() ? WS_MINIMIZEBOX : 0) | (form.HasMaximizeBox() ? WS_MAXIMIZEBOX : 0);
   switch (form.BorderStyle()) {
     case BorderStyle::kNone:
       return style | WS_POPUP;
     case BorderStyle::kFixedSingle:
-      return style | WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+      return style | WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | boxes;
     case BorderStyle::kSizable:
-      return style | WS_OVERLAPPEDWINDOW;
+      return style | WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | boxes;
     case BorderStyle::kFixedDialog:
     case BorderStyle::kFixedToolWindow:
       return style | WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
@@ -124,6 +126,7 @@ void Win32FormPeer::SyncVisible() {
   bool updating = std::exchange(updating_, true);
   if (!form_.Visible()) {
     backend_.FormHiding(form_);
+    appearAt_ = 0;
     ShowWindow(hwnd_, SW_HIDE);
   } else {
     ShowVisible();
@@ -134,7 +137,15 @@ void Win32FormPeer::SyncVisible() {
 void Win32FormPeer::ShowVisible() {
   // Like a dialog box: the owner is set, and a modal form's owner disabled, before it appears.
   TakeOwner();
-  if (form_.IsModal()) backend_.FormShowingModal(form_);
+  backend_.FormShowing(form_);
+  if (!form_.IsModal() && form_.AppearDelay() > 0 && !IsWindowVisible(hwnd_)) {
+    appearAt_ = GetTickCount64() + static_cast<ULONGLONG>(form_.AppearDelay());
+    return;
+  }
+  ShowNow();
+}
+
+void Win32FormPeer::ShowNow() {
   if (form_.WindowState() == WindowState::kMinimized) {
     ShowWindow(hwnd_, SW_SHOWMINNOACTIVE);
   } else if (form_.WindowState() == WindowState::kMaximized) {
@@ -211,6 +222,17 @@ void Win32FormPeer::TakeOwner() {
 
 bool Win32FormPeer::TakesInput() const {
   return form_.Enabled() && blocked_ == 0;
+}
+
+bool Win32FormPeer::AppearWhenDue(bool dueOnly) {
+  if (appearAt_ == 0 || (dueOnly && GetTickCount64() < appearAt_)) return false;
+  appearAt_ = 0;
+  if (hwnd_ == nullptr || !form_.Visible()) return false;
+  bool updating = std::exchange(updating_, true);
+  ShowNow();
+  updating_ = updating;
+  Activate();
+  return true;
 }
 
 void Win32FormPeer::Activate() {

@@ -38,6 +38,9 @@ class Win32FormPeer : public FormPeer, public NativeWindowSource, private Window
   bool TakesInput() const;
   // Activates the window (after the model showed it).
   void Activate();
+  // A showing held back by the form's appear delay reaches the screen once it is due (or at
+  // once with dueOnly false). True when the window appeared.
+  bool AppearWhenDue(bool dueOnly);
   // Destroys the window at once, without events (unload, end of the program).
   void Destroy();
   // The id a control window of this form gets.
@@ -64,6 +67,7 @@ class Win32FormPeer : public FormPeer, public NativeWindowSource, private Window
   void Paint();
   void SyncVisible();
   void ShowVisible();
+  void ShowNow();
   // Makes the model's owner the owner window, so the form stays above it.
   void TakeOwner();
   void SyncGeometry();
@@ -85,6 +89,7 @@ class Win32FormPeer : public FormPeer, public NativeWindowSource, private Window
   int blocked_ = 0;
   int nextId_ = 100;
   bool updating_ = false;
+  ULONGLONG appearAt_ = 0;  // when a held-back showing appears (GetTickCount64); 0: none
   // False once the peer is gone: an event run from this window may unload the form.
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };

@@ -4,12 +4,28 @@
 #include <cstring>
 #include <string>
 
+#include "ui/command_button.h"
+#include "ui/form.h"
 #include "ui/list_box.h"
 #include "ui/list_search.h"
 #include "ui/win32/input_mapping.h"
 #include "ui/win32/win32_backend.h"
 
 namespace ui::win32 {
+
+int WholeRowsHeight(HWND list, int pixels) {
+  if (list == nullptr) return pixels;
+  auto row = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
+  RECT window;
+  RECT client;
+  GetWindowRect(list, &window);
+  GetClientRect(list, &client);
+  // The border and a horizontal scroll bar when one shows.
+  int frame = static_cast<int>((window.bottom - window.top) - (client.bottom - client.top));
+  int inside = pixels - frame;
+  if (row <= 0 || inside <= row) return pixels;
+  return pixels - inside % row;
+}
 
 Win32ControlPeer::WindowSpec Win32ListBoxPeer::Spec() const {
   DWORD style = WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_OWNERDRAWFIXED |
@@ -27,6 +43,11 @@ void Win32ListBoxPeer::SyncAll() {
   SyncItemHeight();
   Fill();
   SyncExtent();
+  SyncGeometry();
+}
+
+int Win32ListBoxPeer::WindowHeight(int pixels) const {
+  return WholeRowsHeight(Hwnd(), pixels);
 }
 
 void Win32ListBoxPeer::Changed(Property what) {
@@ -43,10 +64,12 @@ void Win32ListBoxPeer::Changed(Property what) {
       break;
     case Property::kHorizontalExtent:
       SyncExtent();
+      SyncGeometry();  // a horizontal scroll bar takes a row's room or gives it back
       break;
     case Property::kFont:
       Win32ControlPeer::Changed(what);
       SyncItemHeight();
+      SyncGeometry();
       break;
     default:
       Win32ControlPeer::Changed(what);
@@ -194,6 +217,10 @@ void Win32ListBoxPeer::TellTopIndex() {
 
 bool Win32ListBoxPeer::KindMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
   switch (message) {
+    case WM_GETDLGCODE:
+      if (!WantsEnter(lParam)) return false;
+      result = CallDefault(Hwnd(), message, wParam, lParam) | DLGC_WANTMESSAGE;
+      return true;
     case WM_LBUTTONDOWN:
       pressedAt_ = lParam;
       pressChanged_ = false;
@@ -216,17 +243,31 @@ bool Win32ListBoxPeer::KindMessage(UINT message, WPARAM wParam, LPARAM lParam, L
   }
 }
 
+// Enter reaches a list whose form handles its KeyDown, unless a default button takes it: the
+// dialog manager would take it otherwise (and press nothing on a form without one).
+bool Win32ListBoxPeer::WantsEnter(LPARAM lParam) const {
+  const auto* key = reinterpret_cast<const MSG*>(lParam);
+  if (key == nullptr || key->message != WM_KEYDOWN || key->wParam != VK_RETURN) return false;
+  if (!list_.onKeyDown) return false;
+  const CommandButton* button = list_.ParentForm().DefaultButton();
+  return button == nullptr || !button->IsShown() || !button->IsEnabled();
+}
+
 // An item's text, or its length, in the form the message came in: the window is subclassed,
 // so messages usually reach it as Unicode. The buffer holds LB_GETTEXTLEN characters and the
 // end.
 LRESULT Win32ListBoxPeer::ItemText(UINT message, WPARAM wParam, LPARAM lParam) const {
   auto index = static_cast<int>(wParam);
   if (index < 0 || index >= list_.ListCount()) return LB_ERR;
-  const std::string& text = list_.List(index);
+  const std::string_view text = list_.ListText(index);
   const auto size = static_cast<int>(text.size());
   const bool copy = message == LB_GETTEXT && lParam != 0;
   if (!IsWindowUnicode(Hwnd())) {
-    if (copy) std::memcpy(reinterpret_cast<char*>(lParam), text.c_str(), text.size() + 1);
+    if (copy) {
+      auto* narrow = reinterpret_cast<char*>(lParam);
+      std::memcpy(narrow, text.data(), text.size());
+      narrow[text.size()] = '\0';
+    }
     return size;
   }
   auto* wide = copy ? reinterpret_cast<wchar_t*>(lParam) : nullptr;
@@ -281,8 +322,8 @@ void Win32ListBoxPeer::DrawItem(const DRAWITEMSTRUCT& item) {
   COLORREF oldFore = SetTextColor(dc, fore);
   COLORREF oldBack = SetBkColor(dc, selected ? GetSysColor(COLOR_HIGHLIGHT) : ColorRef(control.BackColor()));
   HGDIOBJ oldFont = SelectObject(dc, backend_.Gdi().Font(control.Font()));
-  const std::string& text = list_.List(index);
-  ExtTextOutA(dc, place.left + 1, place.top, ETO_OPAQUE | ETO_CLIPPED, &place, text.c_str(),
+  const std::string_view text = list_.ListText(index);
+  ExtTextOutA(dc, place.left + 1, place.top, ETO_OPAQUE | ETO_CLIPPED, &place, text.data(),
               static_cast<UINT>(text.size()), nullptr);
   SelectObject(dc, oldFont);
   SetBkColor(dc, oldBack);

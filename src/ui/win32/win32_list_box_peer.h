@@ -7,6 +7,10 @@
 
 namespace ui::win32 {
 
+// The height of a list box window asked to be pixels high that shows only whole rows: lower
+// by the part of a row that would be cut at the bottom, as a list with an integral height is.
+int WholeRowsHeight(HWND list, int pixels);
+
 // A list box (also the file list box): an owner-drawn LISTBOX that keeps no items of its own
 // (LBS_NODATA). The window knows how many items there are and which are selected; each item
 // is drawn from the model, so a long queue is held once, in the model. The peer answers the
@@ -33,6 +37,7 @@ class Win32ListBoxPeer : public Win32ControlPeer {
   bool KindMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   void AfterMessage(UINT message) override;
   bool ModelHandlesKey(int keyCode) const override;
+  int WindowHeight(int pixels) const override;
 
  private:
   bool MultiSelect() const { return list_.MultiSelect() != ui::MultiSelect::kNone; }
@@ -48,6 +53,7 @@ class Win32ListBoxPeer : public Win32ControlPeer {
   void ClickedWithoutChange();
   void DrawItem(const DRAWITEMSTRUCT& item);
   int TypedItem(char typed) const;
+  bool WantsEnter(LPARAM lParam) const;
   LRESULT ItemText(UINT message, WPARAM wParam, LPARAM lParam) const;
   LRESULT FindText(UINT message, WPARAM wParam, LPARAM lParam) const;
 
