@@ -21,13 +21,13 @@ frmTips::frmTips(app::App& app) : Form(app.Ctx(), "frmTips"), app_(app) {
   Text1.SetFontSize(12);
   Text1.Move(120, 120, 6975, 2895);
   lblTipNum.SetCaption("Nothing");
-  lblTipNum.Move(120, 3165, 1335, 255);
+  lblTipNum.Move(120, 3165, 1215, 255);
   cmdPreviousTip.SetCaption("<<");
-  cmdPreviousTip.Move(1560, 3120, 615, 375);
+  cmdPreviousTip.Move(1440, 3120, 615, 375);
   cmdNextTip.SetCaption(">>");
-  cmdNextTip.Move(2280, 3120, 615, 375);
+  cmdNextTip.Move(2160, 3120, 615, 375);
   Check1.SetCaption("Show Tip of the Day at Startup");
-  Check1.Move(3000, 3165, 2865, 255);
+  Check1.Move(2880, 3165, 2880, 255);
   cmdClose.SetCaption("&Close");
   cmdClose.SetDefault(true);
   cmdClose.Move(5880, 3120, 1215, 375);

@@ -62,8 +62,11 @@ frmQuickPick::frmQuickPick(app::App& app) : Form(app.Ctx(), "frmQuickPick"), app
   mnuOpenFiles.onClick = [this] { mnuOpenFiles_Click(); };
 }
 
+// The controls are laid out for the inside the window really has: at the stored default size
+// no resize follows, and a frame wider than the designed one would cut the buttons.
 void frmQuickPick::Form_Load() {
   tbQPPattern.SetText(app_.frmMain().tbDWGFilter.Text());
+  Form_Resize();
 }
 
 // A click on the background reads the folder again under the filter.
@@ -72,19 +75,19 @@ void frmQuickPick::Form_Click() {
   ApplyPattern();
 }
 
-// Below 900 twips high or 1000 wide the controls keep their places. The list and the buttons
-// keep the designed distances from the bottom of the inside: measured from the window's outer
-// edge, a taller title bar than the designed one would push the buttons out of sight.
+// Below 900 twips high or 1000 wide the controls keep their places. The controls keep the
+// designed distances from the right and bottom edges of the inside: measured from the window's
+// outer edge, a wider frame or taller title bar than the designed one would cut the buttons.
 void frmQuickPick::Form_Resize() {
   if (Height() <= 900 || Width() <= 1000) return;
   Isolated([&] {
-    tbQPPattern.SetWidth(Width() - 150);
-    File1.SetWidth(Width() - 100);
+    tbQPPattern.SetWidth(std::max(1, ScaleWidth() - 15));
+    File1.SetWidth(std::max(1, ScaleWidth()));
     File1.SetHeight(std::max(1, ScaleHeight() - 600));
-    cmdRefresh.SetWidth(Width() - 950);
+    cmdRefresh.SetWidth(std::max(1, ScaleWidth() - 935));
     cmdRefresh.SetTop(std::max(0, ScaleHeight() - 350));
     cmdQuickPickOnOff.SetTop(std::max(0, ScaleHeight() - 350));
-    cmdQuickPickOnOff.SetLeft(Width() - 900);
+    cmdQuickPickOnOff.SetLeft(std::max(0, ScaleWidth() - 885));
   });
 }
 

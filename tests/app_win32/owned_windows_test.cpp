@@ -32,6 +32,7 @@
 #include "wizards/frm_layout_wiz.h"
 #include "wizards/frm_page_setup_in_wiz.h"
 #include "wizards/frm_page_setup_wiz_select.h"
+#include "wizards/frm_reset_acad_sys_vars.h"
 #include "wizards/frm_tb_wiz.h"
 
 namespace {
@@ -114,6 +115,8 @@ TEST(OwnedWindowsTest, AHiddenWindowOutlivesTheOwnerItWasShownWithAndShowsAgain)
        Touch<options::frmOptions, &App::frmOptions>()},
       {"frmBrowseSCRIPSDir", Touch<options::frmBrowseSCRIPSDir, &App::frmBrowseSCRIPSDir>(), "frmOptions",
        Touch<options::frmOptions, &App::frmOptions>()},
+      {"frmOptions", Touch<options::frmOptions, &App::frmOptions>(), "frmResetAcadSysVars",
+       Touch<wizards::frmResetAcadSysVars, &App::frmResetAcadSysVars>()},
       {"frmFileListRename", Touch<filetools::frmFileListRename, &App::frmFileListRename>(), "frmFileLists",
        Touch<filetools::frmFileLists, &App::frmFileLists>()},
       {"frmFileRenamerManual", Touch<filetools::frmFileRenamerManual, &App::frmFileRenamerManual>(), "frmFileRenamer",
@@ -125,6 +128,8 @@ TEST(OwnedWindowsTest, AHiddenWindowOutlivesTheOwnerItWasShownWithAndShowsAgain)
       {"frmVARSetup", Touch<tags::frmVARSetup, &App::frmVARSetup>(), "frmLayoutWiz",
        Touch<wizards::frmLayoutWiz, &App::frmLayoutWiz>()},
       {"frmVARSetup", Touch<tags::frmVARSetup, &App::frmVARSetup>(), "frmSCREdit",
+       Touch<mainwindow::frmSCREdit, &App::frmSCREdit>()},
+      {"frmProjectTagManager", Touch<tags::frmProjectTagManager, &App::frmProjectTagManager>(), "frmSCREdit",
        Touch<mainwindow::frmSCREdit, &App::frmSCREdit>()},
       {"frmLispSelector", Touch<mainwindow::frmCodeSelector, &App::frmLispSelector>(), "frmSCREdit",
        Touch<mainwindow::frmSCREdit, &App::frmSCREdit>()},

@@ -191,17 +191,17 @@ TEST_F(QuickPick, ResizeMovesTheControlsOnlyAboveTheThresholds) {
   user.Click(main.cmdQuickPick);
   queue::frmQuickPick& quick = app.frmQuickPick();
   quick.Move(1000, 1000, 3000, 6000);
-  // The inside is 6000 less the tool window's frame and title (495 twips here).
-  EXPECT_EQ(quick.File1.Bounds(), (ui::Rect{0, 300, 2900, 4905}));
-  EXPECT_EQ(quick.cmdRefresh.Bounds(), (ui::Rect{0, 5155, 2050, 330}));
-  EXPECT_EQ(quick.cmdQuickPickOnOff.Left(), 2100);
-  EXPECT_EQ(quick.tbQPPattern.Width(), 2850);
+  // The inside is 3000 x 6000 less the tool window's frame and title (240 x 495 twips here).
+  EXPECT_EQ(quick.File1.Bounds(), (ui::Rect{0, 300, 2760, 4905}));
+  EXPECT_EQ(quick.cmdRefresh.Bounds(), (ui::Rect{0, 5155, 1825, 330}));
+  EXPECT_EQ(quick.cmdQuickPickOnOff.Left(), 1875);
+  EXPECT_EQ(quick.tbQPPattern.Width(), 2745);
   for (ui::Rect small : {ui::Rect{0, 0, 1000, 6000}, ui::Rect{0, 0, 3000, 900}}) {
     quick.Move(small.left, small.top, small.width, small.height);
-    EXPECT_EQ(quick.File1.Bounds(), (ui::Rect{0, 300, 2900, 4905}));
+    EXPECT_EQ(quick.File1.Bounds(), (ui::Rect{0, 300, 2760, 4905}));
   }
   quick.Move(0, 0, 1001, 901);
-  EXPECT_EQ(quick.File1.Bounds(), (ui::Rect{0, 300, 901, 1}));
+  EXPECT_EQ(quick.File1.Bounds(), (ui::Rect{0, 300, 761, 1}));
 }
 
 // The queue quick pick lists the names once; the tooltip is the path under the pointer and
