@@ -152,7 +152,7 @@ void frmOptions::DesignGuiTab() {
                                 "\"Smart-Sort\" - Descending"};
   for (int i = 0; i < 4; ++i) {
     optSort.Load(i).SetCaption(sortCaptions[i]);
-    Place(optSort[i], i < 2 ? 480 : 3600, i % 2 == 0 ? 570 : 870, 3015, 255);
+    Place(optSort[i], i < 2 ? 480 : 3600, i % 2 == 0 ? 570 : 870, i < 2 ? 3015 : 3735, 255);
   }
 
   fraAdvanced.SetCaption("Advanced");
@@ -167,9 +167,9 @@ void frmOptions::DesignGuiTab() {
   chkMetaEnable.SetCaption("Enable \"META Commands\"");
   Place(chkMetaEnable, 240, 270, 3255, 255);
   chkMetaImmediate.SetCaption("Enable Live META Update");
-  Place(chkMetaImmediate, 240, 540, 2415, 255);
+  Place(chkMetaImmediate, 240, 540, 2460, 255);
   lblMetaImmediate.SetCaption(" (Tornavane Interface will change as commands are typed)");
-  Place(lblMetaImmediate, 2670, 555, 5070, 255);
+  Place(lblMetaImmediate, 2715, 555, 5055, 255);
 
   fraPreview.SetCaption("DWG Preview Window");
   Place(fraPreview, 120, 3660, 7815, 615);

@@ -146,7 +146,8 @@ std::vector<RECT> CheckFit(const Caption& caption, std::vector<std::string>& mis
       return {outer};
     }
     case CaptionKind::kCheck: {
-      int glyph = CheckGlyphWidth(window);
+      // A disabled caption is drawn once more a pixel lower and to the right, as its shadow.
+      int glyph = CheckGlyphWidth(window) + (IsWindowEnabled(window) ? 0 : 1);
       Extent text = TextSize(window, caption.text, width - glyph);
       if (text.cx > width - glyph || text.cy > height || SplitsAWord(window, caption.text, width - glyph)) {
         misfit("needs " + std::to_string(glyph + text.cx) + "x" + std::to_string(text.cy) + " (one line " +
