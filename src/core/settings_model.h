@@ -18,8 +18,6 @@ struct SettingsModel {
   std::vector<std::string> Queue;  // scratch copy of the queue for one operation
   std::string OS;
   std::string OS_Platform;
-  std::string Msg;
-  std::string Waste;
   std::int16_t x = 0;
   std::int16_t LeftCoord = 0;
   std::int16_t TopCoord = 0;
@@ -78,7 +76,6 @@ struct SettingsModel {
   std::int16_t HLeftDividerTop = 0;
   std::int16_t SimpleMode = 0;
   std::int16_t SimpleScriptPathOverride = 0;
-  std::string ForPrint;
   std::int16_t DWGPreviewShow = 0;
   std::int16_t AutoSortEnabled = 0;
   std::int16_t AutoSortType = 0;

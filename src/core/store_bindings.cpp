@@ -67,7 +67,7 @@ std::vector<StoreBinding> MakeBindings() {
       Bind(kPaths, "Switches", "", &M::Switches),
       Bind(kPaths, "OutputNorm", "", &M::SCROutputPathNorm),
       Bind(kPaths, "OutputAlt", "", &M::SCROutputPathAlt),
-      Bind(kPaths, "SCRiptsPathOption", "False", &M::SCRIPTSPathOption),
+      Bind(kPaths, "SCRIPTSPathOption", "False", &M::SCRIPTSPathOption),
       Bind(kPaths, "SCRIPTSPath", "", &M::SCRIPTSDir),
       Bind(kStartup, "Face", "0", &M::Face),
       Bind(kStartup, "OutputToDefaultPath", "1", &M::OutputToDefaultPath),
@@ -104,7 +104,7 @@ std::vector<StoreBinding> MakeBindings() {
       Bind(kUserTags, "PadDigits", "2", &M::PADDIGITS),
   };
   for (StoreBinding& binding : b) {
-    if (binding.key == "SCRiptsPathOption") binding.conversion = Conversion::kFlag;
+    if (binding.key == "SCRIPTSPathOption") binding.conversion = Conversion::kFlag;
     if (binding.key == "TipsShow" || binding.key == "DWGOutFolder") binding.application = kStoreAppLowerT;
   }
   const auto& tagKeys = TagKeys();

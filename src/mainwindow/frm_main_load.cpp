@@ -45,8 +45,7 @@ void RestoreBrowserFolder(frmMain& main) {
     if (number != runtime::kPathNotFound && number != runtime::kDeviceUnavailable && number != runtime::kDiskNotReady) {
       return;
     }
-    main.Msg = FolderUnavailable(main.SourcePath);
-    main.Ctx().MsgBox({main.Msg, " No big deal...", ui::MsgButtons::kOk, ui::MsgIcon::kNone});
+    main.Ctx().MsgBox({FolderUnavailable(main.SourcePath), " No big deal...", ui::MsgButtons::kOk, ui::MsgIcon::kNone});
     try {
       main.Dir1.SetPath("");
     } catch (const runtime::Error&) {

@@ -51,7 +51,7 @@ void ReadLT(frmMain& main, LoadSteps& steps) {
 
 void ReadSwitchesAndPaths(frmMain& main, LoadSteps& steps, const std::string& programFolder) {
   for (auto key : {"AutoLaunchEditor", "AutoADDFavorites", "EnableDelay", "AutoMinimize", "AutoCADEXE", "Switches",
-                   "OutputNorm", "OutputAlt", "SCRiptsPathOption", "SCRIPTSPath"}) {
+                   "OutputNorm", "OutputAlt", "SCRIPTSPathOption", "SCRIPTSPath"}) {
     steps.Read(key);
   }
   if (main.SCRIPTSDir.empty()) main.SCRIPTSDir = programFolder + "\\SCRIPTS";

@@ -32,9 +32,7 @@ void frmMain::LoadSnapshot(std::int16_t page) {
   };
   try {
     if (exists(core::kQueueSuffix)) {
-      std::vector<std::string> lines = core::ReadLineList(fs, path(core::kQueueSuffix));
-      if (!lines.empty()) Waste = lines.back();
-      List1.AddItems(std::move(lines));
+      List1.AddItems(core::ReadLineList(fs, path(core::kQueueSuffix)));
     }
     if (!exists(core::kScriptSuffix)) return;
     auto script = core::ReadTextDump(fs, path(core::kScriptSuffix));

@@ -223,7 +223,7 @@ INSTANTIATE_TEST_SUITE_P(
                      [](test::ProgramRun& run) { EXPECT_TRUE(run.app.frmOptions().optLoadOpen[2].Value()); }},
         BadValueCase{"Startup", "ResourceFileLimit", "", "5",
                      [](test::ProgramRun& run) { EXPECT_EQ(run.app.frmOptions().tbResourceFileLimit.Text(), "5"); }},
-        BadValueCase{"Paths", "SCRiptsPathOption", "maybe", "False",
+        BadValueCase{"Paths", "SCRIPTSPathOption", "maybe", "False",
                      [](test::ProgramRun& run) { EXPECT_EQ(run.Main().SCRIPTSPathOption, 0); }},
         BadValueCase{"UserTags", "PadDigits", "20", "2",
                      [](test::ProgramRun& run) {
@@ -344,7 +344,6 @@ TEST_F(StartupTest, ALongQueueIsRestoredLineForLine) {
   std::vector<std::string> queue;
   for (int i = 0; i < run.Main().List1.ListCount(); ++i) queue.push_back(run.Main().List1.List(i));
   EXPECT_EQ(queue, expected);
-  EXPECT_EQ(run.Main().Waste, "C:\\Last.dwg");
 }
 
 struct RestoreCase {

@@ -90,8 +90,8 @@ INSTANTIATE_TEST_SUITE_P(Values, StoreConversionTest,
                                            ConversionCase{"CounterStart", "70000", 0},
                                            ConversionCase{"CounterStart", "3000000000", 6},
                                            ConversionCase{"Counter", "1234", 0}, ConversionCase{"Counter", "x", 13},
-                                           ConversionCase{"SCRiptsPathOption", "True", 0},
-                                           ConversionCase{"SCRiptsPathOption", "maybe", 13},
+                                           ConversionCase{"SCRIPTSPathOption", "True", 0},
+                                           ConversionCase{"SCRIPTSPathOption", "maybe", 13},
                                            ConversionCase{"Initialize", "anything at all", 0}));
 
 TEST_F(StoreBindingsTest, AFailedReadLeavesTheFieldAsItWas) {
@@ -101,10 +101,11 @@ TEST_F(StoreBindingsTest, AFailedReadLeavesTheFieldAsItWas) {
   EXPECT_EQ(model.LeftCoord, 77);
 }
 
-TEST_F(StoreBindingsTest, TheScriptsFolderChoiceTakesTheWordsOrANumber) {
+// Earlier versions also wrote the key as "SCRiptsPathOption"; the store's names ignore case.
+TEST_F(StoreBindingsTest, TheScriptsFolderChoiceTakesTheWordsOrANumberUnderEitherSpelling) {
   for (auto [stored, expected] : {std::pair{"True", -1}, {"false", 0}, {"TRUE", -1}, {"1", -1}, {"0", 0}}) {
-    store.Write("TornavanePowerTool", "Paths", "SCRIPTSPathOption", stored);
-    Read("SCRiptsPathOption");
+    store.Write("TornavanePowerTool", "Paths", "SCRiptsPathOption", stored);
+    Read("SCRIPTSPathOption");
     EXPECT_EQ(model.SCRIPTSPathOption, expected) << stored;
   }
 }
