@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/app.h"
+#include "app/settings_table.h"
 #include "core/file_helpers.h"
 #include "core/path_helpers.h"
 #include "core/system_helpers.h"
@@ -72,7 +73,7 @@ void PushPreviewAndSortOptions(frmMain& main, app::App& app, core::LoadSteps& st
   if (main.DWGPreviewShow == 1) steps.Step([&] { main.cmdDWGPreviewShow.SetValue(true); });
   steps.Step([&] { app.frmOptions().chkShowPreview.SetValue(main.DWGPreviewShow == 1 ? 1 : 0); });
   steps.Step([&] { app.frmOptions().chkAutoSortEnabled.SetValue(main.AutoSortEnabled == 1 ? 1 : 0); });
-  steps.Push("AutoSortType", [&] { app.frmOptions().optSort[main.AutoSortType].SetValue(true); });
+  steps.Push(app::Binding("AutoSortType"), [&] { app.frmOptions().optSort[main.AutoSortType].SetValue(true); });
 }
 
 // The Settings and QSAVE switches, in this order: SAVEAS ticked after Test Run clears it, so
@@ -80,11 +81,11 @@ void PushPreviewAndSortOptions(frmMain& main, app::App& app, core::LoadSteps& st
 void PushBatchSwitches(frmMain& main, core::LoadSteps& steps) {
   main.SCRChanged = core::kFalse;
   if (main.LT == 1) main.TestRun = 0;
-  steps.Push("UseDelay", [&] { main.chkDelay.SetValue(main.UseDelay); });
-  steps.Push("TestRun", [&] { main.chkTestRun.SetValue(main.TestRun); });
-  steps.Push("SAVEAS", [&] { main.chkSaveAS.SetValue(main.SAVEAS); });
-  steps.Push("DebugComments", [&] { main.cbIncludeDebugComments.SetValue(main.DebugComments); });
-  steps.Push("IncludeStatus", [&] { main.chkIncludeStatus.SetValue(main.IncludeStatus); });
+  steps.Push(app::Binding("UseDelay"), [&] { main.chkDelay.SetValue(main.UseDelay); });
+  steps.Push(app::Binding("TestRun"), [&] { main.chkTestRun.SetValue(main.TestRun); });
+  steps.Push(app::Binding("SAVEAS"), [&] { main.chkSaveAS.SetValue(main.SAVEAS); });
+  steps.Push(app::Binding("DebugComments"), [&] { main.cbIncludeDebugComments.SetValue(main.DebugComments); });
+  steps.Push(app::Binding("IncludeStatus"), [&] { main.chkIncludeStatus.SetValue(main.IncludeStatus); });
 }
 
 }  // namespace

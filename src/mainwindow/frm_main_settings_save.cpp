@@ -5,9 +5,8 @@
 #include <functional>
 #include <limits>
 #include <optional>
-#include <string_view>
 
-#include "core/store_bindings.h"
+#include "app/settings_table.h"
 #include "mainwindow/frm_main.h"
 #include "mainwindow/frm_main_working_set.h"
 #include "runtime/convert.h"
@@ -16,38 +15,6 @@
 namespace mainwindow {
 
 namespace {
-
-// The store values the save writes, in the order it writes them.
-constexpr std::string_view kSavedKeys[] = {
-    "Left",
-    "Top",
-    "Height",
-    "Width",
-    "HDividerTop",
-    "HLeftDividerTop",
-    "DWGPattern",
-    "SCRPattern",
-    "Initialize",
-    "PreUserScript",
-    "PostUserScript",
-    "Uninitialize",
-    "LoadMethod_Open",
-    "LoadMethod_Other",
-    "TestRun",
-    "UseDelay",
-    "SAVEAS",
-    "NamePrefix",
-    "NameSuffix",
-    "OverWriteFiles",
-    "SaveAsType",
-    "SaveAsOriginalLocation",
-    "DebugComments",
-    "IncludeStatus",
-    "Counter",
-    "Source",
-    "DWGOutFolder",
-    "OutputToDefaultPath",
-};
 
 // A twips value as a 16-bit field takes it; nothing when it does not fit, so the field keeps
 // the value it had.
@@ -108,8 +75,8 @@ void frmMain::SaveAllSettings() {
     Keep(HLeftDividerTop, Picture3.Top());
   });
   platform::SettingsStore& store = Ctx().Services().settings;
-  for (std::string_view key : kSavedKeys) {
-    Isolated([&] { core::WriteBinding(store, core::Binding(key), *this); });
+  for (const app::SettingRow& row : app::SettingRows()) {
+    if (row.savedByMainWindow) Isolated([&] { core::WriteBinding(store, row, *this); });
   }
   Isolated([&] { SaveFaceSetting(store, Face); });
   Isolated([&] { WriteWorkingSet(*this); });

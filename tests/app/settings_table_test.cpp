@@ -1,4 +1,4 @@
-#include "core/store_bindings.h"
+#include "app/settings_table.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 
 namespace {
 
-using core::Binding;
+using app::Binding;
 using core::SettingsModel;
 
 class StoreBindingsTest : public ::testing::Test {
@@ -30,7 +30,7 @@ class StoreBindingsTest : public ::testing::Test {
 };
 
 TEST_F(StoreBindingsTest, AnEmptyStoreGivesEveryFieldItsDefault) {
-  for (const core::StoreBinding& binding : core::StoreBindings()) core::ReadBinding(store, binding, model);
+  for (const app::SettingRow& binding : app::SettingRows()) core::ReadBinding(store, binding, model);
   EXPECT_EQ(model.LeftCoord, 520);
   EXPECT_EQ(model.TopCoord, 520);
   EXPECT_EQ(model.FormHeight, 10128);
@@ -63,7 +63,7 @@ TEST_F(StoreBindingsTest, AnEmptyStoreGivesEveryFieldItsDefault) {
 
 TEST_F(StoreBindingsTest, EveryKeyIsBoundOnce) {
   std::set<std::string> seen;
-  for (const core::StoreBinding& binding : core::StoreBindings()) {
+  for (const app::SettingRow& binding : app::SettingRows()) {
     EXPECT_TRUE(seen.insert(std::string(binding.section) + "\\" + std::string(binding.key)).second) << binding.key;
   }
   EXPECT_THROW(Binding("NoSuchKey"), std::out_of_range);
