@@ -11,7 +11,8 @@ namespace core {
 constexpr std::int16_t kTrue = -1;
 constexpr std::int16_t kFalse = 0;
 
-// Every program-wide setting and run-time flag, as public fields of the main window.
+// Every program-wide setting and run-time flag. The App owns the one model; the main window
+// reaches it as its member settings.
 // Fields start as zero or empty; the settings run at load gives the stored ones their
 // values. Names are the program's own and are used verbatim throughout.
 struct SettingsModel {

@@ -54,13 +54,13 @@ void frmMain::LoadSnapshot(std::int16_t page) {
 // the load relies on when it selects the stored page. When the current page cannot be saved
 // the switch is abandoned after the message, so its work is never replaced by the new page.
 void frmMain::optPage_Click(int index) {
-  if (index == Face) return;
-  if (!WriteSnapshot(*this, Face)) {
-    if (optPage.Exists(Face)) optPage[Face].SetValue(true);
+  if (index == settings.Face) return;
+  if (!WriteSnapshot(*this, settings.Face)) {
+    if (optPage.Exists(settings.Face)) optPage[settings.Face].SetValue(true);
     return;
   }
   LoadSnapshot(static_cast<std::int16_t>(index));
-  Face = static_cast<std::int16_t>(index);
+  settings.Face = static_cast<std::int16_t>(index);
   gSetHorizontalExtent(List1);
   UpdateQueueControls();
 }

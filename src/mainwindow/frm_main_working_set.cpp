@@ -60,7 +60,7 @@ bool WriteSnapshot(mainwindow::frmMain& main, std::int16_t page) {
   core::Snapshot snapshot{CurrentWorkingSet(main), main.Drive1.Drive(), main.Dir1.Path()};
   auto files = core::SnapshotFiles(MainDataFolder(main), FileUserName(main), page, snapshot);
   const bool written = core::WriteDataFiles(main.Ctx(), ProgramFolder(main), files, ResetFolderList(main));
-  main.SCRChanged = core::kFalse;
+  main.settings.SCRChanged = core::kFalse;
   return written;
 }
 

@@ -7,27 +7,27 @@
 
 namespace options {
 
-// Fills every control from the main window's settings fields, so the dialog always shows
+// Fills every control from the settings fields, so the dialog always shows
 // the live values, also when it loads again after its close box dropped it. The output
 // choice, the scripts folder and the delay box's enabling are not rows of their own.
 void frmOptions::Form_Load() {
   mainwindow::frmMain& main = app_.frmMain();
-  if (main.OutputToDefaultPath == 1) {
+  if (main.settings.OutputToDefaultPath == 1) {
     optNormalOutputPath.SetValue(true);
   } else {
     optAltOutputPath.SetValue(true);
   }
   UpdateButtons();
   SetMenus();
-  for (const app::SettingRow& row : app::SettingRows()) ShowInDialog(row, *this, main);
-  tbScriptDir.SetText(main.SCRIPTSDir);
-  tbDelay.SetEnabled(main.EnableDelay == 1);
+  for (const app::SettingRow& row : app::SettingRows()) ShowInDialog(row, *this, main.settings);
+  tbScriptDir.SetText(main.settings.SCRIPTSDir);
+  tbDelay.SetEnabled(main.settings.EnableDelay == 1);
   EnableSortOptions();
 }
 
 void frmOptions::SetMenus() {
   mainwindow::frmMain& main = app_.frmMain();
-  bool enable = main.LT != 1;
+  bool enable = main.settings.LT != 1;
   for (ui::MenuItem* item :
        {&main.mnuReportLimitsWiz, &main.mnuReportTextWiz, &main.mnuRepTextWiz, &main.mnuTBWiz, &main.mnuMTEXTSnR}) {
     item->SetEnabled(enable);

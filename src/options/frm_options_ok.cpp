@@ -1,5 +1,5 @@
-// The options dialog's "&OK": checks the boxes, then copies every control into the main
-// window's settings fields, stores them and hides the dialog.
+// The options dialog's "&OK": checks the boxes, then copies every control into the
+// settings fields, stores them and hides the dialog.
 
 #include <string>
 #include <vector>
@@ -57,21 +57,22 @@ void frmOptions::Command2_Click() {
   mainwindow::frmMain& main = app_.frmMain();
   std::vector<StoreEntry> entries;
   for (const app::SettingRow& row : app::SettingRows()) {
-    if (auto value = TakeFromDialog(row, *this, main)) entries.push_back({row, std::move(*value)});
+    if (auto value = TakeFromDialog(row, *this, main.settings)) entries.push_back({row, std::move(*value)});
   }
-  main.SCRIPTSDir = ScriptsFolder(optScriptDirDefault[1].Value(), tbScriptDir.Text(), Ctx().App().path);
-  entries.push_back({app::Binding("SCRIPTSPath"), main.SCRIPTSDir});
+  main.settings.SCRIPTSDir = ScriptsFolder(optScriptDirDefault[1].Value(), tbScriptDir.Text(), Ctx().App().path);
+  entries.push_back({app::Binding("SCRIPTSPath"), main.settings.SCRIPTSDir});
   // The output in use is set but not stored here; the settings save stores it.
-  main.OutputToDefaultPath = optNormalOutputPath.Value() ? 1 : 0;
-  main.SCROutputPath = optNormalOutputPath.Value() ? main.SCROutputPathNorm : main.SCROutputPathAlt;
+  main.settings.OutputToDefaultPath = optNormalOutputPath.Value() ? 1 : 0;
+  main.settings.SCROutputPath =
+      optNormalOutputPath.Value() ? main.settings.SCROutputPathNorm : main.settings.SCROutputPathAlt;
   try {
-    main.File2.SetPath(main.SCRIPTSDir);
+    main.File2.SetPath(main.settings.SCRIPTSDir);
   } catch (const runtime::Error&) {
-    Ctx().MsgBox({"The user scripts folder cannot be listed:\r\n" + core::ShortenPath(main.SCRIPTSDir) +
+    Ctx().MsgBox({"The user scripts folder cannot be listed:\r\n" + core::ShortenPath(main.settings.SCRIPTSDir) +
                       "\r\n\r\nPlease check that it exists.",
                   std::string(core::kAppTitle), ui::MsgButtons::kOk, ui::MsgIcon::kExclamation});
   }
-  if (main.LT == 1) {
+  if (main.settings.LT == 1) {
     main.chkTestRun.SetValue(ui::kUnchecked);
     main.chkTestRun.SetEnabled(false);
   } else {

@@ -50,7 +50,7 @@ void frmVARSetup::cmdOK_Click() {
   const std::string section(kUserTagsSection);
   for (const UserTagEntry& entry : UserTagEntries(ReadInput(*this))) {
     store.Write(application, section, entry.key, entry.value);
-    core::AssignFromText(app::Binding(entry.key), main, entry.value);
+    core::AssignFromText(app::Binding(entry.key), main.settings, entry.value);
   }
   Hide();
 }

@@ -49,17 +49,17 @@ class SettingRowsTest : public test::OptionsFixture {
   // and the store, and presses "&OK".
   void RoundTrip(const std::map<std::string_view, std::string>& texts,
                  const std::map<std::string_view, std::string>& spoiled) {
-    mainwindow::frmMain& main = Main();
+    core::SettingsModel& model = Main().settings;
     for (const SettingRow& row : app::SettingRows()) {
       if (!HasControl(row)) continue;
       settings.Write(kSettingsApp, std::string(row.section), std::string(row.key), texts.at(row.key));
-      core::ReadBinding(settings, row, main);
+      core::ReadBinding(settings, row, model);
     }
     frmOptions& dialog = ReloadedDialog();
     for (const SettingRow& row : app::SettingRows()) {
       if (!HasControl(row)) continue;
       EXPECT_EQ(ControlText(row, dialog), texts.at(row.key)) << row.key;
-      core::AssignFromText(row, main, spoiled.at(row.key));
+      core::AssignFromText(row, model, spoiled.at(row.key));
       settings.Write(kSettingsApp, std::string(row.section), std::string(row.key), spoiled.at(row.key));
     }
     dialog.Show();
@@ -69,7 +69,7 @@ class SettingRowsTest : public test::OptionsFixture {
     for (const SettingRow& row : app::SettingRows()) {
       if (!HasControl(row)) continue;
       core::AssignFromText(row, expected, texts.at(row.key));
-      EXPECT_EQ(core::FieldText(row, main), core::FieldText(row, expected)) << row.key;
+      EXPECT_EQ(core::FieldText(row, model), core::FieldText(row, expected)) << row.key;
       EXPECT_EQ(Stored(std::string(row.section), std::string(row.key)), texts.at(row.key)) << row.key;
     }
   }
@@ -77,7 +77,7 @@ class SettingRowsTest : public test::OptionsFixture {
 
 TEST_F(SettingRowsTest, EveryOptionRoundTripsThroughTheStoreTheDialogAndOk) {
   // An "Other" scripts folder must name one for "&OK" to accept it.
-  Main().SCRIPTSDir = std::string(kProgramFolder) + "\\SCRIPTS";
+  Main().settings.SCRIPTSDir = std::string(kProgramFolder) + "\\SCRIPTS";
   std::map<std::string_view, std::string> defaults;
   std::map<std::string_view, std::string> others;
   for (const SettingRow& row : app::SettingRows()) {
@@ -103,15 +103,15 @@ TEST_F(SettingRowsTest, EveryOptionRoundTripsThroughTheStoreTheDialogAndOk) {
 // A greyed check box is stored as not ticked but kept in its field as it is; a sort type that
 // has no option leaves the group without a choice, and then it is neither set nor stored.
 TEST_F(SettingRowsTest, AGreyedBoxStoresZeroAndNoSortChoiceStoresNoSortType) {
-  Main().AutoSortType = 9;
+  Main().settings.AutoSortType = 9;
   frmOptions& dialog = ReloadedDialog();
   EXPECT_EQ(options::ChosenOption(dialog.optSort), std::nullopt);
   dialog.chkWarnFolderNotExist.SetValue(ui::kGrayed);
   dialog.Show();
   user.Click(dialog.Command2);
-  EXPECT_EQ(Main().WarnFoldersNotExist, 2);
+  EXPECT_EQ(Main().settings.WarnFoldersNotExist, 2);
   EXPECT_EQ(Stored("Startup", "WarnFolderNotExist"), "0");
-  EXPECT_EQ(Main().AutoSortType, 9);
+  EXPECT_EQ(Main().settings.AutoSortType, 9);
   EXPECT_EQ(Stored("Startup", "AutoSortType"), std::nullopt);
 }
 
