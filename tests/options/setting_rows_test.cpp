@@ -1,10 +1,12 @@
-// Every setting the options dialog shows, through its row: the value is stored, read back into
-// the main window's field, shown by the dialog's load and written back by "&OK".
+// Every setting the options dialog shows, through its row: the value is stored, read by the main
+// window's load into its field and control, written back by "&OK" and shown by the dialog's own
+// load. Which control belongs to which setting is checked by frm_options_test.cpp's own table.
 #include <gtest/gtest.h>
 
 #include <map>
 #include <string>
 #include <variant>
+#include <vector>
 
 #include "app/settings_table.h"
 #include "core/store_bindings.h"
@@ -43,62 +45,74 @@ std::string ControlText(const SettingRow& row, const frmOptions& dialog) {
   return runtime::IntegerToText(chosen);
 }
 
+// The rows that have a control in the options dialog.
+std::vector<const SettingRow*> ControlRows() {
+  std::vector<const SettingRow*> rows;
+  for (const SettingRow& row : app::SettingRows()) {
+    if (HasControl(row)) rows.push_back(&row);
+  }
+  return rows;
+}
+
+using Texts = std::map<std::string_view, std::string>;
+
+// A pass stores every option's default (-2), every option's other text (-1), or the default of
+// all but the option of that index, which gets its other text: one option apart from the rest,
+// so that two rows sharing a control or a key cannot pass.
+Texts PassTexts(int pass, bool spoiled) {
+  Texts texts;
+  const auto rows = ControlRows();
+  for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
+    const bool other = pass == -1 || pass == i;
+    texts[rows[i]->key] = other != spoiled ? OtherText(*rows[i]) : std::string(rows[i]->defaultText);
+  }
+  return texts;
+}
+
+std::string PassName(const ::testing::TestParamInfo<int>& info) {
+  if (info.param == -2) return "Defaults";
+  if (info.param == -1) return "OtherValues";
+  return std::string(ControlRows()[info.param]->key);
+}
+
 class SettingRowsTest : public test::OptionsFixture {
  protected:
-  // Stores the texts, reads them into the main window, loads the dialog, spoils the fields
-  // and the store, and presses "&OK".
-  void RoundTrip(const std::map<std::string_view, std::string>& texts,
-                 const std::map<std::string_view, std::string>& spoiled) {
-    core::SettingsModel& model = Main().settings;
-    for (const SettingRow& row : app::SettingRows()) {
-      if (!HasControl(row)) continue;
-      settings.Write(kSettingsApp, std::string(row.section), std::string(row.key), texts.at(row.key));
-      core::ReadBinding(settings, row, model);
-    }
-    frmOptions& dialog = ReloadedDialog();
-    for (const SettingRow& row : app::SettingRows()) {
-      if (!HasControl(row)) continue;
-      EXPECT_EQ(ControlText(row, dialog), texts.at(row.key)) << row.key;
-      core::AssignFromText(row, model, spoiled.at(row.key));
-      settings.Write(kSettingsApp, std::string(row.section), std::string(row.key), spoiled.at(row.key));
-    }
-    dialog.Show();
-    user.Click(dialog.Command2);
-    EXPECT_FALSE(dialog.Visible());
-    core::SettingsModel expected;
-    for (const SettingRow& row : app::SettingRows()) {
-      if (!HasControl(row)) continue;
-      core::AssignFromText(row, expected, texts.at(row.key));
-      EXPECT_EQ(core::FieldText(row, model), core::FieldText(row, expected)) << row.key;
-      EXPECT_EQ(Stored(std::string(row.section), std::string(row.key)), texts.at(row.key)) << row.key;
-    }
+  void ExpectShown(const frmOptions& dialog, const Texts& texts) {
+    for (const SettingRow* row : ControlRows()) EXPECT_EQ(ControlText(*row, dialog), texts.at(row->key)) << row->key;
   }
 };
 
-TEST_F(SettingRowsTest, EveryOptionRoundTripsThroughTheStoreTheDialogAndOk) {
-  // An "Other" scripts folder must name one for "&OK" to accept it.
-  Main().settings.SCRIPTSDir = std::string(kProgramFolder) + "\\SCRIPTS";
-  std::map<std::string_view, std::string> defaults;
-  std::map<std::string_view, std::string> others;
-  for (const SettingRow& row : app::SettingRows()) {
-    if (!HasControl(row)) continue;
-    defaults[row.key] = std::string(row.defaultText);
-    others[row.key] = OtherText(row);
+class SettingRowPassTest : public SettingRowsTest, public ::testing::WithParamInterface<int> {};
+
+// Each option is stored, read by the main window's load into its field and its control, written
+// back by "&OK" over spoiled fields and store values, and shown again by the dialog's own load.
+TEST_P(SettingRowPassTest, RoundTripsThroughTheStoreTheLoadsAndOk) {
+  const Texts texts = PassTexts(GetParam(), false);
+  const Texts spoiled = PassTexts(GetParam(), true);
+  for (const SettingRow* row : ControlRows()) {
+    settings.Write(kSettingsApp, std::string(row->section), std::string(row->key), texts.at(row->key));
   }
-  ASSERT_GT(defaults.size(), 20u);
-  RoundTrip(defaults, others);
-  RoundTrip(others, defaults);
-  // One setting apart from the rest at a time, so that two rows sharing a control or a key
-  // cannot pass.
-  for (const auto& [key, other] : others) {
-    SCOPED_TRACE(key);
-    auto texts = defaults;
-    auto spoiled = others;
-    texts[key] = other;
-    spoiled[key] = defaults[key];
-    RoundTrip(texts, spoiled);
+  core::SettingsModel& model = Main().settings;
+  ExpectShown(Dialog(), texts);
+
+  for (const SettingRow* row : ControlRows()) {
+    core::AssignFromText(*row, model, spoiled.at(row->key));
+    settings.Write(kSettingsApp, std::string(row->section), std::string(row->key), spoiled.at(row->key));
   }
+  Dialog().Show();
+  user.Click(Dialog().Command2);
+  EXPECT_FALSE(Dialog().Visible());
+  core::SettingsModel expected;
+  for (const SettingRow* row : ControlRows()) {
+    core::AssignFromText(*row, expected, texts.at(row->key));
+    EXPECT_EQ(core::FieldText(*row, model), core::FieldText(*row, expected)) << row->key;
+    EXPECT_EQ(Stored(std::string(row->section), std::string(row->key)), texts.at(row->key)) << row->key;
+  }
+  ExpectShown(ReloadedDialog(), texts);
 }
+
+INSTANTIATE_TEST_SUITE_P(Passes, SettingRowPassTest, ::testing::Range(-2, static_cast<int>(ControlRows().size())),
+                         PassName);
 
 // A greyed check box is stored as not ticked but kept in its field as it is; a sort type that
 // has no option leaves the group without a choice, and then it is neither set nor stored.
