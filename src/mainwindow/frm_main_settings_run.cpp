@@ -97,6 +97,7 @@ void SettingsRun(frmMain& main, app::App& app, LoadSteps& steps, const std::stri
       steps.Read(row);
     }
     AfterRead(row, main, app, steps, programFolder);
+    // The options dialog is loaded once "Delay" is read; the rows read after it are pushed.
     if (row.key == "Delay") optionsLoaded = true;
   }
 }
