@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "core/settings_model.h"
 #include "platform/services.h"
 #include "ui/context.h"
 
@@ -83,6 +84,8 @@ class App {
   App& operator=(const App&) = delete;
 
   ui::Context& Ctx() const { return ctx_; }
+  // The program's settings: they outlive every window, the main window included.
+  core::SettingsModel& Settings() { return settings_; }
   platform::Services& Services() const { return ctx_.Services(); }
 
   // Windows.
@@ -147,6 +150,7 @@ class App {
  private:
   struct Forms;
   ui::Context& ctx_;
+  core::SettingsModel settings_;
   std::unique_ptr<Forms> forms_;
 };
 

@@ -62,11 +62,11 @@ void Main(app::App& app) {
   core::RemoveLeftoverTemps(services.fileSystem, core::DataFolder(services.system.ProgramFolder()));
   StartupStep(app, [&] { app.frmMain().Show(ui::ShowMode::kModeless); });
   StartupStep(app, [&] {
-    const std::string& script = app.frmMain().SCROutputPath;
+    const std::string& script = app.frmMain().settings.SCROutputPath;
     if (!script.empty()) core::RemoveLeftoverTemp(services.fileSystem, script);
   });
   StartupStep(app, [&] {
-    if (app.frmMain().TipsShow == 1) app.frmTips().Show(ui::ShowMode::kModal, nullptr);
+    if (app.frmMain().settings.TipsShow == 1) app.frmTips().Show(ui::ShowMode::kModal, nullptr);
   });
   StartupStep(app, [&] {
     services.settings.Write(std::string(core::kStoreApp), "Paths", "Application Path",

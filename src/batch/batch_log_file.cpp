@@ -21,19 +21,19 @@ BatchLogInput ReadBatchLogInput(app::App& app) {
   in.now = app.Services().clock.Now();
   in.user = core::GetUserNameClean(system);
   in.computer = core::StripNulls(core::GetComputerNameStr(system));
-  in.osPlatform = main.OS_Platform;
-  in.os = main.OS;
+  in.osPlatform = main.settings.OS_Platform;
+  in.os = main.settings.OS;
   in.appTitle = std::string(core::kAppTitle);
   in.appVersion = app.AppVersion;
-  in.R14Compatible = main.R14Compatible;
-  in.LT = main.LT;
-  in.AutoCADEXE = main.AutoCADEXE;
-  in.Switches = main.Switches;
+  in.R14Compatible = main.settings.R14Compatible;
+  in.LT = main.settings.LT;
+  in.AutoCADEXE = main.settings.AutoCADEXE;
+  in.Switches = main.settings.Switches;
   in.normalOutputPathChosen = options.optNormalOutputPath.Value();
   in.normalOutputPath = options.Text1.Text();
   in.altOutputPathChosen = options.optAltOutputPath.Value();
   in.altOutputPath = options.tbAltOutput.Text();
-  in.TextEditor = main.TextEditor;
+  in.TextEditor = main.settings.TextEditor;
   in.preBatch = main.tbPreBatch.Text();
   in.preUserScript = main.tbPreUserScript.Text();
   in.userScript = main.Text1.Text();
@@ -45,7 +45,7 @@ BatchLogInput ReadBatchLogInput(app::App& app) {
   in.saveAsFormat = main.cmbOutFormat.Text();
   in.saveAsPrefix = main.tbPrefix.Text();
   in.saveAsSuffix = main.tbSuffix.Text();
-  in.queue = main.Queue;
+  in.queue = main.settings.Queue;
   return in;
 }
 
@@ -67,7 +67,7 @@ void ReportLogFailure(app::App& app, const std::string& path, const runtime::Err
 }  // namespace
 
 void WriteBatchLog(app::App& app) {
-  if (app.frmMain().EnableLogging != 1) return;
+  if (app.frmMain().settings.EnableLogging != 1) return;
   app.frmMain().lblUpdate.SetCaption("Writing Log File");
   app.Ctx().DoEvents();
   const std::string path = app.Ctx().App().path + "\\DATA\\" + kBatchLogName;

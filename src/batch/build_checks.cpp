@@ -59,10 +59,10 @@ void CheckScriptFolders(app::App& app, std::string_view script) {
   mainwindow::frmMain& main = app.frmMain();
   platform::FileSystem& fs = app.Services().fileSystem;
   auto exists = [&fs](const std::string& folder) { return core::PathIsFolder(fs, folder) != 0; };
-  main.BadFolderFound = core::kFalse;
+  main.settings.BadFolderFound = core::kFalse;
   const std::string firstMissing = FirstMissingFolder(script, exists);
   if (firstMissing.empty()) return;
-  main.BadFolderFound = core::kTrue;
+  main.settings.BadFolderFound = core::kTrue;
   if (!AskToCreateFolders(app, firstMissing)) return;
   ForEachMissingFolder(script, exists, [&](const std::string& folder) {
     const std::string withoutBackslash = folder.substr(0, folder.size() - 1);

@@ -24,11 +24,11 @@ void ReadDrawingSettingsInto(const mainwindow::frmMain& main, DrawingSettings& s
   s.tbPreUserScript = main.tbPreUserScript.Text();
   s.tbPostUserScript = main.tbPostUserScript.Text();
   s.chkIncludeStatus = Box(main.chkIncludeStatus);
-  s.DebugComments = main.DebugComments;
-  s.UseDelay = main.UseDelay;
-  s.LoadOpen = main.LoadOpen;
-  s.OpenOther = main.OpenOther;
-  s.LT = main.LT;
+  s.DebugComments = main.settings.DebugComments;
+  s.UseDelay = main.settings.UseDelay;
+  s.LoadOpen = main.settings.LoadOpen;
+  s.OpenOther = main.settings.OpenOther;
+  s.LT = main.settings.LT;
   s.chkSaveAS = Box(main.chkSaveAS);
   s.chkTestRun = Box(main.chkTestRun);
   s.cmbOutFormat = main.cmbOutFormat.Text();
@@ -46,10 +46,10 @@ ScriptStart ReadScriptStart(app::App& app) {
   start.AppVersion = app.AppVersion;
   start.stamp = StampNow(services.clock, services.locale);
   start.tbPreBatch = main.tbPreBatch.Text();
-  start.DebugComments = main.DebugComments;
-  start.COUNTERSTART = main.COUNTERSTART;
-  start.COUNTERSTEP = main.COUNTERSTEP;
-  start.Delay = main.Delay;
+  start.DebugComments = main.settings.DebugComments;
+  start.COUNTERSTART = main.settings.COUNTERSTART;
+  start.COUNTERSTEP = main.settings.COUNTERSTEP;
+  start.Delay = main.settings.Delay;
   return start;
 }
 
@@ -89,7 +89,7 @@ FileState MainWindowSource::ReadFileState(const std::string& path) {
 }
 
 void MainWindowSource::AfterDrawing(const std::string& postUserScript) {
-  app_.frmMain().PostUserScript = postUserScript;
+  app_.frmMain().settings.PostUserScript = postUserScript;
 }
 
 void MainWindowSource::AfterDrawings(std::int32_t drawingsWritten) {

@@ -141,7 +141,7 @@ void frmFileErrorReport::cmdRemoveREADONLY_Click() {
 
 void frmFileErrorReport::cmdContinue_Click() {
   RemoveMissingFiles();
-  if (app_.frmMain().LT != 0) cmdRemoveREADONLY_Click();
+  if (app_.frmMain().settings.LT != 0) cmdRemoveREADONLY_Click();
   Hide();
   Ctx().DoEvents();
 }
@@ -152,7 +152,7 @@ void frmFileErrorReport::cmdIgnore_Click() {
 }
 
 void frmFileErrorReport::cmdCancel_Click() {
-  app_.frmMain().StopBatch = core::kTrue;
+  app_.frmMain().settings.StopBatch = core::kTrue;
   cmdRemoveREADONLY.SetEnabled(false);
   lblNonExist.SetEnabled(false);
   lblReadOnly.SetEnabled(false);

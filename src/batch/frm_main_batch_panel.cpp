@@ -40,15 +40,15 @@ void frmMain::FillOutFormatList() {
 }
 
 void frmMain::cbIncludeDebugComments_Click() {
-  DebugComments = static_cast<std::int16_t>(cbIncludeDebugComments.Value());
+  settings.DebugComments = static_cast<std::int16_t>(cbIncludeDebugComments.Value());
 }
 
 void frmMain::chkIncludeStatus_Click() {
-  IncludeStatus = static_cast<std::int16_t>(chkIncludeStatus.Value());
+  settings.IncludeStatus = static_cast<std::int16_t>(chkIncludeStatus.Value());
 }
 
 void frmMain::chkDelay_Click() {
-  UseDelay = chkDelay.Value() == ui::kChecked ? core::kTrue : core::kFalse;
+  settings.UseDelay = chkDelay.Value() == ui::kChecked ? core::kTrue : core::kFalse;
 }
 
 void frmMain::chkSaveAS_Click() {
@@ -98,8 +98,8 @@ void frmMain::cmdOUTBrowse_Click() {
 
 void frmMain::lblFilesProcessed_Click() {
   if (!Confirm(Ctx(), "Are you sure you want to clear the 'Files Processed' counter?", "Sure?")) return;
-  TotalFilesProcessed = 0;
-  lblFilesProcessed.SetCaption("Processed = " + runtime::DoubleToText(TotalFilesProcessed));
+  settings.TotalFilesProcessed = 0;
+  lblFilesProcessed.SetCaption("Processed = " + runtime::DoubleToText(settings.TotalFilesProcessed));
 }
 
 }  // namespace mainwindow

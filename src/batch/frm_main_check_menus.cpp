@@ -16,12 +16,12 @@ void frmMain::CheckScriptSyntax() {
   input.preUserScript = tbPreUserScript.Text();
   input.postUserScript = tbPostUserScript.Text();
   input.postBatch = tbPostBatch.Text();
-  input.WarnSpaceInBlank = WarnSpaceInBlank;
-  input.WarnLineEndsWithSpace = WarnLineEndsWithSpace;
-  input.WarnDoubleSpace = WarnDoubleSpace;
-  input.WarnBlankLine = WarnBlankLine;
-  input.WarnLTLisp = WarnLTLisp;
-  input.LT = LT;
+  input.WarnSpaceInBlank = settings.WarnSpaceInBlank;
+  input.WarnLineEndsWithSpace = settings.WarnLineEndsWithSpace;
+  input.WarnDoubleSpace = settings.WarnDoubleSpace;
+  input.WarnBlankLine = settings.WarnBlankLine;
+  input.WarnLTLisp = settings.WarnLTLisp;
+  input.LT = settings.LT;
   for (const ui::MessageBoxSpec& warning : batch::SyntaxWarnings(input)) Ctx().MsgBox(warning);
 }
 

@@ -36,8 +36,8 @@ class BuildScope {
   ~BuildScope() {
     if (app_.Ctx().Ended()) return;
     frmMain& main = app_.frmMain();
-    main.Queue.clear();
-    main.InNightRun = core::kFalse;
+    main.settings.Queue.clear();
+    main.settings.InNightRun = core::kFalse;
     main.lblUpdate.SetCaption("Ready");
     app_.Ctx().SetScreenPointer(ui::Pointer::kDefault);
   }
@@ -51,19 +51,19 @@ class BuildScope {
 // The checks before writing. False when the user cancelled the build in the file access
 // error report.
 bool CheckBeforeBuild(frmMain& main) {
-  const bool nightRun = main.InNightRun != core::kFalse;
-  if (main.SimpleMode == 0 && !nightRun) main.CheckScriptSyntax();
-  if (main.SimpleMode == 1) main.fsSimpleScript_Click();
-  main.StopBatch = core::kFalse;
-  if (!nightRun && main.VerifyFilesBit == 1) main.VerifyQueueFiles();
-  return main.StopBatch != core::kTrue;
+  const bool nightRun = main.settings.InNightRun != core::kFalse;
+  if (main.settings.SimpleMode == 0 && !nightRun) main.CheckScriptSyntax();
+  if (main.settings.SimpleMode == 1) main.fsSimpleScript_Click();
+  main.settings.StopBatch = core::kFalse;
+  if (!nightRun && main.settings.VerifyFilesBit == 1) main.VerifyQueueFiles();
+  return main.settings.StopBatch != core::kTrue;
 }
 
 // The log and the favourites, while the batch script is still open after its last drawing.
 void AfterLastDrawing(frmMain& main, app::App& app) {
-  if (main.EnableLogging == 1) WriteBatchLog(app);
-  main.Queue.clear();
-  if (main.AutoADDFavorites == 1) main.AddCurrentFolderToFavorites();
+  if (main.settings.EnableLogging == 1) WriteBatchLog(app);
+  main.settings.Queue.clear();
+  if (main.settings.AutoADDFavorites == 1) main.AddCurrentFolderToFavorites();
 }
 
 // Writes the whole batch script beside path, moves it there once complete and returns the number of drawings written.
@@ -76,12 +76,12 @@ std::int32_t WriteScript(app::App& app, const std::string& path, BuildStage& sta
   stage = BuildStage::kWriting;
 
   const ScriptStart start = ReadScriptStart(app);
-  main.Queue.clear();
-  for (int i = 0; i < main.List1.ListCount(); ++i) main.Queue.push_back(main.List1.List(i));
+  main.settings.Queue.clear();
+  for (int i = 0; i < main.List1.ListCount(); ++i) main.settings.Queue.push_back(main.List1.List(i));
   // The build's own copy: events run between drawings and may change the queue fields.
-  const std::vector<std::string> entries = main.Queue;
+  const std::vector<std::string> entries = main.settings.Queue;
   const tags::VectorQueueView queueView(entries);
-  const tags::TagSources sources{.settings = main,
+  const tags::TagSources sources{.settings = main.settings,
                                  .queue = queueView,
                                  .services = services,
                                  .programFolder = services.system.ProgramFolder(),
@@ -102,15 +102,15 @@ std::int32_t WriteScript(app::App& app, const std::string& path, BuildStage& sta
 // The folder and project tag checks of the file just written, each when it is switched on.
 void CheckWrittenScript(app::App& app, const std::string& path) {
   frmMain& main = app.frmMain();
-  if (main.WarnFoldersNotExist != 1 && main.ScanForRogueTags != 1) return;
+  if (main.settings.WarnFoldersNotExist != 1 && main.settings.ScanForRogueTags != 1) return;
   const std::string script = app.Services().fileSystem.ReadAll(path);
-  if (main.WarnFoldersNotExist == 1) CheckScriptFolders(app, script);
-  if (main.ScanForRogueTags == 1) CheckScriptProjectTags(app, script);
+  if (main.settings.WarnFoldersNotExist == 1) CheckScriptFolders(app, script);
+  if (main.settings.ScanForRogueTags == 1) CheckScriptProjectTags(app, script);
 }
 
 void ShowNotice(app::App& app, const std::string& path, NoticeTexts texts) {
   frmMain& main = app.frmMain();
-  if (main.ShowSCRComplete != 1 || app.frmOptions().Visible()) return;
+  if (main.settings.ShowSCRComplete != 1 || app.frmOptions().Visible()) return;
   frmScrComplete& notice = app.frmScrComplete();
   if (texts == NoticeTexts::kRun) {
     notice.ShowRunTexts();
@@ -125,8 +125,8 @@ void ShowNotice(app::App& app, const std::string& path, NoticeTexts texts) {
 void FinishBuild(app::App& app, const std::string& path, std::int32_t written, NoticeTexts texts) {
   frmMain& main = app.frmMain();
   if (main.chkTestRun.Value() == ui::kUnchecked) {
-    main.TotalFilesProcessed += written;
-    main.lblFilesProcessed.SetCaption("Processed = " + runtime::DoubleToText(main.TotalFilesProcessed));
+    main.settings.TotalFilesProcessed += written;
+    main.lblFilesProcessed.SetCaption("Processed = " + runtime::DoubleToText(main.settings.TotalFilesProcessed));
   }
   main.cmdRemoveDwg.SetEnabled(false);
   main.mnuCopySelectedtoClip.SetEnabled(false);
@@ -134,9 +134,9 @@ void FinishBuild(app::App& app, const std::string& path, std::int32_t written, N
   app.Ctx().SetScreenPointer(ui::Pointer::kDefault);
   main.lblUpdate.SetCaption("Ready");
   app.Ctx().DoEvents();
-  if (main.AutoLaunchEditor == 1) main.ViewBatchScript();
+  if (main.settings.AutoLaunchEditor == 1) main.ViewBatchScript();
   ShowNotice(app, path, texts);
-  if (main.AutoMinimize == 1) main.SetWindowState(ui::WindowState::kMinimized);
+  if (main.settings.AutoMinimize == 1) main.SetWindowState(ui::WindowState::kMinimized);
 }
 
 void ShowOptionsBeside(app::App& app) {
@@ -160,16 +160,16 @@ void ReportBuildFailure(app::App& app, const runtime::Error& error, BuildStage s
 BuildResult BuildBatchScript(app::App& app, NoticeTexts texts) {
   BuildScope scope(app);
   frmMain& main = app.frmMain();
-  BuildResult result{.written = false, .path = main.SCROutputPath};
+  BuildResult result{.written = false, .path = main.settings.SCROutputPath};
   BuildStage stage = BuildStage::kBeforeWriting;
   try {
     if (!CheckBeforeBuild(main)) return result;
-    result.path = main.SCROutputPath;
+    result.path = main.settings.SCROutputPath;
     const std::int32_t written = WriteScript(app, result.path, stage);
     result.written = true;
     FinishBuild(app, result.path, written, texts);
   } catch (const runtime::Error& error) {
-    main.StopBatch = core::kTrue;
+    main.settings.StopBatch = core::kTrue;
     ReportBuildFailure(app, error, stage, result.path);
   }
   return result;

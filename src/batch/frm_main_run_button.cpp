@@ -78,7 +78,7 @@ void PressRunButton(app::App& app) {
   app.frmScrComplete().ShowRunTexts();
   // AutoCAD runs the file this build wrote, even when the output path changed meanwhile.
   const BuildResult build = BuildBatchScript(app, NoticeTexts::kRun);
-  if (app.frmMain().StopBatch == core::kTrue || !build.written) return;
+  if (app.frmMain().settings.StopBatch == core::kTrue || !build.written) return;
   if (!ProgramPresent(app, toFind)) {
     ReportSetupIssue(app);
     return;
@@ -99,7 +99,7 @@ namespace mainwindow {
 void frmMain::cmdCreateAndRun_Click() {
   struct EndOfPress {
     frmMain& main;
-    ~EndOfPress() { main.InNightRun = core::kFalse; }
+    ~EndOfPress() { main.settings.InNightRun = core::kFalse; }
   } endOfPress{*this};
   ui::BusyGuard busy(Ctx());
   if (busy) batch::PressRunButton(app_);

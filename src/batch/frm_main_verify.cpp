@@ -29,7 +29,7 @@ class CheckScope {
   explicit CheckScope(app::App& app) : app_(app) { app_.frmMain().SetMousePointer(ui::Pointer::kHourglass); }
   ~CheckScope() {
     mainwindow::frmMain& main = app_.frmMain();
-    main.Queue.clear();
+    main.settings.Queue.clear();
     main.SetMousePointer(ui::Pointer::kDefault);
     if (app_.frmScanStop().Visible()) app_.frmScanStop().Hide();
   }
@@ -75,16 +75,16 @@ void ExamineEntry(app::App& app, const std::string& path, frmFileErrorReport& re
 VerifyOutcome Examine(app::App& app) {
   mainwindow::frmMain& main = app.frmMain();
   StopWindow stopWindow(app);
-  main.STOPSCAN = 0;
+  main.settings.STOPSCAN = 0;
   ShowProgress(app, "Buffering File Names");
   app.Ctx().DoEvents();
 
-  main.Queue.clear();
-  for (int i = 0; i < main.List1.ListCount(); ++i) main.Queue.push_back(main.List1.List(i));
+  main.settings.Queue.clear();
+  for (int i = 0; i < main.List1.ListCount(); ++i) main.settings.Queue.push_back(main.List1.List(i));
   app.frmFileErrorReport().ClearEntries();
 
   // Events run between entries, so the loop keeps its own copy of the entries to examine.
-  const std::vector<std::string> entries = main.Queue;
+  const std::vector<std::string> entries = main.settings.Queue;
   const int total = static_cast<int>(entries.size());
   for (int done = 0; done < total;) {
     ExamineEntry(app, entries[done], app.frmFileErrorReport());
@@ -92,7 +92,7 @@ VerifyOutcome Examine(app::App& app) {
     stopWindow.ShowWhenDue();
     app.Ctx().DoEventsBetweenItems();
     ShowItemProgress(app.Ctx(), app.frmScanStop().lblScanned, ProgressText(done, total));
-    if (app.frmMain().STOPSCAN == 1 && done < total) return VerifyOutcome::kStopped;
+    if (app.frmMain().settings.STOPSCAN == 1 && done < total) return VerifyOutcome::kStopped;
   }
   return VerifyOutcome::kCompleted;
 }
@@ -138,7 +138,7 @@ VerifyOutcome VerifyQueue(app::App& app) {
     ReportFailure(app, error);
     return VerifyOutcome::kFailed;
   }
-  app.frmMain().Queue.clear();
+  app.frmMain().settings.Queue.clear();
   frmFileErrorReport& report = app.frmFileErrorReport();
   if (report.lstFileErrors.ListCount() > 0) report.Show(ui::ShowMode::kModal, &app.frmMain());
   return outcome;

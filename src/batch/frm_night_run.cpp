@@ -117,9 +117,9 @@ void frmNightRun::StartRun() {
   // However the press goes (even when the button could not be pressed), the flag ends with it.
   struct EndOfRun {
     mainwindow::frmMain& main;
-    ~EndOfRun() { main.InNightRun = core::kFalse; }
+    ~EndOfRun() { main.settings.InNightRun = core::kFalse; }
   } endOfRun{main};
-  main.InNightRun = core::kTrue;
+  main.settings.InNightRun = core::kTrue;
   main.cmdCreateAndRun.SetValue(true);
 }
 

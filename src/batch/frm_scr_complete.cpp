@@ -80,7 +80,7 @@ void frmScrComplete::ShowRunTexts() {
 
 void frmScrComplete::Command1_Click() {
   if (Check1.Value() == ui::kUnchecked) {
-    app_.frmMain().ShowSCRComplete = 0;
+    app_.frmMain().settings.ShowSCRComplete = 0;
     try {
       Ctx().Services().settings.Write("TornavanePowerTool", "Startup", "ShowSCRComplete", "0");
     } catch (const runtime::Error&) {

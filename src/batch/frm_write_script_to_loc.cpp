@@ -19,8 +19,8 @@ constexpr int kShowInPlace = 5;
 // Puts SCROutputPath back however the build ends.
 class KeepOutputPath {
  public:
-  explicit KeepOutputPath(mainwindow::frmMain& main) : main_(main), kept_(main.SCROutputPath) {}
-  ~KeepOutputPath() { main_.SCROutputPath = kept_; }
+  explicit KeepOutputPath(mainwindow::frmMain& main) : main_(main), kept_(main.settings.SCROutputPath) {}
+  ~KeepOutputPath() { main_.settings.SCROutputPath = kept_; }
   KeepOutputPath(const KeepOutputPath&) = delete;
   KeepOutputPath& operator=(const KeepOutputPath&) = delete;
 
@@ -126,13 +126,13 @@ void frmWriteScriptToLoc::cmdCreate_Click() {
   BuildResult build;
   {
     KeepOutputPath keep(main);
-    main.SCROutputPath = target;
+    main.settings.SCROutputPath = target;
     ui::BusyGuard busy(Ctx());
     if (busy) build = BuildBatchScript(app_, NoticeTexts::kBuild);
     RefreshFiles();
   }
   Hide();
-  if (!build.written || main.StopBatch == core::kTrue) return;
+  if (!build.written || main.settings.StopBatch == core::kTrue) return;
   Ctx().MsgBox({.text = "A batch script has been created in the following location:\r\n" + target,
                 .title = " Script Written",
                 .buttons = ui::MsgButtons::kOk,

@@ -15,21 +15,20 @@ void LoadSteps::Step(const std::function<void()>& action) {
   }
 }
 
-void LoadSteps::Read(std::string_view key) {
-  ReadQuietly(key);
+void LoadSteps::Read(const StoreBinding& binding) {
+  ReadQuietly(binding);
 }
 
-void LoadSteps::ReadAndPush(std::string_view key, const std::function<void()>& push) {
-  const bool reported = !ReadQuietly(key);
-  PushOrDefault(key, push, reported);
+void LoadSteps::ReadAndPush(const StoreBinding& binding, const std::function<void()>& push) {
+  const bool reported = !ReadQuietly(binding);
+  PushOrDefault(binding, push, reported);
 }
 
-void LoadSteps::Push(std::string_view key, const std::function<void()>& push) {
-  PushOrDefault(key, push, false);
+void LoadSteps::Push(const StoreBinding& binding, const std::function<void()>& push) {
+  PushOrDefault(binding, push, false);
 }
 
-bool LoadSteps::ReadQuietly(std::string_view key) {
-  const StoreBinding& binding = Binding(key);
+bool LoadSteps::ReadQuietly(const StoreBinding& binding) {
   try {
     ReadBinding(store_, binding, model_);
     return true;
@@ -40,14 +39,13 @@ bool LoadSteps::ReadQuietly(std::string_view key) {
   }
 }
 
-void LoadSteps::PushOrDefault(std::string_view key, const std::function<void()>& push, bool reported) {
+void LoadSteps::PushOrDefault(const StoreBinding& binding, const std::function<void()>& push, bool reported) {
   try {
     push();
     return;
   } catch (const runtime::Error&) {
     // The control refused the value: fall back to the key's default below.
   }
-  const StoreBinding& binding = Binding(key);
   if (!reported) ReportBadValue(&binding);
   TakeDefault(binding);
   Step(push);

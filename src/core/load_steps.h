@@ -36,17 +36,17 @@ class LoadSteps {
   // Runs one action; a failure skips it.
   void Step(const std::function<void()>& action);
   // Reads a store key into its field.
-  void Read(std::string_view key);
+  void Read(const StoreBinding& binding);
   // Reads a key, then pushes its field into a control.
-  void ReadAndPush(std::string_view key, const std::function<void()>& push);
+  void ReadAndPush(const StoreBinding& binding, const std::function<void()>& push);
   // Pushes a field read earlier into its control; a refused value is replaced by the key's
   // default, pushed again.
-  void Push(std::string_view key, const std::function<void()>& push);
+  void Push(const StoreBinding& binding, const std::function<void()>& push);
 
  private:
   // Reads the key; returns false when the message was shown.
-  bool ReadQuietly(std::string_view key);
-  void PushOrDefault(std::string_view key, const std::function<void()>& push, bool reported);
+  bool ReadQuietly(const StoreBinding& binding);
+  void PushOrDefault(const StoreBinding& binding, const std::function<void()>& push, bool reported);
   // The key's default into its field and back into the store.
   void TakeDefault(const StoreBinding& binding);
   void ReportBadValue(const StoreBinding* binding);

@@ -11,15 +11,14 @@ namespace core {
 constexpr std::int16_t kTrue = -1;
 constexpr std::int16_t kFalse = 0;
 
-// Every program-wide setting and run-time flag, as public fields of the main window.
+// Every program-wide setting and run-time flag. The App owns the one model; the main window
+// reaches it as its member settings.
 // Fields start as zero or empty; the settings run at load gives the stored ones their
 // values. Names are the program's own and are used verbatim throughout.
 struct SettingsModel {
   std::vector<std::string> Queue;  // scratch copy of the queue for one operation
   std::string OS;
   std::string OS_Platform;
-  std::string Msg;
-  std::string Waste;
   std::int16_t x = 0;
   std::int16_t LeftCoord = 0;
   std::int16_t TopCoord = 0;
@@ -78,7 +77,6 @@ struct SettingsModel {
   std::int16_t HLeftDividerTop = 0;
   std::int16_t SimpleMode = 0;
   std::int16_t SimpleScriptPathOverride = 0;
-  std::string ForPrint;
   std::int16_t DWGPreviewShow = 0;
   std::int16_t AutoSortEnabled = 0;
   std::int16_t AutoSortType = 0;

@@ -4,13 +4,13 @@
 #include <string>
 #include <string_view>
 #include <variant>
-#include <vector>
 
 #include "core/settings_model.h"
 #include "platform/settings_store.h"
 
-// Where each stored field of the settings model lives in the settings store: application,
-// section, key, the default a missing key reads as, and how its text converts.
+// Where a stored field of the settings model lives in the settings store: application,
+// section, key, the default a missing key reads as, and how its text converts. The table of
+// every setting is app/settings_table.h.
 namespace core {
 
 // The application name every writer uses. Two reads spell it "TornavanePowertool"; the
@@ -39,11 +39,6 @@ struct StoreBinding {
   FieldRef field;
   Conversion conversion = Conversion::kAsStored;
 };
-
-// Every stored field, in the order the settings run reads them.
-const std::vector<StoreBinding>& StoreBindings();
-// The binding of a key (each key is used once); throws std::out_of_range for an unknown key.
-const StoreBinding& Binding(std::string_view key);
 
 // Converts text for the binding's field without storing it: error 13 when the text is no
 // number (or flag), 6 when the number does not fit the field.

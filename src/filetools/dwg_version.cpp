@@ -69,7 +69,7 @@ void TryFile(ReleaseScan& scan, const std::string& path) {
 void ScanFolder(ReleaseScan& scan, const std::string& folder) {
   ui::Context& ctx = scan.app.Ctx();
   ctx.DoEvents();
-  if (scan.main.StopNow == core::kTrue) return;
+  if (scan.main.settings.StopNow == core::kTrue) return;
   ctx.SetScreenPointer(ui::Pointer::kHourglass);
   const std::string path = core::FolderWithBackslash(folder);
   const std::vector<platform::DirEntry> entries = core::TreeScanEntries(scan.app.Services().fileSystem, path);
@@ -83,7 +83,7 @@ void ScanFolder(ReleaseScan& scan, const std::string& folder) {
     } else if (name.size() >= scan.patternLength && scan.pattern.Matches(name)) {
       TryFile(scan, full);
     }
-    if (scan.main.StopNow == core::kTrue) return;
+    if (scan.main.settings.StopNow == core::kTrue) return;
   }
   ctx.SetScreenPointer(ui::Pointer::kDefault);
 }

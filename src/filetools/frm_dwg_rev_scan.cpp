@@ -127,7 +127,7 @@ void frmDWGRevScan::Form_QueryUnload(bool& cancel, ui::UnloadMode mode) {
   if (!scanning_ || mode != ui::UnloadMode::kFormControlMenu) return;
   cancel = true;
   closeAsked_ = true;
-  app_.frmMain().StopNow = core::kTrue;
+  app_.frmMain().settings.StopNow = core::kTrue;
 }
 
 void frmDWGRevScan::Drive1_Change() {
@@ -143,7 +143,7 @@ void frmDWGRevScan::UpdateStartButton() {
 void frmDWGRevScan::cmdStartScan_Click() {
   ui::BusyGuard busy(Ctx());
   if (!busy) return;
-  app_.frmMain().StopNow = core::kFalse;
+  app_.frmMain().settings.StopNow = core::kFalse;
   app_.ScanFileCount = 0;
   Ctx().SetScreenPointer(ui::Pointer::kHourglass);
   ShowScanning(true);
@@ -175,7 +175,7 @@ void frmDWGRevScan::ShowScanning(bool scanning) {
 }
 
 void frmDWGRevScan::cmdStop_Click() {
-  app_.frmMain().StopNow = core::kTrue;
+  app_.frmMain().settings.StopNow = core::kTrue;
 }
 
 void frmDWGRevScan::cmdClear_Click() {

@@ -169,7 +169,7 @@ void frmFileLists::cmdView_Click() {
   if (path.empty()) return;
   platform::Services& services = Ctx().Services();
   core::LaunchProgram(services.shell, services.fileSystem, Ctx().GetBackend(),
-                      app_.frmMain().TextEditor + " " + core::QuoteProgramPath(path), kShowNormal);
+                      app_.frmMain().settings.TextEditor + " " + core::QuoteProgramPath(path), kShowNormal);
 }
 
 void frmFileLists::cmdRename_Click() {
@@ -224,9 +224,9 @@ void frmFileLists::LoadIntoQueue(const std::string& fileName) {
   main.mnuReverseOrder.SetEnabled(true);
   main.mnuQueueUpperCase.SetEnabled(true);
   main.mnuQueueLowerCase.SetEnabled(true);
-  if (main.AutoSortEnabled == 1) main.PerformSort();
+  if (main.settings.AutoSortEnabled == 1) main.PerformSort();
   main.SetLoadedListMarker(fileName);
-  if (main.METAEnabled == 1 && main.METAImmediate == 1) main.ScanForMetaCommands(core::kTrue);
+  if (main.settings.METAEnabled == 1 && main.settings.METAImmediate == 1) main.ScanForMetaCommands(core::kTrue);
 }
 
 }  // namespace filetools

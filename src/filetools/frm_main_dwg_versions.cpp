@@ -35,13 +35,13 @@ void frmMain::mnuCombineText_Click() {
 void frmMain::ReportQueueDWGVersions() {
   ui::BusyGuard busy(Ctx());
   if (!busy) return;
-  Queue.clear();
-  for (int i = 0; i < List1.ListCount(); ++i) Queue.push_back(List1.List(i));
+  settings.Queue.clear();
+  for (int i = 0; i < List1.ListCount(); ++i) settings.Queue.push_back(List1.List(i));
   const std::string path =
       Ctx().App().path + "\\DATA\\" + core::GetUserNameClean(Ctx().Services().system) + "-DWGVersion.csv";
   SetMousePointer(ui::Pointer::kHourglass);
   std::string report;
-  for (const std::string& entry : Queue) {
+  for (const std::string& entry : settings.Queue) {
     report += filetools::ReturnDWGFileREV(app_, entry);
     report += ", ";
     report += entry;
@@ -55,7 +55,7 @@ void frmMain::ReportQueueDWGVersions() {
     Ctx().MsgBox({.text = core::ErrorText(error) + " ReportQueueDWGVersions - \r\n" + path,
                   .title = std::string(core::kAppTitle)});
   }
-  Queue.clear();
+  settings.Queue.clear();
   SetMousePointer(ui::Pointer::kArrow);
   if (written) OpenInTextEditor(path);
 }

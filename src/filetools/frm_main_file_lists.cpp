@@ -22,7 +22,7 @@ void frmMain::cmdFileList_Click() {
 }
 
 void frmMain::ShowWDPPrompt(const std::string& projectFile) {
-  WDPCurrentFile = projectFile;
+  settings.WDPCurrentFile = projectFile;
   app_.frmWDPPrompt().Show(ui::ShowMode::kModal, this);
 }
 

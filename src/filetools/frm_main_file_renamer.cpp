@@ -16,9 +16,9 @@ namespace {
 bool VerifyForRenamer(frmMain& main) {
   ui::BusyGuard busy(main.Ctx());
   if (!busy) return false;
-  main.StopBatch = core::kFalse;
+  main.settings.StopBatch = core::kFalse;
   main.VerifyQueueFiles();
-  return main.StopBatch != core::kTrue;
+  return main.settings.StopBatch != core::kTrue;
 }
 
 }  // namespace

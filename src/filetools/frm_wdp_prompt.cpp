@@ -56,7 +56,7 @@ frmWDPPrompt::frmWDPPrompt(app::App& app) : Form(app.Ctx(), "frmWDPPrompt"), app
 
 bool frmWDPPrompt::ReadProject(std::vector<std::string>& lines, const char* procedure) {
   try {
-    lines = core::ReadLineList(Ctx().Services().fileSystem, app_.frmMain().WDPCurrentFile);
+    lines = core::ReadLineList(Ctx().Services().fileSystem, app_.frmMain().settings.WDPCurrentFile);
     return true;
   } catch (const runtime::Error& error) {
     core::ReportProcedureError(Ctx(), error, procedure, kForm);
@@ -75,7 +75,7 @@ void frmWDPPrompt::Queue(std::vector<std::string> entries, bool clearFirst) {
 void frmWDPPrompt::cmdLoadWDP_Click() {
   std::vector<std::string> lines;
   if (!ReadProject(lines, "cmdLoadWDP_Click")) return;
-  const std::string folder = core::PathFolder(app_.frmMain().WDPCurrentFile);
+  const std::string folder = core::PathFolder(app_.frmMain().settings.WDPCurrentFile);
   Queue(ProjectDrawings(lines, folder), cbClearQueueOnLoad.Value() == ui::kChecked);
 }
 
@@ -91,21 +91,22 @@ void frmWDPPrompt::cmdLoadFilesNotInProject_Click() {
     core::ReportProcedureError(Ctx(), error, "cmdLoadFilesNotInProject_Click", kForm);
     return;
   }
-  const std::string folder = core::PathFolder(main.WDPCurrentFile);
+  const std::string folder = core::PathFolder(main.settings.WDPCurrentFile);
   Queue(DrawingsNotInProject(names, lines, folder), chkClearQueueNotInProject.Value() == ui::kChecked);
 }
 
 // Without an editor the options dialog opens over this window so one can be set.
 void frmWDPPrompt::cmdOpenWDP_Click() {
   mainwindow::frmMain& main = app_.frmMain();
-  if (main.TextEditor.empty()) {
+  if (main.settings.TextEditor.empty()) {
     Ctx().MsgBox({"Please select menu 'Tools -> Options' and setup a text editor", "Tornavane"});
     app_.frmOptions().Show(ui::ShowMode::kModal, this);
     return;
   }
   platform::Services& services = Ctx().Services();
   core::LaunchProgram(services.shell, services.fileSystem, Ctx().GetBackend(),
-                      main.TextEditor + " " + core::QuoteProgramPath(main.WDPCurrentFile), kShowNormal);
+                      main.settings.TextEditor + " " + core::QuoteProgramPath(main.settings.WDPCurrentFile),
+                      kShowNormal);
 }
 
 void frmWDPPrompt::cmdClose_Click() {

@@ -85,7 +85,7 @@ void frmcapture::cmdPastefromClip_Click() {
 
 void frmcapture::cmdParseScr_Click() {
   try {
-    core::WriteTextDump(Ctx().Services().fileSystem, app_.frmMain().ProgramPath + "temp.tmp", Text1.Text());
+    core::WriteTextDump(Ctx().Services().fileSystem, app_.frmMain().settings.ProgramPath + "temp.tmp", Text1.Text());
   } catch (const runtime::Error&) {
     // A read-only program folder: the capture works from the box all the same.
   }

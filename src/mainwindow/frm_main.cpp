@@ -15,7 +15,7 @@ void Place(ui::Control& control, int left, int top, int width, int height) {
 
 }  // namespace
 
-frmMain::frmMain(app::App& app) : Form(app.Ctx(), "frmMain"), app_(app) {
+frmMain::frmMain(app::App& app) : Form(app.Ctx(), "frmMain"), settings(app.Settings()), app_(app) {
   SetCaption("Tornavane");
   SetBorderStyle(ui::BorderStyle::kSizable);
   SetStartUpPosition(ui::StartUpPosition::kManual);

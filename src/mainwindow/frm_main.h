@@ -36,16 +36,20 @@ namespace mainwindow {
 
 // The main window: the drawing browser (left), the tabbed user-script and batch settings
 // panel (upper right), the queue with its buttons (lower right), the bottom strip with the
-// build buttons, and the menu bar. Its public fields are the program's settings model; other
-// windows read and write them, its controls and its public procedures directly.
+// build buttons, and the menu bar. Other windows read and write its controls, its public
+// procedures and, through it, the program's settings directly.
 //
-// Controls, settings fields and menus are declared here and designed in mainwindow/frm_main*.cpp.
+// Controls and menus are declared here and designed in mainwindow/frm_main*.cpp.
 // Life cycle, layout, load, settings save and the user-script panel live in mainwindow/frm_main_*.cpp;
 // every other procedure in frm_main_<area>.cpp of the folder that owns it (queue/, batch/, tags/, wizards/, options/).
-class frmMain : public ui::Form, public core::SettingsModel {
+class frmMain : public ui::Form {
  public:
   explicit frmMain(app::App& app);
   ~frmMain() override;
+
+  // The program's settings, owned by the App (app.Settings()); other windows read and write
+  // them through the main window as main.settings.
+  core::SettingsModel& settings;
 
   // ---- Left column: the drawing browser --------------------------------------------------
   ui::Frame Frame2{this, "Frame2"};

@@ -139,7 +139,7 @@ void frmMain::Form_Resize() {
 }
 
 void frmMain::ApplySimpleModeLayout() {
-  if (SimpleMode != 1) {
+  if (settings.SimpleMode != 1) {
     frameSimpleScrSelect.SetVisible(false);
     return;
   }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/app.h"
+#include "app/settings_table.h"
 #include "core/file_helpers.h"
 #include "core/path_helpers.h"
 #include "core/system_helpers.h"
@@ -38,15 +39,15 @@ std::string FolderUnavailable(const std::string& folder) {
 void RestoreBrowserFolder(frmMain& main) {
   try {
     // A network folder has no drive letter for the drive box; the folder box takes it alone.
-    if (!core::IsNetworkPath(main.SourcePath)) main.Drive1.SetDrive(main.SourcePath.substr(0, 3));
-    main.Dir1.SetPath(main.SourcePath);
+    if (!core::IsNetworkPath(main.settings.SourcePath)) main.Drive1.SetDrive(main.settings.SourcePath.substr(0, 3));
+    main.Dir1.SetPath(main.settings.SourcePath);
   } catch (const runtime::Error& error) {
     const int number = error.Number();
     if (number != runtime::kPathNotFound && number != runtime::kDeviceUnavailable && number != runtime::kDiskNotReady) {
       return;
     }
-    main.Msg = FolderUnavailable(main.SourcePath);
-    main.Ctx().MsgBox({main.Msg, " No big deal...", ui::MsgButtons::kOk, ui::MsgIcon::kNone});
+    main.Ctx().MsgBox(
+        {FolderUnavailable(main.settings.SourcePath), " No big deal...", ui::MsgButtons::kOk, ui::MsgIcon::kNone});
     try {
       main.Dir1.SetPath("");
     } catch (const runtime::Error&) {
@@ -70,28 +71,29 @@ void DisableQueueControls(frmMain& main) {
 }
 
 void PushPreviewAndSortOptions(frmMain& main, app::App& app, core::LoadSteps& steps) {
-  if (main.DWGPreviewShow == 1) steps.Step([&] { main.cmdDWGPreviewShow.SetValue(true); });
-  steps.Step([&] { app.frmOptions().chkShowPreview.SetValue(main.DWGPreviewShow == 1 ? 1 : 0); });
-  steps.Step([&] { app.frmOptions().chkAutoSortEnabled.SetValue(main.AutoSortEnabled == 1 ? 1 : 0); });
-  steps.Push("AutoSortType", [&] { app.frmOptions().optSort[main.AutoSortType].SetValue(true); });
+  if (main.settings.DWGPreviewShow == 1) steps.Step([&] { main.cmdDWGPreviewShow.SetValue(true); });
+  steps.Step([&] { app.frmOptions().chkShowPreview.SetValue(main.settings.DWGPreviewShow == 1 ? 1 : 0); });
+  steps.Step([&] { app.frmOptions().chkAutoSortEnabled.SetValue(main.settings.AutoSortEnabled == 1 ? 1 : 0); });
+  steps.Push(app::Binding("AutoSortType"),
+             [&] { app.frmOptions().optSort[main.settings.AutoSortType].SetValue(true); });
 }
 
 // The Settings and QSAVE switches, in this order: SAVEAS ticked after Test Run clears it, so
 // of the two stored as ticked SAVEAS wins. With AutoCAD LT Test Run stays clear.
 void PushBatchSwitches(frmMain& main, core::LoadSteps& steps) {
-  main.SCRChanged = core::kFalse;
-  if (main.LT == 1) main.TestRun = 0;
-  steps.Push("UseDelay", [&] { main.chkDelay.SetValue(main.UseDelay); });
-  steps.Push("TestRun", [&] { main.chkTestRun.SetValue(main.TestRun); });
-  steps.Push("SAVEAS", [&] { main.chkSaveAS.SetValue(main.SAVEAS); });
-  steps.Push("DebugComments", [&] { main.cbIncludeDebugComments.SetValue(main.DebugComments); });
-  steps.Push("IncludeStatus", [&] { main.chkIncludeStatus.SetValue(main.IncludeStatus); });
+  main.settings.SCRChanged = core::kFalse;
+  if (main.settings.LT == 1) main.settings.TestRun = 0;
+  steps.Push(app::Binding("UseDelay"), [&] { main.chkDelay.SetValue(main.settings.UseDelay); });
+  steps.Push(app::Binding("TestRun"), [&] { main.chkTestRun.SetValue(main.settings.TestRun); });
+  steps.Push(app::Binding("SAVEAS"), [&] { main.chkSaveAS.SetValue(main.settings.SAVEAS); });
+  steps.Push(app::Binding("DebugComments"), [&] { main.cbIncludeDebugComments.SetValue(main.settings.DebugComments); });
+  steps.Push(app::Binding("IncludeStatus"), [&] { main.chkIncludeStatus.SetValue(main.settings.IncludeStatus); });
 }
 
 }  // namespace
 
 void frmMain::Form_Load() {
-  core::LoadSteps steps(Ctx(), Ctx().Services().settings, *this);
+  core::LoadSteps steps(Ctx(), Ctx().Services().settings, settings);
   platform::SystemInfo& system = Ctx().Services().system;
   const std::string programFolder = system.ProgramFolder();
   // A program in the root of a drive would keep its data in the drive's own folders: it says
@@ -102,47 +104,50 @@ void frmMain::Form_Load() {
   }
 
   List1.SetAcceptDrops(true);
-  OS_Platform = core::WindowsPlatformText(core::GetWindowsPlatform(system));
-  OS = core::WindowsVersionText(core::GetWindowsVersion(system));
+  settings.OS_Platform = core::WindowsPlatformText(core::GetWindowsPlatform(system));
+  settings.OS = core::WindowsVersionText(core::GetWindowsVersion(system));
 
   SettingsRun(*this, app_, steps, programFolder);
 
-  ProgramPath = programFolder;
-  steps.Step([&] { File2.SetPath(SCRIPTSPathOption != core::kFalse ? SCRIPTSDir : programFolder + "\\SCRIPTS"); });
-  ProgramPath += "\\";
-  if (SimpleMode == 1) {
+  settings.ProgramPath = programFolder;
+  steps.Step([&] {
+    File2.SetPath(settings.SCRIPTSPathOption != core::kFalse ? settings.SCRIPTSDir : programFolder + "\\SCRIPTS");
+  });
+  settings.ProgramPath += "\\";
+  if (settings.SimpleMode == 1) {
     steps.Step([&] { fsSimpleScript.SetPath(programFolder + "\\SCRIPTS-SIMPLE"); });
-    if (SimpleScriptPathOverride == 1) steps.Step([&] { fsSimpleScript.SetPath(programFolder + "\\SCRIPTS"); });
+    if (settings.SimpleScriptPathOverride == 1)
+      steps.Step([&] { fsSimpleScript.SetPath(programFolder + "\\SCRIPTS"); });
   }
 
   RestoreWorkingSet(*this, steps);
 
-  steps.Step([&] { Move(LeftCoord, TopCoord); });
-  steps.Step([&] { Picture2.SetTop(HDividerTop); });
-  steps.Step([&] { Picture3.SetTop(HLeftDividerTop); });
+  steps.Step([&] { Move(settings.LeftCoord, settings.TopCoord); });
+  steps.Step([&] { Picture2.SetTop(settings.HDividerTop); });
+  steps.Step([&] { Picture3.SetTop(settings.HLeftDividerTop); });
   steps.Step([&] { ApplySimpleModeLayout(); });
-  steps.Step([&] { SetHeight(FormHeight); });
-  steps.Step([&] { SetWidth(FormWidth); });
+  steps.Step([&] { SetHeight(settings.FormHeight); });
+  steps.Step([&] { SetWidth(settings.FormWidth); });
 
   RestoreBrowserFolder(*this);
-  steps.Step([&] { tbDWGFilter.SetText(DWGPattern); });
-  steps.Step([&] { scrFilter.SetText(SCRPattern); });
-  lblFilesProcessed.SetCaption("Processed = " + runtime::DoubleToText(TotalFilesProcessed));
+  steps.Step([&] { tbDWGFilter.SetText(settings.DWGPattern); });
+  steps.Step([&] { scrFilter.SetText(settings.SCRPattern); });
+  lblFilesProcessed.SetCaption("Processed = " + runtime::DoubleToText(settings.TotalFilesProcessed));
   lblUpdate.SetCaption("Ready");
 
   DisableQueueControls(*this);
   steps.Step([&] { FillOutFormatList(); });
   PushPreviewAndSortOptions(*this, app_, steps);
-  SCROutputPath = OutputToDefaultPath == 1 ? SCROutputPathNorm : SCROutputPathAlt;
+  settings.SCROutputPath = settings.OutputToDefaultPath == 1 ? settings.SCROutputPathNorm : settings.SCROutputPathAlt;
   steps.Step([&] {
-    optOriginalLocation.SetValue(SaveAsOriginalLocation == -1);
-    optSpecFolder.SetValue(SaveAsOriginalLocation != -1);
+    optOriginalLocation.SetValue(settings.SaveAsOriginalLocation == -1);
+    optSpecFolder.SetValue(settings.SaveAsOriginalLocation != -1);
   });
-  steps.Step([&] { app_.frmOptions().Text2.SetText(TextEditor); });
-  steps.Step([&] { tbPreBatch.SetText(PreBatch); });
-  steps.Step([&] { tbPreUserScript.SetText(PreUserScript); });
-  steps.Step([&] { tbPostUserScript.SetText(PostUserScript); });
-  steps.Step([&] { tbPostBatch.SetText(PostBatch); });
+  steps.Step([&] { app_.frmOptions().Text2.SetText(settings.TextEditor); });
+  steps.Step([&] { tbPreBatch.SetText(settings.PreBatch); });
+  steps.Step([&] { tbPreUserScript.SetText(settings.PreUserScript); });
+  steps.Step([&] { tbPostUserScript.SetText(settings.PostUserScript); });
+  steps.Step([&] { tbPostBatch.SetText(settings.PostBatch); });
   PushBatchSwitches(*this, steps);
   steps.Step([&] { gSetHorizontalExtent(List1); });
   steps.Step([&] { UpdateQueueControls(); });

@@ -54,7 +54,7 @@ void frmMain::subUpdate_MiniScript(const std::string& content) {
     const std::string name = File2.FileName();
     Text2.SetText(name.substr(0, name.size() - std::min(name.size(), kExtensionLength)));
   }
-  SCRChanged = core::kFalse;
+  settings.SCRChanged = core::kFalse;
 }
 
 // Unsaved changes are only at stake when the load replaces the script; after "No" the name
@@ -65,7 +65,7 @@ void frmMain::File2_Click() {
   if (!ReadUserScript(core::FolderWithBackslash(File2.Path()) + File2.FileName(), content)) return;
   try {
     const bool append = chkAppend.Value() == ui::kChecked;
-    if (SCRChanged != core::kFalse && !append) {
+    if (settings.SCRChanged != core::kFalse && !append) {
       ui::MsgAnswer answer = Ctx().MsgBox({.text = DiscardQuestion(Text2.Text()),
                                            .title = " Discard Changes?",
                                            .buttons = ui::MsgButtons::kYesNo,
@@ -86,11 +86,11 @@ void frmMain::File2_Click() {
       cmdCreateAndRun.SetEnabled(true);
     }
     if (append) {
-      SCRChangedInAppend = core::kTrue;
-      SCRChanged = core::kTrue;
+      settings.SCRChangedInAppend = core::kTrue;
+      settings.SCRChanged = core::kTrue;
       chkAppend.SetValue(ui::kUnchecked);
     }
-    if (METAEnabled == 1) ScanForMetaCommands(core::kTrue);
+    if (settings.METAEnabled == 1) ScanForMetaCommands(core::kTrue);
   } catch (const runtime::Error&) {
   }
 }

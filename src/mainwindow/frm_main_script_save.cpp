@@ -48,7 +48,7 @@ void frmMain::cmdSAVESCR_Click() {
     if (!IsValidScriptName(Text2.Text())) return ShowBadNameMessage(Ctx());
     try {
       core::WriteTextDump(fs, NamedScriptPath(), runtime::Trim(script), core::WriteMode::kSafe);
-      core::WriteTextDump(fs, UserScriptCopyPath(SCROutputPath, user), script, core::WriteMode::kSafe);
+      core::WriteTextDump(fs, UserScriptCopyPath(settings.SCROutputPath, user), script, core::WriteMode::kSafe);
     } catch (const runtime::Error& error) {
       if (error.Number() == runtime::kFileNotFound || error.Number() == runtime::kPathNotFound) {
         ShowBadNameMessage(Ctx());
@@ -60,7 +60,7 @@ void frmMain::cmdSAVESCR_Click() {
     File2.Refresh();
   } catch (const runtime::Error&) {
   }
-  SCRChanged = core::kFalse;
+  settings.SCRChanged = core::kFalse;
 }
 
 // Deletes the script selected in the list (not the one named in Text2) after a question. A
@@ -86,7 +86,7 @@ void frmMain::cmdDeleteSCR_Click() {
     File2.Refresh();
   } catch (const runtime::Error&) {
   }
-  SCRChanged = core::kFalse;
+  settings.SCRChanged = core::kFalse;
 }
 
 // Sets or clears the read-only bit of the named script, leaving its other attributes, then

@@ -33,18 +33,18 @@ std::optional<int> StoredTwips(platform::SettingsStore& settings, const char* ke
 // then places it by the full stored geometry.
 void frmMain::cmdSCREditOpen_Click() {
   frmSCREdit& editor = app_.frmSCREdit();
-  platform::SettingsStore& settings = Ctx().Services().settings;
-  const std::optional<int> left = StoredTwips(settings, "SCREditLeft");
-  const std::optional<int> top = StoredTwips(settings, "SCREditTop");
+  platform::SettingsStore& store = Ctx().Services().settings;
+  const std::optional<int> left = StoredTwips(store, "SCREditLeft");
+  const std::optional<int> top = StoredTwips(store, "SCREditTop");
   if (left && top) editor.Move(*left, *top);
   editor.txtSCREdit.SetText(Text1.Text());
   editor.Show(ui::ShowMode::kModal, this);
 }
 
 void frmMain::cmdSettingsEditor_Click() {
-  frmSettings& settings = app_.frmSettings();
-  settings.GetTextFromMain();
-  settings.Show(ui::ShowMode::kModal, this);
+  frmSettings& editor = app_.frmSettings();
+  editor.GetTextFromMain();
+  editor.Show(ui::ShowMode::kModal, this);
 }
 
 // The browser starts where the drawing browser is.

@@ -1,15 +1,18 @@
 // The settings run of the main window's load: every stored setting is read into its field,
-// in a fixed order, and pushed at once into the control that shows it on the main window, in
-// the options dialog or in the user tag manager. The first push into each dialog loads it,
-// hidden; from then on it keeps its copies of the settings in its controls.
+// in the order of the settings table, and pushed at once into the control that shows it on
+// the main window, in the options dialog or in the user tag manager. The first push into each
+// dialog loads it, hidden; from then on it keeps its copies of the settings in its controls.
 #include "mainwindow/frm_main_settings_run.h"
 
+#include <functional>
 #include <string>
+#include <variant>
 
 #include "app/app.h"
-#include "core/store_bindings.h"
+#include "app/settings_table.h"
 #include "mainwindow/frm_main.h"
 #include "options/frm_options.h"
+#include "options/setting_controls.h"
 #include "runtime/convert.h"
 #include "tags/frm_var_setup.h"
 
@@ -18,127 +21,85 @@ namespace mainwindow {
 namespace {
 
 using core::LoadSteps;
+using Push = std::function<void()>;
 
-void ReadWindowAndBatchFlow(LoadSteps& steps) {
-  for (auto key : {"Left", "Top", "HDividerTop", "HLeftDividerTop", "SimpleMode", "SimpleScriptPathOverride",
-                   "DWGPattern", "SCRPattern", "Initialize", "PreUserScript", "PostUserScript", "Uninitialize",
-                   "Counter", "TestRun", "UseDelay", "SAVEAS"}) {
-    steps.Read(key);
+// The pushes into controls of the main window and of the user tag manager, by key; nothing
+// for a setting that has none.
+Push OwnPush(const app::SettingRow& row, frmMain& main, app::App& app) {
+  if (const auto* tag = std::get_if<core::TagField>(&row.field)) {
+    const int i = tag->index;
+    return [&main, &app, i] { app.frmVARSetup().tbTag(i + 1).SetText(main.settings.TAG[i]); };
   }
-}
-
-void ReadSaveAsSettings(frmMain& main, LoadSteps& steps) {
-  steps.ReadAndPush("NamePrefix", [&] { main.tbPrefix.SetText(main.NamePrefix); });
-  steps.ReadAndPush("NameSuffix", [&] { main.tbSuffix.SetText(main.NameSuffix); });
-  steps.ReadAndPush("OverWriteFiles", [&] { main.chkOverwriteExistingFiles.SetValue(main.OverWriteFiles); });
-  steps.ReadAndPush("SaveAsType", [&] { main.cmbOutFormat.SetText(main.SaveAsType); });
-  for (auto key : {"SaveAsOriginalLocation", "DebugComments", "IncludeStatus"}) steps.Read(key);
-}
-
-// AutoCAD LT runs no test run: the box is cleared as well as greyed, so a build never
-// writes a test run the user cannot see or change.
-void ReadLT(frmMain& main, LoadSteps& steps) {
-  main.R14Compatible = 0;
-  steps.Read("LT");
-  steps.Step([&] {
-    if (main.LT == 1) {
-      main.chkTestRun.SetValue(0);
-      main.TestRun = 0;
-    }
-    main.chkTestRun.SetEnabled(main.LT != 1);
-  });
-}
-
-void ReadSwitchesAndPaths(frmMain& main, LoadSteps& steps, const std::string& programFolder) {
-  for (auto key : {"AutoLaunchEditor", "AutoADDFavorites", "EnableDelay", "AutoMinimize", "AutoCADEXE", "Switches",
-                   "OutputNorm", "OutputAlt", "SCRiptsPathOption", "SCRIPTSPath"}) {
-    steps.Read(key);
+  const std::string_view key = row.key;
+  if (key == "NamePrefix") return [&main] { main.tbPrefix.SetText(main.settings.NamePrefix); };
+  if (key == "NameSuffix") return [&main] { main.tbSuffix.SetText(main.settings.NameSuffix); };
+  if (key == "OverWriteFiles")
+    return [&main] { main.chkOverwriteExistingFiles.SetValue(main.settings.OverWriteFiles); };
+  if (key == "SaveAsType") return [&main] { main.cmbOutFormat.SetText(main.settings.SaveAsType); };
+  if (key == "Face") return [&main] { main.optPage[main.settings.Face].SetValue(true); };
+  if (key == "DWGOutFolder") return [&main] { main.tbSpecFolder.SetText(main.settings.DWGOutFolder); };
+  if (key == "SheetChars") return [&main, &app] { app.frmVARSetup().tbSheetChars.SetText(main.settings.SHEETCHARS); };
+  if (key == "TrimZeros") return [&main, &app] { app.frmVARSetup().chkTrimZeros.SetValue(main.settings.TRIMZEROS); };
+  if (key == "CounterStart") {
+    return
+        [&main, &app] { app.frmVARSetup().tbCounterStart.SetText(runtime::IntegerToText(main.settings.COUNTERSTART)); };
   }
-  if (main.SCRIPTSDir.empty()) main.SCRIPTSDir = programFolder + "\\SCRIPTS";
-}
-
-void ReadPage(frmMain& main, LoadSteps& steps) {
-  steps.ReadAndPush("Face", [&] { main.optPage[main.Face].SetValue(true); });
-}
-
-// Reads a switch and ticks its box in the dialog the accessor reaches (touching it each time,
-// as a dialog is reached through the App).
-template <class Dialog>
-void PushCheck(LoadSteps& steps, std::string_view key, Dialog& (app::App::*dialog)(), app::App& app,
-               ui::CheckBox Dialog::*box, const std::int16_t& field) {
-  steps.ReadAndPush(key, [&app, dialog, box, &field] { ((app.*dialog)().*box).SetValue(field); });
-}
-
-void ReadOptions(frmMain& main, app::App& app, LoadSteps& steps) {
-  using options::frmOptions;
-  auto check = [&](std::string_view key, ui::CheckBox frmOptions::*box, const std::int16_t& field) {
-    PushCheck(steps, key, &app::App::frmOptions, app, box, field);
-  };
-  steps.Read("OutputToDefaultPath");
-  steps.Read("Delay");
-  steps.Step([&] { app.frmOptions(); });
-  steps.Push("Delay", [&] { app.frmOptions().tbDelay.SetText(main.Delay); });
-  check("WarnBlankLine", &frmOptions::chkWarnBlankLine, main.WarnBlankLine);
-  check("WarnDoubleSpace", &frmOptions::chkWarnDoubleSpace, main.WarnDoubleSpace);
-  check("WarnLineEndsWithSpace", &frmOptions::chkWarnLineEndsWithSpace, main.WarnLineEndsWithSpace);
-  check("WarnLTLisp", &frmOptions::chkWarnLTLisp, main.WarnLTLisp);
-  check("WarnSpaceInBlank", &frmOptions::chkWarnSpaceInBlank, main.WarnSpaceInBlank);
-  check("VerifyFiles", &frmOptions::chkVerifyFilesInQueue, main.VerifyFilesBit);
-  check("WarnFolderNotExist", &frmOptions::chkWarnFolderNotExist, main.WarnFoldersNotExist);
-  check("METAEnabled", &frmOptions::chkMetaEnable, main.METAEnabled);
-  check("METAImmediate", &frmOptions::chkMetaImmediate, main.METAImmediate);
-  check("ResourceWarning", &frmOptions::chkResourcesStarved, main.ResourceWarning);
-  steps.ReadAndPush("ResourceFileLimit", [&] {
-    app.frmOptions().tbResourceFileLimit.SetText(runtime::IntegerToText(main.ResourceFileLimit));
-  });
-  check("ScanForRogueTags", &frmOptions::chkScanForRogueTags, main.ScanForRogueTags);
-  check("EnableLogging", &frmOptions::chkEnableLogging, main.EnableLogging);
-}
-
-void ReadBrowserAndWindow(frmMain& main, LoadSteps& steps) {
-  for (auto key : {"Source", "TextEditor", "Height", "Width", "ShowSCRComplete", "DWGPreviewShow", "AutoSortEnabled",
-                   "AutoSortType", "TipsShow"}) {
-    steps.Read(key);
+  if (key == "CounterStep") {
+    return
+        [&main, &app] { app.frmVARSetup().tbCounterStep.SetText(runtime::IntegerToText(main.settings.COUNTERSTEP)); };
   }
-  steps.ReadAndPush("DWGOutFolder", [&] { main.tbSpecFolder.SetText(main.DWGOutFolder); });
+  if (key == "PadCounterEnabled")
+    return [&main, &app] { app.frmVARSetup().chkPadCounter.SetValue(main.settings.PADCOUNTER); };
+  if (key == "PadDigits") return [&main, &app] { app.frmVARSetup().vsPadCounter.SetValue(main.settings.PADDIGITS); };
+  return nullptr;
 }
 
-void ReadUserTags(frmMain& main, app::App& app, LoadSteps& steps) {
-  using tags::frmVARSetup;
-  steps.Read("FirstFileChars");
-  steps.Step([&] { app.frmVARSetup(); });
-  steps.Push("FirstFileChars", [&] { app.frmVARSetup().tbFirstFileChars.SetText(main.FIRSTFILECHARS); });
-  steps.ReadAndPush("SheetChars", [&] { app.frmVARSetup().tbSheetChars.SetText(main.SHEETCHARS); });
-  PushCheck(steps, "TrimZeros", &app::App::frmVARSetup, app, &frmVARSetup::chkTrimZeros, main.TRIMZEROS);
-  steps.ReadAndPush("CounterStart",
-                    [&] { app.frmVARSetup().tbCounterStart.SetText(runtime::IntegerToText(main.COUNTERSTART)); });
-  steps.ReadAndPush("CounterStep",
-                    [&] { app.frmVARSetup().tbCounterStep.SetText(runtime::IntegerToText(main.COUNTERSTEP)); });
-  PushCheck(steps, "PadCounterEnabled", &app::App::frmVARSetup, app, &frmVARSetup::chkPadCounter, main.PADCOUNTER);
-  steps.ReadAndPush("PadDigits", [&] { app.frmVARSetup().vsPadCounter.SetValue(main.PADDIGITS); });
-  for (int i = 0; i < 50; ++i) {
-    const std::string key = "TAG" + std::to_string(i + 1);
-    steps.ReadAndPush(key, [&, i] { app.frmVARSetup().tbTag(i + 1).SetText(main.TAG[i]); });
+// What the run does right after reading some keys.
+void AfterRead(const app::SettingRow& row, frmMain& main, app::App& app, LoadSteps& steps,
+               const std::string& programFolder) {
+  const std::string_view key = row.key;
+  if (key == "LT") {
+    // AutoCAD LT runs no test run: the box is cleared as well as greyed, so a build never
+    // writes a test run the user cannot see or change.
+    steps.Step([&] {
+      if (main.settings.LT == 1) {
+        main.chkTestRun.SetValue(0);
+        main.settings.TestRun = 0;
+      }
+      main.chkTestRun.SetEnabled(main.settings.LT != 1);
+    });
+  } else if (key == "SCRIPTSPath") {
+    if (main.settings.SCRIPTSDir.empty()) main.settings.SCRIPTSDir = programFolder + "\\SCRIPTS";
+  } else if (key == "Delay") {
+    // The first touch loads the options dialog, which shows the settings read so far.
+    steps.Step([&] { app.frmOptions(); });
+    steps.Push(row, [&] { app.frmOptions().tbDelay.SetText(main.settings.Delay); });
+  } else if (key == "FirstFileChars") {
+    steps.Step([&] { app.frmVARSetup(); });
+    steps.Push(row, [&] { app.frmVARSetup().tbFirstFileChars.SetText(main.settings.FIRSTFILECHARS); });
   }
-}
-
-void ReadLoadMethod(frmMain& main, app::App& app, LoadSteps& steps) {
-  steps.ReadAndPush("LoadMethod_Open", [&] { app.frmOptions().optLoadOpen[main.LoadOpen].SetValue(true); });
-  steps.ReadAndPush("LoadMethod_Other", [&] { app.frmOptions().tbOpenOther.SetText(main.OpenOther); });
 }
 
 }  // namespace
 
 void SettingsRun(frmMain& main, app::App& app, LoadSteps& steps, const std::string& programFolder) {
-  ReadWindowAndBatchFlow(steps);
-  ReadSaveAsSettings(main, steps);
-  ReadLT(main, steps);
-  ReadSwitchesAndPaths(main, steps, programFolder);
-  ReadPage(main, steps);
-  ReadOptions(main, app, steps);
-  ReadBrowserAndWindow(main, steps);
-  ReadUserTags(main, app, steps);
-  ReadLoadMethod(main, app, steps);
+  main.settings.R14Compatible = 0;
+  bool optionsLoaded = false;
+  for (const app::SettingRow& row : app::SettingRows()) {
+    Push push = OwnPush(row, main, app);
+    const bool shownInOptions = !std::holds_alternative<std::monostate>(row.control);
+    if (!push && optionsLoaded && shownInOptions && row.push == app::OptionsPush::kAtRead) {
+      push = [&main, &app, &row] { options::PushIntoDialog(row, app.frmOptions(), main.settings); };
+    }
+    if (push) {
+      steps.ReadAndPush(row, push);
+    } else {
+      steps.Read(row);
+    }
+    AfterRead(row, main, app, steps, programFolder);
+    // The options dialog is loaded once "Delay" is read; the rows read after it are pushed.
+    if (row.key == "Delay") optionsLoaded = true;
+  }
 }
 
 }  // namespace mainwindow

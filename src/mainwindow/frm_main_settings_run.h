@@ -11,7 +11,7 @@ namespace mainwindow {
 
 class frmMain;
 
-// Reads every stored setting into the main window's fields and pushes each into its control
+// Reads every stored setting into the settings fields and pushes each into its control
 // (loading the options dialog and the user tag manager hidden on their first push).
 void SettingsRun(frmMain& main, app::App& app, core::LoadSteps& steps, const std::string& programFolder);
 

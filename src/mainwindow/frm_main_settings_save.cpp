@@ -5,9 +5,8 @@
 #include <functional>
 #include <limits>
 #include <optional>
-#include <string_view>
 
-#include "core/store_bindings.h"
+#include "app/settings_table.h"
 #include "mainwindow/frm_main.h"
 #include "mainwindow/frm_main_working_set.h"
 #include "runtime/convert.h"
@@ -16,38 +15,6 @@
 namespace mainwindow {
 
 namespace {
-
-// The store values the save writes, in the order it writes them.
-constexpr std::string_view kSavedKeys[] = {
-    "Left",
-    "Top",
-    "Height",
-    "Width",
-    "HDividerTop",
-    "HLeftDividerTop",
-    "DWGPattern",
-    "SCRPattern",
-    "Initialize",
-    "PreUserScript",
-    "PostUserScript",
-    "Uninitialize",
-    "LoadMethod_Open",
-    "LoadMethod_Other",
-    "TestRun",
-    "UseDelay",
-    "SAVEAS",
-    "NamePrefix",
-    "NameSuffix",
-    "OverWriteFiles",
-    "SaveAsType",
-    "SaveAsOriginalLocation",
-    "DebugComments",
-    "IncludeStatus",
-    "Counter",
-    "Source",
-    "DWGOutFolder",
-    "OutputToDefaultPath",
-};
 
 // A twips value as a 16-bit field takes it; nothing when it does not fit, so the field keeps
 // the value it had.
@@ -76,42 +43,42 @@ void Isolated(const std::function<void()>& step) {
 void frmMain::SaveAllSettings() {
   Isolated([&] {
     if (WindowState() == ui::WindowState::kMinimized) return;
-    Keep(LeftCoord, Left());
-    Keep(TopCoord, Top());
-    Keep(FormWidth, Width());
-    Keep(FormHeight, Height());
+    Keep(settings.LeftCoord, Left());
+    Keep(settings.TopCoord, Top());
+    Keep(settings.FormWidth, Width());
+    Keep(settings.FormHeight, Height());
   });
-  Isolated([&] { SourcePath = Dir1.Path(); });
+  Isolated([&] { settings.SourcePath = Dir1.Path(); });
   Isolated([&] {
-    PreBatch = tbPreBatch.Text();
-    PreUserScript = tbPreUserScript.Text();
-    PostUserScript = tbPostUserScript.Text();
-    PostBatch = tbPostBatch.Text();
-  });
-  Isolated([&] {
-    DebugComments = static_cast<std::int16_t>(cbIncludeDebugComments.Value());
-    IncludeStatus = static_cast<std::int16_t>(chkIncludeStatus.Value());
-    TestRun = static_cast<std::int16_t>(chkTestRun.Value());
-    UseDelay = static_cast<std::int16_t>(chkDelay.Value());
-    SAVEAS = static_cast<std::int16_t>(chkSaveAS.Value());
+    settings.PreBatch = tbPreBatch.Text();
+    settings.PreUserScript = tbPreUserScript.Text();
+    settings.PostUserScript = tbPostUserScript.Text();
+    settings.PostBatch = tbPostBatch.Text();
   });
   Isolated([&] {
-    NamePrefix = tbPrefix.Text();
-    NameSuffix = tbSuffix.Text();
-    OverWriteFiles = static_cast<std::int16_t>(chkOverwriteExistingFiles.Value());
-    SaveAsType = cmbOutFormat.Text();
-    SaveAsOriginalLocation = optOriginalLocation.Value() ? core::kTrue : core::kFalse;
-    DWGOutFolder = tbSpecFolder.Text();
+    settings.DebugComments = static_cast<std::int16_t>(cbIncludeDebugComments.Value());
+    settings.IncludeStatus = static_cast<std::int16_t>(chkIncludeStatus.Value());
+    settings.TestRun = static_cast<std::int16_t>(chkTestRun.Value());
+    settings.UseDelay = static_cast<std::int16_t>(chkDelay.Value());
+    settings.SAVEAS = static_cast<std::int16_t>(chkSaveAS.Value());
   });
   Isolated([&] {
-    Keep(HDividerTop, Picture2.Top());
-    Keep(HLeftDividerTop, Picture3.Top());
+    settings.NamePrefix = tbPrefix.Text();
+    settings.NameSuffix = tbSuffix.Text();
+    settings.OverWriteFiles = static_cast<std::int16_t>(chkOverwriteExistingFiles.Value());
+    settings.SaveAsType = cmbOutFormat.Text();
+    settings.SaveAsOriginalLocation = optOriginalLocation.Value() ? core::kTrue : core::kFalse;
+    settings.DWGOutFolder = tbSpecFolder.Text();
+  });
+  Isolated([&] {
+    Keep(settings.HDividerTop, Picture2.Top());
+    Keep(settings.HLeftDividerTop, Picture3.Top());
   });
   platform::SettingsStore& store = Ctx().Services().settings;
-  for (std::string_view key : kSavedKeys) {
-    Isolated([&] { core::WriteBinding(store, core::Binding(key), *this); });
+  for (const app::SettingRow& row : app::SettingRows()) {
+    if (row.savedByMainWindow) Isolated([&] { core::WriteBinding(store, row, settings); });
   }
-  Isolated([&] { SaveFaceSetting(store, Face); });
+  Isolated([&] { SaveFaceSetting(store, settings.Face); });
   Isolated([&] { WriteWorkingSet(*this); });
 }
 

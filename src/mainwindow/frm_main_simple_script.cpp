@@ -29,10 +29,10 @@ void frmMain::fsSimpleScript_Click() {
       cmdCreateAndRun.SetEnabled(true);
     }
     if (chkAppend.Value() == ui::kChecked) {
-      SCRChangedInAppend = core::kTrue;
-      SCRChanged = core::kTrue;
+      settings.SCRChangedInAppend = core::kTrue;
+      settings.SCRChanged = core::kTrue;
     }
-    if (METAEnabled == 1) ScanForMetaCommands(core::kTrue);
+    if (settings.METAEnabled == 1) ScanForMetaCommands(core::kTrue);
   } catch (const runtime::Error&) {
   }
 }

@@ -32,9 +32,7 @@ void frmMain::LoadSnapshot(std::int16_t page) {
   };
   try {
     if (exists(core::kQueueSuffix)) {
-      std::vector<std::string> lines = core::ReadLineList(fs, path(core::kQueueSuffix));
-      if (!lines.empty()) Waste = lines.back();
-      List1.AddItems(std::move(lines));
+      List1.AddItems(core::ReadLineList(fs, path(core::kQueueSuffix)));
     }
     if (!exists(core::kScriptSuffix)) return;
     auto script = core::ReadTextDump(fs, path(core::kScriptSuffix));
@@ -56,13 +54,13 @@ void frmMain::LoadSnapshot(std::int16_t page) {
 // the load relies on when it selects the stored page. When the current page cannot be saved
 // the switch is abandoned after the message, so its work is never replaced by the new page.
 void frmMain::optPage_Click(int index) {
-  if (index == Face) return;
-  if (!WriteSnapshot(*this, Face)) {
-    if (optPage.Exists(Face)) optPage[Face].SetValue(true);
+  if (index == settings.Face) return;
+  if (!WriteSnapshot(*this, settings.Face)) {
+    if (optPage.Exists(settings.Face)) optPage[settings.Face].SetValue(true);
     return;
   }
   LoadSnapshot(static_cast<std::int16_t>(index));
-  Face = static_cast<std::int16_t>(index);
+  settings.Face = static_cast<std::int16_t>(index);
   gSetHorizontalExtent(List1);
   UpdateQueueControls();
 }

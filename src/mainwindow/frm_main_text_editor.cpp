@@ -18,21 +18,21 @@ void frmMain::mnuViewBatchScript_Click() {
 }
 
 void frmMain::ViewBatchScript() {
-  OpenInTextEditor(SCROutputPath);
+  OpenInTextEditor(settings.SCROutputPath);
 }
 
 // The command is the editor as the options hold it (it may carry switches), a blank and the
 // path, quoted when it holds a blank. Without an editor the user is sent to the options, which
 // open beside the main window.
 void frmMain::OpenInTextEditor(const std::string& path) {
-  if (TextEditor.empty()) {
+  if (settings.TextEditor.empty()) {
     Ctx().MsgBox({"Please select menu 'Tools -> Options' and setup a text editor", "Tornavane"});
     app_.frmOptions().Show();
     return;
   }
   platform::Services& services = Ctx().Services();
   core::LaunchProgram(services.shell, services.fileSystem, Ctx().GetBackend(),
-                      TextEditor + " " + core::QuoteProgramPath(path), kShowNormal);
+                      settings.TextEditor + " " + core::QuoteProgramPath(path), kShowNormal);
 }
 
 }  // namespace mainwindow

@@ -17,11 +17,11 @@ constexpr int kShowNormal = 1;
 // Every change of the script marks it unsaved, lets the build buttons follow it and, with
 // live META update on, applies its META commands (without the sort commands).
 void frmMain::Text1_Change() {
-  SCRChanged = core::kTrue;
+  settings.SCRChanged = core::kTrue;
   bool ready = !Text1.Text().empty() && List1.ListCount() > 0;
   Command1_Compile.SetEnabled(ready);
   cmdCreateAndRun.SetEnabled(ready);
-  if (METAEnabled == 1 && METAImmediate == 1) ScanForMetaCommands(core::kFalse);
+  if (settings.METAEnabled == 1 && settings.METAImmediate == 1) ScanForMetaCommands(core::kFalse);
 }
 
 // The script named in Text2 decides Save, Delete and Read-Only: a read-only file locks the
@@ -43,7 +43,7 @@ void frmMain::Text2_Change() {
 void frmMain::scrFilter_Change() {
   try {
     File2.SetPattern("*" + scrFilter.Text() + "*.scr");
-    SCRPattern = scrFilter.Text();
+    settings.SCRPattern = scrFilter.Text();
   } catch (const runtime::Error&) {
     File2.SetPattern("*.scr");
   }
@@ -65,7 +65,7 @@ void frmMain::tbScrSelFilter_Change() {
 // A folder the list cannot show is reported and the list stays where it was.
 void frmMain::chkProjDir_Click() {
   try {
-    File2.SetPath(chkProjDir.Value() == ui::kChecked ? File1.Path() : SCRIPTSDir);
+    File2.SetPath(chkProjDir.Value() == ui::kChecked ? File1.Path() : settings.SCRIPTSDir);
   } catch (const runtime::Error& error) {
     core::ReportProcedureError(Ctx(), error, "chkProjDir_Click");
   }
@@ -81,8 +81,8 @@ void frmMain::frameUserScriptList_Click() {
 // Explorer on the scripts folder, also while the list shows the drawing folder.
 void frmMain::Label14_Click() {
   platform::Services& services = Ctx().Services();
-  core::LaunchProgram(services.shell, services.fileSystem, Ctx().GetBackend(), "explorer.exe /n,/e, " + SCRIPTSDir,
-                      kShowNormal);
+  core::LaunchProgram(services.shell, services.fileSystem, Ctx().GetBackend(),
+                      "explorer.exe /n,/e, " + settings.SCRIPTSDir, kShowNormal);
 }
 
 void frmMain::Command2_Click() {
@@ -93,7 +93,7 @@ void frmMain::Command2_Click() {
 void frmMain::cmdClearSCREditor_Click() {
   Text1.SetText("");
   Text2.SetText("");
-  SCRChanged = core::kFalse;
+  settings.SCRChanged = core::kFalse;
   Command1_Compile.SetEnabled(false);
   cmdCreateAndRun.SetEnabled(false);
 }
@@ -113,7 +113,7 @@ void frmMain::UpdateSaveAsExample() {
   if (List1.ListCount() == 0) return;
   const std::string first = List1.List(0);
   auto nameTags = [&](const std::string& text) {
-    return SpSubstituteProjectTAGS(SubstituteTAGS(text, COUNTERSTART, first, 1), COUNTERSTART, first);
+    return SpSubstituteProjectTAGS(SubstituteTAGS(text, settings.COUNTERSTART, first, 1), settings.COUNTERSTART, first);
   };
   tbSAVEASExOutput.SetText(nameTags(tbPrefix.Text()) + core::GetBaseName(first) + nameTags(tbSuffix.Text()) + ".DWG");
 }

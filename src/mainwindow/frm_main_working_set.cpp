@@ -60,7 +60,7 @@ bool WriteSnapshot(mainwindow::frmMain& main, std::int16_t page) {
   core::Snapshot snapshot{CurrentWorkingSet(main), main.Drive1.Drive(), main.Dir1.Path()};
   auto files = core::SnapshotFiles(MainDataFolder(main), FileUserName(main), page, snapshot);
   const bool written = core::WriteDataFiles(main.Ctx(), ProgramFolder(main), files, ResetFolderList(main));
-  main.SCRChanged = core::kFalse;
+  main.settings.SCRChanged = core::kFalse;
   return written;
 }
 
@@ -68,8 +68,8 @@ namespace {
 
 // The queue file's lines go to the list a block at a time, so that a long queue never has a
 // string object per line alive at once. Blocks end after a line feed, so each line is split as
-// the whole text would split it. The last line, when there is one, goes to last.
-void AddLinesInBlocks(ui::ListBox& list, std::string_view text, std::string& last) {
+// the whole text would split it.
+void AddLinesInBlocks(ui::ListBox& list, std::string_view text) {
   constexpr std::size_t kBlockBytes = std::size_t{64} * 1024;
   std::size_t begin = 0;
   while (begin < text.size()) {
@@ -79,7 +79,6 @@ void AddLinesInBlocks(ui::ListBox& list, std::string_view text, std::string& las
       if (cut != std::string_view::npos) end = cut + 1;
     }
     std::vector<std::string> lines = runtime::SplitLines(text.substr(begin, end - begin));
-    if (!lines.empty()) last = lines.back();
     list.AddItems(std::move(lines));
     begin = end;
   }
@@ -98,7 +97,7 @@ void RestoreWorkingSet(mainwindow::frmMain& main, core::LoadSteps& steps) {
 
   steps.Step([&] {
     if (!exists(core::kQueueSuffix)) return;
-    AddLinesInBlocks(main.List1, fs.ReadAll(path(core::kQueueSuffix)), main.Waste);
+    AddLinesInBlocks(main.List1, fs.ReadAll(path(core::kQueueSuffix)));
   });
   steps.Step([&] {
     if (!exists(core::kScriptSuffix)) return;

@@ -57,7 +57,7 @@ void frmScrBrowser::Form_Load() {
 
 void frmScrBrowser::Form_QueryUnload(bool& cancel, ui::UnloadMode mode) {
   if (!scanning_ || mode == ui::UnloadMode::kFormCode) return;
-  app_.frmMain().STOPSCAN = 1;
+  app_.frmMain().settings.STOPSCAN = 1;
   closeAfterScan_ = true;
   cancel = true;
 }
@@ -115,7 +115,7 @@ void frmScrBrowser::cmdGetSubScripts_Click() {
   UpdateCopyButton();
   app_.ScanFileCount = 0;
   SetMousePointer(ui::Pointer::kHourglass);
-  main.STOPSCAN = 0;
+  main.settings.STOPSCAN = 0;
   try {
     main.AddFilesRecursive(DirScrBrowse.Path(), "*.SCR", lstSCRPath);
   } catch (...) {
@@ -124,7 +124,7 @@ void frmScrBrowser::cmdGetSubScripts_Click() {
     throw;
   }
   scanning_ = false;
-  main.STOPSCAN = 0;
+  main.settings.STOPSCAN = 0;
   SetMousePointer(ui::Pointer::kDefault);
   if (closeAfterScan_) {
     Unload();

@@ -227,7 +227,7 @@ void frmSCREdit::Form_Activate() {
       Ctx().GetBackend().WorkArea());
   LayoutStep([&] { Move(bounds.left, bounds.top, bounds.width, bounds.height); });
   Focus(txtSCREdit);
-  cmdLoadLisp.SetEnabled(app_.frmMain().LT != 1);
+  cmdLoadLisp.SetEnabled(app_.frmMain().settings.LT != 1);
 }
 
 void frmSCREdit::Form_Deactivate() {

@@ -3,79 +3,31 @@
 #include "app/app.h"
 #include "mainwindow/frm_main.h"
 #include "options/frm_options.h"
-#include "runtime/convert.h"
+#include "options/setting_controls.h"
 
 namespace options {
 
-namespace {
-
-// A settings switch as a check box shows it: ticked only for 1.
-int CheckValue(std::int16_t field) {
-  return field == 1 ? ui::kChecked : ui::kUnchecked;
-}
-
-// Chooses the option of a group with this index; a value without an option leaves the
-// group as it is.
-void ChooseOption(ui::ControlArray<ui::OptionButton>& group, int index) {
-  if (group.Exists(index)) group[index].SetValue(true);
-}
-
-}  // namespace
-
-// Fills every control from the main window's settings fields, so the dialog always shows
-// the live values, also when it loads again after its close box dropped it.
+// Fills every control from the settings fields, so the dialog always shows
+// the live values, also when it loads again after its close box dropped it. The output
+// choice, the scripts folder and the delay box's enabling are not rows of their own.
 void frmOptions::Form_Load() {
   mainwindow::frmMain& main = app_.frmMain();
-  if (main.OutputToDefaultPath == 1) {
+  if (main.settings.OutputToDefaultPath == 1) {
     optNormalOutputPath.SetValue(true);
   } else {
     optAltOutputPath.SetValue(true);
   }
-  if (main.LT == 1) chkLT.SetValue(ui::kChecked);
   UpdateButtons();
   SetMenus();
-
-  tbAutoCadEXE.SetText(main.AutoCADEXE);
-  tbSwitches.SetText(main.Switches);
-  Text1.SetText(main.SCROutputPathNorm);
-  tbAltOutput.SetText(main.SCROutputPathAlt);
-  tbScriptDir.SetText(main.SCRIPTSDir);
-  optScriptDirDefault[main.SCRIPTSPathOption != 0 ? 1 : 0].SetValue(true);
-
-  Text2.SetText(main.TextEditor);
-  Check1.SetValue(CheckValue(main.AutoLaunchEditor));
-  chkFavorites.SetValue(CheckValue(main.AutoADDFavorites));
-
-  tbDelay.SetEnabled(main.EnableDelay == 1);
-  tbDelay.SetText(main.Delay);
-
-  chkShowPreview.SetValue(CheckValue(main.DWGPreviewShow));
-  chkAutoSortEnabled.SetValue(CheckValue(main.AutoSortEnabled));
+  for (const app::SettingRow& row : app::SettingRows()) ShowInDialog(row, *this, main.settings);
+  tbScriptDir.SetText(main.settings.SCRIPTSDir);
+  tbDelay.SetEnabled(main.settings.EnableDelay == 1);
   EnableSortOptions();
-
-  chkAutoMinimize.SetValue(CheckValue(main.AutoMinimize));
-  chkWarnBlankLine.SetValue(CheckValue(main.WarnBlankLine));
-  chkWarnDoubleSpace.SetValue(CheckValue(main.WarnDoubleSpace));
-  chkWarnLineEndsWithSpace.SetValue(CheckValue(main.WarnLineEndsWithSpace));
-  chkWarnLTLisp.SetValue(CheckValue(main.WarnLTLisp));
-  chkWarnSpaceInBlank.SetValue(CheckValue(main.WarnSpaceInBlank));
-  chkVerifyFilesInQueue.SetValue(CheckValue(main.VerifyFilesBit));
-  chkWarnFolderNotExist.SetValue(CheckValue(main.WarnFoldersNotExist));
-  chkMetaEnable.SetValue(CheckValue(main.METAEnabled));
-  chkMetaImmediate.SetValue(CheckValue(main.METAImmediate));
-  chkResourcesStarved.SetValue(CheckValue(main.ResourceWarning));
-  tbResourceFileLimit.SetText(runtime::IntegerToText(main.ResourceFileLimit));
-  chkScanForRogueTags.SetValue(CheckValue(main.ScanForRogueTags));
-  chkEnableLogging.SetValue(CheckValue(main.EnableLogging));
-  tbOpenOther.SetText(main.OpenOther);
-
-  ChooseOption(optLoadOpen, main.LoadOpen);
-  ChooseOption(optSort, main.AutoSortType);
 }
 
 void frmOptions::SetMenus() {
   mainwindow::frmMain& main = app_.frmMain();
-  bool enable = main.LT != 1;
+  bool enable = main.settings.LT != 1;
   for (ui::MenuItem* item :
        {&main.mnuReportLimitsWiz, &main.mnuReportTextWiz, &main.mnuRepTextWiz, &main.mnuTBWiz, &main.mnuMTEXTSnR}) {
     item->SetEnabled(enable);

@@ -1,12 +1,17 @@
-// The options dialog's "&OK": checks the boxes, then copies every control into the main
-// window's settings fields, stores them and hides the dialog.
+// The options dialog's "&OK": checks the boxes, then copies every control into the
+// settings fields, stores them and hides the dialog.
+
+#include <string>
+#include <vector>
 
 #include "app/app.h"
+#include "app/settings_table.h"
 #include "core/app_title.h"
 #include "core/file_helpers.h"
 #include "mainwindow/frm_main.h"
 #include "options/frm_options.h"
 #include "options/options_values.h"
+#include "options/setting_controls.h"
 #include "runtime/error.h"
 #include "runtime/text.h"
 
@@ -22,41 +27,11 @@ void NormalizeNumberBox(ui::TextBox& box, const char* defaultText) {
   box.SetText(text.empty() ? std::string(defaultText) : text);
 }
 
-OptionsInput ReadInput(const frmOptions& form) {
-  OptionsInput input;
-  input.normalOutput = form.optNormalOutputPath.Value();
-  input.otherScriptsFolder = form.optScriptDirDefault[1].Value();
-  input.normalPath = form.Text1.Text();
-  input.altPath = form.tbAltOutput.Text();
-  input.autoCadExe = form.tbAutoCadEXE.Text();
-  input.switches = form.tbSwitches.Text();
-  input.scriptDir = form.tbScriptDir.Text();
-  input.textEditor = form.Text2.Text();
-  input.delay = form.tbDelay.Text();
-  input.resourceFileLimit = form.tbResourceFileLimit.Text();
-  input.openOther = form.tbOpenOther.Text();
-  input.loadOpen = ChosenOption(form.optLoadOpen).value_or(3);
-  input.sortType = ChosenOption(form.optSort);
-  input.lt = form.chkLT.Value();
-  input.launchEditor = form.Check1.Value();
-  input.favorites = form.chkFavorites.Value();
-  input.showPreview = form.chkShowPreview.Value();
-  input.autoSortEnabled = form.chkAutoSortEnabled.Value();
-  input.autoMinimize = form.chkAutoMinimize.Value();
-  input.metaEnable = form.chkMetaEnable.Value();
-  input.metaImmediate = form.chkMetaImmediate.Value();
-  input.resourcesStarved = form.chkResourcesStarved.Value();
-  input.scanForRogueTags = form.chkScanForRogueTags.Value();
-  input.enableLogging = form.chkEnableLogging.Value();
-  input.warnBlankLine = form.chkWarnBlankLine.Value();
-  input.warnDoubleSpace = form.chkWarnDoubleSpace.Value();
-  input.warnLineEndsWithSpace = form.chkWarnLineEndsWithSpace.Value();
-  input.warnLTLisp = form.chkWarnLTLisp.Value();
-  input.warnSpaceInBlank = form.chkWarnSpaceInBlank.Value();
-  input.verifyFiles = form.chkVerifyFilesInQueue.Value();
-  input.warnFolderNotExist = form.chkWarnFolderNotExist.Value();
-  return input;
-}
+// One value "&OK" writes to the settings store.
+struct StoreEntry {
+  const app::SettingRow& row;
+  std::string value;
+};
 
 }  // namespace
 
@@ -79,18 +54,25 @@ void frmOptions::Command2_Click() {
   NormalizeNumberBox(tbDelay, kDefaultDelay);
   NormalizeNumberBox(tbResourceFileLimit, kDefaultFileLimit);
 
-  OptionsInput input = ReadInput(*this);
-  const std::string& programFolder = Ctx().App().path;
   mainwindow::frmMain& main = app_.frmMain();
-  ApplyOptions(input, programFolder, main);
+  std::vector<StoreEntry> entries;
+  for (const app::SettingRow& row : app::SettingRows()) {
+    if (auto value = TakeFromDialog(row, *this, main.settings)) entries.push_back({row, std::move(*value)});
+  }
+  main.settings.SCRIPTSDir = ScriptsFolder(optScriptDirDefault[1].Value(), tbScriptDir.Text(), Ctx().App().path);
+  entries.push_back({app::Binding("SCRIPTSPath"), main.settings.SCRIPTSDir});
+  // The output in use is set but not stored here; the settings save stores it.
+  main.settings.OutputToDefaultPath = optNormalOutputPath.Value() ? 1 : 0;
+  main.settings.SCROutputPath =
+      optNormalOutputPath.Value() ? main.settings.SCROutputPathNorm : main.settings.SCROutputPathAlt;
   try {
-    main.File2.SetPath(main.SCRIPTSDir);
+    main.File2.SetPath(main.settings.SCRIPTSDir);
   } catch (const runtime::Error&) {
-    Ctx().MsgBox({"The user scripts folder cannot be listed:\r\n" + core::ShortenPath(main.SCRIPTSDir) +
+    Ctx().MsgBox({"The user scripts folder cannot be listed:\r\n" + core::ShortenPath(main.settings.SCRIPTSDir) +
                       "\r\n\r\nPlease check that it exists.",
                   std::string(core::kAppTitle), ui::MsgButtons::kOk, ui::MsgIcon::kExclamation});
   }
-  if (main.LT == 1) {
+  if (main.settings.LT == 1) {
     main.chkTestRun.SetValue(ui::kUnchecked);
     main.chkTestRun.SetEnabled(false);
   } else {
@@ -98,8 +80,8 @@ void frmOptions::Command2_Click() {
   }
 
   platform::SettingsStore& store = Ctx().Services().settings;
-  for (const StoreEntry& entry : OptionsStoreEntries(input, programFolder)) {
-    store.Write(kSettingsApp, entry.section, entry.key, entry.value);
+  for (const StoreEntry& entry : entries) {
+    store.Write(kSettingsApp, std::string(entry.row.section), std::string(entry.row.key), entry.value);
   }
   main.FillOutFormatList();
   Hide();

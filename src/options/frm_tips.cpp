@@ -66,7 +66,7 @@ void frmTips::Form_Load() {
 // the main window's TipsShow does not follow). Setting it runs its click handler, which must
 // not store anything: only the user's click does.
 void frmTips::ShowStoredChoice() {
-  const std::string running = app_.frmMain().TipsShow == 1 ? "1" : "0";
+  const std::string running = app_.frmMain().settings.TipsShow == 1 ? "1" : "0";
   const std::string stored = Ctx().Services().settings.Get(kSettingsApp, "Startup", "TipsShow", running);
   const bool on = stored == "1" || (stored != "0" && running == "1");
   showingStoredChoice_ = true;

@@ -95,7 +95,7 @@ void frmMain::tbDWGFilter_Change() {
     File1.SetPattern(tbDWGFilter.Text());
   } catch (const runtime::Error&) {
   }
-  DWGPattern = tbDWGFilter.Text();
+  settings.DWGPattern = tbDWGFilter.Text();
   cmdAddAll.SetEnabled(File1.ListCount() > 1);
 }
 

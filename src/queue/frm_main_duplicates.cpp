@@ -28,7 +28,7 @@ long RemoveShowingProgress(app::App& app, ui::ListBox& list) {
   const std::vector<std::size_t> removals = queue::DuplicateRemovalOrder(std::move(keys));
 
   // A Stop pressed before the first comparison ends the removal before it starts.
-  if (app.frmMain().STOPSCAN == 1 && list.ListCount() >= 2) return 0;
+  if (app.frmMain().settings.STOPSCAN == 1 && list.ListCount() >= 2) return 0;
   std::vector<bool> removed(static_cast<std::size_t>(list.ListCount()), false);
   long count = 0;
   for (std::size_t index : removals) {
@@ -36,7 +36,7 @@ long RemoveShowingProgress(app::App& app, ui::ListBox& list) {
     ++count;
     ctx.DoEventsBetweenItems();
     app.frmScanStop().lblScanned.SetCaption(queue::RemovalProgress(count, total));
-    if (app.frmMain().STOPSCAN == 1) break;
+    if (app.frmMain().settings.STOPSCAN == 1) break;
   }
   list.RemoveItems(removed);
   return count;
@@ -54,7 +54,7 @@ void frmMain::RemoveDuplicateItems(ui::ListBox& list) {
     ui::ScreenHourglass hourglass(Ctx());
     queue::frmScanStop& stop = app_.frmScanStop();
     stop.Show(ui::ShowMode::kModeless);
-    STOPSCAN = 0;
+    settings.STOPSCAN = 0;
     stop.lblScanned.SetCaption("Buffering File Names");
     Ctx().DoEvents();
     try {

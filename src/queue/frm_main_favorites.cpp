@@ -10,12 +10,12 @@ namespace mainwindow {
 // an unread empty one.
 void frmMain::SaveFavorites() {
   ui::ListBox& list = app_.frmDirSelector().DirectoryList;
-  core::WriteFavorites(Ctx(), Ctx().Services().system.ProgramFolder(), core::FavoritesPath(ProgramPath), list);
+  core::WriteFavorites(Ctx(), Ctx().Services().system.ProgramFolder(), core::FavoritesPath(settings.ProgramPath), list);
 }
 
 void frmMain::LoadRecentDir() {
   ui::ListBox& list = app_.frmDirSelector().DirectoryList;
-  core::ReadFavorites(Ctx().Services().fileSystem, core::FavoritesPath(ProgramPath), list);
+  core::ReadFavorites(Ctx().Services().fileSystem, core::FavoritesPath(settings.ProgramPath), list);
 }
 
 }  // namespace mainwindow

@@ -49,7 +49,7 @@ void frmMain::AddDroppedPath(const std::string& path, const runtime::WildcardPat
       } catch (const runtime::Error&) {
         return;
       }
-      List1.AddItems(queue::PathListEntries(lines, DWGPattern));
+      List1.AddItems(queue::PathListEntries(lines, settings.DWGPattern));
       break;
     }
     case queue::DropKind::kIgnored:
@@ -61,7 +61,7 @@ void frmMain::AddDroppedPath(const std::string& path, const runtime::WildcardPat
 void frmMain::AddDroppedFolder(const std::string& folder) {
   ui::FormHourglass hourglass(*this);
   app_.frmScanStop().Show(ui::ShowMode::kModeless);
-  STOPSCAN = 0;
+  settings.STOPSCAN = 0;
   try {
     AddFilesRecursive(folder, tbDWGFilter.Text(), List1);
   } catch (...) {

@@ -54,14 +54,14 @@ void frmMain::AppendBrowserFiles(bool selectedOnly) {
     AfterAddSteps();
   }
   ClearLoadedListMarker();
-  if (AutoADDFavorites == 1) AddCurrentFolderToFavorites();
+  if (settings.AutoADDFavorites == 1) AddCurrentFolderToFavorites();
 }
 
 // The automatic sort runs before the script's own sort commands, so these decide the order.
 void frmMain::AfterAddSteps() {
   UpdateQueueControls();
-  if (AutoSortEnabled == 1) PerformSort();
-  if (METAEnabled == 1 && METAImmediate == 1) ScanForMetaCommands(core::kTrue);
+  if (settings.AutoSortEnabled == 1) PerformSort();
+  if (settings.METAEnabled == 1 && settings.METAImmediate == 1) ScanForMetaCommands(core::kTrue);
 }
 
 void frmMain::cmdRemoveAllDwg_Click() {

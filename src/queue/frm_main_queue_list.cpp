@@ -89,7 +89,8 @@ void frmMain::OpenSelectedEntries() {
   for (int i = 0; i < List1.ListCount(); ++i) {
     if (List1.Selected(i)) paths.push_back(List1.List(i));
   }
-  queue::OpenFilesWithLimit(Ctx(), paths, core::DriveRoot(Drive1.Drive()), ResourceWarning, ResourceFileLimit);
+  queue::OpenFilesWithLimit(Ctx(), paths, core::DriveRoot(Drive1.Drive()), settings.ResourceWarning,
+                            settings.ResourceFileLimit);
 }
 
 void frmMain::List1_MouseUp(int button, int, int, int) {

@@ -52,7 +52,7 @@ void ScanTree(TreeScan& scan, const std::string& folder) {
   ctx.DoEvents();
   // A Stop left from an earlier operation (the caller did not clear it) ends the scan before
   // anything is added.
-  if (main.STOPSCAN == 1) return;
+  if (main.settings.STOPSCAN == 1) return;
   const std::string path = WithBackslash(folder);
   for (const platform::DirEntry& entry : core::TreeScanEntries(scan.fs, path)) {
     const std::string name = core::StripNulls(entry.name);
@@ -67,7 +67,7 @@ void ScanTree(TreeScan& scan, const std::string& folder) {
       scan.app.frmScanStop().lblScanned.SetCaption(std::to_string(scan.app.ScanFileCount) + " files found");
     }
     ctx.DoEvents();
-    if (main.STOPSCAN == 1) break;
+    if (main.settings.STOPSCAN == 1) break;
   }
   scan.Flush();
 }
@@ -124,7 +124,7 @@ void frmMain::cmdAddAllSub_Click() {
     if (!busy) return;
     app_.ScanFileCount = 0;
     app_.frmScanStop().Show(ui::ShowMode::kModeless);
-    STOPSCAN = 0;
+    settings.STOPSCAN = 0;
     try {
       AddFilesRecursive(Dir1.Path(), tbDWGFilter.Text(), List1);
     } catch (...) {
@@ -136,7 +136,7 @@ void frmMain::cmdAddAllSub_Click() {
     Ctx().MsgBox({.text = std::to_string(app_.ScanFileCount) + " Files Added to Queue.",
                   .title = "Scan Complete",
                   .buttons = ui::MsgButtons::kOk});
-    STOPSCAN = 0;
+    settings.STOPSCAN = 0;
     ClearLoadedListMarker();
   }
   AfterAddSteps();

@@ -125,7 +125,7 @@ void frmMain::PerformSort() {
   if (!busy) return;
   lblUpdate.SetCaption("Performing AutoSort");
   Ctx().DoEvents();
-  switch (AutoSortType) {
+  switch (settings.AutoSortType) {
     case 0:
       SortAscending(*this);
       break;

@@ -149,7 +149,8 @@ void frmQuickPick::OpenSelectedFiles() {
   for (int i = 0; i < File1.ListCount(); ++i) {
     if (File1.Selected(i)) paths.push_back(PathInFolder(main.Dir1.Path(), File1.List(i)));
   }
-  OpenFilesWithLimit(Ctx(), paths, core::DriveRoot(main.Drive1.Drive()), main.ResourceWarning, main.ResourceFileLimit);
+  OpenFilesWithLimit(Ctx(), paths, core::DriveRoot(main.Drive1.Drive()), main.settings.ResourceWarning,
+                     main.settings.ResourceFileLimit);
 }
 
 }  // namespace queue

@@ -25,11 +25,11 @@ frmScanStop::frmScanStop(app::App& app) : Form(app.Ctx(), "frmScanStop"), app_(a
 }
 
 void frmScanStop::Form_Load() {
-  app_.frmMain().STOPSCAN = 0;
+  app_.frmMain().settings.STOPSCAN = 0;
 }
 
 void frmScanStop::cmdCancel_Click() {
-  app_.frmMain().STOPSCAN = 1;
+  app_.frmMain().settings.STOPSCAN = 1;
   Ctx().DoEvents();
 }
 

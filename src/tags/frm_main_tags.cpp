@@ -28,7 +28,7 @@ std::string frmMain::SubstituteTAGS(const std::string& text, std::int32_t counte
   try {
     const ListQueueView queue(List1);
     platform::Services& services = Ctx().Services();
-    tags::TagSources sources{*this, queue, services, services.system.ProgramFolder()};
+    tags::TagSources sources{settings, queue, services, services.system.ProgramFolder()};
     return tags::SubstituteTAGS(sources, text, counter, fileName, index);
   } catch (const runtime::Error&) {
     return {};
@@ -41,7 +41,7 @@ std::string frmMain::SpSubstituteProjectTAGS(const std::string& text, std::int32
   try {
     const ListQueueView queue(List1);
     platform::Services& services = Ctx().Services();
-    tags::TagSources sources{*this, queue, services, services.system.ProgramFolder()};
+    tags::TagSources sources{settings, queue, services, services.system.ProgramFolder()};
     return tags::SpSubstituteProjectTAGS(sources, text, counter, fileName);
   } catch (const runtime::Error&) {
     return {};

@@ -145,14 +145,15 @@ ui::Label& frmVARSetup::lblTag(int n) const {
 
 void frmVARSetup::Form_Load() {
   mainwindow::frmMain& main = app_.frmMain();
-  tbCounterStart.SetText(runtime::IntegerToText(main.COUNTERSTART));
-  tbCounterStep.SetText(runtime::IntegerToText(main.COUNTERSTEP));
-  tbFirstFileChars.SetText(main.FIRSTFILECHARS);
-  tbSheetChars.SetText(main.SHEETCHARS);
-  chkTrimZeros.SetValue(CheckValue(main.TRIMZEROS));
-  chkPadCounter.SetValue(CheckValue(main.PADCOUNTER));
-  if (main.PADDIGITS >= kMinPadDigits && main.PADDIGITS <= kMaxPadDigits) vsPadCounter.SetValue(main.PADDIGITS);
-  for (int n = 1; n <= kTagCount; ++n) tbTag(n).SetText(main.TAG[static_cast<std::size_t>(n - 1)]);
+  tbCounterStart.SetText(runtime::IntegerToText(main.settings.COUNTERSTART));
+  tbCounterStep.SetText(runtime::IntegerToText(main.settings.COUNTERSTEP));
+  tbFirstFileChars.SetText(main.settings.FIRSTFILECHARS);
+  tbSheetChars.SetText(main.settings.SHEETCHARS);
+  chkTrimZeros.SetValue(CheckValue(main.settings.TRIMZEROS));
+  chkPadCounter.SetValue(CheckValue(main.settings.PADCOUNTER));
+  if (main.settings.PADDIGITS >= kMinPadDigits && main.settings.PADDIGITS <= kMaxPadDigits)
+    vsPadCounter.SetValue(main.settings.PADDIGITS);
+  for (int n = 1; n <= kTagCount; ++n) tbTag(n).SetText(main.settings.TAG[static_cast<std::size_t>(n - 1)]);
   FillTemplateList();
 }
 

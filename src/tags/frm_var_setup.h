@@ -16,7 +16,7 @@ namespace tags {
 // "$COUNTER$", the values of the 50 static tags "$TAG1$" to "$TAG50$", and the tag templates
 // (named sets of static tag values in the DATA folder). It is loaded hidden while the main
 // window loads and keeps its boxes between openings; its boxes are the editing copy of the
-// main window's fields.
+// settings fields.
 class frmVARSetup : public ui::Form {
  public:
   static constexpr int kTagCount = 50;
@@ -65,7 +65,7 @@ class frmVARSetup : public ui::Form {
   ui::TextBox& tbTag(int n) const;
   ui::Label& lblTag(int n) const;
 
-  // Fills the boxes from the main window's fields and lists the templates.
+  // Fills the boxes from the settings fields and lists the templates.
   void Form_Load();
   // Shows the spin button's value in tbPadCounter.
   void vsPadCounter_Change();
@@ -75,7 +75,7 @@ class frmVARSetup : public ui::Form {
   // "Read Only" and disables "&Delete" and "&Save".
   void cmbTAGSelector_Change();
 
-  // "&Ok": stores every value under "UserTags", copies it into the main window's fields and
+  // "&Ok": stores every value under "UserTags", copies it into the settings fields and
   // hides the dialog.
   void cmdOK_Click();
   // Empties the 50 tag boxes after the user confirms; the fields keep their values until OK.

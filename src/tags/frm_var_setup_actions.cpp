@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/app.h"
+#include "app/settings_table.h"
 #include "core/app_title.h"
 #include "core/store_bindings.h"
 #include "mainwindow/frm_main.h"
@@ -49,7 +50,7 @@ void frmVARSetup::cmdOK_Click() {
   const std::string section(kUserTagsSection);
   for (const UserTagEntry& entry : UserTagEntries(ReadInput(*this))) {
     store.Write(application, section, entry.key, entry.value);
-    core::AssignFromText(core::Binding(entry.key), main, entry.value);
+    core::AssignFromText(app::Binding(entry.key), main.settings, entry.value);
   }
   Hide();
 }

@@ -60,7 +60,7 @@ void frmVARSetup::LoadTAG(const std::string& fileName) {
   for (std::size_t i = 0; i < values.size(); ++i) {
     ui::TextBox& box = tbTag(static_cast<int>(i) + 1);
     box.SetText(values[i]);
-    main.TAG[i] = box.Text();
+    main.settings.TAG[i] = box.Text();
   }
   // A template that ends early sets the tags it has and reports nothing.
   if (values.size() == kTemplateTagCount) main.lblUpdate.SetCaption(fileName + " Found");

@@ -191,7 +191,7 @@ void frmTBWiz::UpdateOutputExamples() {
   mainwindow::frmMain& main = app_.frmMain();
   platform::Services& services = Ctx().Services();
   const tags::DateTexts dates = tags::FormatDateTexts(services.clock.Now(), services.locale);
-  tags::StoreDateTexts(dates, main);
+  tags::StoreDateTexts(dates, main.settings);
   const std::string user = core::GetUserNameClean(services.system);
   const std::string computer = core::StripNulls(core::GetComputerNameStr(services.system));
   const OutputExampleSources sources{.dates = &dates,
@@ -199,7 +199,7 @@ void frmTBWiz::UpdateOutputExamples() {
                                      .queueCount = main.List1.ListCount(),
                                      .user = user,
                                      .computer = computer,
-                                     .TAG = &main.TAG};
+                                     .TAG = &main.settings.TAG};
   for (int i = 0; i < static_cast<int>(kRows); ++i) Label7[i].SetCaption(OutputExample(Combo1[i].Text(), sources));
 }
 

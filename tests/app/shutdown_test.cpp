@@ -120,7 +120,7 @@ TEST_F(ShutdownTest, StoresTheSettingsInTheirFormats) {
   {
     test::ProgramRun run(services, clock);
     run.Start();
-    run.Main().TotalFilesProcessed = 1234;
+    run.Main().settings.TotalFilesProcessed = 1234;
     run.Close();
   }
   EXPECT_EQ(Stored("Startup", "Counter"), "1234");

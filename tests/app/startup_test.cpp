@@ -52,7 +52,7 @@ TEST_F(StartupTest, AFirstStartShowsTheDefaultsAndTheTip) {
   EXPECT_EQ(main.Text1.Text(), "");
   EXPECT_EQ(main.Text2.Text(), "");
   EXPECT_EQ(main.Dir1.Path(), "C:\\");
-  EXPECT_EQ(main.ProgramPath, "C:\\Program Files\\Tornavane\\");
+  EXPECT_EQ(main.settings.ProgramPath, "C:\\Program Files\\Tornavane\\");
   EXPECT_EQ(main.tbPreBatch.Text(), "_SDI 1");
   EXPECT_EQ(main.tbPreUserScript.Text(), "ZOOM E");
   EXPECT_EQ(main.tbPostUserScript.Text(), "");
@@ -65,8 +65,8 @@ TEST_F(StartupTest, AFirstStartShowsTheDefaultsAndTheTip) {
   EXPECT_TRUE(main.optPage[0].Value());
   EXPECT_EQ(main.lblFilesProcessed.Caption(), "Processed = 0");
   EXPECT_EQ(main.lblUpdate.Caption(), "Ready");
-  EXPECT_EQ(main.SCRIPTSDir, "C:\\Program Files\\Tornavane\\SCRIPTS");
-  EXPECT_EQ(main.SCRChanged, 0);
+  EXPECT_EQ(main.settings.SCRIPTSDir, "C:\\Program Files\\Tornavane\\SCRIPTS");
+  EXPECT_EQ(main.settings.SCRChanged, 0);
 
   // The two dialogs are loaded hidden and hold their copies of the settings.
   options::frmOptions& options = run.app.frmOptions();
@@ -103,7 +103,7 @@ TEST_F(StartupTest, TemporaryFilesOfAnEndedSaveGoAtTheNextStart) {
   fileSystem.AddFile("C:\\Support\\acad.lsp.~tmp", "not ours");
   test::ProgramRun run(services, clock);
   run.Start();
-  EXPECT_EQ(run.Main().SCROutputPath, "C:\\Support\\tornavane.scr");
+  EXPECT_EQ(run.Main().settings.SCROutputPath, "C:\\Support\\tornavane.scr");
   std::vector<std::string> files;
   for (const std::string& path : fileSystem.AllPaths()) {
     if (path.ends_with("~tmp") || path.ends_with("~tmpx")) files.push_back(path);
@@ -205,14 +205,14 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         BadValueCase{"Startup", "Left", "abc", "520",
                      [](test::ProgramRun& run) {
-                       EXPECT_EQ(run.Main().LeftCoord, 520);
+                       EXPECT_EQ(run.Main().settings.LeftCoord, 520);
                        EXPECT_EQ(run.Main().Left(), 520);
                      }},
         BadValueCase{"Startup", "Height", "99999", "10128",
                      [](test::ProgramRun& run) { EXPECT_EQ(run.Main().Height(), 10130); }},
         BadValueCase{"Startup", "Face", "7", "0",
                      [](test::ProgramRun& run) {
-                       EXPECT_EQ(run.Main().Face, 0);
+                       EXPECT_EQ(run.Main().settings.Face, 0);
                        EXPECT_TRUE(run.Main().optPage[0].Value());
                      }},
         BadValueCase{"Startup", "TestRun", "5", "0",
@@ -223,11 +223,11 @@ INSTANTIATE_TEST_SUITE_P(
                      [](test::ProgramRun& run) { EXPECT_TRUE(run.app.frmOptions().optLoadOpen[2].Value()); }},
         BadValueCase{"Startup", "ResourceFileLimit", "", "5",
                      [](test::ProgramRun& run) { EXPECT_EQ(run.app.frmOptions().tbResourceFileLimit.Text(), "5"); }},
-        BadValueCase{"Paths", "SCRiptsPathOption", "maybe", "False",
-                     [](test::ProgramRun& run) { EXPECT_EQ(run.Main().SCRIPTSPathOption, 0); }},
+        BadValueCase{"Paths", "SCRIPTSPathOption", "maybe", "False",
+                     [](test::ProgramRun& run) { EXPECT_EQ(run.Main().settings.SCRIPTSPathOption, 0); }},
         BadValueCase{"UserTags", "PadDigits", "20", "2",
                      [](test::ProgramRun& run) {
-                       EXPECT_EQ(run.Main().PADDIGITS, 2);
+                       EXPECT_EQ(run.Main().settings.PADDIGITS, 2);
                        EXPECT_EQ(run.app.frmVARSetup().vsPadCounter.Value(), 2);
                      }},
         BadValueCase{"UserTags", "CounterStart", "one", "1",
@@ -237,7 +237,7 @@ TEST_F(StartupTest, AStoredCounterStartBeyondSixteenBitsIsReadInFull) {
   Store("UserTags", "CounterStart", "70000");
   test::ProgramRun run(services, clock);
   run.Start();
-  EXPECT_EQ(run.Main().COUNTERSTART, 70000);
+  EXPECT_EQ(run.Main().settings.COUNTERSTART, 70000);
 }
 
 TEST_F(StartupTest, OnlyMinusOneSelectsTheSameLocation) {
@@ -304,7 +304,7 @@ TEST_F(StartupTest, AutoCadLtClearsTestRunAndGreysTheLispWizards) {
   run.Start();
   EXPECT_EQ(run.Main().chkTestRun.Value(), 0);
   EXPECT_FALSE(run.Main().chkTestRun.Enabled());
-  EXPECT_EQ(run.Main().TestRun, 0);
+  EXPECT_EQ(run.Main().settings.TestRun, 0);
   mainwindow::frmMain& main = run.Main();
   for (ui::MenuItem* item :
        {&main.mnuReportLimitsWiz, &main.mnuReportTextWiz, &main.mnuRepTextWiz, &main.mnuTBWiz, &main.mnuMTEXTSnR}) {
@@ -321,8 +321,8 @@ TEST_F(StartupTest, TheDelayBoxLoadsAsOnForTheBuilder) {
   test::ProgramRun run(services, clock);
   run.Start();
   EXPECT_EQ(run.Main().chkDelay.Value(), 1);
-  EXPECT_EQ(run.Main().UseDelay, -1);
-  EXPECT_EQ(run.Main().DebugComments, 0);
+  EXPECT_EQ(run.Main().settings.UseDelay, -1);
+  EXPECT_EQ(run.Main().settings.DebugComments, 0);
 }
 
 // A queue longer than the block the start reads at a time keeps every line, whatever ends it,
@@ -344,7 +344,6 @@ TEST_F(StartupTest, ALongQueueIsRestoredLineForLine) {
   std::vector<std::string> queue;
   for (int i = 0; i < run.Main().List1.ListCount(); ++i) queue.push_back(run.Main().List1.List(i));
   EXPECT_EQ(queue, expected);
-  EXPECT_EQ(run.Main().Waste, "C:\\Last.dwg");
 }
 
 struct RestoreCase {
@@ -372,7 +371,7 @@ TEST_P(RestoreTest, RestoresTheWorkingSet) {
   EXPECT_EQ(queue, c.queue);
   EXPECT_EQ(main.Text1.Text(), c.script);
   EXPECT_EQ(main.Text2.Text(), c.scriptName);
-  EXPECT_EQ(main.SCRChanged, 0);
+  EXPECT_EQ(main.settings.SCRChanged, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -26,8 +26,8 @@ constexpr const char* kNotCreated =
 class ScriptFolderCheckTest : public BuildFixture {
  protected:
   ScriptFolderCheckTest() {
-    Main().ShowSCRComplete = 0;
-    Main().WarnFoldersNotExist = 1;
+    Main().settings.ShowSCRComplete = 0;
+    Main().settings.WarnFoldersNotExist = 1;
   }
   void ExpectQuestion(const std::string& folder, ui::MsgAnswer answer) {
     ExpectMessage("Tornavane Directory Scan", kFolderQuestionStart + folder + kFolderQuestionEnd)
@@ -41,7 +41,7 @@ TEST_F(ScriptFolderCheckTest, YesCreatesEveryMissingFolder) {
   QueueAndScript({kA}, "-INSERT C:\\Blocks\\Title\\tb.dwg\r\n-INSERT C:\\Blocks\\Notes\\n.dwg");
   ExpectQuestion("C:\\Blocks\\Title\\", ui::MsgAnswer::kYes);
   ClickCreate();
-  EXPECT_EQ(Main().BadFolderFound, core::kTrue);
+  EXPECT_EQ(Main().settings.BadFolderFound, core::kTrue);
   EXPECT_TRUE(fileSystem.Exists("C:\\Blocks\\Title"));
   EXPECT_TRUE(fileSystem.Exists("C:\\Blocks\\Notes"));
   EXPECT_EQ(Main().lblUpdate.Caption(), "Ready");
@@ -51,10 +51,10 @@ TEST_F(ScriptFolderCheckTest, NoCreatesNothingAndTheBuildGoesOn) {
   QueueAndScript({kA}, "-INSERT C:\\Blocks\\Title\\tb.dwg");
   ExpectQuestion("C:\\Blocks\\Title\\", ui::MsgAnswer::kNo);
   ExpectNotice();
-  Main().ShowSCRComplete = 1;
+  Main().settings.ShowSCRComplete = 1;
   ClickCreate();
   EXPECT_FALSE(fileSystem.Exists("C:\\Blocks"));
-  EXPECT_EQ(Main().StopBatch, core::kFalse);
+  EXPECT_EQ(Main().settings.StopBatch, core::kFalse);
 }
 
 TEST_F(ScriptFolderCheckTest, AFolderThatCannotBeMadeIsReportedAndTheRestAreMade) {
@@ -70,13 +70,13 @@ TEST_F(ScriptFolderCheckTest, AFolderThatCannotBeMadeIsReportedAndTheRestAreMade
 TEST_F(ScriptFolderCheckTest, LinesWithoutAFolderPartAreSkipped) {
   QueueAndScript({kA}, ":\\Odd\\x.dwg\r\nC\\Odd:\r\nREGEN");
   ClickCreate();
-  EXPECT_EQ(Main().BadFolderFound, core::kFalse);
+  EXPECT_EQ(Main().settings.BadFolderFound, core::kFalse);
   EXPECT_TRUE(backend.Messages().empty());
 }
 
 TEST_F(ScriptFolderCheckTest, SwitchedOffAsksNothing) {
-  Main().WarnFoldersNotExist = 0;
-  Main().BadFolderFound = core::kTrue;
+  Main().settings.WarnFoldersNotExist = 0;
+  Main().settings.BadFolderFound = core::kTrue;
   QueueAndScript({kA}, "-INSERT C:\\Blocks\\Title\\tb.dwg");
   ClickCreate();
   EXPECT_TRUE(backend.Messages().empty());
@@ -85,7 +85,7 @@ TEST_F(ScriptFolderCheckTest, SwitchedOffAsksNothing) {
 
 class ProjectTagCheckTest : public BuildFixture {
  protected:
-  ProjectTagCheckTest() { Main().ShowSCRComplete = 0; }
+  ProjectTagCheckTest() { Main().settings.ShowSCRComplete = 0; }
   void ExpectWarning(std::int64_t line) {
     ExpectMessage("Warning",
                   "The output script contains Project Tags that were not substituted.\r\n"
@@ -117,12 +117,12 @@ TEST_F(ProjectTagCheckTest, CountsLinesPastSixteenBits) {
   QueueAndScript({kA}, "REGEN");
   ExpectWarning(40013);
   ClickCreate();
-  EXPECT_EQ(Main().StopBatch, core::kFalse);
+  EXPECT_EQ(Main().settings.StopBatch, core::kFalse);
   EXPECT_EQ(Main().lblUpdate.Caption(), "Ready");
 }
 
 TEST_F(ProjectTagCheckTest, SwitchedOffWarnsNothing) {
-  Main().ScanForRogueTags = 0;
+  Main().settings.ScanForRogueTags = 0;
   QueueAndScript({kA}, "TITLE $PROJECTTAG3$");
   ClickCreate();
   EXPECT_TRUE(backend.Messages().empty());

@@ -36,12 +36,12 @@ TEST_P(OutputFailureTest, TellsWhyStopsTheBuildAndLeavesTheOldFile) {
   ExpectMessage(c.title, c.text).Buttons(ui::MsgButtons::kOk).Icon(ui::MsgIcon::kNone);
   ClickCreate();
 
-  EXPECT_EQ(Main().StopBatch, core::kTrue);
+  EXPECT_EQ(Main().settings.StopBatch, core::kTrue);
   EXPECT_EQ(Options().Visible(), c.optionsShown);
   EXPECT_TRUE(backend.ModalForms().empty());
   EXPECT_EQ(ctx.ScreenPointer(), ui::Pointer::kDefault);
-  EXPECT_EQ(Main().TotalFilesProcessed, 0.0);
-  EXPECT_TRUE(Main().Queue.empty());
+  EXPECT_EQ(Main().settings.TotalFilesProcessed, 0.0);
+  EXPECT_TRUE(Main().settings.Queue.empty());
   EXPECT_EQ(Main().lblUpdate.Caption(), "Ready");
   if (fileSystem.Exists(kOutput)) {
     EXPECT_EQ(Written(), kOldScript);
@@ -76,7 +76,7 @@ INSTANTIATE_TEST_SUITE_P(
                    true},
         OutputCase{"MissingFolder",
                    [](platform::fake::FakeFileSystem&, mainwindow::frmMain& main) {
-                     main.SCROutputPath = "C:\\Gone\\tornavane.scr";
+                     main.settings.SCROutputPath = "C:\\Gone\\tornavane.scr";
                      return std::shared_ptr<void>();
                    },
                    "Tornavane Setup Alert",
@@ -85,7 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
                    true},
         OutputCase{"NoPathSet",
                    [](platform::fake::FakeFileSystem& fs, mainwindow::frmMain& main) {
-                     main.SCROutputPath = "";
+                     main.settings.SCROutputPath = "";
                      return OldScript(fs, platform::kAttrArchive);
                    },
                    "Tornavane Setup Alert",
@@ -123,8 +123,8 @@ TEST_P(DiskFullTest, LeavesThePreviousScriptAndNoPartOfTheNewOne) {
   if (previous) fileSystem.AddFile(kOnD, kOldScript);
   // Room for the previous script and about half of the new one (some 210 KB).
   fileSystem.SetCapacity("D:", 100000);
-  Main().SCROutputPath = kOnD;
-  Main().VerifyFilesBit = 0;
+  Main().settings.SCROutputPath = kOnD;
+  Main().settings.VerifyFilesBit = 0;
   Options().tbAutoCadEXE.SetText("C:\\ACAD\\acad.exe");
   fileSystem.AddFile("C:\\ACAD\\acad.exe", "MZ");
   std::vector<std::string> many;
@@ -138,12 +138,12 @@ TEST_P(DiskFullTest, LeavesThePreviousScriptAndNoPartOfTheNewOne) {
   if (previous) {
     EXPECT_EQ(fileSystem.Contents(kOnD), kOldScript);
   }
-  EXPECT_EQ(Main().StopBatch, core::kTrue);
+  EXPECT_EQ(Main().settings.StopBatch, core::kTrue);
   EXPECT_TRUE(shell.executeCalls.empty());
   EXPECT_TRUE(shell.processCalls.empty());
   EXPECT_TRUE(backend.ModalForms().empty());
-  EXPECT_EQ(Main().TotalFilesProcessed, 0.0);
-  EXPECT_EQ(Main().InNightRun, core::kFalse);
+  EXPECT_EQ(Main().settings.TotalFilesProcessed, 0.0);
+  EXPECT_EQ(Main().settings.InNightRun, core::kFalse);
   EXPECT_EQ(Main().lblUpdate.Caption(), "Ready");
 }
 
@@ -173,8 +173,8 @@ TEST_F(BuildFixture, AFailureAnywhereBeforeTheMoveKeepsThePreviousScript) {
        [](platform::fake::FakeFileSystem& fs) { fs.FailOn(kOutput, 70, platform::fake::FakeOperation::kReplace); },
        "Error 70 (Permission denied)"},
   };
-  Main().VerifyFilesBit = 0;
-  Main().ShowSCRComplete = 0;
+  Main().settings.VerifyFilesBit = 0;
+  Main().settings.ShowSCRComplete = 0;
   fileSystem.AddFile(kOutput, kOldScript);
   WorkedExampleQueue();
   for (const auto& c : cases) {
@@ -184,7 +184,7 @@ TEST_F(BuildFixture, AFailureAnywhereBeforeTheMoveKeepsThePreviousScript) {
     fileSystem.ClearFailures();
     EXPECT_EQ(FilesIn(fileSystem, "C:\\Support\\"), std::vector<std::string>{kOutput}) << c.what;
     EXPECT_EQ(Written(), kOldScript) << c.what;
-    EXPECT_EQ(Main().StopBatch, core::kTrue) << c.what;
+    EXPECT_EQ(Main().settings.StopBatch, core::kTrue) << c.what;
   }
   // And the next build, with nothing in its way, replaces it.
   ClickCreate();
@@ -193,13 +193,13 @@ TEST_F(BuildFixture, AFailureAnywhereBeforeTheMoveKeepsThePreviousScript) {
 }
 
 TEST_F(BuildFixture, CounterPastItsRangeLeavesNoScript) {
-  Main().ShowSCRComplete = 0;
-  Main().COUNTERSTART = std::numeric_limits<std::int32_t>::max();
+  Main().settings.ShowSCRComplete = 0;
+  Main().settings.COUNTERSTART = std::numeric_limits<std::int32_t>::max();
   WorkedExampleQueue();
   ExpectMessage("Tornavane Alert", NotCreated(kOutput, "Error 6 (Overflow)", kNone));
   ClickCreate();
-  EXPECT_EQ(Main().StopBatch, core::kTrue);
-  EXPECT_EQ(Main().TotalFilesProcessed, 0.0);
+  EXPECT_EQ(Main().settings.StopBatch, core::kTrue);
+  EXPECT_EQ(Main().settings.TotalFilesProcessed, 0.0);
   EXPECT_EQ(FilesIn(fileSystem, "C:\\Support\\"), std::vector<std::string>{});
 }
 

@@ -33,7 +33,7 @@ class BuildFixture : public ProgramFixture {
     fileSystem.AddFolder(std::string(kProgramFolder) + "\\SCRIPTS");
     fileSystem.AddFolder(std::string(kProgramFolder) + "\\SCRIPTS-SIMPLE");
     Main().Show();
-    Main().SCROutputPath = kOutput;
+    Main().settings.SCROutputPath = kOutput;
   }
 
   mainwindow::frmMain& Main() { return app.frmMain(); }

@@ -13,11 +13,11 @@ class CheckScriptSyntaxTest : public test::ProgramFixture {
   mainwindow::frmMain& Main() { return app.frmMain(); }
 
   void SetWarnings(std::int16_t value) {
-    Main().WarnSpaceInBlank = value;
-    Main().WarnLineEndsWithSpace = value;
-    Main().WarnDoubleSpace = value;
-    Main().WarnBlankLine = value;
-    Main().WarnLTLisp = value;
+    Main().settings.WarnSpaceInBlank = value;
+    Main().settings.WarnLineEndsWithSpace = value;
+    Main().settings.WarnDoubleSpace = value;
+    Main().settings.WarnBlankLine = value;
+    Main().settings.WarnLTLisp = value;
   }
   void CleanBoxes() {
     Main().tbPreBatch.SetText("_SDI 1");
@@ -29,7 +29,7 @@ class CheckScriptSyntaxTest : public test::ProgramFixture {
 
 TEST_F(CheckScriptSyntaxTest, WarnsAboutTheScriptAndTheBoxesOfTheMainWindow) {
   SetWarnings(1);
-  Main().LT = 0;
+  Main().settings.LT = 0;
   CleanBoxes();
   Main().Text1.SetText("ZOOM  E");
   Main().tbPostBatch.SetText("_SDI 0\r\n");
@@ -51,7 +51,7 @@ TEST_F(CheckScriptSyntaxTest, ReadsTheLtSwitchOfTheSettings) {
   SetWarnings(1);
   CleanBoxes();
   Main().Text1.SetText("(command \"ZOOM\" \"E\")");
-  Main().LT = 1;
+  Main().settings.LT = 1;
   ExpectMessage("(Only a Warning - Script will still be created)",
                 "\r\nOne of the lines of your script may contain LISP commands,\r\nyet you have the LT option "
                 "enabled.\r\n\r\n(AutoCAD LT doesn't support lisp).\r\n\r\nIf this is intentional, no problem...");
@@ -66,7 +66,7 @@ TEST_F(CheckScriptSyntaxTest, ShowsNothingWhenEverySwitchIsOffAndTheBoxesAreClea
   SetWarnings(0);
   CleanBoxes();
   Main().Text1.SetText("ZOOM  E\r\n\r\n \r\n(x)");
-  Main().LT = 1;
+  Main().settings.LT = 1;
 
   AsEvent([this] { Main().mnuCheckScriptSyntax_Click(); });
 

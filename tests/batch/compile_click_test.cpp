@@ -26,20 +26,20 @@ TEST_F(CompileClickTest, WorkedExampleWritesTheGoldenScript) {
   ClickCreate();
 
   EXPECT_EQ(Written(), ReadGolden("worked_example"));
-  EXPECT_EQ(Main().StopBatch, core::kFalse);
+  EXPECT_EQ(Main().settings.StopBatch, core::kFalse);
   EXPECT_EQ(Main().lblUpdate.Caption(), "Ready");
-  EXPECT_EQ(Main().TotalFilesProcessed, 2.0);
+  EXPECT_EQ(Main().settings.TotalFilesProcessed, 2.0);
   EXPECT_EQ(Main().lblFilesProcessed.Caption(), "Processed = 2");
   EXPECT_FALSE(Main().cmdRemoveDwg.Enabled());
   EXPECT_FALSE(Main().mnuCopySelectedtoClip.Enabled());
-  EXPECT_TRUE(Main().Queue.empty());
+  EXPECT_TRUE(Main().settings.Queue.empty());
   EXPECT_EQ(ctx.ScreenPointer(), ui::Pointer::kDefault);
   EXPECT_EQ(Main().WindowState(), ui::WindowState::kNormal);
 }
 
 TEST_F(CompileClickTest, ProgressShowsEachDrawingsShareOfTheQueue) {
-  Main().VerifyFilesBit = 0;
-  Main().ShowSCRComplete = 0;
+  Main().settings.VerifyFilesBit = 0;
+  Main().settings.ShowSCRComplete = 0;
   QueueAndScript({"C:\\DWG\\1.dwg", "C:\\DWG\\2.dwg", "C:\\DWG\\3.dwg"}, "REGEN");
   std::vector<std::string> seen;
   for (int pump = 1; pump <= 3; ++pump) AtPump(pump, [&] { seen.push_back(Main().lblUpdate.Caption()); });
@@ -61,8 +61,8 @@ TEST(ProgressLabelTest, RoundsTheShareToWholePercentHalvesToEven) {
 
 // Boxes changed while the build lets events run reach the drawings written after it.
 TEST_F(CompileClickTest, EachDrawingReadsTheBoxesAfresh) {
-  Main().VerifyFilesBit = 0;
-  Main().ShowSCRComplete = 0;
+  Main().settings.VerifyFilesBit = 0;
+  Main().settings.ShowSCRComplete = 0;
   WorkedExampleQueue();
   AtPump(2, [&] { Main().Text1.SetText("PURGE"); });
   ClickCreate();
@@ -74,11 +74,11 @@ TEST_F(CompileClickTest, EachDrawingReadsTheBoxesAfresh) {
 // The tag values a build keeps from one drawing to the next are checked again once events
 // have run.
 TEST_F(CompileClickTest, ATagValueChangedWhileTheBuildRunsReachesTheDrawingsAfter) {
-  Main().VerifyFilesBit = 0;
-  Main().ShowSCRComplete = 0;
+  Main().settings.VerifyFilesBit = 0;
+  Main().settings.ShowSCRComplete = 0;
   QueueAndScript({"C:\\DWG\\1.dwg", "C:\\DWG\\2.dwg", "C:\\DWG\\3.dwg"}, "; $TAG1$ $FILENAME$");
-  Main().TAG[0] = "OLD";
-  AtPump(2, [&] { Main().TAG[0] = "NEW"; });
+  Main().settings.TAG[0] = "OLD";
+  AtPump(2, [&] { Main().settings.TAG[0] = "NEW"; });
   ClickCreate();
   const std::string script = Written();
   for (const char* line : {"; OLD 1\r\n", "; NEW 2\r\n", "; NEW 3\r\n"}) {
@@ -87,11 +87,11 @@ TEST_F(CompileClickTest, ATagValueChangedWhileTheBuildRunsReachesTheDrawingsAfte
 }
 
 TEST_F(CompileClickTest, TestRunLeavesTheProcessedCountAlone) {
-  Main().ShowSCRComplete = 0;
+  Main().settings.ShowSCRComplete = 0;
   Main().chkTestRun.SetValue(1);
   WorkedExampleQueue();
   ClickCreate();
-  EXPECT_EQ(Main().TotalFilesProcessed, 0.0);
+  EXPECT_EQ(Main().settings.TotalFilesProcessed, 0.0);
   EXPECT_EQ(Main().lblFilesProcessed.Caption(), "Processed = 0");
 }
 
@@ -102,24 +102,24 @@ TEST_F(CompileClickTest, CancelledVerificationWritesNothingAndSaysNothing) {
   OnModal<batch::frmFileErrorReport>([this](batch::frmFileErrorReport& report) { user.Click(report.cmdCancel); });
   ClickCreate();
   EXPECT_EQ(Written(), "old script\r\n");
-  EXPECT_EQ(Main().StopBatch, core::kTrue);
+  EXPECT_EQ(Main().settings.StopBatch, core::kTrue);
   EXPECT_EQ(Main().List1.ListCount(), 2);
 }
 
 TEST_F(CompileClickTest, NightRunSkipsTheChecksAndEndsCleared) {
-  Main().ShowSCRComplete = 0;
+  Main().settings.ShowSCRComplete = 0;
   QueueAndScript({kA}, "REGEN  \r\n");  // a double space and a blank line: warnings by hand
   Main().List1.AddItem("C:\\DWG\\Gone.dwg");
-  Main().InNightRun = core::kTrue;
+  Main().settings.InNightRun = core::kTrue;
   AsEvent([this] { Main().Command1_Compile_Click(); });
-  EXPECT_EQ(Main().InNightRun, core::kFalse);
+  EXPECT_EQ(Main().settings.InNightRun, core::kFalse);
   EXPECT_NE(Written().find("\"C:\\DWG\\Gone.dwg\""), std::string::npos);
   EXPECT_TRUE(backend.Messages().empty());
 }
 
 TEST_F(CompileClickTest, AfterTheBuildTheWindowMinimisesWhenAsked) {
-  Main().ShowSCRComplete = 0;
-  Main().AutoMinimize = 1;
+  Main().settings.ShowSCRComplete = 0;
+  Main().settings.AutoMinimize = 1;
   WorkedExampleQueue();
   ClickCreate();
   EXPECT_EQ(Main().WindowState(), ui::WindowState::kMinimized);
@@ -136,7 +136,7 @@ TEST_F(CompileClickTest, NoNoticeWhileTheOptionsDialogIsOpen) {
 // A second press of either button while the build lets events run between drawings is
 // refused: the first build writes its whole script once and shows its notice once.
 TEST_F(CompileClickTest, ABuildRequestedDuringABuildIsRefused) {
-  Main().VerifyFilesBit = 0;
+  Main().settings.VerifyFilesBit = 0;
   WorkedExampleQueue();
   AtPump(1, [&] {
     ClickCreate();
@@ -150,7 +150,7 @@ TEST_F(CompileClickTest, ABuildRequestedDuringABuildIsRefused) {
   EXPECT_EQ(backend.ModalForms(), (std::vector<std::string>{"frmScrComplete"}));
   EXPECT_TRUE(shell.executeCalls.empty());
   EXPECT_TRUE(shell.processCalls.empty());
-  EXPECT_EQ(Main().StopBatch, core::kFalse);
+  EXPECT_EQ(Main().settings.StopBatch, core::kFalse);
 }
 
 // Each command that starts long work on the queue, chosen while the build lets events run
@@ -175,8 +175,8 @@ TEST_F(CompileClickTest, LongQueueCommandsChosenDuringABuildAreRefused) {
     for (int i = 0; i < Main().List1.ListCount(); ++i) entries.push_back(Main().List1.List(i));
     return entries;
   };
-  Main().VerifyFilesBit = 0;
-  Main().ShowSCRComplete = 0;
+  Main().settings.VerifyFilesBit = 0;
+  Main().settings.ShowSCRComplete = 0;
   // Out of order, so that a sort would show; the script of a build left alone is the measure.
   QueueAndScript({kB, kA}, "REGEN");
   Main().UpdateQueueControls();
@@ -199,19 +199,19 @@ TEST_F(CompileClickTest, LongQueueCommandsChosenDuringABuildAreRefused) {
 }
 
 TEST_F(CompileClickTest, TheLogRecordListsTheQueueOfTheBuild) {
-  Main().ShowSCRComplete = 0;
-  Main().EnableLogging = 1;
+  Main().settings.ShowSCRComplete = 0;
+  Main().settings.EnableLogging = 1;
   WorkedExampleQueue();
   ClickCreate();
   const std::string log = fileSystem.Contents(std::string(kProgramFolder) + "\\DATA\\tornavane.log");
   EXPECT_NE(log.find("\r\nC:\\DWG\\A.dwg\r\nC:\\DWG\\B.dwg\r\n"), std::string::npos) << log;
-  EXPECT_TRUE(Main().Queue.empty());
+  EXPECT_TRUE(Main().settings.Queue.empty());
   EXPECT_EQ(Written(), ReadGolden("worked_example"));
 }
 
 // The syntax warnings come first, and never stop the build; Simple Mode skips them.
 TEST_F(CompileClickTest, SyntaxWarningsComeBeforeTheBuild) {
-  Main().ShowSCRComplete = 0;
+  Main().settings.ShowSCRComplete = 0;
   QueueAndScript({kA}, "ZOOM  E");
   batch::SyntaxCheckInput input;
   input.userScript = "ZOOM  E";
@@ -232,21 +232,21 @@ TEST_F(CompileClickTest, SyntaxWarningsComeBeforeTheBuild) {
 }
 
 TEST_F(CompileClickTest, SimpleModeSkipsTheSyntaxWarnings) {
-  Main().ShowSCRComplete = 0;
-  Main().SimpleMode = 2;  // not the reloading kind, so the box keeps its script
+  Main().settings.ShowSCRComplete = 0;
+  Main().settings.SimpleMode = 2;  // not the reloading kind, so the box keeps its script
   QueueAndScript({kA}, "ZOOM  E");
   ClickCreate();
   EXPECT_TRUE(backend.Messages().empty());
-  EXPECT_EQ(Main().StopBatch, core::kFalse);
+  EXPECT_EQ(Main().settings.StopBatch, core::kFalse);
 }
 
 TEST_F(CompileClickTest, AnEmptyQueueWritesTheFrameOnly) {
-  Main().ShowSCRComplete = 0;
+  Main().settings.ShowSCRComplete = 0;
   Main().Text1.SetText("REGEN");
   AsEvent([this] { Main().Command1_Compile_Click(); });
   EXPECT_EQ(Written(), ReadGolden("empty_queue"));
   EXPECT_EQ(Main().lblUpdate.Caption(), "Ready");
-  EXPECT_EQ(Main().TotalFilesProcessed, 0.0);
+  EXPECT_EQ(Main().settings.TotalFilesProcessed, 0.0);
 }
 
 }  // namespace

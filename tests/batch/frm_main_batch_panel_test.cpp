@@ -49,14 +49,14 @@ TEST_F(BatchPanelTest, SaveAsAndTestRunExcludeEachOther) {
 TEST_F(BatchPanelTest, TheSwitchesKeepTheirFieldsCurrent) {
   mainwindow::frmMain& main = Main();
   user.Click(main.chkDelay);
-  EXPECT_EQ(main.UseDelay, -1);
+  EXPECT_EQ(main.settings.UseDelay, -1);
   user.Click(main.chkDelay);
-  EXPECT_EQ(main.UseDelay, 0);
+  EXPECT_EQ(main.settings.UseDelay, 0);
   user.ChooseTab(main.SSTab1, 1);
   user.Click(main.cbIncludeDebugComments);
-  EXPECT_EQ(main.DebugComments, 0);
+  EXPECT_EQ(main.settings.DebugComments, 0);
   user.Click(main.chkIncludeStatus);
-  EXPECT_EQ(main.IncludeStatus, 1);
+  EXPECT_EQ(main.settings.IncludeStatus, 1);
 }
 
 struct TemplateCase {
@@ -102,10 +102,10 @@ TEST_F(BatchPanelTest, ResettingTheCounterLeavesTheStoreUntilTheNextSave) {
   ASSERT_EQ(main.lblFilesProcessed.Caption(), "Processed = 57");
   ExpectMessage("Sure?", "Are you sure you want to clear the 'Files Processed' counter?").Answer(ui::MsgAnswer::kNo);
   user.Click(main.lblFilesProcessed);
-  EXPECT_EQ(main.TotalFilesProcessed, 57);
+  EXPECT_EQ(main.settings.TotalFilesProcessed, 57);
   ExpectMessage("Sure?", "Are you sure you want to clear the 'Files Processed' counter?").Answer(ui::MsgAnswer::kYes);
   user.Click(main.lblFilesProcessed);
-  EXPECT_EQ(main.TotalFilesProcessed, 0);
+  EXPECT_EQ(main.settings.TotalFilesProcessed, 0);
   EXPECT_EQ(main.lblFilesProcessed.Caption(), "Processed = 0");
   EXPECT_EQ(settings.Read("TornavanePowerTool", "Startup", "Counter"), "57");
 }

@@ -22,7 +22,7 @@ constexpr const char* kSetupText =
 
 class RunButtonTest : public BuildFixture {
  protected:
-  RunButtonTest() { Main().ShowSCRComplete = 0; }
+  RunButtonTest() { Main().settings.ShowSCRComplete = 0; }
 
   void SetProgram(const std::string& program, const std::string& switches = "") {
     Options().tbAutoCadEXE.SetText(program);
@@ -51,7 +51,7 @@ TEST_P(RunCommandLineTest, StartsAutoCADOnTheScriptWithoutWaiting) {
   const CommandLineCase& c = GetParam();
   fileSystem.AddFile(c.program, "MZ");
   fileSystem.AddFolder(c.script.substr(0, c.script.rfind('\\')));
-  Main().SCROutputPath = c.script;
+  Main().settings.SCROutputPath = c.script;
   SetProgram(c.program, c.switches);
   shell.executeResult = 0;
   WorkedExampleQueue();
@@ -171,9 +171,9 @@ TEST_F(RunButtonTest, CancelledVerificationStartsNothing) {
 TEST_F(RunButtonTest, StartsAutoCADOnTheFileItWroteWhenThePathChangesMeanwhile) {
   fileSystem.AddFile(kAcad, "MZ");
   SetProgram(kAcad);
-  Main().VerifyFilesBit = 0;
+  Main().settings.VerifyFilesBit = 0;
   WorkedExampleQueue();
-  AtPump(1, [&] { Main().SCROutputPath = "C:\\Elsewhere\\other.scr"; });
+  AtPump(1, [&] { Main().settings.SCROutputPath = "C:\\Elsewhere\\other.scr"; });
   ClickRun();
   ASSERT_EQ(shell.executeCalls.size(), 1u);
   EXPECT_EQ(shell.executeCalls[0].parameters, "/b \"C:\\Support\\tornavane.scr\"");
@@ -185,19 +185,19 @@ TEST_F(RunButtonTest, NightRunPressSkipsTheChecksAndClearsTheFlag) {
   SetProgram(kAcad);
   QueueAndScript({kA}, "REGEN  \r\n");
   Main().List1.AddItem("C:\\DWG\\Gone.dwg");
-  Main().InNightRun = core::kTrue;
+  Main().settings.InNightRun = core::kTrue;
   AsEvent([this] { Main().cmdCreateAndRun.SetValue(true); });
-  EXPECT_EQ(Main().InNightRun, core::kFalse);
+  EXPECT_EQ(Main().settings.InNightRun, core::kFalse);
   EXPECT_EQ(shell.executeCalls.size(), 1u);
   EXPECT_TRUE(backend.Messages().empty());
 }
 
 TEST_F(RunButtonTest, NightRunPressWithoutAProgramClearsTheFlag) {
   WorkedExampleQueue();
-  Main().InNightRun = core::kTrue;
+  Main().settings.InNightRun = core::kTrue;
   ExpectSetupIssue();
   AsEvent([this] { Main().cmdCreateAndRun.SetValue(true); });
-  EXPECT_EQ(Main().InNightRun, core::kFalse);
+  EXPECT_EQ(Main().settings.InNightRun, core::kFalse);
 }
 
 // A night run firing while another long operation runs is refused: nothing is built or
@@ -208,10 +208,10 @@ TEST_F(RunButtonTest, PressWhileBusyIsRefused) {
   WorkedExampleQueue();
   {
     ui::BusyGuard otherOperation(ctx);
-    Main().InNightRun = core::kTrue;
+    Main().settings.InNightRun = core::kTrue;
     AsEvent([this] { Main().cmdCreateAndRun.SetValue(true); });
   }
-  EXPECT_EQ(Main().InNightRun, core::kFalse);
+  EXPECT_EQ(Main().settings.InNightRun, core::kFalse);
   EXPECT_FALSE(fileSystem.Exists(kOutput));
   EXPECT_FALSE(Started());
 }

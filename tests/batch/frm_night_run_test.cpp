@@ -50,7 +50,7 @@ TEST(NightRunCountdownTest, IsDueOneSecondAwayOrWhenATickSkippedPast) {
 class NightRunTest : public BuildFixture {
  protected:
   NightRunTest() {
-    Main().ShowSCRComplete = 0;
+    Main().settings.ShowSCRComplete = 0;
     fileSystem.AddFile(kAcad, "MZ");
     Options().tbAutoCadEXE.SetText(kAcad);
     WorkedExampleQueue();
@@ -75,7 +75,7 @@ class NightRunTest : public BuildFixture {
 };
 
 TEST_F(NightRunTest, CountsDownAndStartsTheRunOneSecondBeforeTheStartTime) {
-  Main().ShowSCRComplete = 1;
+  Main().settings.ShowSCRComplete = 1;
   OpenAt(20, 29, 54);
   EXPECT_EQ(Night().Caption(), " Tornavane - Night Run");
   EXPECT_EQ(Night().tbRunTime.Text(), "8:30:00 PM");
@@ -101,7 +101,7 @@ TEST_F(NightRunTest, CountsDownAndStartsTheRunOneSecondBeforeTheStartTime) {
   int runsBeforeOk = -1;
   bool windowShownDuringRun = true;
   ExpectNotice([&](batch::frmScrComplete&) {
-    flagDuringRun = Main().InNightRun;
+    flagDuringRun = Main().settings.InNightRun;
     runsBeforeOk = Runs();
     windowShownDuringRun = Night().Visible();
   });
@@ -114,7 +114,7 @@ TEST_F(NightRunTest, CountsDownAndStartsTheRunOneSecondBeforeTheStartTime) {
   std::string expected = ReadGolden("worked_example");
   expected.replace(expected.find("1:05:09 PM"), 10, "8:29:59 PM");
   EXPECT_EQ(Written(), expected);
-  EXPECT_EQ(Main().InNightRun, core::kFalse);
+  EXPECT_EQ(Main().settings.InNightRun, core::kFalse);
   EXPECT_EQ(Night().chkActivate.Value(), ui::kUnchecked);
   EXPECT_EQ(Night().Caption(), " Tornavane - Night Run");
   EXPECT_EQ(Countdown(), "");

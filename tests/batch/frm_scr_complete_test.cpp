@@ -97,7 +97,7 @@ TEST_F(NoticeTest, UntickedBoxSwitchesTheNoticeOffForGood) {
     user.Click(notice.Command1);
   });
   ClickCreate();
-  EXPECT_EQ(Main().ShowSCRComplete, 0);
+  EXPECT_EQ(Main().settings.ShowSCRComplete, 0);
   EXPECT_EQ(StoredShowSCRComplete(), "0");
   EXPECT_TRUE(Notice().Loaded());
   EXPECT_FALSE(Notice().Visible());
@@ -110,7 +110,7 @@ TEST_F(NoticeTest, TickedBoxStoresNothing) {
   WorkedExampleQueue();
   ExpectNotice();
   ClickCreate();
-  EXPECT_EQ(Main().ShowSCRComplete, 1);
+  EXPECT_EQ(Main().settings.ShowSCRComplete, 1);
   EXPECT_EQ(StoredShowSCRComplete(), std::nullopt);
 }
 
@@ -142,7 +142,7 @@ TEST_F(NoticeTest, OptionsButtonOpensTheOptionsDialogOverTheNotice) {
 
 TEST_F(NoticeTest, LabelNamesTheFileTheBuildWrote) {
   fileSystem.AddFolder("C:\\Alt");
-  Main().SCROutputPath = "C:\\Alt\\other.scr";
+  Main().settings.SCROutputPath = "C:\\Alt\\other.scr";
   WorkedExampleQueue();
   ExpectNotice(
       [](batch::frmScrComplete& notice) { EXPECT_EQ(notice.lblOutputPathAndFile.Caption(), "C:\\Alt\\other.scr"); });

@@ -38,7 +38,7 @@ TEST(ScriptTargetTest, OneBackslashAndTheScrRule) {
 class WriteElsewhereTest : public BuildFixture {
  protected:
   WriteElsewhereTest() {
-    Main().ShowSCRComplete = 0;
+    Main().settings.ShowSCRComplete = 0;
     WorkedExampleQueue();
     fileSystem.AddFolder("C:\\Out");
     Main().Dir1.SetPath("C:\\Out");
@@ -74,7 +74,7 @@ TEST_P(WriteElsewhereTargetTest, WritesTheNamedFileOnceAndTheNextBuildGoesToTheC
     EXPECT_FALSE(dialog.Visible());
   });
   EXPECT_EQ(fileSystem.Contents(c.target), ReadGolden("worked_example"));
-  EXPECT_EQ(Main().SCROutputPath, kOutput);
+  EXPECT_EQ(Main().settings.SCROutputPath, kOutput);
   EXPECT_FALSE(fileSystem.Exists(kOutput));
 
   ClickCreate();
@@ -89,13 +89,13 @@ INSTANTIATE_TEST_SUITE_P(Targets, WriteElsewhereTargetTest,
                          [](const ::testing::TestParamInfo<TargetCase>& tested) { return tested.param.name; });
 
 TEST_F(WriteElsewhereTest, CancelledVerificationWritesNothingAndSaysNothing) {
-  Main().VerifyFilesBit = 1;
+  Main().settings.VerifyFilesBit = 1;
   Main().List1.AddItem("C:\\DWG\\Gone.dwg");
   OnModal<batch::frmFileErrorReport>([this](batch::frmFileErrorReport& report) { user.Click(report.cmdCancel); });
   InDialog([&](batch::frmWriteScriptToLoc& dialog) { CreateAs(dialog, "plot"); });
   EXPECT_FALSE(fileSystem.Exists("C:\\Out\\plot.SCR"));
-  EXPECT_EQ(Main().SCROutputPath, kOutput);
-  EXPECT_EQ(Main().StopBatch, core::kTrue);
+  EXPECT_EQ(Main().settings.SCROutputPath, kOutput);
+  EXPECT_EQ(Main().settings.StopBatch, core::kTrue);
   EXPECT_TRUE(backend.Messages().empty());
 }
 
@@ -106,7 +106,7 @@ TEST_F(WriteElsewhereTest, ReadOnlyTargetGivesTheBuildersMessageOnly) {
                 "C:\\Out\\plot.SCR should NOT be READ-ONLY).\r");
   InDialog([&](batch::frmWriteScriptToLoc& dialog) { CreateAs(dialog, "plot"); });
   EXPECT_EQ(fileSystem.Contents("C:\\Out\\plot.SCR"), "old");
-  EXPECT_EQ(Main().SCROutputPath, kOutput);
+  EXPECT_EQ(Main().settings.SCROutputPath, kOutput);
   EXPECT_TRUE(Options().Visible());
 }
 

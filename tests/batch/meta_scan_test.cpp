@@ -21,8 +21,8 @@ class MetaScan : public test::QueueFixture {
  protected:
   mainwindow::frmMain& Ready(const std::string& script) {
     mainwindow::frmMain& main = WithQueue({kB1, kA10, kA2});
-    main.METAEnabled = 0;
-    main.METAImmediate = 0;
+    main.settings.METAEnabled = 0;
+    main.settings.METAImmediate = 0;
     main.Text1.SetText(script);
     return main;
   }
@@ -136,8 +136,8 @@ TEST_F(MetaScan, ATemplateLineLoadsTheTemplateIntoTheUserTagManagerLoadedHiddenW
   EXPECT_FALSE(setup.Visible());
   EXPECT_EQ(setup.cmbTAGSelector.Text(), "JOB1");
   EXPECT_EQ(setup.tbTag(1).Text(), "JOB ONE");
-  EXPECT_EQ(main.TAG[0], "JOB ONE");
-  EXPECT_EQ(main.TAG[49], "LAST");
+  EXPECT_EQ(main.settings.TAG[0], "JOB ONE");
+  EXPECT_EQ(main.settings.TAG[49], "LAST");
   EXPECT_EQ(main.lblUpdate.Caption(), "JOB1.TAG Found");
 }
 
@@ -159,7 +159,7 @@ TEST_F(MetaScan, SortLinesReorderTheQueueOnlyInTheScansThatMaySort) {
   for (const SortCase& c : cases) {
     SCOPED_TRACE(c.script);
     mainwindow::frmMain& main = Ready(c.script);
-    main.AutoSortType = 2;
+    main.settings.AutoSortType = 2;
     Scan(main, false);
     EXPECT_EQ(QueueEntries(), unsorted);
     Scan(main, true);
@@ -196,8 +196,8 @@ TEST_F(MetaScan, TypingAppliesTheOptionsButNeverSortsAndOnlyWithBothSwitchesOn) 
     SCOPED_TRACE(testing::Message() << "enabled " << c.enabled << " immediate " << c.immediate);
     mainwindow::frmMain& main = Ready("");
     main.chkSaveAS.SetValue(0);
-    main.METAEnabled = c.enabled;
-    main.METAImmediate = c.immediate;
+    main.settings.METAEnabled = c.enabled;
+    main.settings.METAImmediate = c.immediate;
     user.Fill(main.Text1, ";SAVEAS=TRUE\r\n;SMARTSORT.DESCENDING\r\n;SAVEAS.PREFIX=\"OLD-");
     EXPECT_EQ(main.chkSaveAS.Value(), c.enabled == 1 && c.immediate == 1 ? 1 : 0);
     EXPECT_EQ(QueueEntries(), (Order{kB1, kA10, kA2}));
@@ -210,10 +210,10 @@ TEST_F(MetaScan, AnAdditionScansAfterTheAutomaticSortWithBothSwitchesOn) {
     SCOPED_TRACE(testing::Message() << "enabled " << c.enabled << " immediate " << c.immediate);
     mainwindow::frmMain& main = Ready(";SMARTSORT.DESCENDING");
     main.List1.Clear();
-    main.METAEnabled = c.enabled;
-    main.METAImmediate = c.immediate;
-    main.AutoSortEnabled = 1;
-    main.AutoSortType = 0;
+    main.settings.METAEnabled = c.enabled;
+    main.settings.METAImmediate = c.immediate;
+    main.settings.AutoSortEnabled = 1;
+    main.settings.AutoSortType = 0;
     main.Dir1.SetPath("C:\\P");
     user.Click(main.cmdAddAll);
     EXPECT_EQ(QueueEntries(), (c.enabled == 1 && c.immediate == 1 ? Order{kA10, kB1, kA2} : Order{kA10, kA2, kB1}));
@@ -226,8 +226,8 @@ TEST_F(MetaScan, ASimpleModeScriptScansWithItsSortsWhenMetaIsEnabled) {
     SCOPED_TRACE(testing::Message() << "enabled " << c.enabled << " immediate " << c.immediate);
     mainwindow::frmMain& main = Ready("");
     main.chkSaveAS.SetValue(0);
-    main.METAEnabled = c.enabled;
-    main.METAImmediate = c.immediate;
+    main.settings.METAEnabled = c.enabled;
+    main.settings.METAImmediate = c.immediate;
     main.fsSimpleScript.SetPath(Program("SCRIPTS-SIMPLE"));
     main.fsSimpleScript.SetListIndex(-1);
     main.fsSimpleScript.SetListIndex(0);

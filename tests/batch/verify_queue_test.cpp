@@ -43,7 +43,7 @@ TEST_F(VerifyQueueTest, IgnoreGoesOnWithTheQueueUnchanged) {
   VerifyQueueFiles();
 
   EXPECT_EQ(QueueEntries(), before);
-  EXPECT_EQ(Main().StopBatch, core::kFalse);
+  EXPECT_EQ(Main().settings.StopBatch, core::kFalse);
   EXPECT_FALSE(Report().Visible());
   EXPECT_EQ(ReportEntries(), FixtureReport());
 }
@@ -62,8 +62,8 @@ TEST_F(VerifyQueueTest, ContinueRemovesMissingFilesAndWithLtTheUnavailableOnes) 
   };
   for (const Case& c : cases) {
     MakeFixtureQueue();
-    Main().LT = c.lt;
-    Main().StopBatch = core::kFalse;
+    Main().settings.LT = c.lt;
+    Main().settings.StopBatch = core::kFalse;
     OnModal<frmFileErrorReport>([&](frmFileErrorReport& report) { user.Click(report.cmdContinue); });
 
     VerifyQueueFiles();
@@ -71,7 +71,7 @@ TEST_F(VerifyQueueTest, ContinueRemovesMissingFilesAndWithLtTheUnavailableOnes) 
     EXPECT_EQ(QueueEntries(), c.queueAfter) << "LT " << c.lt;
     EXPECT_EQ(ReportEntries(), c.reportAfter) << "LT " << c.lt;
     EXPECT_FALSE(Report().lblNonExist.Enabled()) << "LT " << c.lt;
-    EXPECT_EQ(Main().StopBatch, core::kFalse) << "LT " << c.lt;
+    EXPECT_EQ(Main().settings.StopBatch, core::kFalse) << "LT " << c.lt;
     EXPECT_FALSE(Report().Visible());
   }
 }
@@ -119,7 +119,7 @@ TEST_F(VerifyQueueTest, CancelStopsTheBuildAndLeavesTheQueue) {
 
   VerifyQueueFiles();
 
-  EXPECT_EQ(Main().StopBatch, core::kTrue);
+  EXPECT_EQ(Main().settings.StopBatch, core::kTrue);
   EXPECT_EQ(QueueEntries(), before);
   EXPECT_EQ(ReportEntries(), FixtureReport());
   EXPECT_FALSE(Report().cmdRemoveREADONLY.Enabled());
@@ -133,7 +133,7 @@ TEST_F(VerifyQueueTest, TheCloseBoxCancelsAndTheListSurvives) {
 
   VerifyQueueFiles();
 
-  EXPECT_EQ(Main().StopBatch, core::kTrue);
+  EXPECT_EQ(Main().settings.StopBatch, core::kTrue);
   EXPECT_EQ(ReportEntries(), FixtureReport());
   EXPECT_FALSE(Report().Visible());
 }
@@ -154,7 +154,7 @@ TEST_F(VerifyQueueTest, StopAfterTheFirstOfTenFilesExaminesNoFurther) {
   EXPECT_EQ(app.frmScanStop().lblScanned.Caption(), "10% Complete");
   EXPECT_FALSE(app.frmScanStop().Visible());
   EXPECT_EQ(QueueEntries(), paths);
-  EXPECT_TRUE(Main().Queue.empty());
+  EXPECT_TRUE(Main().settings.Queue.empty());
 }
 
 TEST_F(VerifyQueueTest, AStopWithNothingFoundDoesNotSayAllFilesAreAvailable) {
@@ -292,7 +292,7 @@ TEST_F(VerifyQueueTest, ChecksTheQueueWhileADialogIsOpen) {
 
   EXPECT_TRUE(stopWindowShown);
   EXPECT_EQ(ReportEntries(), FixtureReport());
-  EXPECT_EQ(Main().StopBatch, core::kTrue);
+  EXPECT_EQ(Main().settings.StopBatch, core::kTrue);
 }
 
 TEST_F(VerifyQueueTest, IsReadonlyAnswersByTheReadOnlyBit) {

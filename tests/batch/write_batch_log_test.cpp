@@ -24,14 +24,14 @@ class WriteBatchLogTest : public test::ProgramFixture {
   void SetUpBuild() {
     app.AppVersion = "1.0.0";
     mainwindow::frmMain& main = Main();
-    main.EnableLogging = 1;
-    main.R14Compatible = 0;
-    main.LT = 0;
-    main.OS_Platform = "Windows NT";
-    main.OS = "Windows XP";
-    main.AutoCADEXE = "C:\\Program Files\\Autodesk\\acad.exe";
-    main.Switches = "/nologo";
-    main.TextEditor = "notepad.exe";
+    main.settings.EnableLogging = 1;
+    main.settings.R14Compatible = 0;
+    main.settings.LT = 0;
+    main.settings.OS_Platform = "Windows NT";
+    main.settings.OS = "Windows XP";
+    main.settings.AutoCADEXE = "C:\\Program Files\\Autodesk\\acad.exe";
+    main.settings.Switches = "/nologo";
+    main.settings.TextEditor = "notepad.exe";
     options::frmOptions& options = app.frmOptions();
     options.Text1.SetText("C:\\ACAD\\Support\\tornavane.scr");
     options.tbAltOutput.SetText("D:\\Scripts\\tv.scr");
@@ -47,7 +47,7 @@ class WriteBatchLogTest : public test::ProgramFixture {
     main.cmbOutFormat.SetText("");
     main.tbPrefix.SetText("");
     main.tbSuffix.SetText("-REV");
-    main.Queue = {"C:\\DWG\\A.dwg", "C:\\DWG\\B.dwg"};
+    main.settings.Queue = {"C:\\DWG\\A.dwg", "C:\\DWG\\B.dwg"};
   }
 
   void WriteLog() {
@@ -127,7 +127,7 @@ TEST_F(WriteBatchLogTest, ReadsTheChoiceOfTheAlternatePath) {
 TEST_F(WriteBatchLogTest, WithLoggingOffTheFileIsLeftAlone) {
   SetUpBuild();
   fileSystem.AddFile(kLogPath, "earlier builds\r\n");
-  Main().EnableLogging = 0;
+  Main().settings.EnableLogging = 0;
 
   WriteLog();
 
@@ -136,7 +136,7 @@ TEST_F(WriteBatchLogTest, WithLoggingOffTheFileIsLeftAlone) {
 
 TEST_F(WriteBatchLogTest, WithLoggingOffNoFileIsCreated) {
   SetUpBuild();
-  Main().EnableLogging = 0;
+  Main().settings.EnableLogging = 0;
 
   WriteLog();
 

@@ -142,7 +142,7 @@ TEST_F(DwgRevScanTest, TheCloseBoxDuringAScanStopsItAndUnloadsWithoutTheMessage)
     AtPump(2, [&] { user.Close(form); });
     user.Click(form.cmdStartScan);
   });
-  EXPECT_EQ(Main().StopNow, core::kTrue);
+  EXPECT_EQ(Main().settings.StopNow, core::kTrue);
   InWindow([&](filetools::frmDWGRevScan& form) {
     EXPECT_EQ(form.List1.ListCount(), 0);
     EXPECT_EQ(form.chkR12.Value(), ui::kChecked);

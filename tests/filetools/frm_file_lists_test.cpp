@@ -132,7 +132,7 @@ TEST_F(FileLists, ALoadReplacesOrAppendsAndMarksTheQueue) {
 TEST_F(FileLists, ALoadSortsWhenAskedAndEnablesTheBuildOnlyWithAScript) {
   fileSystem.AddFile(Data("Plant.LST"), "C:\\b.dwg\r\nC:\\a.dwg\r\n");
   mainwindow::frmMain& main = WithQueue({});
-  main.AutoSortEnabled = 1;
+  main.settings.AutoSortEnabled = 1;
   main.Command1_Compile.SetEnabled(false);
   Load("Plant.LST");
   EXPECT_EQ(QueueEntries(), (Lines{"C:\\a.dwg", "C:\\b.dwg"}));
@@ -163,9 +163,9 @@ TEST_F(FileLists, ALoadSortsThenAppliesTheScriptsSortCommands) {
   for (const Case& test : cases) {
     SCOPED_TRACE(testing::Message() << test.autoSort << test.metaEnabled << test.metaImmediate);
     mainwindow::frmMain& main = WithQueue({});
-    main.AutoSortEnabled = test.autoSort;
-    main.METAEnabled = test.metaEnabled;
-    main.METAImmediate = test.metaImmediate;
+    main.settings.AutoSortEnabled = test.autoSort;
+    main.settings.METAEnabled = test.metaEnabled;
+    main.settings.METAImmediate = test.metaImmediate;
     main.Text1.SetText(";sort.Descending");
     Load("Plant.LST");
     EXPECT_EQ(QueueEntries(), test.queue);
@@ -213,7 +213,7 @@ TEST_F(FileLists, EnterInTheNameBoxClosesWithoutSaving) {
 
 TEST_F(FileLists, ViewOpensTheListInTheEditorQuoted) {
   fileSystem.AddFile(Data("My Plant.LST"), "");
-  Main().TextEditor = "notepad.exe";
+  Main().settings.TextEditor = "notepad.exe";
   WithQueue({});
   WithLists([&](filetools::frmFileLists& lists) {
     user.ClickItem(lists.File1, IndexOf(lists.File1, "My Plant.LST"));

@@ -66,13 +66,13 @@ TEST_F(WdpPrompt, AProjectFileReadAfreshOnEveryPress) {
 TEST_F(WdpPrompt, TheEditorGetsTheQuotedProjectOrTheUserIsSentToTheOptions) {
   fileSystem.AddFile("C:\\My Jobs\\p.wdp", "");
   WithQueue({});
-  Main().TextEditor = "notepad.exe";
+  Main().settings.TextEditor = "notepad.exe";
   OnModal<filetools::frmWDPPrompt>([this](filetools::frmWDPPrompt& prompt) {
     user.Click(prompt.cmdOpenWDP);
     ASSERT_EQ(shell.executeCalls.size(), 1u);
     EXPECT_EQ(shell.executeCalls[0].file, "notepad.exe");
     EXPECT_EQ(shell.executeCalls[0].parameters, "\"C:\\My Jobs\\p.wdp\"");
-    Main().TextEditor = "";
+    Main().settings.TextEditor = "";
     ExpectMessage("Tornavane", "Please select menu 'Tools -> Options' and setup a text editor");
     OnModal<options::frmOptions>([this](options::frmOptions& dialog) { user.Close(dialog); });
     user.Click(prompt.cmdOpenWDP);

@@ -163,9 +163,9 @@ TEST_F(RenamerFinaliseTest, TheMenuCleansAndChecksTheQueueThenWarnsBeforeOpening
       .Icon(ui::MsgIcon::kInformation)
       .DefaultButton(2)
       .Answer(ui::MsgAnswer::kCancel);
-  Main().StopBatch = core::kTrue;
+  Main().settings.StopBatch = core::kTrue;
   user.ChooseMenu(Main().mnuRenamer);
-  EXPECT_EQ(Main().StopBatch, core::kFalse);
+  EXPECT_EQ(Main().settings.StopBatch, core::kFalse);
 
   ExpectMessage(kAppTitle, "0 Duplicate Items Removed ");
   ExpectMessage(kAppTitle, warning).Answer(ui::MsgAnswer::kOk);
@@ -189,7 +189,7 @@ TEST_F(RenamerFinaliseTest, ACancelledCheckOpensNothing) {
   ExpectMessage(kAppTitle, "0 Duplicate Items Removed ");
   OnModal<batch::frmFileErrorReport>([&](batch::frmFileErrorReport& report) { user.Click(report.cmdCancel); });
   user.ChooseMenu(Main().mnuRenamer);
-  EXPECT_EQ(Main().StopBatch, core::kTrue);
+  EXPECT_EQ(Main().settings.StopBatch, core::kTrue);
   EXPECT_EQ(Items(Main().List1), (Names{"C:\\R\\a.dwg", "C:\\R\\gone.dwg"}));
 }
 

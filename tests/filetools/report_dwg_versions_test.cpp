@@ -17,7 +17,7 @@ class ReportDwgVersionsTest : public DwgVersionFixture {
  protected:
   ReportDwgVersionsTest() {
     system.userName = "kim";
-    Main().TextEditor = "notepad.exe";
+    Main().settings.TextEditor = "notepad.exe";
   }
   static std::string Report() { return Program("DATA\\kim-DWGVersion.csv"); }
   // The editor's start with the report, as the shell was asked for it.
@@ -46,7 +46,7 @@ TEST_F(ReportDwgVersionsTest, OneLineADrawingInQueueOrderThenTheEditor) {
             "R12, C:\\D\\x,y.dwg\r\n"
             "R2010/2011, C:\\D\\a.dwg\r\n");
   EXPECT_EQ(shell.executeCalls, std::vector<FakeShell::ExecuteCall>{EditorCall()});
-  EXPECT_TRUE(Main().Queue.empty());
+  EXPECT_TRUE(Main().settings.Queue.empty());
   EXPECT_EQ(Main().MousePointer(), ui::Pointer::kArrow);
 }
 
@@ -67,7 +67,7 @@ TEST_F(ReportDwgVersionsTest, AReportThatCannotBeWrittenIsShownOnceAndTheEditorI
   Main().mnuReportDWGVersions.Click();
   EXPECT_EQ(fileSystem.Contents(Report()), "an earlier report\r\n");
   EXPECT_TRUE(shell.executeCalls.empty());
-  EXPECT_TRUE(Main().Queue.empty());
+  EXPECT_TRUE(Main().settings.Queue.empty());
   EXPECT_FALSE(fileSystem.Exists(Report() + ".~tmp"));
 }
 

@@ -156,7 +156,7 @@ TEST_F(MainWindowLayout, HorizontalExtentComesFromTheListWidth) {
 TEST_F(MainWindowLayout, SimpleModeShowsTheScriptSelectorAndHidesTheAuthoringTools) {
   settings.Write("TornavanePowerTool", "Startup", "SimpleMode", "1");
   mainwindow::frmMain& main = Main();
-  ASSERT_EQ(main.SimpleMode, 1);
+  ASSERT_EQ(main.settings.SimpleMode, 1);
   EXPECT_FALSE(main.SSTab1.Visible());
   EXPECT_TRUE(main.frameSimpleScrSelect.Visible());
   EXPECT_FALSE(main.chkDelay.Enabled());
@@ -188,7 +188,7 @@ TEST_F(MainWindowLayout, SimpleModeShowsTheScriptSelectorAndHidesTheAuthoringToo
 
 TEST_F(MainWindowLayout, NormalModeHidesTheScriptSelector) {
   mainwindow::frmMain& main = Main();
-  ASSERT_EQ(main.SimpleMode, 0);
+  ASSERT_EQ(main.settings.SimpleMode, 0);
   EXPECT_TRUE(main.SSTab1.Visible());
   EXPECT_FALSE(main.frameSimpleScrSelect.Visible());
   EXPECT_TRUE(main.mnuScriptEditor.IsAvailable());
@@ -198,9 +198,9 @@ TEST_F(MainWindowLayout, NormalModeHidesTheScriptSelector) {
 TEST_F(MainWindowLayout, ChoosingAUserSetMakesItTheActiveOne) {
   mainwindow::frmMain& main = Main();
   user.Click(main.optPage[1]);
-  ASSERT_EQ(main.Face, 1);
+  ASSERT_EQ(main.settings.Face, 1);
   user.Click(main.optPage[3]);
-  EXPECT_EQ(main.Face, 3);
+  EXPECT_EQ(main.settings.Face, 3);
   EXPECT_TRUE(main.optPage[3].Value());
   EXPECT_FALSE(main.optPage[1].Value());
 }

@@ -18,7 +18,7 @@ class ScriptList : public test::MainWindowFixture {
     main.File2.SetPath(kScripts);
     main.Text1.SetText(script);
     main.Text2.SetText(name);
-    main.SCRChanged = changed ? core::kTrue : core::kFalse;
+    main.settings.SCRChanged = changed ? core::kTrue : core::kFalse;
     return main;
   }
 
@@ -63,7 +63,7 @@ TEST_F(ScriptList, AClickLoadsTheScriptAskingOnlyWhenChangesWouldBeLost) {
     main.chkAppend.SetValue(c.append ? ui::kChecked : ui::kUnchecked);
     main.Command1_Compile.SetEnabled(false);
     main.cmdCreateAndRun.SetEnabled(false);
-    main.SCRChangedInAppend = core::kFalse;
+    main.settings.SCRChangedInAppend = core::kFalse;
     main.scrFilter.SetFocus();
     if (c.answer) {
       const std::string shown = *c.name ? c.name : "UNNAMED";
@@ -78,8 +78,8 @@ TEST_F(ScriptList, AClickLoadsTheScriptAskingOnlyWhenChangesWouldBeLost) {
     ClickScript(main, "Plot.scr");
     EXPECT_EQ(main.Text1.Text(), c.script);
     EXPECT_EQ(main.Text2.Text(), c.nameAfter);
-    EXPECT_EQ(main.SCRChanged, c.changedAfter ? core::kTrue : core::kFalse);
-    EXPECT_EQ(main.SCRChangedInAppend, c.append ? core::kTrue : core::kFalse);
+    EXPECT_EQ(main.settings.SCRChanged, c.changedAfter ? core::kTrue : core::kFalse);
+    EXPECT_EQ(main.settings.SCRChangedInAppend, c.append ? core::kTrue : core::kFalse);
     EXPECT_EQ(main.chkAppend.Value(), ui::kUnchecked);  // Append serves one load
     EXPECT_TRUE(main.Command1_Compile.Enabled());
     EXPECT_TRUE(main.cmdCreateAndRun.Enabled());
@@ -109,7 +109,7 @@ TEST_F(ScriptList, ALoadDropsOnlyAFinalLineEnd) {
     ClickScript(main, "T1.scr");
     EXPECT_EQ(main.Text1.Text(), c.script);
     EXPECT_EQ(main.Text2.Text(), "T1");
-    EXPECT_EQ(main.SCRChanged, core::kFalse);
+    EXPECT_EQ(main.settings.SCRChanged, core::kFalse);
   }
 }
 
@@ -141,7 +141,7 @@ TEST_F(ScriptList, AScriptOrFolderThatHasGoneLoadsNothing) {
       " The previously saved working-path is unavailable (possibly renamed)...\r Please reselect your working path");
   user.ClickItem(main.File2, 0);
   EXPECT_EQ(main.Text1.Text(), "OLD");
-  EXPECT_EQ(main.SCRChanged, core::kFalse);
+  EXPECT_EQ(main.settings.SCRChanged, core::kFalse);
 }
 
 TEST_F(ScriptList, ADoubleClickLoadsTheScriptThenOpensItInTheEditor) {

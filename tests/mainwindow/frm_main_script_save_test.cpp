@@ -22,7 +22,7 @@ class ScriptSave : public test::MainWindowFixture {
     fileSystem.AddFolder("C:\\Acad\\Support");
     mainwindow::frmMain& main = Main();
     main.File2.SetPath(kScripts);
-    main.SCROutputPath = "C:\\Acad\\Support\\tornavane.scr";
+    main.settings.SCROutputPath = "C:\\Acad\\Support\\tornavane.scr";
     user.Fill(main.Text1, script);
     user.Fill(main.Text2, name);
     return main;
@@ -68,7 +68,7 @@ TEST_F(ScriptSave, SaveWritesTheTrimmedScriptAndTheCopyAsItStands) {
     user.Click(main.cmdSAVESCR);
     EXPECT_EQ(fileSystem.Contents(kScripts + "\\T1.scr"), c.file);
     EXPECT_EQ(fileSystem.Contents(kCopy), c.copy);
-    EXPECT_EQ(main.SCRChanged, core::kFalse);
+    EXPECT_EQ(main.settings.SCRChanged, core::kFalse);
     EXPECT_EQ(Listed(main), std::vector<std::string>{"T1.scr"});
   }
 }
@@ -88,7 +88,7 @@ TEST_F(ScriptSave, ANameThatLeavesTheListFolderIsRefused) {
     mainwindow::frmMain& main = Ready("abc", name);
     ExpectMessage("Tornavane Alert", kBadNameText);
     user.Click(main.cmdSAVESCR);
-    EXPECT_EQ(main.SCRChanged, core::kTrue);
+    EXPECT_EQ(main.settings.SCRChanged, core::kTrue);
     EXPECT_FALSE(fileSystem.Exists(kCopy));
     EXPECT_TRUE(Listed(main).empty());
   }
@@ -100,16 +100,16 @@ TEST_F(ScriptSave, AScriptWithoutANameIsKeptUnsavedAndTheNameIsAskedFor) {
   mainwindow::frmMain& main = Ready("abc", "");
   main.scrFilter.SetFocus();
   user.Click(main.cmdSAVESCR);
-  EXPECT_EQ(main.SCRChanged, core::kTrue);
+  EXPECT_EQ(main.settings.SCRChanged, core::kTrue);
   EXPECT_TRUE(main.Text2.HasFocus());
   EXPECT_FALSE(fileSystem.Exists(kCopy));
 }
 
 TEST_F(ScriptSave, NoScriptWritesNothingAndLeavesNothingUnsaved) {
   mainwindow::frmMain& main = Ready("", "T1");
-  main.SCRChanged = core::kTrue;
+  main.settings.SCRChanged = core::kTrue;
   user.Click(main.cmdSAVESCR);
-  EXPECT_EQ(main.SCRChanged, core::kFalse);
+  EXPECT_EQ(main.settings.SCRChanged, core::kFalse);
   EXPECT_FALSE(fileSystem.Exists(kScripts + "\\T1.scr"));
   EXPECT_FALSE(fileSystem.Exists(kCopy));
 }
@@ -119,7 +119,7 @@ TEST_F(ScriptSave, AListFolderThatHasGoneGetsTheNameMessageAndKeepsTheChanges) {
   fileSystem.RemoveFolder(kScripts);
   ExpectMessage("Tornavane Alert", kBadNameText);
   user.Click(main.cmdSAVESCR);
-  EXPECT_EQ(main.SCRChanged, core::kTrue);
+  EXPECT_EQ(main.settings.SCRChanged, core::kTrue);
   EXPECT_FALSE(fileSystem.Exists(kCopy));
 }
 
@@ -155,7 +155,7 @@ TEST_F(ScriptSave, DeleteRemovesTheSelectedScriptAfterAQuestion) {
   EXPECT_FALSE(fileSystem.Exists(kScripts + "\\Old.scr"));
   EXPECT_EQ(main.Text1.Text(), "");
   EXPECT_EQ(main.Text2.Text(), "");
-  EXPECT_EQ(main.SCRChanged, core::kFalse);
+  EXPECT_EQ(main.settings.SCRChanged, core::kFalse);
   EXPECT_TRUE(Listed(main).empty());
 
   user.Click(main.cmdDeleteSCR);  // nothing selected: no question
@@ -173,7 +173,7 @@ TEST_F(ScriptSave, AScriptThatCannotBeDeletedIsReportedAndEverythingStays) {
   EXPECT_TRUE(fileSystem.Exists(kScripts + "\\Old.scr"));
   EXPECT_EQ(main.Text1.Text(), "edited");
   EXPECT_EQ(main.Text2.Text(), "Old");
-  EXPECT_EQ(main.SCRChanged, core::kTrue);
+  EXPECT_EQ(main.settings.SCRChanged, core::kTrue);
   EXPECT_EQ(Listed(main), std::vector<std::string>{"Old.scr"});
 }
 
@@ -185,7 +185,7 @@ TEST_F(ScriptSave, ClearEmptiesTheScriptWithoutAskingAndLocksTheBuild) {
   user.Click(main.cmdClearSCREditor);
   EXPECT_EQ(main.Text1.Text(), "");
   EXPECT_EQ(main.Text2.Text(), "");
-  EXPECT_EQ(main.SCRChanged, core::kFalse);
+  EXPECT_EQ(main.settings.SCRChanged, core::kFalse);
   EXPECT_FALSE(main.Command1_Compile.Enabled());
   EXPECT_FALSE(main.cmdCreateAndRun.Enabled());
 }
@@ -201,7 +201,7 @@ TEST_F(ScriptSave, TheListFollowsTheDrawingFolderWhileTicked) {
   fileSystem.AddFile("C:\\Jobs\\Local.scr", "x\r\n");
   fileSystem.AddFile(kScripts + "\\Kept.scr", "x\r\n");
   mainwindow::frmMain& main = Ready("", "");
-  main.SCRIPTSDir = kScripts;
+  main.settings.SCRIPTSDir = kScripts;
   main.Dir1.SetPath("C:\\Jobs");
   user.Click(main.chkProjDir);
   EXPECT_EQ(Listed(main), std::vector<std::string>{"Local.scr"});

@@ -20,7 +20,7 @@ class SimpleScript : public test::MainWindowFixture {
     main.fsSimpleScript.SetPath(Program("SCRIPTS-SIMPLE"));
     main.Text1.SetText("OLD");
     main.Text2.SetText("Mine");
-    main.SCRChanged = core::kFalse;
+    main.settings.SCRChanged = core::kFalse;
     return main;
   }
 
@@ -51,7 +51,7 @@ TEST_F(SimpleScript, ChoosingAScriptLoadsItLessAFinalLineEnd) {
     Choose(main, c.file);
     EXPECT_EQ(main.Text1.Text(), c.script);
     EXPECT_EQ(main.Text2.Text(), "Mine");
-    EXPECT_EQ(main.SCRChanged, c.changed ? core::kTrue : core::kFalse);
+    EXPECT_EQ(main.settings.SCRChanged, c.changed ? core::kTrue : core::kFalse);
     main.fsSimpleScript.SetListIndex(-1);
   }
 }
@@ -61,7 +61,7 @@ TEST_F(SimpleScript, AScriptThatHasGoneIsSkipped) {
   fileSystem.DeleteFile(Program("SCRIPTS-SIMPLE\\Audit.scr"));
   Choose(main, "Audit.scr");
   EXPECT_EQ(main.Text1.Text(), "OLD");
-  EXPECT_EQ(main.SCRChanged, core::kFalse);
+  EXPECT_EQ(main.settings.SCRChanged, core::kFalse);
 }
 
 TEST_F(SimpleScript, AFolderThatHasGoneIsReportedAndTheBrowserGoesBackToTheCurrentFolder) {
@@ -89,7 +89,7 @@ TEST_F(SimpleScript, ALoadWithAQueueOffersTheBuildAndMarksAnAppendAsChanged) {
   EXPECT_EQ(main.Text1.Text(), "AUDIT\r\nY");
   EXPECT_TRUE(main.Command1_Compile.Enabled());
   EXPECT_TRUE(main.cmdCreateAndRun.Enabled());
-  EXPECT_EQ(main.SCRChangedInAppend, core::kTrue);
+  EXPECT_EQ(main.settings.SCRChangedInAppend, core::kTrue);
   EXPECT_EQ(main.chkAppend.Value(), ui::kChecked);
 }
 

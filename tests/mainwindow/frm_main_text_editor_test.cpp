@@ -40,8 +40,8 @@ TEST_F(TextEditor, TheEditorGetsThePathAsOneArgument) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.path);
     shell.executeCalls.clear();
-    main.SCROutputPath = c.path;
-    main.TextEditor = c.editor;
+    main.settings.SCROutputPath = c.path;
+    main.settings.TextEditor = c.editor;
     user.ChooseMenu(main.mnuViewBatchScript);
     EXPECT_EQ(shell.executeCalls, std::vector<FakeShell::ExecuteCall>{c.call});
     EXPECT_TRUE(shell.processCalls.empty());
@@ -50,8 +50,8 @@ TEST_F(TextEditor, TheEditorGetsThePathAsOneArgument) {
 
 TEST_F(TextEditor, AnEditorThatIsNotThereIsReportedByTheLaunch) {
   mainwindow::frmMain& main = Main();
-  main.SCROutputPath = kScript;
-  main.TextEditor = "C:\\Tools\\none.exe";
+  main.settings.SCROutputPath = kScript;
+  main.settings.TextEditor = "C:\\Tools\\none.exe";
   ExpectMessage("Oops",
                 " C:\\TOOLS\\NONE.EXE \"C:\\PROGRAM FILES\\TORNAVANE\\TORNAVANE.SCR\" string is incorrect...\r"
                 " Please check your settings (under the 'Tools -> Options' menu) or contact " +
@@ -63,8 +63,8 @@ TEST_F(TextEditor, AnEditorThatIsNotThereIsReportedByTheLaunch) {
 
 TEST_F(TextEditor, WithoutAnEditorTheUserIsSentToTheOptions) {
   mainwindow::frmMain& main = Main();
-  main.SCROutputPath = kScript;
-  main.TextEditor = "";
+  main.settings.SCROutputPath = kScript;
+  main.settings.TextEditor = "";
   ExpectMessage("Tornavane", "Please select menu 'Tools -> Options' and setup a text editor")
       .Buttons(ui::MsgButtons::kOk)
       .Icon(ui::MsgIcon::kNone);

@@ -27,7 +27,7 @@ TEST_F(UserScriptPanel, BuildButtonsNeedAScriptAndAQueue) {
   mainwindow::frmMain& main = Main();
   main.List1.Clear();
   user.Type(main.Text1, "ZOOM E");
-  EXPECT_EQ(main.SCRChanged, core::kTrue);
+  EXPECT_EQ(main.settings.SCRChanged, core::kTrue);
   EXPECT_FALSE(main.Command1_Compile.Enabled());
   EXPECT_FALSE(main.cmdCreateAndRun.Enabled());
 
@@ -85,7 +85,7 @@ TEST_F(UserScriptPanel, FilterNarrowsTheScriptListAndIsKept) {
   for (const Case& c : cases) {
     user.Fill(main.scrFilter, c.filter);
     EXPECT_EQ(Listed(main.File2), c.listed) << c.filter;
-    EXPECT_EQ(main.SCRPattern, c.filter);
+    EXPECT_EQ(main.settings.SCRPattern, c.filter);
   }
 }
 
@@ -99,7 +99,7 @@ TEST_F(UserScriptPanel, FilterTheListRefusesShowsEveryScriptAndIsNotKept) {
   user.Fill(main.scrFilter, "a|b");
   EXPECT_EQ(main.File2.Pattern(), "*.scr");
   EXPECT_EQ(main.File2.ListCount(), 2);
-  EXPECT_EQ(main.SCRPattern, "One");
+  EXPECT_EQ(main.settings.SCRPattern, "One");
 }
 
 TEST_F(UserScriptPanel, SaveAsExampleJoinsPrefixBaseNameAndSuffix) {
@@ -112,7 +112,7 @@ TEST_F(UserScriptPanel, SaveAsExampleJoinsPrefixBaseNameAndSuffix) {
   user.Fill(main.tbSuffix, "_R1");
   EXPECT_EQ(main.tbSAVEASExOutput.Text(), "NEW_PLAN-01_R1.DWG");
 
-  main.TAG[0] = "REV-B";
+  main.settings.TAG[0] = "REV-B";
   user.Fill(main.tbSuffix, "_$tag1$");
   EXPECT_EQ(main.tbSAVEASExOutput.Text(), "NEW_PLAN-01_REV-B.DWG");
 }
@@ -123,8 +123,8 @@ TEST_F(UserScriptPanel, SaveAsExampleReplacesTagsAsTheBuildDoesForTheFirstDrawin
   mainwindow::frmMain& main = Main();
   main.List1.Clear();
   main.List1.AddItem("C:\\JOBS\\PLAN-01.dwg");
-  main.COUNTERSTART = 7;
-  main.PADCOUNTER = 0;
+  main.settings.COUNTERSTART = 7;
+  main.settings.PADCOUNTER = 0;
   user.ChooseTab(main.SSTab1, 2);
   user.Fill(main.tbPrefix, "$COUNTER$-");
   user.Fill(main.tbSuffix, "@$FILEPATH$");

@@ -184,7 +184,7 @@ TEST_F(ScriptEditor, OkHandsTheTextBackAndCancelKeepsText1) {
     user.Click(f.cmdSCROk);
   });
   EXPECT_EQ(main.Text1.Text(), "LINE ZOOM E");
-  EXPECT_EQ(main.SCRChanged, core::kTrue);
+  EXPECT_EQ(main.settings.SCRChanged, core::kTrue);
   EXPECT_FALSE(app.frmSCREdit().Visible());
 }
 
@@ -205,11 +205,11 @@ TEST_F(ScriptEditor, SearchAndReplaceOverTheWholeText) {
 
 TEST_F(ScriptEditor, LoadLispFollowsLtOnEveryActivation) {
   mainwindow::frmMain& main = Main();
-  main.LT = 1;
+  main.settings.LT = 1;
   Edit([&](frmSCREdit& f) {
     EXPECT_FALSE(f.cmdLoadLisp.Enabled());
     EXPECT_TRUE(f.cmdLoadVBA.Enabled());
-    main.LT = 0;
+    main.settings.LT = 0;
     OnModal<tags::frmVARSetup>([&](tags::frmVARSetup& setup) { setup.Hide(); });
     user.Click(f.cmdSETUPVARS);
     EXPECT_TRUE(f.cmdLoadLisp.Enabled());

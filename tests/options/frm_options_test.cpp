@@ -45,27 +45,27 @@ class OptionsDialogTest : public test::OptionsFixture {
     user.Click(Dialog().Command2);
   }
   void SetAllSwitches(std::int16_t value) {
-    for (const CheckRow& row : kChecks) Main().*row.field = value;
+    for (const CheckRow& row : kChecks) Main().settings.*row.field = value;
   }
 };
 
 TEST_F(OptionsDialogTest, LoadShowsEveryFieldOfTheMainWindow) {
   mainwindow::frmMain& main = Main();
   SetAllSwitches(1);
-  main.OutputToDefaultPath = 0;
-  main.AutoCADEXE = "C:\\ACAD\\acad.exe";
-  main.Switches = "/p profile";
-  main.SCROutputPathNorm = "C:\\ACAD\\SUPPORT\\tornavane.scr";
-  main.SCROutputPathAlt = "N:\\tornavane.scr";
-  main.SCRIPTSDir = "D:\\Scripts";
-  main.SCRIPTSPathOption = core::kTrue;
-  main.TextEditor = "notepad.exe";
-  main.EnableDelay = 1;
-  main.Delay = "750";
-  main.ResourceFileLimit = 8;
-  main.OpenOther = "_XOPEN";
-  main.LoadOpen = 1;
-  main.AutoSortType = 3;
+  main.settings.OutputToDefaultPath = 0;
+  main.settings.AutoCADEXE = "C:\\ACAD\\acad.exe";
+  main.settings.Switches = "/p profile";
+  main.settings.SCROutputPathNorm = "C:\\ACAD\\SUPPORT\\tornavane.scr";
+  main.settings.SCROutputPathAlt = "N:\\tornavane.scr";
+  main.settings.SCRIPTSDir = "D:\\Scripts";
+  main.settings.SCRIPTSPathOption = core::kTrue;
+  main.settings.TextEditor = "notepad.exe";
+  main.settings.EnableDelay = 1;
+  main.settings.Delay = "750";
+  main.settings.ResourceFileLimit = 8;
+  main.settings.OpenOther = "_XOPEN";
+  main.settings.LoadOpen = 1;
+  main.settings.AutoSortType = 3;
 
   frmOptions& dialog = ReloadedDialog();
   for (const CheckRow& row : kChecks) EXPECT_EQ((dialog.*row.box).Value(), 1) << row.key;
@@ -88,9 +88,9 @@ TEST_F(OptionsDialogTest, LoadShowsEveryFieldOfTheMainWindow) {
   EXPECT_EQ(dialog.optLoadOpen[1].Caption(), "Use RECOVER");
 
   SetAllSwitches(0);
-  main.OutputToDefaultPath = 1;
-  main.SCRIPTSPathOption = core::kFalse;
-  main.EnableDelay = 0;
+  main.settings.OutputToDefaultPath = 1;
+  main.settings.SCRIPTSPathOption = core::kFalse;
+  main.settings.EnableDelay = 0;
   frmOptions& again = ReloadedDialog();
   for (const CheckRow& row : kChecks) EXPECT_EQ((again.*row.box).Value(), 0) << row.key;
   EXPECT_TRUE(again.optNormalOutputPath.Value());
@@ -105,14 +105,14 @@ TEST_F(OptionsDialogTest, LoadShowsEveryFieldOfTheMainWindow) {
 TEST_F(OptionsDialogTest, LoadAtStartUpShowsWhatIsReadSoFarAndOkStoresWhatIsPushedLater) {
   mainwindow::frmMain& main = Main();
   SetAllSwitches(0);
-  main.LoadOpen = 0;
-  main.AutoSortType = 0;
-  main.ResourceFileLimit = 0;
-  main.OpenOther.clear();
-  main.EnableDelay = 1;
-  main.Delay = "1500";
-  main.AutoCADEXE = "C:\\ACAD\\acad.exe";
-  main.OutputToDefaultPath = 1;
+  main.settings.LoadOpen = 0;
+  main.settings.AutoSortType = 0;
+  main.settings.ResourceFileLimit = 0;
+  main.settings.OpenOther.clear();
+  main.settings.EnableDelay = 1;
+  main.settings.Delay = "1500";
+  main.settings.AutoCADEXE = "C:\\ACAD\\acad.exe";
+  main.settings.OutputToDefaultPath = 1;
 
   frmOptions& dialog = ReloadedDialog();
   EXPECT_EQ(dialog.tbDelay.Text(), "1500");
@@ -121,15 +121,15 @@ TEST_F(OptionsDialogTest, LoadAtStartUpShowsWhatIsReadSoFarAndOkStoresWhatIsPush
   EXPECT_EQ(dialog.tbResourceFileLimit.Text(), "0");
   EXPECT_EQ(options::ChosenOption(dialog.optLoadOpen), 0);
 
-  main.WarnBlankLine = 1;
+  main.settings.WarnBlankLine = 1;
   dialog.chkWarnBlankLine.SetValue(1);
-  main.ResourceFileLimit = 5;
+  main.settings.ResourceFileLimit = 5;
   dialog.tbResourceFileLimit.SetText("5");
-  main.LoadOpen = 2;
+  main.settings.LoadOpen = 2;
   dialog.optLoadOpen[2].SetValue(true);
-  main.OpenOther = "_OPEN";
+  main.settings.OpenOther = "_OPEN";
   dialog.tbOpenOther.SetText("_OPEN");
-  main.AutoSortType = 1;
+  main.settings.AutoSortType = 1;
   dialog.optSort[1].SetValue(true);
 
   PressOK();
@@ -149,7 +149,7 @@ TEST_F(OptionsDialogTest, OkCopiesTheControlsIntoTheFieldsAndTheStore) {
     PressOK();
     for (const CheckRow& row : kChecks) {
       if (row.field == &SettingsModel::METAImmediate && value == 1) continue;
-      EXPECT_EQ(Main().*row.field, value) << row.key;
+      EXPECT_EQ(Main().settings.*row.field, value) << row.key;
       EXPECT_EQ(Stored("Startup", row.key), value == 1 ? "1" : "0") << row.key;
     }
   }
@@ -177,16 +177,16 @@ TEST_F(OptionsDialogTest, OkStoresTheBoxesAsTypedAndTheGroupsAsIndexes) {
   user.Click(dialog.Command2);
 
   mainwindow::frmMain& main = Main();
-  EXPECT_EQ(main.AutoCADEXE, "C:\\ACAD\\acad.exe");
-  EXPECT_EQ(main.SCROutputPathNorm, "C:\\ACAD\\SUPPORT\\tornavane.scr");
-  EXPECT_EQ(main.SCROutputPath, "C:\\ACAD\\SUPPORT\\tornavane.scr");
-  EXPECT_EQ(main.OutputToDefaultPath, 1);
-  EXPECT_EQ(main.SCRIPTSDir, "D:\\Scripts");
-  EXPECT_EQ(main.SCRIPTSPathOption, core::kTrue);
-  EXPECT_EQ(main.Delay, "500");
-  EXPECT_EQ(main.ResourceFileLimit, 12);
-  EXPECT_EQ(main.LoadOpen, 1);
-  EXPECT_EQ(main.AutoSortType, 2);
+  EXPECT_EQ(main.settings.AutoCADEXE, "C:\\ACAD\\acad.exe");
+  EXPECT_EQ(main.settings.SCROutputPathNorm, "C:\\ACAD\\SUPPORT\\tornavane.scr");
+  EXPECT_EQ(main.settings.SCROutputPath, "C:\\ACAD\\SUPPORT\\tornavane.scr");
+  EXPECT_EQ(main.settings.OutputToDefaultPath, 1);
+  EXPECT_EQ(main.settings.SCRIPTSDir, "D:\\Scripts");
+  EXPECT_EQ(main.settings.SCRIPTSPathOption, core::kTrue);
+  EXPECT_EQ(main.settings.Delay, "500");
+  EXPECT_EQ(main.settings.ResourceFileLimit, 12);
+  EXPECT_EQ(main.settings.LoadOpen, 1);
+  EXPECT_EQ(main.settings.AutoSortType, 2);
   EXPECT_EQ(main.File2.Path(), "D:\\Scripts");
 
   EXPECT_EQ(Stored("Paths", "AutoCADEXE"), "C:\\ACAD\\acad.exe");
@@ -204,7 +204,7 @@ TEST_F(OptionsDialogTest, OkStoresTheBoxesAsTypedAndTheGroupsAsIndexes) {
 }
 
 TEST_F(OptionsDialogTest, TheDefaultScriptsFolderIsStoredInFullWithFalse) {
-  Main().SCRIPTSPathOption = core::kFalse;
+  Main().settings.SCRIPTSPathOption = core::kFalse;
   ReloadedDialog();
   PressOK();
   EXPECT_EQ(Stored("Paths", "SCRIPTSPathOption"), "False");
@@ -218,16 +218,16 @@ TEST_F(OptionsDialogTest, AScriptsFolderThatCannotBeListedIsReportedAndTheSettin
   dialog.tbScriptDir.SetText("Q:\\Gone");
   ExpectMessage(kAppTitle, "The user scripts folder cannot be listed:\r\nQ:\\Gone\r\n\r\nPlease check that it exists.");
   PressOK();
-  EXPECT_EQ(Main().SCRIPTSDir, "Q:\\Gone");
+  EXPECT_EQ(Main().settings.SCRIPTSDir, "Q:\\Gone");
   EXPECT_EQ(Stored("Paths", "SCRIPTSPath"), "Q:\\Gone");
   EXPECT_FALSE(Dialog().Visible());
 }
 
 TEST_F(OptionsDialogTest, AlternateOutputIsConfirmedOrSwitchedBack) {
   mainwindow::frmMain& main = Main();
-  main.SCROutputPathNorm = "C:\\norm.scr";
-  main.SCROutputPathAlt = "N:\\alt.scr";
-  main.OutputToDefaultPath = 0;
+  main.settings.SCROutputPathNorm = "C:\\norm.scr";
+  main.settings.SCROutputPathAlt = "N:\\alt.scr";
+  main.settings.OutputToDefaultPath = 0;
   ReloadedDialog();
   ExpectMessage("Really?", "Your Alternate Output path has been selected as active, are you sure?")
       .Buttons(ui::MsgButtons::kYesNo)
@@ -235,14 +235,14 @@ TEST_F(OptionsDialogTest, AlternateOutputIsConfirmedOrSwitchedBack) {
       .DefaultButton(2)
       .Answer(ui::MsgAnswer::kYes);
   PressOK();
-  EXPECT_EQ(main.OutputToDefaultPath, 0);
-  EXPECT_EQ(main.SCROutputPath, "N:\\alt.scr");
+  EXPECT_EQ(main.settings.OutputToDefaultPath, 0);
+  EXPECT_EQ(main.settings.SCROutputPath, "N:\\alt.scr");
 
   ExpectMessage("Really?", "Your Alternate Output path has been selected as active, are you sure?")
       .Answer(ui::MsgAnswer::kNo);
   PressOK();
-  EXPECT_EQ(main.OutputToDefaultPath, 1);
-  EXPECT_EQ(main.SCROutputPath, "C:\\norm.scr");
+  EXPECT_EQ(main.settings.OutputToDefaultPath, 1);
+  EXPECT_EQ(main.settings.SCROutputPath, "C:\\norm.scr");
   EXPECT_TRUE(Dialog().optNormalOutputPath.Value());
 }
 
@@ -257,15 +257,15 @@ TEST_F(OptionsDialogTest, AnEmptyOtherScriptsFolderKeepsTheDialogOpenAndStoresNo
 }
 
 TEST_F(OptionsDialogTest, EmptyNumberBoxesAreFilledInBeforeTheyAreStored) {
-  Main().EnableDelay = 1;
+  Main().settings.EnableDelay = 1;
   frmOptions& dialog = ReloadedDialog();
   dialog.tbDelay.SetText("");
   dialog.tbResourceFileLimit.SetText("");
   PressOK();
   EXPECT_EQ(Stored("Startup", "Delay"), "2000");
   EXPECT_EQ(Stored("Startup", "ResourceFileLimit"), "10");
-  EXPECT_EQ(Main().Delay, "2000");
-  EXPECT_EQ(Main().ResourceFileLimit, 10);
+  EXPECT_EQ(Main().settings.Delay, "2000");
+  EXPECT_EQ(Main().settings.ResourceFileLimit, 10);
   EXPECT_EQ(Dialog().tbDelay.Text(), "2000");
   EXPECT_EQ(Dialog().tbResourceFileLimit.Text(), "10");
 }
@@ -287,9 +287,9 @@ TEST_F(OptionsDialogTest, ANumberBoxHoldingNoWholeNumberIsRefusedAndNothingIsSto
       {"500", "70000", "The number of files must be a whole number from 1 to 32767."},
   };
   mainwindow::frmMain& main = Main();
-  main.EnableDelay = 1;
-  main.Delay = "2000";
-  main.ResourceFileLimit = 5;
+  main.settings.EnableDelay = 1;
+  main.settings.Delay = "2000";
+  main.settings.ResourceFileLimit = 5;
   for (const BadNumber& c : cases) {
     frmOptions& dialog = ReloadedDialog();
     dialog.Show();
@@ -302,9 +302,9 @@ TEST_F(OptionsDialogTest, ANumberBoxHoldingNoWholeNumberIsRefusedAndNothingIsSto
     EXPECT_EQ(dialog.SSTab1.Tab(), 1);
     ui::TextBox& wrong = std::string(c.limit) == "10" ? dialog.tbDelay : dialog.tbResourceFileLimit;
     EXPECT_TRUE(wrong.HasFocus());
-    EXPECT_EQ(main.Delay, "2000");
-    EXPECT_EQ(main.ResourceFileLimit, 5);
-    EXPECT_TRUE(main.AutoCADEXE.empty());
+    EXPECT_EQ(main.settings.Delay, "2000");
+    EXPECT_EQ(main.settings.ResourceFileLimit, 5);
+    EXPECT_TRUE(main.settings.AutoCADEXE.empty());
     EXPECT_TRUE(settings.ReadSection(kSettingsApp, "Startup").empty());
     EXPECT_TRUE(settings.ReadSection(kSettingsApp, "Paths").empty());
   }
@@ -312,11 +312,11 @@ TEST_F(OptionsDialogTest, ANumberBoxHoldingNoWholeNumberIsRefusedAndNothingIsSto
 
 TEST_F(OptionsDialogTest, OkLeavesEnableDelayAlone) {
   mainwindow::frmMain& main = Main();
-  main.EnableDelay = 1;
+  main.settings.EnableDelay = 1;
   frmOptions& dialog = ReloadedDialog();
   dialog.tbDelay.SetText("500");
   PressOK();
-  EXPECT_EQ(main.EnableDelay, 1);
+  EXPECT_EQ(main.settings.EnableDelay, 1);
   EXPECT_TRUE(ReloadedDialog().tbDelay.Enabled());
   EXPECT_EQ(Dialog().tbDelay.Text(), "500");
 }
@@ -325,7 +325,7 @@ TEST_F(OptionsDialogTest, OkLeavesEnableDelayAlone) {
 // cannot store a delay, load method or sort order the user never chose.
 TEST_F(OptionsDialogTest, TheCloseBoxDropsEditsAndTheNextOpeningShowsTheLiveValues) {
   mainwindow::frmMain& main = Main();
-  main.EnableDelay = 1;
+  main.settings.EnableDelay = 1;
   frmOptions& dialog = ReloadedDialog();
   dialog.tbDelay.SetText("500");
   dialog.optLoadOpen[1].SetValue(true);
@@ -339,7 +339,7 @@ TEST_F(OptionsDialogTest, TheCloseBoxDropsEditsAndTheNextOpeningShowsTheLiveValu
     user.Click(open.optLoadOpen[0]);
     user.Close(open);
   });
-  EXPECT_EQ(main.Delay, "500");
+  EXPECT_EQ(main.settings.Delay, "500");
   EXPECT_EQ(Stored("Startup", "Delay"), "500");
 
   OpenFromMenu([&](frmOptions& open) {
@@ -364,7 +364,7 @@ TEST_F(OptionsDialogTest, AfterOkTheNextOpeningShowsWhatWasConfirmedOnTheTabLast
     EXPECT_EQ(open.chkAutoMinimize.Value(), 1);
     user.Click(open.Command2);
   });
-  EXPECT_EQ(Main().AutoMinimize, 1);
+  EXPECT_EQ(Main().settings.AutoMinimize, 1);
 }
 
 TEST_F(OptionsDialogTest, LtModeGreysTheLispWizardsAndTheTestRun) {
@@ -390,7 +390,7 @@ TEST_F(OptionsDialogTest, LtModeGreysTheLispWizardsAndTheTestRun) {
 }
 
 TEST_F(OptionsDialogTest, TheWizardMenusFollowTheFieldWhenTheDialogLoads) {
-  Main().LT = 1;
+  Main().settings.LT = 1;
   ReloadedDialog();
   EXPECT_FALSE(Main().mnuTBWiz.Enabled());
   Dialog().chkLT.SetValue(0);

@@ -183,7 +183,7 @@ TEST_F(TipsTest, TheCloseBoxStoresNoTipNumber) {
 
 TEST_F(TipsTest, TheStartUpBoxWritesTheStoredSettingOnly) {
   WriteTips("a\r\nb\r\n");
-  Main().TipsShow = 1;
+  Main().settings.TipsShow = 1;
   Start([&](frmTips& tips) {
     EXPECT_EQ(tips.Check1.Value(), 1);
     user.Click(tips.Check1);
@@ -194,9 +194,9 @@ TEST_F(TipsTest, TheStartUpBoxWritesTheStoredSettingOnly) {
     user.Click(tips.cmdClose);
   });
   EXPECT_EQ(Stored("Startup", "TipsShow"), "0");
-  EXPECT_EQ(Main().TipsShow, 1);
+  EXPECT_EQ(Main().settings.TipsShow, 1);
 
-  Main().TipsShow = 0;
+  Main().settings.TipsShow = 0;
   Start([&](frmTips& tips) {
     EXPECT_EQ(tips.Check1.Value(), 0);
     user.Click(tips.cmdClose);
@@ -218,7 +218,7 @@ TEST_F(TipsTest, OpeningTheWindowShowsTheStoredChoiceAndStoresNothing) {
     SCOPED_TRACE(c.stored.value_or("none"));
     settings.DeleteKey(kSettingsApp, "Startup", "TipsShow");
     if (c.stored) settings.Write(kSettingsApp, "Startup", "TipsShow", *c.stored);
-    Main().TipsShow = c.running;
+    Main().settings.TipsShow = c.running;
     Start([&](frmTips& tips) {
       EXPECT_EQ(tips.Check1.Value(), c.shown);
       user.Close(tips);
@@ -230,7 +230,7 @@ TEST_F(TipsTest, OpeningTheWindowShowsTheStoredChoiceAndStoresNothing) {
 // Unticked at start-up and closed with the close box, the choice survives the menu's opening.
 TEST_F(TipsTest, TheUsersChoiceSurvivesTheCloseBoxAndTheMenu) {
   WriteTips("a\r\nb\r\n");
-  Main().TipsShow = 1;
+  Main().settings.TipsShow = 1;
   Start([&](frmTips& tips) {
     user.Click(tips.Check1);
     user.Close(tips);

@@ -168,7 +168,7 @@ TEST_F(PickersTest, APickerHiddenByItsButtonsOpensAsItWasLeftAndOneClosedByTheCl
     EXPECT_FALSE(p.cmdOK.Enabled());
     user.Click(p.cmdCancel);
   });
-  EXPECT_EQ(Dialog().tbScriptDir.Text(), Main().SCRIPTSDir);
+  EXPECT_EQ(Dialog().tbScriptDir.Text(), Main().settings.SCRIPTSDir);
 }
 
 TEST_F(PickersTest, ADriveThatDoesNotAnswerSendsThePickerBackToDriveC) {

@@ -66,12 +66,12 @@ TEST_F(DrawingBrowser, FilterIsTheFileListPatternAndTheStoredPattern) {
   main.Dir1.SetPath("C:\\Jobs");
   user.Fill(main.tbDWGFilter, "");
   user.Type(main.tbDWGFilter, "A*");
-  EXPECT_EQ(main.DWGPattern, "A*");
+  EXPECT_EQ(main.settings.DWGPattern, "A*");
   EXPECT_EQ(main.File1.ListCount(), 2);
   EXPECT_TRUE(main.cmdAddAll.Enabled());
 
   user.Type(main.tbDWGFilter, "x");
-  EXPECT_EQ(main.DWGPattern, "A*x");
+  EXPECT_EQ(main.settings.DWGPattern, "A*x");
   EXPECT_EQ(main.File1.ListCount(), 0);
   EXPECT_FALSE(main.cmdAddAll.Enabled());
 }
@@ -109,7 +109,7 @@ TEST_F(DrawingBrowser, FilterTheListRefusesIsStillStored) {
   main.Dir1.SetPath("C:\\Jobs");
   user.Fill(main.tbDWGFilter, "*.dwg");
   user.Fill(main.tbDWGFilter, "a|b");
-  EXPECT_EQ(main.DWGPattern, "a|b");
+  EXPECT_EQ(main.settings.DWGPattern, "a|b");
   EXPECT_EQ(main.File1.Pattern(), "*.dwg");
   EXPECT_TRUE(main.cmdAddAll.Enabled());
 }
@@ -174,7 +174,7 @@ TEST_F(DrawingBrowser, ProjectFileIsKeptForThePromptNotOpened) {
   });
   user.DblClickItem(main.File1, 0);
   EXPECT_TRUE(prompted);
-  EXPECT_EQ(main.WDPCurrentFile, "C:\\Jobs\\Plant.WDP");
+  EXPECT_EQ(main.settings.WDPCurrentFile, "C:\\Jobs\\Plant.WDP");
   EXPECT_TRUE(shell.executeCalls.empty());
 }
 

@@ -83,11 +83,11 @@ TEST_F(FolderScanTest, StopEndsTheScanAtEveryDepthAndTheCountSaysWhatWasAdded) {
 
   EXPECT_EQ(QueueEntries(),
             (std::vector<std::string>{"C:\\Tree\\a.dwg", "C:\\Tree\\Sub\\b.dwg", "C:\\Tree\\Sub\\Deep\\c.dwg"}));
-  EXPECT_EQ(Main().STOPSCAN, 0);
+  EXPECT_EQ(Main().settings.STOPSCAN, 0);
   EXPECT_FALSE(app.frmScanStop().Visible());
 
   // A scan called while the flag is still set adds nothing.
-  Main().STOPSCAN = 1;
+  Main().settings.STOPSCAN = 1;
   Main().AddFilesRecursive("C:\\Tree", "*.dwg", Main().List1);
   EXPECT_EQ(Main().List1.ListCount(), 3);
 }
@@ -99,8 +99,8 @@ TEST_F(FolderScanTest, PlusAppendsTheTreeThenRefreshesClearsTheListMarkerAndSort
   Main().List1.AddItem("C:\\Tree\\b.dwg");
   Main().cmdFileList.SetCaption("=File&Lists=");
   Main().List1.SetToolTipText("FileList: \"jobs.lst\" is Loaded");
-  Main().AutoSortEnabled = 1;
-  Main().AutoSortType = 0;
+  Main().settings.AutoSortEnabled = 1;
+  Main().settings.AutoSortType = 0;
   bool stopWindowShown = false;
   AtPump(1, [&] { stopWindowShown = app.frmScanStop().Visible(); });
   // Behind the message the stop window is gone, its count final.

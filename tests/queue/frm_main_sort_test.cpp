@@ -93,7 +93,7 @@ TEST_F(QueueOrderTest, SmartSortPutsShorterNamesFirstWithinAFolder) {
   };
   for (const Case& c : cases) {
     SetQueue(queue);
-    Main().AutoSortType = c.type;
+    Main().settings.AutoSortType = c.type;
     std::string statusWhileEventsRun;
     AtPump(1, [&] { statusWhileEventsRun = Main().lblUpdate.Caption(); });
     Main().PerformSort();
@@ -107,11 +107,11 @@ TEST_F(QueueOrderTest, SmartSortPutsShorterNamesFirstWithinAFolder) {
 // the main window's scratch list is never touched.
 TEST_F(QueueOrderTest, SmartSortLetsNoEventRunAndLeavesTheScratchListAlone) {
   SetQueue({"C:\\P\\B1.dwg", "C:\\P\\A10.dwg"});
-  Main().Queue = {"kept"};
+  Main().settings.Queue = {"kept"};
   int pumps = backend.Pumps();
   Main().SmartSort();
   EXPECT_EQ(backend.Pumps(), pumps);
-  EXPECT_EQ(Main().Queue, std::vector<std::string>{"kept"});
+  EXPECT_EQ(Main().settings.Queue, std::vector<std::string>{"kept"});
   EXPECT_EQ(QueueEntries(), (std::vector<std::string>{"C:\\P\\B1.dwg", "C:\\P\\A10.dwg"}));
 }
 

@@ -14,11 +14,11 @@ class ScanStopTest : public test::ProgramFixture {
 };
 
 TEST_F(ScanStopTest, StartsClearedAndReadyForProgress) {
-  Main().STOPSCAN = 1;
+  Main().settings.STOPSCAN = 1;
 
   queue::frmScanStop& stop = app.frmScanStop();
 
-  EXPECT_EQ(Main().STOPSCAN, 0);
+  EXPECT_EQ(Main().settings.STOPSCAN, 0);
   EXPECT_EQ(stop.Caption(), " Scanning...");
   EXPECT_EQ(stop.lblScanned.Caption(), "Preparing...");
   EXPECT_EQ(stop.cmdCancel.Caption(), "&Stop");
@@ -31,7 +31,7 @@ TEST_F(ScanStopTest, StopAsksTheRunningOperationToEndAndLetsEventsRun) {
 
   user.Click(stop.cmdCancel);
 
-  EXPECT_EQ(Main().STOPSCAN, 1);
+  EXPECT_EQ(Main().settings.STOPSCAN, 1);
   EXPECT_EQ(backend.Pumps(), pumpsBefore + 1);
   EXPECT_TRUE(stop.Visible());
 }
@@ -42,7 +42,7 @@ TEST_F(ScanStopTest, EscapePressesStop) {
 
   user.PressKey(stop.cmdCancel, ui::kKeyEscape);
 
-  EXPECT_EQ(Main().STOPSCAN, 1);
+  EXPECT_EQ(Main().settings.STOPSCAN, 1);
 }
 
 TEST_F(ScanStopTest, TheCloseBoxStopsAndKeepsTheWindowForItsOperation) {
@@ -51,7 +51,7 @@ TEST_F(ScanStopTest, TheCloseBoxStopsAndKeepsTheWindowForItsOperation) {
 
   user.Close(app.frmScanStop());
 
-  EXPECT_EQ(Main().STOPSCAN, 1);
+  EXPECT_EQ(Main().settings.STOPSCAN, 1);
   EXPECT_TRUE(app.frmScanStop().Visible());
   EXPECT_EQ(app.frmScanStop().lblScanned.Caption(), "5 files found");
 }

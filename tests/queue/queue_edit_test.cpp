@@ -71,7 +71,7 @@ TEST_F(QueueEdit, AddAllAndAddAppendFullPathsInTheBrowsersOrderWhetherQueuedOrNo
 TEST_F(QueueEdit, AnAddEnablesTheBuildForAScriptAndRemembersTheFolderAsAFavourite) {
   mainwindow::frmMain& main = Browsing("C:\\Jobs");
   main.Text1.SetText("ZOOM E");
-  main.AutoADDFavorites = 1;
+  main.settings.AutoADDFavorites = 1;
   user.Click(main.cmdAddAll);
   EXPECT_TRUE(main.Command1_Compile.Enabled());
   EXPECT_TRUE(main.cmdCreateAndRun.Enabled());
@@ -90,8 +90,8 @@ TEST_F(QueueEdit, TheAutomaticSortOrdersTheQueueAfterAnAdd) {
   };
   for (const Case& c : cases) {
     mainwindow::frmMain& main = Browsing("C:\\Jobs");
-    main.AutoSortEnabled = c.enabled;
-    main.AutoSortType = c.type;
+    main.settings.AutoSortEnabled = c.enabled;
+    main.settings.AutoSortType = c.type;
     user.Click(main.cmdAddAll);
     EXPECT_EQ(Entries(main.List1), c.order) << c.enabled << " " << c.type;
   }

@@ -49,8 +49,8 @@ TEST_F(QueueList, OpeningAsksAfterEveryLimitOfFilesAndNoStops) {
   for (const Case& c : cases) {
     shell.executeCalls.clear();
     mainwindow::frmMain& main = WithSelectedDrawings(14, c.selected);
-    main.ResourceFileLimit = c.limit;
-    main.ResourceWarning = c.warning;
+    main.settings.ResourceFileLimit = c.limit;
+    main.settings.ResourceWarning = c.warning;
     for (ui::MsgAnswer answer : c.answers) ExpectMessage("Continue?", Question(c.limit)).Answer(answer);
     ChooseFromPopup(main, "mnuOpen");
 

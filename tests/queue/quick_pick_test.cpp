@@ -106,8 +106,8 @@ TEST_F(QuickPick, OpenLoopAsksAfterEveryLimit) {
       "resources...\r\n\r\nAre you sure you want to continue opening files?";
   for (const auto& c : cases) {
     mainwindow::frmMain& main = OnJobs();
-    main.ResourceWarning = c.warn;
-    main.ResourceFileLimit = 5;
+    main.settings.ResourceWarning = c.warn;
+    main.settings.ResourceFileLimit = 5;
     user.Click(main.cmdQuickPick);
     queue::frmQuickPick& quick = app.frmQuickPick();
     user.Fill(quick.tbQPPattern, "");

@@ -65,16 +65,16 @@ TEST_F(UserTagActionsTest, OkStoresEveryValueInOrderAndCopiesItIntoTheMainWindow
   EXPECT_EQ(UserTagEntries(), expected);
 
   mainwindow::frmMain& main = Main();
-  EXPECT_EQ(main.FIRSTFILECHARS, "6");
-  EXPECT_EQ(main.SHEETCHARS, "12");
-  EXPECT_EQ(main.TRIMZEROS, 0);
-  EXPECT_EQ(main.COUNTERSTART, 7);
-  EXPECT_EQ(main.COUNTERSTEP, -2);
-  EXPECT_EQ(main.PADCOUNTER, 1);
-  EXPECT_EQ(main.PADDIGITS, 5);
-  EXPECT_EQ(main.TAG[0], "ACME \"NORTH\"");
-  EXPECT_EQ(main.TAG[5], "");
-  EXPECT_EQ(main.TAG[49], "LAST & FINAL");
+  EXPECT_EQ(main.settings.FIRSTFILECHARS, "6");
+  EXPECT_EQ(main.settings.SHEETCHARS, "12");
+  EXPECT_EQ(main.settings.TRIMZEROS, 0);
+  EXPECT_EQ(main.settings.COUNTERSTART, 7);
+  EXPECT_EQ(main.settings.COUNTERSTEP, -2);
+  EXPECT_EQ(main.settings.PADCOUNTER, 1);
+  EXPECT_EQ(main.settings.PADDIGITS, 5);
+  EXPECT_EQ(main.settings.TAG[0], "ACME \"NORTH\"");
+  EXPECT_EQ(main.settings.TAG[5], "");
+  EXPECT_EQ(main.settings.TAG[49], "LAST & FINAL");
   EXPECT_FALSE(dialog.Visible());
   EXPECT_EQ(&Dialog(), &dialog);
 }
@@ -85,7 +85,7 @@ TEST_F(UserTagActionsTest, EnterInAnyBoxStoresEverything) {
   user.Fill(dialog.tbTag(23), "ROOF PLAN");
   user.PressKey(dialog.tbTag(23), ui::kKeyReturn);
   EXPECT_EQ(Stored("TAG23"), "ROOF PLAN");
-  EXPECT_EQ(Main().TAG[22], "ROOF PLAN");
+  EXPECT_EQ(Main().settings.TAG[22], "ROOF PLAN");
   EXPECT_EQ(UserTagEntries().size(), 57U);
   EXPECT_FALSE(dialog.Visible());
 }
@@ -96,7 +96,7 @@ TEST_F(UserTagActionsTest, EnterChecksTheCharacterCountsBeforeStoring) {
   ExpectMessage("Sheet Value", kSheetReset).Buttons(ui::MsgButtons::kOk).Icon(ui::MsgIcon::kExclamation);
   user.PressKey(dialog.tbSheetChars, ui::kKeyReturn);
   EXPECT_EQ(Stored("SheetChars"), "1");
-  EXPECT_EQ(Main().SHEETCHARS, "1");
+  EXPECT_EQ(Main().settings.SHEETCHARS, "1");
 }
 
 TEST_F(UserTagActionsTest, ACounterThatIsNoWhole32BitNumberIsRefusedAndNothingIsStored) {
@@ -120,8 +120,8 @@ TEST_F(UserTagActionsTest, ACounterThatIsNoWhole32BitNumberIsRefusedAndNothingIs
     EXPECT_EQ(dialog.ActiveControl(), c.message == kStart ? &dialog.tbCounterStart : &dialog.tbCounterStep);
   }
   EXPECT_TRUE(UserTagEntries().empty());
-  EXPECT_EQ(Main().COUNTERSTART, 1);
-  EXPECT_EQ(Main().TAG[0], "GADGETS && CO.");
+  EXPECT_EQ(Main().settings.COUNTERSTART, 1);
+  EXPECT_EQ(Main().settings.TAG[0], "GADGETS && CO.");
 }
 
 TEST_F(UserTagActionsTest, ALargeCounterStartFitsThe32BitField) {
@@ -129,7 +129,7 @@ TEST_F(UserTagActionsTest, ALargeCounterStartFitsThe32BitField) {
   user.Fill(dialog.tbCounterStart, "70000");
   user.Click(dialog.cmdOK);
   EXPECT_EQ(Stored("CounterStart"), "70000");
-  EXPECT_EQ(Main().COUNTERSTART, 70000);
+  EXPECT_EQ(Main().settings.COUNTERSTART, 70000);
 }
 
 TEST_F(UserTagActionsTest, CharacterCountsTheEngineCannotUseAreResetWhenTheBoxLosesTheFocus) {
@@ -185,11 +185,11 @@ TEST_F(UserTagActionsTest, ClearAllEmptiesEveryPageAndOkStoresTheEmptyTags) {
   ExpectMessage("Clear?", "Are you sure you want to clear the displayed user tags?").Answer(ui::MsgAnswer::kYes);
   user.Click(dialog.cmdClearAllTags);
   for (int n = 1; n <= 50; ++n) EXPECT_EQ(dialog.tbTag(n).Text(), "") << n;
-  EXPECT_EQ(Main().TAG[0], "GADGETS && CO.");
+  EXPECT_EQ(Main().settings.TAG[0], "GADGETS && CO.");
   user.Click(dialog.cmdOK);
   for (int n = 1; n <= 50; ++n) {
     EXPECT_EQ(Stored("TAG" + std::to_string(n)), "") << n;
-    EXPECT_EQ(Main().TAG[static_cast<std::size_t>(n - 1)], "") << n;
+    EXPECT_EQ(Main().settings.TAG[static_cast<std::size_t>(n - 1)], "") << n;
   }
 }
 
@@ -201,8 +201,8 @@ TEST_F(UserTagActionsTest, TheCloseBoxThrowsTheEditsAwayAndTheNextOpeningShowsTh
   user.Close(dialog);
   ctx.CollectRetired();
   EXPECT_TRUE(UserTagEntries().empty());
-  EXPECT_EQ(Main().TAG[0], "GADGETS && CO.");
-  EXPECT_EQ(Main().COUNTERSTART, 1);
+  EXPECT_EQ(Main().settings.TAG[0], "GADGETS && CO.");
+  EXPECT_EQ(Main().settings.COUNTERSTART, 1);
   frmVARSetup& again = Shown();
   EXPECT_EQ(again.tbTag(1).Text(), "GADGETS && CO.");
   EXPECT_EQ(again.tbCounterStart.Text(), "1");
@@ -214,14 +214,14 @@ TEST_F(UserTagActionsTest, OkStoresThePadWidthTheSpinButtonShows) {
   EXPECT_EQ(dialog.tbPadCounter.Text(), "9");
   user.Click(dialog.cmdOK);
   EXPECT_EQ(Stored("PadDigits"), "9");
-  EXPECT_EQ(Main().PADDIGITS, 9);
+  EXPECT_EQ(Main().settings.PADDIGITS, 9);
 
   dialog.Show();
   user.Scroll(dialog.vsPadCounter, 4);
   EXPECT_EQ(dialog.tbPadCounter.Text(), "5");
   user.Click(dialog.cmdOK);
   EXPECT_EQ(Stored("PadDigits"), "5");
-  EXPECT_EQ(Main().PADDIGITS, 5);
+  EXPECT_EQ(Main().settings.PADDIGITS, 5);
 }
 
 TEST_F(UserTagActionsTest, TheSpinButtonSetInCodeShowsItsValue) {
@@ -242,7 +242,7 @@ TEST_F(UserTagActionsTest, TheMenuEntryAndCtrlTOpenTheDialogOverTheMainWindow) {
     user.Click(dialog.cmdOK);
   });
   user.PressShortcut(Main(), ui::Shortcut::Ctrl('T'));
-  EXPECT_EQ(Main().TAG[1], "FROM THE SHORTCUT");
+  EXPECT_EQ(Main().settings.TAG[1], "FROM THE SHORTCUT");
 
   OnModal<frmVARSetup>([&](frmVARSetup& dialog) {
     EXPECT_EQ(dialog.tbTag(2).Text(), "FROM THE SHORTCUT");

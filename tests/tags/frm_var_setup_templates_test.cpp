@@ -48,8 +48,8 @@ TEST_F(UserTagTemplatesTest, SaveWritesTheFiftyBoxesAndListsTheNameAsTyped) {
   user.Click(dialog.cmdSaveTAG);
   EXPECT_EQ(fileSystem.Contents(TemplatePath("Site Plans")), GoldenTemplate());
   EXPECT_EQ(ListEntries(dialog.cmbTAGSelector), std::vector<std::string>{"Site Plans"});
-  EXPECT_EQ(Main().TAG[0], "GADGETS && CO.");
-  EXPECT_EQ(Main().TAG[3], "REVISION B");
+  EXPECT_EQ(Main().settings.TAG[0], "GADGETS && CO.");
+  EXPECT_EQ(Main().settings.TAG[3], "REVISION B");
   EXPECT_TRUE(NothingStored());
 }
 
@@ -133,7 +133,7 @@ TEST_F(UserTagTemplatesTest, PickingATemplateLoadsItIntoTheBoxesAndTheFieldsButN
   for (int n = 1; n <= 50; ++n) {
     std::size_t i = static_cast<std::size_t>(n - 1);
     EXPECT_EQ(dialog.tbTag(n).Text(), golden[i]) << n;
-    EXPECT_EQ(Main().TAG[i], golden[i]) << n;
+    EXPECT_EQ(Main().settings.TAG[i], golden[i]) << n;
   }
   EXPECT_EQ(Main().lblUpdate.Caption(), "SITE PLANS.TAG Found");
   EXPECT_EQ(dialog.cmbTAGSelector.Text(), "SITE PLANS");
@@ -148,10 +148,10 @@ TEST_F(UserTagTemplatesTest, TheMetaCommandLoadsATemplateWhileTheDialogIsHidden)
   app.frmVARSetup().cmbTAGSelector.SetText("site plans");
   app.frmVARSetup().LoadTAG("site plans.TAG");
   EXPECT_FALSE(dialog.Visible());
-  EXPECT_EQ(Main().TAG[0], "GADGETS && CO.");
-  EXPECT_EQ(Main().TAG[1], "DOODAD DIVISION");
-  EXPECT_EQ(Main().TAG[2], "");
-  EXPECT_EQ(Main().TAG[49], "LAST TAG");
+  EXPECT_EQ(Main().settings.TAG[0], "GADGETS && CO.");
+  EXPECT_EQ(Main().settings.TAG[1], "DOODAD DIVISION");
+  EXPECT_EQ(Main().settings.TAG[2], "");
+  EXPECT_EQ(Main().settings.TAG[49], "LAST TAG");
   EXPECT_EQ(Main().lblUpdate.Caption(), "site plans.TAG Found");
   EXPECT_TRUE(NothingStored());
 }
@@ -162,9 +162,9 @@ TEST_F(UserTagTemplatesTest, AShortTemplateSetsTheTagsItHasAndLeavesTheRest) {
   Main().lblUpdate.SetCaption("before");
   dialog.LoadTAG("SHORT.TAG");
   EXPECT_EQ(dialog.tbTag(3).Text(), "THREE");
-  EXPECT_EQ(Main().TAG[2], "THREE");
+  EXPECT_EQ(Main().settings.TAG[2], "THREE");
   EXPECT_EQ(dialog.tbTag(4).Text(), "REVISION B");
-  EXPECT_EQ(Main().TAG[3], "REVISION B");
+  EXPECT_EQ(Main().settings.TAG[3], "REVISION B");
   EXPECT_EQ(Main().lblUpdate.Caption(), "before");
   EXPECT_FALSE(fileSystem.IsOpen(TemplatePath("SHORT")));
   user.Fill(dialog.cmbTAGSelector, "SHORT");
@@ -177,7 +177,7 @@ TEST_F(UserTagTemplatesTest, LoadingAMissingTemplateSaysSoAndChangesNoTag) {
   dialog.LoadTAG("NONE.TAG");
   EXPECT_EQ(Main().lblUpdate.Caption(), ".TAG File Not Found");
   EXPECT_EQ(dialog.tbTag(1).Text(), "GADGETS && CO.");
-  EXPECT_EQ(Main().TAG[0], "GADGETS && CO.");
+  EXPECT_EQ(Main().settings.TAG[0], "GADGETS && CO.");
 }
 
 TEST_F(UserTagTemplatesTest, LoadingWithoutADataFolderChangesNothingAndSaysNothing) {
@@ -186,7 +186,7 @@ TEST_F(UserTagTemplatesTest, LoadingWithoutADataFolderChangesNothingAndSaysNothi
   Main().lblUpdate.SetCaption("before");
   dialog.LoadTAG("SITE PLANS.TAG");
   EXPECT_EQ(Main().lblUpdate.Caption(), "before");
-  EXPECT_EQ(Main().TAG[0], "GADGETS && CO.");
+  EXPECT_EQ(Main().settings.TAG[0], "GADGETS && CO.");
 }
 
 TEST_F(UserTagTemplatesTest, DeleteRemovesThePickedTemplateAndRebuildsTheList) {
@@ -196,7 +196,7 @@ TEST_F(UserTagTemplatesTest, DeleteRemovesThePickedTemplateAndRebuildsTheList) {
   EXPECT_FALSE(fileSystem.Exists(TemplatePath("A")));
   EXPECT_EQ(ListEntries(dialog.cmbTAGSelector), std::vector<std::string>{"B"});
   EXPECT_EQ(dialog.cmbTAGSelector.Text(), "");
-  EXPECT_EQ(Main().TAG[0], "GADGETS && CO.");
+  EXPECT_EQ(Main().settings.TAG[0], "GADGETS && CO.");
 
   Pick(dialog, "B");
   user.Click(dialog.cmdDelTAG);
@@ -235,7 +235,7 @@ TEST_F(UserTagTemplatesTest, PickingALockedTemplateShowsItLockedAndStillLoadsIt)
   frmVARSetup& dialog = WithTemplates({{"LOCKED", platform::kAttrReadOnly}, {"OPEN", platform::kAttrArchive}});
   Pick(dialog, "LOCKED");
   ExpectLocked(dialog, true);
-  EXPECT_EQ(Main().TAG[49], "LAST TAG");
+  EXPECT_EQ(Main().settings.TAG[49], "LAST TAG");
   EXPECT_NE(fileSystem.GetAttributes(TemplatePath("LOCKED")) & platform::kAttrReadOnly, 0U);
   Pick(dialog, "OPEN");
   ExpectLocked(dialog, false);

@@ -25,14 +25,14 @@ class UserTagWindowTest : public test::ProgramFixture {
 
 TEST_F(UserTagWindowTest, LoadShowsTheMainWindowsTagFields) {
   mainwindow::frmMain& main = Main();
-  main.COUNTERSTART = 70000;
-  main.COUNTERSTEP = -2;
-  main.FIRSTFILECHARS = "4";
-  main.SHEETCHARS = "3";
-  main.TRIMZEROS = 1;
-  main.PADCOUNTER = 0;
-  main.PADDIGITS = 5;
-  for (int n = 1; n <= 50; ++n) main.TAG[static_cast<std::size_t>(n - 1)] = "value " + std::to_string(n);
+  main.settings.COUNTERSTART = 70000;
+  main.settings.COUNTERSTEP = -2;
+  main.settings.FIRSTFILECHARS = "4";
+  main.settings.SHEETCHARS = "3";
+  main.settings.TRIMZEROS = 1;
+  main.settings.PADCOUNTER = 0;
+  main.settings.PADDIGITS = 5;
+  for (int n = 1; n <= 50; ++n) main.settings.TAG[static_cast<std::size_t>(n - 1)] = "value " + std::to_string(n);
 
   frmVARSetup& window = Reloaded();
   EXPECT_EQ(window.tbCounterStart.Text(), "70000");
@@ -47,7 +47,7 @@ TEST_F(UserTagWindowTest, LoadShowsTheMainWindowsTagFields) {
 }
 
 TEST_F(UserTagWindowTest, APadWidthOutsideTwoToNineLeavesTheSpinButtonAtTwo) {
-  Main().PADDIGITS = 12;
+  Main().settings.PADDIGITS = 12;
   frmVARSetup& window = Reloaded();
   EXPECT_EQ(window.vsPadCounter.Value(), 2);
   EXPECT_EQ(window.tbPadCounter.Text(), "2");

@@ -55,7 +55,7 @@ TEST_F(HandOverTest, TheUserScriptChangesOncePerCreate) {
   });
   EXPECT_EQ(UserScript(), kLimitsBlock);
   EXPECT_EQ(changes, 1);
-  EXPECT_EQ(Main().SCRChanged, core::kTrue);
+  EXPECT_EQ(Main().settings.SCRChanged, core::kTrue);
 }
 
 TEST_F(HandOverTest, OverwriteAnsweredNoChangesNothing) {

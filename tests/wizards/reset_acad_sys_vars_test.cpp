@@ -83,7 +83,7 @@ TEST_F(ResetTest, AProgramThatCannotBeFoundSendsTheUserToTheOptions) {
 }
 
 TEST_F(ResetTest, EditOpensTheScriptInNotepadWhateverEditorIsSet) {
-  Main().TextEditor = "C:\\Tools\\ed.exe";
+  Main().settings.TextEditor = "C:\\Tools\\ed.exe";
   Open([&](frmResetAcadSysVars& reset) {
     user.Click(reset.cmdEdit);
     EXPECT_TRUE(reset.Visible());

@@ -197,7 +197,7 @@ TEST_F(TitleBlockTest, ClearEmptiesTheRowsOnly) {
 // Picking a template loads it into every box; a saved one is found again by name.
 TEST_F(TitleBlockTest, TemplatesAreSavedAndPickedByName) {
   fileSystem.AddFile(Data("old.tbw"), Record("OLD", {"R"}, {"$TAG7$"}));
-  Main().TAG[6] = "ACME";
+  Main().settings.TAG[6] = "ACME";
   OpenWizard([&](frmTBWiz& wizard) {
     ASSERT_EQ(wizard.cmbTBWSelector.ListCount(), 1);
     EXPECT_EQ(wizard.cmbTBWSelector.List(0), "OLD");
@@ -216,7 +216,7 @@ TEST_F(TitleBlockTest, TemplatesAreSavedAndPickedByName) {
 
 TEST_F(TitleBlockTest, TheOutputExampleShowsWhatEachValueStandsForNow) {
   Main().List1.Clear();
-  Main().TAG[6] = "Tag seven";
+  Main().settings.TAG[6] = "Tag seven";
   struct Case {
     std::string value;
     std::string example;
@@ -253,9 +253,9 @@ TEST_F(TitleBlockTest, TheOutputExampleShowsWhatEachValueStandsForNow) {
     }
     user.Close(wizard);
   });
-  EXPECT_EQ(Main().LONGDATE, "Tuesday, Mar 31, 2026");
-  EXPECT_EQ(Main().MM_3, "12");
-  EXPECT_EQ(Main().TodayTime_12, "03:04:05 PM");
+  EXPECT_EQ(Main().settings.LONGDATE, "Tuesday, Mar 31, 2026");
+  EXPECT_EQ(Main().settings.MM_3, "12");
+  EXPECT_EQ(Main().settings.TodayTime_12, "03:04:05 PM");
 }
 
 // Back from "Configure &Tags", the wizard shows the new static tag values and the templates
@@ -272,7 +272,7 @@ TEST_F(TitleBlockTest, ReturningFromTheTagManagerRefreshesPreviewAndTemplates) {
     });
     user.Click(wizard.cmdConfigureVars);
     EXPECT_EQ(wizard.Label7[0].Caption(), "NEW SEVEN");
-    EXPECT_EQ(Main().LONGDATE, "Wednesday, Apr 1, 2026");
+    EXPECT_EQ(Main().settings.LONGDATE, "Wednesday, Apr 1, 2026");
     ASSERT_EQ(wizard.cmbTBWSelector.ListCount(), 1);
     EXPECT_EQ(wizard.cmbTBWSelector.List(0), "LATER");
     user.Close(wizard);

@@ -1,4 +1,4 @@
-#include "core/store_bindings.h"
+#include "app/settings_table.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 
 namespace {
 
-using core::Binding;
+using app::Binding;
 using core::SettingsModel;
 
 class StoreBindingsTest : public ::testing::Test {
@@ -30,7 +30,7 @@ class StoreBindingsTest : public ::testing::Test {
 };
 
 TEST_F(StoreBindingsTest, AnEmptyStoreGivesEveryFieldItsDefault) {
-  for (const core::StoreBinding& binding : core::StoreBindings()) core::ReadBinding(store, binding, model);
+  for (const app::SettingRow& binding : app::SettingRows()) core::ReadBinding(store, binding, model);
   EXPECT_EQ(model.LeftCoord, 520);
   EXPECT_EQ(model.TopCoord, 520);
   EXPECT_EQ(model.FormHeight, 10128);
@@ -63,7 +63,7 @@ TEST_F(StoreBindingsTest, AnEmptyStoreGivesEveryFieldItsDefault) {
 
 TEST_F(StoreBindingsTest, EveryKeyIsBoundOnce) {
   std::set<std::string> seen;
-  for (const core::StoreBinding& binding : core::StoreBindings()) {
+  for (const app::SettingRow& binding : app::SettingRows()) {
     EXPECT_TRUE(seen.insert(std::string(binding.section) + "\\" + std::string(binding.key)).second) << binding.key;
   }
   EXPECT_THROW(Binding("NoSuchKey"), std::out_of_range);
@@ -90,8 +90,8 @@ INSTANTIATE_TEST_SUITE_P(Values, StoreConversionTest,
                                            ConversionCase{"CounterStart", "70000", 0},
                                            ConversionCase{"CounterStart", "3000000000", 6},
                                            ConversionCase{"Counter", "1234", 0}, ConversionCase{"Counter", "x", 13},
-                                           ConversionCase{"SCRiptsPathOption", "True", 0},
-                                           ConversionCase{"SCRiptsPathOption", "maybe", 13},
+                                           ConversionCase{"SCRIPTSPathOption", "True", 0},
+                                           ConversionCase{"SCRIPTSPathOption", "maybe", 13},
                                            ConversionCase{"Initialize", "anything at all", 0}));
 
 TEST_F(StoreBindingsTest, AFailedReadLeavesTheFieldAsItWas) {
@@ -101,10 +101,11 @@ TEST_F(StoreBindingsTest, AFailedReadLeavesTheFieldAsItWas) {
   EXPECT_EQ(model.LeftCoord, 77);
 }
 
-TEST_F(StoreBindingsTest, TheScriptsFolderChoiceTakesTheWordsOrANumber) {
+// Earlier versions also wrote the key as "SCRiptsPathOption"; the store's names ignore case.
+TEST_F(StoreBindingsTest, TheScriptsFolderChoiceTakesTheWordsOrANumberUnderEitherSpelling) {
   for (auto [stored, expected] : {std::pair{"True", -1}, {"false", 0}, {"TRUE", -1}, {"1", -1}, {"0", 0}}) {
-    store.Write("TornavanePowerTool", "Paths", "SCRIPTSPathOption", stored);
-    Read("SCRiptsPathOption");
+    store.Write("TornavanePowerTool", "Paths", "SCRiptsPathOption", stored);
+    Read("SCRIPTSPathOption");
     EXPECT_EQ(model.SCRIPTSPathOption, expected) << stored;
   }
 }
