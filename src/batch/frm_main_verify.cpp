@@ -121,7 +121,7 @@ std::string ProgressText(int done, int total) {
 }
 
 void ShowItemProgress(ui::Context& ctx, ui::Label& label, std::string text) {
-  if (label.Caption() == text) {
+  if (label.Caption() == text || !ctx.ItemProgressDue()) {
     ctx.DoEventsBetweenItems();
     return;
   }

@@ -32,8 +32,9 @@ VerifyOutcome VerifyQueue(app::App& app);
 int ProgressPercent(int done, int total);
 std::string ProgressText(int done, int total);
 
-// Shows a long operation's progress between its items: a new text is painted at once, while
-// an unchanged one lets events run as the back end paces them.
+// Shows a long operation's progress between its items: a new text is painted at once when the
+// back end says progress is due; an unchanged one, or one not due, lets events run as the back
+// end paces them.
 void ShowItemProgress(ui::Context& ctx, ui::Label& label, std::string text);
 
 }  // namespace batch
