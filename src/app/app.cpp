@@ -151,6 +151,10 @@ batch::frmFileErrorReport& App::frmFileErrorReport() {
   return forms_->frmFileErrorReport();
 }
 
+batch::frmFileErrorReport* App::frmFileErrorReportIfLoaded() const {
+  return forms_->frmFileErrorReport.IfLoaded();
+}
+
 batch::frmNightRun& App::frmNightRun() {
   return forms_->frmNightRun();
 }

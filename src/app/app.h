@@ -87,6 +87,8 @@ class App {
 
   // Windows.
   batch::frmFileErrorReport& frmFileErrorReport();
+  // The file access error report when it exists; never creates it.
+  batch::frmFileErrorReport* frmFileErrorReportIfLoaded() const;
   batch::frmNightRun& frmNightRun();
   batch::frmScrComplete& frmScrComplete();
   batch::frmWriteScriptToLoc& frmWriteScriptToLoc();

@@ -30,6 +30,8 @@ VerifyOutcome VerifyQueue(app::App& app);
 // The progress of the check after done of total entries, in whole percent: the fraction
 // rounded to two decimal places, halves to even (1 of 3 gives 33, 1 of 8 gives 12).
 int ProgressPercent(int done, int total);
+// Whether the file access error report lists any problem; a report never loaded lists none.
+bool ReportListsProblems(const app::App& app);
 std::string ProgressText(int done, int total);
 
 // Shows a long operation's progress between its items: a new text is painted at once when the
