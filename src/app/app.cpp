@@ -179,6 +179,10 @@ queue::frmDirSelector& App::frmDirSelector() {
   return forms_->frmDirSelector();
 }
 
+queue::frmDirSelector* App::frmDirSelectorIfLoaded() const {
+  return forms_->frmDirSelector.IfLoaded();
+}
+
 queue::frmDirWideBrowser& App::frmDirWideBrowser() {
   return forms_->frmDirWideBrowser();
 }

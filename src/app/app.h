@@ -95,6 +95,8 @@ class App {
   filetools::frmCombineTextFiles& frmCombineTextFiles();
   filetools::frmDWGRevScan& frmDWGRevScan();
   queue::frmDirSelector& frmDirSelector();
+  // The favourites dialog when it exists; never creates it.
+  queue::frmDirSelector* frmDirSelectorIfLoaded() const;
   queue::frmDirWideBrowser& frmDirWideBrowser();
   queue::frmDWGPreview& frmDWGPreview();
   // The preview window when it exists; never creates it.
