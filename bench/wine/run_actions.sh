@@ -18,15 +18,26 @@
 # Wine's default and its waits. Builds the win32 program and its driver and the drawings outside the repository, and
 # removes the scratch folder, its prefix and the display when it ends.
 #
-# Usage (from anywhere):  bench/wine/run_actions.sh [--wm-wait] [largest factor, default 100]
+# --only <action> times that one action alone (duplicates, lists, userset, renamer, quickpick,
+# build).
+#
+# Usage (from anywhere):  bench/wine/run_actions.sh [--wm-wait] [--only action] [largest factor, default 100]
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 
 wm_wait=0
-if [ "${1:-}" = "--wm-wait" ]; then
-  wm_wait=1
+only=""
+while [ $# -gt 0 ]; do
+  case $1 in
+    --wm-wait) wm_wait=1 ;;
+    --only)
+      only=$2
+      shift
+      ;;
+    *) break ;;
+  esac
   shift
-fi
+done
 largest=${1:-100}
 caption="Tornavane v1.0.0"
 per_folder=1000
@@ -160,6 +171,7 @@ for row in "duplicates|Queue > Remove Duplicates (350, 50 repeated)" \
   "quickpick|queue quick pick closed (300)" \
   "build|Create Batch Script, verification on (300)"; do
   action=${row%%|*}
+  if [ -n "$only" ] && [ "$action" != "$only" ]; then continue; fi
   figures=()
   for factor in "${factors[@]}"; do
     note "$action at ${factor}x"

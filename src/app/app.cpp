@@ -151,6 +151,10 @@ batch::frmFileErrorReport& App::frmFileErrorReport() {
   return forms_->frmFileErrorReport();
 }
 
+batch::frmFileErrorReport* App::frmFileErrorReportIfLoaded() const {
+  return forms_->frmFileErrorReport.IfLoaded();
+}
+
 batch::frmNightRun& App::frmNightRun() {
   return forms_->frmNightRun();
 }
@@ -173,6 +177,10 @@ filetools::frmDWGRevScan& App::frmDWGRevScan() {
 
 queue::frmDirSelector& App::frmDirSelector() {
   return forms_->frmDirSelector();
+}
+
+queue::frmDirSelector* App::frmDirSelectorIfLoaded() const {
+  return forms_->frmDirSelector.IfLoaded();
 }
 
 queue::frmDirWideBrowser& App::frmDirWideBrowser() {

@@ -90,12 +90,16 @@ class App {
 
   // Windows.
   batch::frmFileErrorReport& frmFileErrorReport();
+  // The file access error report when it exists; never creates it.
+  batch::frmFileErrorReport* frmFileErrorReportIfLoaded() const;
   batch::frmNightRun& frmNightRun();
   batch::frmScrComplete& frmScrComplete();
   batch::frmWriteScriptToLoc& frmWriteScriptToLoc();
   filetools::frmCombineTextFiles& frmCombineTextFiles();
   filetools::frmDWGRevScan& frmDWGRevScan();
   queue::frmDirSelector& frmDirSelector();
+  // The favourites dialog when it exists; never creates it.
+  queue::frmDirSelector* frmDirSelectorIfLoaded() const;
   queue::frmDirWideBrowser& frmDirWideBrowser();
   queue::frmDWGPreview& frmDWGPreview();
   // The preview window when it exists; never creates it.

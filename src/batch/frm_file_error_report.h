@@ -21,8 +21,8 @@ enum class FileProblem : int {
   kUnavailable = 2,  // held open by another program, hidden, or read-only; listed in lower case
 };
 
-// The file access error report of the queue check. Created at the first check and then only
-// hidden, so its list keeps the entries the user left until the next check clears it.
+// The file access error report of the queue check. Created at the first problem a check finds
+// and then only hidden, so its list keeps the entries the user left until the next check clears it.
 class frmFileErrorReport : public ui::Form {
  public:
   explicit frmFileErrorReport(app::App& app);

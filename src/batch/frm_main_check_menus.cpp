@@ -46,7 +46,7 @@ void frmMain::mnuVerifyFilesInQueue_Click() {
     case batch::VerifyOutcome::kCompleted:
       break;
   }
-  if (app_.frmFileErrorReport().lstFileErrors.ListCount() > 0) return;
+  if (batch::ReportListsProblems(app_)) return;
   Ctx().MsgBox({.text = "All Files in Queue are Available.",
                 .title = "Files Verified",
                 .buttons = ui::MsgButtons::kOk,

@@ -61,15 +61,25 @@ class StopWindow {
   bool shown_ = false;
 };
 
-void ExamineEntry(app::App& app, const std::string& path, frmFileErrorReport& report) {
-  mainwindow::frmMain& main = app.frmMain();
+// A problem goes into the report, which is loaded at the first one: a report not loaded yet
+// is as empty as a cleared one, so a check that finds nothing never creates its window.
+void Report(app::App& app, const std::string& path, FileProblem problem) {
+  app.frmFileErrorReport().AddEntry(path, problem);
+}
+
+// One look at the attributes tells whether the entry is there, serves the lock test and tells
+// whether it is read-only, so an entry costs that look and one exclusive open.
+void ExamineEntry(app::App& app, const std::string& path) {
   platform::FileSystem& fs = app.Services().fileSystem;
-  if (core::PathFileExists(fs, path) == 0) {
-    report.AddEntry(path, FileProblem::kMissing);
+  std::uint32_t attributes = 0;
+  try {
+    attributes = fs.GetAttributes(path);
+  } catch (const runtime::Error&) {
+    Report(app, path, FileProblem::kMissing);
     return;
   }
-  if (core::FileUnavailable(fs, path) == -1) report.AddEntry(path, FileProblem::kUnavailable);
-  if (main.IsReadonly(path)) report.AddEntry(path, FileProblem::kUnavailable);
+  if (core::FileUnavailable(fs, path, attributes) == -1) Report(app, path, FileProblem::kUnavailable);
+  if (core::IsReadOnlyAttribute(attributes)) Report(app, path, FileProblem::kUnavailable);
 }
 
 VerifyOutcome Examine(app::App& app) {
@@ -81,13 +91,13 @@ VerifyOutcome Examine(app::App& app) {
 
   main.settings.Queue.clear();
   for (int i = 0; i < main.List1.ListCount(); ++i) main.settings.Queue.push_back(main.List1.List(i));
-  app.frmFileErrorReport().ClearEntries();
+  if (frmFileErrorReport* report = app.frmFileErrorReportIfLoaded()) report->ClearEntries();
 
   // Events run between entries, so the loop keeps its own copy of the entries to examine.
   const std::vector<std::string> entries = main.settings.Queue;
   const int total = static_cast<int>(entries.size());
   for (int done = 0; done < total;) {
-    ExamineEntry(app, entries[done], app.frmFileErrorReport());
+    ExamineEntry(app, entries[done]);
     ++done;
     stopWindow.ShowWhenDue();
     app.Ctx().DoEventsBetweenItems();
@@ -121,12 +131,17 @@ std::string ProgressText(int done, int total) {
 }
 
 void ShowItemProgress(ui::Context& ctx, ui::Label& label, std::string text) {
-  if (label.Caption() == text) {
+  if (label.Caption() == text || !ctx.ItemProgressDue()) {
     ctx.DoEventsBetweenItems();
     return;
   }
   label.SetCaption(std::move(text));
   ctx.DoEvents();
+}
+
+bool ReportListsProblems(const app::App& app) {
+  const frmFileErrorReport* report = app.frmFileErrorReportIfLoaded();
+  return report != nullptr && report->lstFileErrors.ListCount() > 0;
 }
 
 VerifyOutcome VerifyQueue(app::App& app) {
@@ -139,8 +154,7 @@ VerifyOutcome VerifyQueue(app::App& app) {
     return VerifyOutcome::kFailed;
   }
   app.frmMain().settings.Queue.clear();
-  frmFileErrorReport& report = app.frmFileErrorReport();
-  if (report.lstFileErrors.ListCount() > 0) report.Show(ui::ShowMode::kModal, &app.frmMain());
+  if (ReportListsProblems(app)) app.frmFileErrorReport().Show(ui::ShowMode::kModal, &app.frmMain());
   return outcome;
 }
 

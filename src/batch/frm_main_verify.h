@@ -30,10 +30,13 @@ VerifyOutcome VerifyQueue(app::App& app);
 // The progress of the check after done of total entries, in whole percent: the fraction
 // rounded to two decimal places, halves to even (1 of 3 gives 33, 1 of 8 gives 12).
 int ProgressPercent(int done, int total);
+// Whether the file access error report lists any problem; a report never loaded lists none.
+bool ReportListsProblems(const app::App& app);
 std::string ProgressText(int done, int total);
 
-// Shows a long operation's progress between its items: a new text is painted at once, while
-// an unchanged one lets events run as the back end paces them.
+// Shows a long operation's progress between its items: a new text is painted at once when the
+// back end says progress is due; an unchanged one, or one not due, lets events run as the back
+// end paces them.
 void ShowItemProgress(ui::Context& ctx, ui::Label& label, std::string text);
 
 }  // namespace batch

@@ -8,8 +8,9 @@ namespace batch {
 
 PendingScript::PendingScript(platform::FileSystem& fs, std::string path)
     : fs_(fs), path_(std::move(path)), tempPath_(core::SafeWriteTempPath(path_)) {
-  // Opened for appending and closed again: the script is neither cut nor touched.
-  if (platform::Exists(fs_, path_)) fs_.OpenForWrite(path_, true)->Close();
+  // Opened for appending and let go again: the script is neither cut nor touched. Nothing was
+  // written, so the file is not closed with a flush, which would only wait for the disk.
+  if (platform::Exists(fs_, path_)) fs_.OpenForWrite(path_, true).reset();
   file_ = fs_.OpenForWrite(tempPath_, false);
 }
 

@@ -21,6 +21,13 @@ std::string FavoritesPath(std::string_view programPath);
 bool WriteFavorites(ui::Context& ctx, const std::string& programFolder, const std::string& path,
                     const ui::ListBox& list);
 
+// Adds folder to the file unless the file lists it in any letter case, and writes the file
+// again in the order the favourites dialog's sorted list would hold it: the locale's text
+// order, equal texts in the file's order. For a dialog not loaded, so that adding a folder
+// never creates its window. Returns as WriteFavorites does.
+bool AddFavorite(ui::Context& ctx, const std::string& programFolder, const std::string& path,
+                 const std::string& folder);
+
 // Empties the list and adds every line of the file (a sorted list sorts them in). A missing or
 // unreadable file leaves the list empty; nothing is shown.
 void ReadFavorites(platform::FileSystem& fs, const std::string& path, ui::ListBox& list);

@@ -1,5 +1,6 @@
 // The drawing browser's favourite folder buttons.
 #include "app/app.h"
+#include "core/favorites.h"
 #include "mainwindow/frm_main.h"
 #include "queue/frm_dir_selector.h"
 #include "runtime/text.h"
@@ -18,10 +19,16 @@ void frmMain::Command18_Click() {
 }
 
 // Adds the file list's folder, with a backslash, unless the list holds it in any letter
-// case; the list is written to the file in every case.
+// case; the list is written to the file in every case. While the dialog is not loaded its list
+// would only be the file's, so the file is changed without creating the dialog.
 void frmMain::AddCurrentFolderToFavorites() {
   std::string folder = File1.Path();
   if (!folder.empty() && folder.back() != '\\') folder += '\\';
+  if (app_.frmDirSelectorIfLoaded() == nullptr) {
+    core::AddFavorite(Ctx(), Ctx().Services().system.ProgramFolder(), core::FavoritesPath(settings.ProgramPath),
+                      folder);
+    return;
+  }
   ui::ListBox& list = app_.frmDirSelector().DirectoryList;
   bool known = false;
   for (int i = 0; i < list.ListCount() && !known; ++i) known = runtime::EqualsNoCase(list.List(i), folder);

@@ -56,6 +56,11 @@ class Backend : public MessageService, public InputService {
   // one is a few milliseconds old: items come faster than anyone can see, and input then
   // waits no longer than that.
   virtual void DoEventsBetweenItems() { DoEvents(); }
+  // Whether a long operation shows its next progress text now. A back end whose caption
+  // change and repaint cost system calls may answer no while the text it last let through is
+  // younger than a tenth of a second: texts then change faster than anyone reads them, and the
+  // operation lets events run as between any two items instead.
+  virtual bool ItemProgressDue() { return true; }
   // A count that grows whenever events may have run: the program's handlers, or the user's
   // input reaching its controls. While it stays the same, whatever only events change (a
   // control's value, a setting) is as it was.

@@ -59,6 +59,10 @@ void Context::DoEventsBetweenItems() {
   Pump(&Backend::DoEventsBetweenItems);
 }
 
+bool Context::ItemProgressDue() {
+  return backend_.ItemProgressDue();
+}
+
 void Context::Pump(void (Backend::*pump)()) {
   if (ended_) throw ProgramEnd();
   {

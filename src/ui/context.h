@@ -44,6 +44,8 @@ class Context {
   void DoEvents();
   // DoEvents between the items of a long operation; see Backend::DoEventsBetweenItems.
   void DoEventsBetweenItems();
+  // Whether a long operation shows its next progress text now; see Backend::ItemProgressDue.
+  bool ItemProgressDue();
 
   // The pointer of the whole program (Screen.MousePointer).
   Pointer ScreenPointer() const { return screenPointer_; }

@@ -255,6 +255,26 @@ TEST_F(VerifyQueueTest, EachCheckStartsFromAnEmptyReport) {
   EXPECT_FALSE(readOnlyEnabled);
 }
 
+// The report is created at the first problem found: a clean check creates none, and one left
+// by an earlier check is cleared.
+TEST_F(VerifyQueueTest, ACleanCheckCreatesNoReportAndClearsAnEarlierOne) {
+  fileSystem.AddFile("C:\\Jobs\\1.dwg", "AC1032");
+  SetQueue({"C:\\Jobs\\1.dwg"});
+  VerifyQueueFiles();
+  EXPECT_EQ(app.frmFileErrorReportIfLoaded(), nullptr);
+
+  SetQueue({kMissing});
+  OnModal<frmFileErrorReport>([&](frmFileErrorReport& report) { user.Click(report.cmdIgnore); });
+  VerifyQueueFiles();
+  ASSERT_NE(app.frmFileErrorReportIfLoaded(), nullptr);
+
+  SetQueue({"C:\\Jobs\\1.dwg"});
+  VerifyQueueFiles();
+
+  EXPECT_EQ(ReportEntries(), std::vector<std::string>{});
+  EXPECT_EQ(backend.ModalForms(), std::vector<std::string>{"frmFileErrorReport"}) << "shown for the missing file only";
+}
+
 TEST_F(VerifyQueueTest, CopiesTheReportToTheClipboard) {
   MakeFixtureQueue();
   OnModal<frmFileErrorReport>([&](frmFileErrorReport& report) {

@@ -58,6 +58,29 @@ TEST_F(FavoriteFolders, AddWritesTheSortedListWithTheFolderOnce) {
   }
 }
 
+// Adding a folder while the dialog is not loaded leaves it so, and writes the file the loaded
+// dialog's sorted list would: an unsorted file with repeats and a blank line, and a known folder.
+TEST_F(FavoriteFolders, AddWritesTheSameFileWhetherTheDialogIsLoadedOrNot) {
+  const AddCase cases[] = {
+      {"unsorted, repeated, blank", "D:\\B\\\r\nc:\\w2\\\r\n\r\nC:\\A\\\r\nd:\\b\\\r\n", "C:\\W",
+       "\r\nC:\\A\\\r\nC:\\W\\\r\nc:\\w2\\\r\nD:\\B\\\r\nd:\\b\\\r\n"},
+      {"known in another case", "C:\\ONE\\\r\nC:\\A\\\r\n", "C:\\One", "C:\\A\\\r\nC:\\ONE\\\r\n"},
+  };
+  for (const AddCase& c : cases) {
+    for (bool loaded : {false, true}) {
+      SCOPED_TRACE(std::string(c.name) + (loaded ? ", dialog loaded" : ", dialog not loaded"));
+      fileSystem.AddFile(kFile, c.fileBefore);
+      if (loaded) app.frmDirSelector();
+      Main().Dir1.SetPath(c.folder);
+      Main().AddCurrentFolderToFavorites();
+      EXPECT_EQ(fileSystem.Contents(kFile), c.fileAfter);
+      EXPECT_EQ(app.frmDirSelectorIfLoaded() != nullptr, loaded);
+      if (loaded) app.frmDirSelector().Unload();
+      fileSystem.DeleteFile(kFile);
+    }
+  }
+}
+
 TEST_F(FavoriteFolders, AddingTwiceKeepsOneEntry) {
   mainwindow::frmMain& main = Main();
   main.Dir1.SetPath("C:\\Jobs");

@@ -50,6 +50,7 @@ class Win32Backend : public Backend, private WindowHandler {
   void RunModal(Form& form) override;
   void DoEvents() override;
   void DoEventsBetweenItems() override;
+  bool ItemProgressDue() override;
   std::uint64_t EventCount() const override;
   MenuItem* PopupMenu(Form& form, MenuItem& menu, MenuItem* defaultItem, const PopupAnchor* anchor) override;
   void StartTimer(Timer& timer) override;
@@ -133,7 +134,8 @@ class Win32Backend : public Backend, private WindowHandler {
   PixelScale scale_;
   GdiCache gdi_;
   HWND helper_ = nullptr;
-  ULONGLONG lastItemPump_ = 0;  // when DoEventsBetweenItems last pumped (GetTickCount64)
+  ULONGLONG lastItemPump_ = 0;      // when DoEventsBetweenItems last pumped (GetTickCount64)
+  ULONGLONG lastItemProgress_ = 0;  // when ItemProgressDue last said yes (GetTickCount64)
   std::vector<Win32FormPeer*> forms_;
   std::vector<ModalSession*> sessions_;
   // Forms blocked for a modal form that is shown but whose loop has not started yet.
