@@ -1,6 +1,8 @@
 // The five User Sets of the main window: each page keeps its own queue, user script, script
 // name, drive and folder in snapshot files, saved when the user leaves the page and loaded
 // when the user comes back to it.
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "core/data_files.h"
@@ -9,6 +11,7 @@
 #include "mainwindow/frm_main.h"
 #include "mainwindow/frm_main_working_set.h"
 #include "runtime/error.h"
+#include "ui/text_list.h"
 
 namespace mainwindow {
 
@@ -32,7 +35,8 @@ void frmMain::LoadSnapshot(std::int16_t page) {
   };
   try {
     if (exists(core::kQueueSuffix)) {
-      List1.AddItems(core::ReadLineList(fs, path(core::kQueueSuffix)));
+      ui::TextList lines = ui::TextList::FromLines(fs.ReadAll(path(core::kQueueSuffix)));
+      List1.AddTexts(std::move(lines));
     }
     if (!exists(core::kScriptSuffix)) return;
     auto script = core::ReadTextDump(fs, path(core::kScriptSuffix));

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/data_files.h"
@@ -11,6 +12,7 @@
 #include "mainwindow/frm_main.h"
 #include "runtime/convert.h"
 #include "runtime/text.h"
+#include "ui/text_list.h"
 
 namespace mainwindow {
 
@@ -64,28 +66,6 @@ bool WriteSnapshot(mainwindow::frmMain& main, std::int16_t page) {
   return written;
 }
 
-namespace {
-
-// The queue file's lines go to the list a block at a time, so that a long queue never has a
-// string object per line alive at once. Blocks end after a line feed, so each line is split as
-// the whole text would split it.
-void AddLinesInBlocks(ui::ListBox& list, std::string_view text) {
-  constexpr std::size_t kBlockBytes = std::size_t{64} * 1024;
-  std::size_t begin = 0;
-  while (begin < text.size()) {
-    std::size_t end = text.size();
-    if (end - begin > kBlockBytes) {
-      const std::size_t cut = text.find('\n', begin + kBlockBytes);
-      if (cut != std::string_view::npos) end = cut + 1;
-    }
-    std::vector<std::string> lines = runtime::SplitLines(text.substr(begin, end - begin));
-    list.AddItems(std::move(lines));
-    begin = end;
-  }
-}
-
-}  // namespace
-
 void RestoreWorkingSet(mainwindow::frmMain& main, core::LoadSteps& steps) {
   platform::FileSystem& fs = main.Ctx().Services().fileSystem;
   const std::string folder = MainDataFolder(main);
@@ -97,7 +77,10 @@ void RestoreWorkingSet(mainwindow::frmMain& main, core::LoadSteps& steps) {
 
   steps.Step([&] {
     if (!exists(core::kQueueSuffix)) return;
-    AddLinesInBlocks(main.List1, fs.ReadAll(path(core::kQueueSuffix)));
+    // The file's text becomes the list's block of characters: a long queue is never held
+    // twice, nor as a string object a line.
+    ui::TextList lines = ui::TextList::FromLines(fs.ReadAll(path(core::kQueueSuffix)));
+    main.List1.AddTexts(std::move(lines));
   });
   steps.Step([&] {
     if (!exists(core::kScriptSuffix)) return;

@@ -23,6 +23,14 @@ void ListBox::AddItems(std::vector<std::string> items) {
   for (std::string& item : items) InsertItem(std::move(item), -1, true);
 }
 
+void ListBox::AddTexts(TextList texts) {
+  if (!sorted_) {
+    AppendTexts(std::move(texts));
+    return;
+  }
+  for (std::size_t i = 0; i < texts.size(); ++i) InsertItem(std::string(texts[i]), -1, true);
+}
+
 void ListBox::RemoveItem(int index) {
   RemoveItemAt(index);
 }

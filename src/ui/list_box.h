@@ -17,6 +17,8 @@ class ListBox : public ListControl {
   void AddItem(std::string item, int index = -1);
   // Adds the items in order, as AddItem would one by one, telling the window once.
   void AddItems(std::vector<std::string> items);
+  // The same for texts already in one block (see TextList::FromLines).
+  void AddTexts(TextList texts);
   // Removes an item; an index outside the list is error 5. Runs no event.
   void RemoveItem(int index);
   // Removes every item. Runs no event.

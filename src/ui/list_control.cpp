@@ -30,11 +30,15 @@ void ListControl::SetListIndex(int index) {
 
 std::int32_t ListControl::ItemData(int index) const {
   CheckIndex(index);
-  return data_[static_cast<std::size_t>(index)];
+  return data_.empty() ? 0 : data_[static_cast<std::size_t>(index)];
 }
 
 void ListControl::SetItemData(int index, std::int32_t value) {
   CheckIndex(index);
+  if (data_.empty()) {
+    if (value == 0) return;
+    data_.assign(texts_.size(), 0);
+  }
   data_[static_cast<std::size_t>(index)] = value;
 }
 
@@ -170,7 +174,7 @@ int ListControl::InsertItem(std::string text, int index, bool sorted) {
     if (sorted) index = SortedPlace(text);
   }
   texts_.insert(static_cast<std::size_t>(index), text);
-  data_.insert(data_.begin() + index, 0);
+  if (!data_.empty()) data_.insert(data_.begin() + index, 0);
   selected_.insert(selected_.begin() + index, false);
   if (listIndex_ >= index) ++listIndex_;
   if (anchor_ >= index) ++anchor_;
@@ -199,7 +203,7 @@ int ListControl::SortedPlace(std::string_view text) const {
 void ListControl::RemoveItemAt(int index) {
   if (index < 0 || index >= ListCount()) throw errors::InvalidProcedureCall();
   texts_.erase(static_cast<std::size_t>(index));
-  data_.erase(data_.begin() + index);
+  if (!data_.empty()) data_.erase(data_.begin() + index);
   selected_.erase(selected_.begin() + index);
   if (listIndex_ == index) {
     listIndex_ = -1;
@@ -220,11 +224,28 @@ void ListControl::AppendItems(std::vector<std::string> items) {
   for (const std::string& text : items) bytes += text.size();
   texts_.reserve_more(items.size(), bytes);
   for (const std::string& text : items) texts_.push_back(text);
-  const std::size_t needed = texts_.size();
-  data_.resize(needed, 0);
-  selected_.resize(needed, false);
+  ResizeItemState(texts_.size());
   newIndex_ = ListCount() - 1;
   if (Peer() != nullptr) Peer()->ItemsAppended(first, ListCount() - first);
+}
+
+void ListControl::AppendTexts(TextList texts) {
+  if (texts.empty()) return;
+  texts.BlankNuls();
+  const int first = ListCount();
+  if (texts_.empty()) {
+    texts_ = std::move(texts);
+  } else {
+    texts_.append(texts);
+  }
+  ResizeItemState(texts_.size());
+  newIndex_ = ListCount() - 1;
+  if (Peer() != nullptr) Peer()->ItemsAppended(first, ListCount() - first);
+}
+
+void ListControl::ResizeItemState(std::size_t count) {
+  if (!data_.empty()) data_.resize(count, 0);
+  selected_.resize(count, false);
 }
 
 void ListControl::ClearItems() {
@@ -243,7 +264,7 @@ void ListControl::ReplaceItems(std::vector<std::string> items) {
 
 void ListControl::ReplaceTexts(TextList texts) {
   texts_ = std::move(texts);
-  data_.assign(texts_.size(), 0);
+  std::vector<std::int32_t>().swap(data_);
   selected_.assign(texts_.size(), false);
   listIndex_ = -1;
   newIndex_ = -1;
@@ -280,14 +301,13 @@ void ListControl::RemoveFlaggedItems(const std::vector<bool>& remove) {
   for (std::size_t i = 0; i < texts_.size(); ++i) {
     if (i < remove.size() && remove[i]) continue;
     if (kept != i) {
-      data_[kept] = data_[i];
+      if (!data_.empty()) data_[kept] = data_[i];
       selected_[kept] = selected_[i];
     }
     ++kept;
   }
   texts_.erase_flagged(remove);
-  data_.resize(kept);
-  selected_.resize(kept);
+  ResizeItemState(kept);
   newIndex_ = -1;
   topIndex_ = std::min(topIndex_, std::max(0, ListCount() - 1));
   Changed(Property::kItems);

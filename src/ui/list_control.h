@@ -88,6 +88,8 @@ class ListControl : public Control {
   void RemoveFlaggedItems(const std::vector<bool>& remove);
   // Adds the items at the end in one go (an unsorted list); NewIndex becomes the last one's.
   void AppendItems(std::vector<std::string> items);
+  // The same for texts already in one block; an empty list takes the block over as it is.
+  void AppendTexts(TextList texts);
   void SetItemText(int index, std::string text);  // error 381 outside the list
   // Sets the current item without running an event.
   void SetListIndexQuietly(int index);
@@ -103,8 +105,12 @@ class ListControl : public Control {
   // The selection a click on an item with this shift state leaves (moves the anchor).
   std::vector<bool> SelectionAfterClick(int index, int shift);
 
-  // The items, one entry each in all three: a long queue then costs its characters, 8 bytes
-  // and a bit an item.
+  // Sizes the selection, and the item data when there are any, to count items.
+  void ResizeItemState(std::size_t count);
+
+  // The items, one entry each: a long queue then costs its characters, 4 bytes and a bit an
+  // item. The item data stay empty (all 0) until an item gets another value; from then on
+  // they hold one entry an item too.
   TextList texts_;
   std::vector<std::int32_t> data_;
   std::vector<bool> selected_;

@@ -1,8 +1,47 @@
 #include "ui/text_list.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace ui {
+
+namespace {
+
+bool IsLineEnd(char c) {
+  return c == '\r' || c == '\n';
+}
+
+// The number of lines FromLines makes of text.
+std::size_t LineCount(std::string_view text) {
+  std::size_t count = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\n' || (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n'))) ++count;
+  }
+  if (!text.empty() && !IsLineEnd(text.back())) ++count;
+  return count;
+}
+
+}  // namespace
+
+// The characters of each line move down over the line ends before them, in place.
+TextList TextList::FromLines(std::string text) {
+  TextList list;
+  list.ends_.reserve(LineCount(text));
+  std::size_t to = 0;
+  for (std::size_t from = 0; from < text.size(); ++from) {
+    const char c = text[from];
+    if (!IsLineEnd(c)) {
+      text[to++] = c;
+      continue;
+    }
+    list.ends_.push_back(static_cast<std::uint32_t>(to));
+    if (c == '\r' && from + 1 < text.size() && text[from + 1] == '\n') ++from;
+  }
+  if (!text.empty() && !IsLineEnd(text.back())) list.ends_.push_back(static_cast<std::uint32_t>(to));
+  text.resize(to);
+  list.chars_ = std::move(text);
+  return list;
+}
 
 void TextList::push_back(std::string_view text) {
   // Room grows by doubling, so a list filled text by text moves its characters a few times.
@@ -11,6 +50,13 @@ void TextList::push_back(std::string_view text) {
   }
   chars_.append(text);
   ends_.push_back(static_cast<std::uint32_t>(chars_.size()));
+}
+
+void TextList::append(const TextList& other) {
+  reserve_more(other.size(), other.chars_.size());
+  const std::size_t offset = chars_.size();
+  chars_.append(other.chars_);
+  for (std::uint32_t end : other.ends_) ends_.push_back(static_cast<std::uint32_t>(offset + end));
 }
 
 void TextList::insert(std::size_t index, std::string_view text) {
@@ -61,6 +107,10 @@ void TextList::erase_flagged(const std::vector<bool>& remove) {
 void TextList::clear() {
   std::string().swap(chars_);
   std::vector<std::uint32_t>().swap(ends_);
+}
+
+void TextList::BlankNuls() {
+  std::replace(chars_.begin(), chars_.end(), '\0', ' ');
 }
 
 // Room grows at least by doubling, so a list filled a block at a time moves its texts a few

@@ -13,6 +13,12 @@ namespace ui {
 // heap block each. A text read through operator[] stays valid until the list changes.
 class TextList {
  public:
+  // The lines of text, split where runtime::SplitLines splits them: at CR LF, a lone CR or a
+  // lone LF; a last line without an end is a line too, an empty text has none. The lines stay
+  // in text's own block of characters, so a file read whole becomes the list without a second
+  // copy of it.
+  static TextList FromLines(std::string text);
+
   std::size_t size() const { return ends_.size(); }
   bool empty() const { return ends_.empty(); }
   std::string_view operator[](std::size_t index) const {
@@ -21,6 +27,8 @@ class TextList {
   }
 
   void push_back(std::string_view text);
+  // Appends the texts of another list.
+  void append(const TextList& other);
   // Puts text before the text at index (index == size() appends).
   void insert(std::size_t index, std::string_view text);
   void erase(std::size_t index);
@@ -28,6 +36,8 @@ class TextList {
   // Keeps the texts whose flag is unset (flags past the end count as unset), in their order.
   void erase_flagged(const std::vector<bool>& remove);
   void clear();
+  // Puts a blank in place of every NUL character.
+  void BlankNuls();
   // Room for count more texts of bytes characters in all.
   void reserve_more(std::size_t count, std::size_t bytes);
 

@@ -246,6 +246,34 @@ TEST_F(ListBoxTest, ItemDataTravelsWithItsItem) {
   form.List1.AddItem("C:\\0.dwg", 0);
   EXPECT_EQ(form.List1.ItemData(2), 42);
   EXPECT_EQ(form.List1.ItemData(0), 0);
+  form.List1.AddTexts(ui::TextList::FromLines("C:\\F.dwg\r\nC:\\G.dwg"));
+  form.List1.AddItems({"C:\\H.dwg"});
+  form.List1.RemoveItem(0);
+  EXPECT_EQ(form.List1.ItemData(1), 42);
+  form.List1.SetItemData(7, -7);
+  EXPECT_EQ(form.List1.ItemData(7), -7) << "an appended item takes data like any other";
+  EXPECT_EQ(form.List1.ItemData(6), 0);
+  form.List1.SetItems({"C:\\X.dwg", "C:\\Y.dwg"});
+  EXPECT_EQ(form.List1.ItemData(1), 0) << "new items start with data 0";
+}
+
+// Lines read as one block join the list after its items, NULs blanked; a sorted list puts
+// each at its place.
+TEST_F(ListBoxTest, TextsInOneBlockJoinTheList) {
+  form.List1.AddTexts(ui::TextList::FromLines(std::string("C:\\F.dwg\r\nC:\\G\0.dwg\r\n", 20)));
+  EXPECT_EQ(form.Items(form.List1), (std::vector<std::string>{"C:\\A.dwg", "C:\\B.dwg", "C:\\C.dwg", "C:\\D.dwg",
+                                                              "C:\\E.dwg", "C:\\F.dwg", "C:\\G .dwg"}));
+  EXPECT_EQ(form.List1.NewIndex(), 6);
+  form.List1.AddTexts(ui::TextList::FromLines(""));
+  EXPECT_EQ(form.List1.ListCount(), 7) << "no lines add nothing";
+
+  form.Sorted.AddTexts(ui::TextList::FromLines("delta\nAlpha\ncharlie"));
+  EXPECT_EQ(form.Items(form.Sorted), (std::vector<std::string>{"Alpha", "charlie", "delta"}));
+  form.List1.Clear();
+  form.List1.AddTexts(ui::TextList::FromLines("C:\\Z.dwg\r\n"));
+  form.List1.SetItemData(0, 3);
+  EXPECT_EQ(form.Items(form.List1), std::vector<std::string>{"C:\\Z.dwg"}) << "an empty list takes the block over";
+  EXPECT_EQ(form.List1.ItemData(0), 3);
 }
 
 TEST_F(ListBoxTest, TopIndexStaysInsideTheList) {

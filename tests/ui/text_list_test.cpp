@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "runtime/text.h"
+
 namespace {
 
 std::vector<std::string> Texts(const ui::TextList& list) {
@@ -61,6 +63,19 @@ TEST(TextListTest, EditsKeepEveryOtherText) {
        },
        {}},
       {"clear", {"a", "bb"}, [](ui::TextList& l) { l.clear(); }, {}},
+      {"append a list",
+       {"a", "bb"},
+       [](ui::TextList& l) {
+         l.append(Of({"c", "", "dd"}));
+       },
+       {"a", "bb", "c", "", "dd"}},
+      {"append to an empty list",
+       {},
+       [](ui::TextList& l) {
+         l.append(Of({"c", ""}));
+       },
+       {"c", ""}},
+      {"blank NULs", {"a", std::string("b\0c\0", 4)}, [](ui::TextList& l) { l.BlankNuls(); }, {"a", "b c "}},
       {"append after clear",
        {"a", "bb"},
        [](ui::TextList& l) {
@@ -75,6 +90,29 @@ TEST(TextListTest, EditsKeepEveryOtherText) {
     EXPECT_EQ(Texts(list), c.expected) << c.name;
     EXPECT_EQ(list.empty(), c.expected.empty()) << c.name;
   }
+}
+
+// A text becomes the lines runtime::SplitLines makes of it, whatever ends them.
+TEST(TextListTest, FromLinesSplitsAsTheLineSplitterDoes) {
+  const std::vector<std::string> texts = {
+      "",
+      "C:\\A.dwg",
+      "C:\\A.dwg\r\n",
+      "\r\n",
+      "\n\r",
+      "\r\r\n\n",
+      "a\r\nb",
+      "a\rb\nc\r\n\r\nd\r",
+      std::string("a\0b\r\n\0", 7),
+      "\r",
+  };
+  for (const std::string& text : texts) {
+    EXPECT_EQ(Texts(ui::TextList::FromLines(text)), runtime::SplitLines(text)) << "[" << text << "]";
+  }
+  ui::TextList list = ui::TextList::FromLines("a\r\nbb\n");
+  list.push_back("ccc");
+  list.erase(0);
+  EXPECT_EQ(Texts(list), (std::vector<std::string>{"bb", "ccc"})) << "the lines take edits like any list";
 }
 
 // Texts that grow the block many times over, with reserved room and without.
