@@ -2,7 +2,8 @@
 # The drawing preview and the quick pick of the real tornavane.exe under Wine, worked with real
 # input by a driver process:
 #   ThumbnailAndQuickPick  a queue of a real drawing (read where it lies, in the folder of the
-#                          real drawings, see real_drawings_folder), a text file, an 8 KB drawing
+#                          real drawings, see real_drawings_folder; without that folder a small
+#                          drawing made here with a 2 x 3 BMP preview), a text file, an 8 KB drawing
 #                          whose stored PNG declares 32768 x 32768 pixels and the real drawing
 #                          again; a click on each shows
 #                          an image, one colour, one colour with the program still answering,
@@ -35,11 +36,30 @@ hostile_drawing() {
   truncate -s 8192 "$1"
 }
 
+# A small 2013 drawing whose image section holds one BMP entry: 2 x 3 pixels, red and white.
+tiny_drawing() {
+  {
+    printf 'AC1027\0\0\0\0\0\0\0\x20\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0'
+    printf '\x1F\x25\x6D\x07\xD4\x36\x28\x28\x9D\x57\xCA\x3F\x9D\x44\x10\x2B\x4A\0\0\0\x01'
+    printf '\x02\x3E\0\0\0\x40\0\0\0'
+    printf '\x28\0\0\0\x02\0\0\0\x03\0\0\0\x01\0\x18\0\0\0\0\0\x18\0\0\0'
+    printf '\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0'
+    printf '\0\0\xFF\xFF\xFF\xFF\0\0%.0s' 1 2 3
+  } >"$1"
+}
+
 ThumbnailAndQuickPick() {
-  local user drawing text hostile
+  local user drawing text hostile folder
   user=$(whoami)
-  [ -f "$drawings/example_2013.dwg" ] || { problem "example_2013.dwg is not in $drawings"; return; }
-  drawing=$(winpath "$drawings/example_2013.dwg")
+  folder=$(real_drawings_folder)
+  if [ -d "$folder" ]; then
+    [ -f "$folder/example_2013.dwg" ] || { problem "example_2013.dwg is not in $folder"; return; }
+    drawing=$(winpath "$(cd "$folder" && pwd)/example_2013.dwg")
+  else
+    echo "  no real drawings in $folder (TORNAVANE_DWG_DIR): a small drawing made here stands in"
+    tiny_drawing "$work/tiny.dwg"
+    drawing=$(winpath "$(cd "$work" && pwd)/tiny.dwg")
+  fi
   printf 'not a drawing\r\n' >"$work/notes.txt"
   text=$(winpath "$(cd "$work" && pwd)/notes.txt")
   hostile_drawing "$work/huge-preview.dwg"
@@ -51,7 +71,6 @@ ThumbnailAndQuickPick() {
   stop_program
 }
 
-need_real_drawings
 set_up preview_driver || exit 1
 forget_settings
 
