@@ -234,24 +234,30 @@ void BM_BuildWithoutTags(benchmark::State& state) {
 }
 BENCHMARK(BM_BuildWithoutTags)->Unit(benchmark::kMillisecond);
 
-// A build and a plain write in turn, so both meet the same load of the machine. Reports
-// both throughputs and the build's as a share of the plain write's; the time shown is the
-// build's.
-void BM_BuildAgainstPlainWrite(benchmark::State& state) {
-  Environment& env = Shared();
+// A build and a plain write of the same script in turn, so both meet the same load of the
+// machine. Reports both throughputs and the build's as a share of the plain write's; the time
+// shown is the build's.
+template <class Build, class Plain>
+void BuildAgainstPlain(benchmark::State& state, Build build, Plain plain) {
   const Script& script = BuiltScript();
   double buildSeconds = 0;
   double plainSeconds = 0;
   for (auto _ : state) {
-    const double build = bench::Seconds([&] { env.Build(); });
-    plainSeconds += bench::Seconds([&] { WritePlain(*env.fs.OpenForWrite(kOutput, false), script.records); });
-    buildSeconds += build;
-    state.SetIterationTime(build);
+    const double built = bench::Seconds(build);
+    plainSeconds += bench::Seconds(plain);
+    buildSeconds += built;
+    state.SetIterationTime(built);
   }
   const double bytes = static_cast<double>(state.iterations()) * static_cast<double>(script.bytes.size());
   state.counters["build_MB/s"] = bytes / buildSeconds / 1e6;
   state.counters["plain_MB/s"] = bytes / plainSeconds / 1e6;
   state.counters["build/plain"] = plainSeconds / buildSeconds;
+}
+
+void BM_BuildAgainstPlainWrite(benchmark::State& state) {
+  Environment& env = Shared();
+  BuildAgainstPlain(
+      state, [&] { env.Build(); }, [&] { WritePlain(*env.fs.OpenForWrite(kOutput, false), BuiltScript().records); });
 }
 BENCHMARK(BM_BuildAgainstPlainWrite)->UseManualTime()->Unit(benchmark::kMillisecond);
 
@@ -260,23 +266,13 @@ BENCHMARK(BM_BuildAgainstPlainWrite)->UseManualTime()->Unit(benchmark::kMillisec
 // over (its bytes grow from nothing), so compare the ratio, not the times, with the one above.
 void BM_BuildBesideItsPlaceAgainstPlainWrite(benchmark::State& state) {
   Environment& env = Shared();
-  const Script& script = BuiltScript();
-  double buildSeconds = 0;
-  double plainSeconds = 0;
-  for (auto _ : state) {
-    const double build = bench::Seconds([&] { env.BuildBesideItsPlace(); });
-    plainSeconds += bench::Seconds([&] {
-      batch::PendingScript plain(env.fs, kOutput);
-      WritePlain(plain.File(), script.records);
-      plain.Commit();
-    });
-    buildSeconds += build;
-    state.SetIterationTime(build);
-  }
-  const double bytes = static_cast<double>(state.iterations()) * static_cast<double>(script.bytes.size());
-  state.counters["build_MB/s"] = bytes / buildSeconds / 1e6;
-  state.counters["plain_MB/s"] = bytes / plainSeconds / 1e6;
-  state.counters["build/plain"] = plainSeconds / buildSeconds;
+  BuildAgainstPlain(
+      state, [&] { env.BuildBesideItsPlace(); },
+      [&] {
+        batch::PendingScript plain(env.fs, kOutput);
+        WritePlain(plain.File(), BuiltScript().records);
+        plain.Commit();
+      });
 }
 BENCHMARK(BM_BuildBesideItsPlaceAgainstPlainWrite)->UseManualTime()->Unit(benchmark::kMillisecond);
 

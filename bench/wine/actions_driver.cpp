@@ -28,55 +28,22 @@ constexpr Patience kPatience{600000, 2};
 constexpr Patience kSetUp{30000, 20};
 const std::string kAppTitle = "Tornavane for AutoCAD";
 
-// Input sent without the pause SendAll makes after it, so the clock starts with the input.
-void SendNow(std::vector<INPUT>& inputs) {
-  if (SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) != inputs.size()) {
-    Fail("SendInput refused the input");
-  }
-}
-
 void KeyNow(WORD key, WORD modifier = 0) {
-  std::vector<INPUT> inputs;
-  if (modifier != 0) AddKey(inputs, modifier, false);
-  AddKey(inputs, key, false);
-  AddKey(inputs, key, true);
-  if (modifier != 0) AddKey(inputs, modifier, true);
+  std::vector<INPUT> inputs = KeyInputs(key, modifier);
   SendNow(inputs);
 }
 
+// The pointer is already there (PointAt), so the click's own move changes nothing.
 void ClickNow(POINT point, int clicks) {
-  const int width = GetSystemMetrics(SM_CXSCREEN);
-  const int height = GetSystemMetrics(SM_CYSCREEN);
-  INPUT input = {};
-  input.type = INPUT_MOUSE;
-  input.mi.dx = static_cast<LONG>(point.x * 65535 / (width - 1));
-  input.mi.dy = static_cast<LONG>(point.y * 65535 / (height - 1));
-  const DWORD at = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  std::vector<INPUT> inputs;
-  for (int i = 0; i < clicks; ++i) {
-    input.mi.dwFlags = at | MOUSEEVENTF_LEFTDOWN;
-    inputs.push_back(input);
-    input.mi.dwFlags = at | MOUSEEVENTF_LEFTUP;
-    inputs.push_back(input);
-  }
+  std::vector<INPUT> inputs = ClickInputs(point, false, clicks);
   SendNow(inputs);
-}
-
-POINT Middle(HWND window) {
-  RECT place;
-  GetWindowRect(window, &place);
-  return {(place.left + place.right) / 2, (place.top + place.bottom) / 2};
 }
 
 // Moves the pointer to a point and lets the program see it there, before a timed click.
 void PointAt(POINT point) {
   SetCursorPos(point.x, point.y);
-  std::vector<INPUT> inputs(1);
-  inputs[0].type = INPUT_MOUSE;
-  inputs[0].mi.dx = static_cast<LONG>(point.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1));
-  inputs[0].mi.dy = static_cast<LONG>(point.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1));
-  inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  SendAll(inputs);
+  std::vector<INPUT> move = ClickInputs(point, false, 0);
+  SendAll(move);
 }
 
 // The middle of a list box's first item, on the screen.
@@ -159,7 +126,7 @@ void Lists(HWND main, const std::string& expected) {
 void UserSet(HWND main, const std::string& expected) {
   BringToFront(main, kSetUp);
   HWND page = Need(main, "optPage(1)");
-  const POINT at = Middle(page);
+  const POINT at = MiddleOf(page);
   PointAt(at);
   HWND count = Need(main, "lblFilesInQueue");
   Clock clock;
@@ -187,7 +154,7 @@ void Build(HWND main) {
   HWND button = Need(main, "Command1_Compile");
   WaitOrFail(kSetUp, "the build button to be enabled", [&] { return IsWindowEnabled(button) != FALSE; });
   BringToFront(main, kSetUp);
-  const POINT at = Middle(button);
+  const POINT at = MiddleOf(button);
   PointAt(at);
   Clock clock;
   clock.Start();

@@ -39,59 +39,31 @@ while [ $# -gt 0 ]; do
   shift
 done
 largest=${1:-100}
+# The sizes measured are 1, 10 and the largest factor: a smaller largest one has too few drawings.
+if [ "$largest" -lt 10 ]; then
+  echo "usage: bench/wine/run_actions.sh [--wm-wait] [--only action] [largest factor, at least 10]" >&2
+  exit 2
+fi
 caption="Tornavane v1.0.0"
 per_folder=1000
-scratch=$(mktemp -d "${TMPDIR:-/tmp}/tornavane-actions.XXXXXX")
-source scripts/wine-env
-
-cleanup() {
-  wineserver -k >/dev/null 2>&1 || true
-  xvfb_stop
-  rm -rf "$scratch"
-}
-trap cleanup EXIT
-
-note() { echo "-- $*" >&2; }
+source bench/wine/lib.bash
+bench_scratch actions
 
 note "building the program and its driver"
 scripts/build win32 tornavane actions_driver >/dev/null
 scripts/install build/win32 "$scratch/Tornavane" >/dev/null
 cp build/win32/bench/wine/actions_driver.exe "$scratch/actions_driver.exe"
 
-export WINEPREFIX="$scratch/prefix"
-xvfb_start
-note "creating the Wine prefix"
-wineboot -i >/dev/null 2>&1 || true
-wineserver -w
+bench_prefix
 
 # Drawings enough for the largest size: 300 x the largest factor, in folders of 1,000.
-most=$((300 * largest))
-note "creating $most drawings"
 paths="$scratch/paths.txt"
-python3 - "$WINEPREFIX/drive_c/drawings" "$most" "$per_folder" "$paths" <<'EOF'
-import os, sys
-root, count, per_folder, paths = sys.argv[1], int(sys.argv[2]), int(sys.argv[3]), sys.argv[4]
-with open(paths, "w", newline="") as out:
-    for i in range(count):
-        folder = "F%03d" % (i // per_folder)
-        os.makedirs(os.path.join(root, folder), exist_ok=True)
-        name = "D%06d.dwg" % i
-        with open(os.path.join(root, folder, name), "wb") as f:
-            f.write(b"AC1032")
-        out.write("C:\\drawings\\%s\\%s\r\n" % (folder, name))
-EOF
+make_drawings "$((300 * largest))" "$per_folder" "$paths"
 
-user=$(wine cmd /c echo %USERNAME% 2>/dev/null | tr -d '\r\n')
-data="$scratch/Tornavane/DATA"
-key='HKCU\Software\VB and VBA Program Settings\TornavanePowerTool'
-setting() { wine reg add "$key\\$1" /v "$2" /d "$3" /f >/dev/null 2>&1; }
+bench_program_settings
 if [ "$wm_wait" -eq 0 ]; then
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 fi
-setting Startup TipsShow 0
-setting Paths OutputNorm 'C:\out\tornavane.scr'
-mkdir -p "$WINEPREFIX/drive_c/out"
-folder=$(winepath -w "$scratch/Tornavane" 2>/dev/null | tr -d '\r')
 
 # The first n drawings as a list file.
 first() { head -n "$1" "$paths" >"$2"; }

@@ -17,17 +17,8 @@ count=${1:-100000}
 probes=${2:-${TORNAVANE_PERF_PROBES:-../shared/perf}}
 per_folder=1000
 caption="Tornavane v1.0.0"
-scratch=$(mktemp -d "${TMPDIR:-/tmp}/tornavane-speed.XXXXXX")
-source scripts/wine-env
-
-cleanup() {
-  wineserver -k >/dev/null 2>&1 || true
-  xvfb_stop
-  rm -rf "$scratch"
-}
-trap cleanup EXIT
-
-note() { echo "-- $*" >&2; }
+source bench/wine/lib.bash
+bench_scratch speed
 
 # --- builds -------------------------------------------------------------------------------------
 note "building the program and the probes"
@@ -39,39 +30,14 @@ done
 cp build/win32/bench/wine/speed_driver.exe "$scratch/speed_driver.exe"
 
 # --- display and prefix -------------------------------------------------------------------------
-export WINEPREFIX="$scratch/prefix"
-xvfb_start
-note "creating the Wine prefix"
-wineboot -i >/dev/null 2>&1 || true
-wineserver -w
+bench_prefix
 
 # --- fixture ------------------------------------------------------------------------------------
-note "creating $count drawings"
 list="$scratch/queue.lst"
-python3 - "$WINEPREFIX/drive_c/drawings" "$count" "$per_folder" "$list" <<'EOF'
-import os, sys
-root, count, per_folder, list_path = sys.argv[1], int(sys.argv[2]), int(sys.argv[3]), sys.argv[4]
-lines = []
-for i in range(count):
-    folder = "F%03d" % (i // per_folder)
-    os.makedirs(os.path.join(root, folder), exist_ok=True)
-    name = "D%06d.dwg" % i
-    with open(os.path.join(root, folder, name), "wb") as f:
-        f.write(b"AC1032")
-    lines.append("C:\\drawings\\%s\\%s\r\n" % (folder, name))
-with open(list_path, "w", newline="") as f:
-    f.write("".join(lines))
-EOF
-user=$(wine cmd /c echo %USERNAME% 2>/dev/null | tr -d '\r\n')
-data="$scratch/Tornavane/DATA"
+make_drawings "$count" "$per_folder" "$list"
+bench_program_settings
 printf 'REGEN\r\n' >"$data/$user-scr.tmp"
-key='HKCU\Software\VB and VBA Program Settings\TornavanePowerTool'
-setting() { wine reg add "$key\\$1" /v "$2" /d "$3" /f >/dev/null 2>&1; }
-setting Startup TipsShow 0
 setting Startup VerifyFiles 0
-setting Paths OutputNorm 'C:\out\tornavane.scr'
-mkdir -p "$WINEPREFIX/drive_c/out"
-folder=$(winepath -w "$scratch/Tornavane" 2>/dev/null | tr -d '\r')
 list_win=$(winepath -w "$list" 2>/dev/null | tr -d '\r')
 
 driver() { wine "$scratch/speed_driver.exe" "$@" 2>/dev/null | tr -d '\r'; }

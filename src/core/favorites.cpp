@@ -8,6 +8,7 @@
 #include "core/text_file.h"
 #include "runtime/error.h"
 #include "runtime/text.h"
+#include "ui/list_order.h"
 
 namespace core {
 
@@ -24,25 +25,6 @@ bool WriteFavorites(ui::Context& ctx, const std::string& programFolder, const st
   return WriteDataFiles(ctx, programFolder, {DataFile{path, LineListText(entries)}}, nullptr);
 }
 
-namespace {
-
-// A favourite with its collation key, as a sorted list places it.
-struct Keyed {
-  std::string key;
-  std::string text;
-};
-
-// Places text after the entries that sort before it or with it, as a sorted list does.
-void InsertSorted(std::vector<Keyed>& entries, platform::Locale& locale, std::string text) {
-  runtime::BlankNuls(text);
-  Keyed entry{locale.CollationKey(text), std::move(text)};
-  auto place = std::upper_bound(entries.begin(), entries.end(), entry,
-                                [](const Keyed& a, const Keyed& b) { return a.key < b.key; });
-  entries.insert(place, std::move(entry));
-}
-
-}  // namespace
-
 bool AddFavorite(ui::Context& ctx, const std::string& programFolder, const std::string& path,
                  const std::string& folder) {
   std::vector<std::string> lines;
@@ -51,16 +33,13 @@ bool AddFavorite(ui::Context& ctx, const std::string& programFolder, const std::
   } catch (const runtime::Error&) {
     lines.clear();
   }
-  platform::Locale& locale = ctx.Services().locale;
-  std::vector<Keyed> entries;
-  for (std::string& line : lines) InsertSorted(entries, locale, std::move(line));
-  const bool known = std::any_of(entries.begin(), entries.end(),
-                                 [&](const Keyed& entry) { return runtime::EqualsNoCase(entry.text, folder); });
-  if (!folder.empty() && !known) InsertSorted(entries, locale, folder);
-  std::vector<std::string> texts;
-  texts.reserve(entries.size());
-  for (Keyed& entry : entries) texts.push_back(std::move(entry.text));
-  return WriteDataFiles(ctx, programFolder, {DataFile{path, LineListText(texts)}}, nullptr);
+  // The favourites dialog's list is sorted: the file gets the order the list would give it.
+  runtime::BlankNuls(lines);
+  const bool known = std::any_of(lines.begin(), lines.end(),
+                                 [&](const std::string& line) { return runtime::EqualsNoCase(line, folder); });
+  if (!folder.empty() && !known) lines.push_back(folder);
+  ui::SortAsList(ctx.Services().locale, lines);
+  return WriteDataFiles(ctx, programFolder, {DataFile{path, LineListText(lines)}}, nullptr);
 }
 
 void ReadFavorites(platform::FileSystem& fs, const std::string& path, ui::ListBox& list) {

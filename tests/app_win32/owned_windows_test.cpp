@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/app.h"
+#include "app_win32/real_program.h"
 #include "batch/frm_scr_complete.h"
 #include "filetools/frm_file_list_rename.h"
 #include "filetools/frm_file_lists.h"
@@ -37,12 +38,8 @@
 
 namespace {
 
-struct Program {
-  platform::win32::Win32Services os;
-  ui::win32::Win32Backend backend;
-  ui::Context ctx{backend, os.services, ui::AppInfo{os.system.ProgramFolder(), "Tornavane for AutoCAD", "tornavane"}};
-  app::App app{ctx};
-};
+using app_win32_test::BoxAnswerer;
+using app_win32_test::Program;
 
 using FormOf = std::function<ui::Form&(app::App&)>;
 
@@ -62,29 +59,6 @@ HWND WindowOf(const ui::Form& form, const ui::win32::Win32Backend& backend) {
   ui::win32::Win32FormPeer* peer = backend.FormPeerOf(form);
   return peer != nullptr ? peer->Hwnd() : nullptr;
 }
-
-// Answers each message box of this thread with its default button while it lives: closing a
-// window of the program may ask something (a missing DATA folder) that no one answers here.
-class BoxAnswerer {
- public:
-  BoxAnswerer() : timer_(SetTimer(nullptr, 0, 200, Tick)) {}
-  ~BoxAnswerer() { KillTimer(nullptr, timer_); }
-  BoxAnswerer(const BoxAnswerer&) = delete;
-  BoxAnswerer& operator=(const BoxAnswerer&) = delete;
-
- private:
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) { EnumThreadWindows(GetCurrentThreadId(), Answer, 0); }
-  static BOOL CALLBACK Answer(HWND window, LPARAM) {
-    char kind[16] = {};
-    GetClassNameA(window, kind, sizeof kind);
-    if (lstrcmpA(kind, "#32770") != 0 || !IsWindowVisible(window)) return TRUE;
-    LRESULT button = SendMessageA(window, DM_GETDEFID, 0, 0);
-    if (HIWORD(button) == DC_HASDEFID) PostMessageA(window, WM_COMMAND, LOWORD(button), 0);
-    return TRUE;
-  }
-
-  UINT_PTR timer_;
-};
 
 // Shows the form modally over the owner and hides it from inside its loop; returns whether
 // its window was shown and the owner blocked meanwhile.

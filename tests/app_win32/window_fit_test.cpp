@@ -5,14 +5,13 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <functional>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "app/app.h"
 #include "app_win32/fit_walk.h"
+#include "app_win32/real_program.h"
 #include "batch/frm_file_error_report.h"
 #include "batch/frm_night_run.h"
 #include "batch/frm_scr_complete.h"
@@ -61,46 +60,8 @@
 
 namespace {
 
-struct Program {
-  platform::win32::Win32Services os;
-  ui::win32::Win32Backend backend;
-  ui::Context ctx{backend, os.services, ui::AppInfo{os.system.ProgramFolder(), "Tornavane for AutoCAD", "tornavane"}};
-  app::App app{ctx};
-};
-
-// Answers each message box a window shows as it loads with its default button, from a thread
-// of its own: the walk goes on to the window.
-class BoxAnswerer {
- public:
-  BoxAnswerer() : thread_(GetCurrentThreadId()), watcher_([this] { Watch(); }) {}
-  ~BoxAnswerer() {
-    done_ = true;
-    watcher_.join();
-  }
-  BoxAnswerer(const BoxAnswerer&) = delete;
-  BoxAnswerer& operator=(const BoxAnswerer&) = delete;
-
- private:
-  static BOOL CALLBACK Answer(HWND window, LPARAM) {
-    char name[16] = {};
-    GetClassNameA(window, name, sizeof name);
-    if (lstrcmpA(name, "#32770") == 0 && IsWindowVisible(window)) {
-      auto id = static_cast<WPARAM>(LOWORD(SendMessageA(window, DM_GETDEFID, 0, 0)));
-      PostMessageA(window, WM_COMMAND, id != 0 ? id : IDOK, 0);
-    }
-    return TRUE;
-  }
-  void Watch() {
-    while (!done_) {
-      EnumThreadWindows(thread_, Answer, 0);
-      Sleep(200);
-    }
-  }
-
-  DWORD thread_;
-  std::atomic<bool> done_{false};
-  std::thread watcher_;
-};
+using app_win32_test::BoxAnswerer;
+using app_win32_test::Program;
 
 class WindowFitTest : public ::testing::Test {
  protected:

@@ -146,40 +146,8 @@ TEST(DrawingPreview, AFileThatCannotBeReadIs75WhateverTheReaderSaid) {
   EXPECT_EQ(late, Outcome{.error = 75});
 }
 
-// An R14 drawing whose section holds a header and a metafile.
-TEST(DrawingPreview, ReadsAMetafileEntry) {
-  std::string metafile(18, '\0');
-  metafile[0] = 1;                                         // in memory
-  metafile[2] = 9;                                         // header words
-  metafile[5] = 3;                                         // version 0x300
-  metafile[6] = 9;                                         // size in words
-  metafile += std::string("\x03\x00\x00\x00\x00\x00", 6);  // the end record
-  std::string bytes = "AC1014";
-  bytes.resize(32, '\0');
-  PutLe32(bytes, 13, 32);
-  bytes += std::string("\x1F\x25\x6D\x07\xD4\x36\x28\x28\x9D\x57\xCA\x3F\x9D\x44\x10\x2B", 16);
-  bytes += std::string(4, '\0');
-  bytes += '\x02';
-  const std::size_t entries = bytes.size();
-  bytes += std::string(18, '\0');
-  bytes[entries] = 1;
-  bytes[entries + 9] = 3;
-  PutLe32(bytes, entries + 1, static_cast<std::uint32_t>(entries + 18));
-  PutLe32(bytes, entries + 5, 80);
-  bytes += std::string(80, 'h');
-  PutLe32(bytes, entries + 10, static_cast<std::uint32_t>(bytes.size()));
-  PutLe32(bytes, entries + 14, static_cast<std::uint32_t>(metafile.size()));
-  bytes += metafile;
-
-  ui::PreviewImage image = ui::ReadDrawingPreview(Over(bytes));
-  EXPECT_EQ(image.kind, PreviewKind::kWmf);
-  EXPECT_EQ(image.bytes, metafile);
-  bytes[bytes.size() - metafile.size() + 2] = 7;  // not a metafile header
-  EXPECT_EQ(Read(Over(bytes)), Outcome{.error = 321});
-}
-
 // A drawing of the given release whose image section lists a header entry and one image
-// entry (code 2 a bitmap, 6 a PNG) holding image, padded with zeros to at least size bytes.
+// entry (code 2 a bitmap, 3 a metafile, 6 a PNG) holding image, padded with zeros to at least size bytes.
 std::string DrawingWithImage(const std::string& release, char code, const std::string& image, std::size_t size = 0) {
   std::string bytes = release;
   bytes.resize(32, '\0');
@@ -199,6 +167,23 @@ std::string DrawingWithImage(const std::string& release, char code, const std::s
   bytes += image;
   if (bytes.size() < size) bytes.resize(size, '\0');
   return bytes;
+}
+
+TEST(DrawingPreview, ReadsAMetafileEntry) {
+  std::string metafile(18, '\0');
+  metafile[0] = 1;                                         // in memory
+  metafile[2] = 9;                                         // header words
+  metafile[5] = 3;                                         // version 0x300
+  metafile[6] = 9;                                         // size in words
+  metafile += std::string("\x03\x00\x00\x00\x00\x00", 6);  // the end record
+  // An R14 drawing whose section holds a header and the metafile.
+  std::string bytes = DrawingWithImage("AC1014", 3, metafile);
+
+  ui::PreviewImage image = ui::ReadDrawingPreview(Over(bytes));
+  EXPECT_EQ(image.kind, PreviewKind::kWmf);
+  EXPECT_EQ(image.bytes, metafile);
+  bytes[bytes.size() - metafile.size() + 2] = 7;  // not a metafile header
+  EXPECT_EQ(Read(Over(bytes)), Outcome{.error = 321});
 }
 
 void PutBe32(std::string& bytes, std::uint32_t value) {

@@ -12,11 +12,17 @@
 
 namespace wine_driver {
 
-inline void SendAll(std::vector<INPUT>& inputs) {
+// Sends the input at once; a timed action starts its clock right after.
+inline void SendNow(std::vector<INPUT>& inputs) {
   if (SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) != inputs.size()) {
     Fail("SendInput refused the input");
   }
   inputs.clear();
+}
+
+// Sends the input and gives the program a moment to take it.
+inline void SendAll(std::vector<INPUT>& inputs) {
+  SendNow(inputs);
   Sleep(150);
 }
 
@@ -29,12 +35,17 @@ inline void AddKey(std::vector<INPUT>& inputs, WORD key, bool up) {
 }
 
 // One key pressed and released, with an optional modifier (VK_MENU, VK_SHIFT) held around it.
-inline void PressKey(WORD key, WORD modifier = 0) {
+inline std::vector<INPUT> KeyInputs(WORD key, WORD modifier = 0) {
   std::vector<INPUT> inputs;
   if (modifier != 0) AddKey(inputs, modifier, false);
   AddKey(inputs, key, false);
   AddKey(inputs, key, true);
   if (modifier != 0) AddKey(inputs, modifier, true);
+  return inputs;
+}
+
+inline void PressKey(WORD key, WORD modifier = 0) {
+  std::vector<INPUT> inputs = KeyInputs(key, modifier);
   SendAll(inputs);
 }
 
@@ -52,11 +63,12 @@ inline void TypeText(const std::string& text) {
   SendAll(inputs);
 }
 
-// Clicks at a point of the screen with the left or right button, once or twice in a row (a
-// double-click). The press and release each carry the point: Wine turns the X server's pointer
-// motion into input of its own, and a late motion from an earlier move can put the pointer back
-// between SetCursorPos and a click that carries no position.
-inline void ClickButtonAt(POINT point, bool right, int clicks) {
+// The input of a click at a point of the screen with the left or right button, once or twice
+// in a row (a double-click), after a move there. The press and release each carry the point:
+// Wine turns the X server's pointer motion into input of its own, and a late motion from an
+// earlier move can put the pointer back between SetCursorPos and a click that carries no
+// position.
+inline std::vector<INPUT> ClickInputs(POINT point, bool right, int clicks) {
   const int width = GetSystemMetrics(SM_CXSCREEN);
   const int height = GetSystemMetrics(SM_CYSCREEN);
   INPUT input = {};
@@ -73,6 +85,11 @@ inline void ClickButtonAt(POINT point, bool right, int clicks) {
     input.mi.dwFlags = at | (right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP);
     inputs.push_back(input);
   }
+  return inputs;
+}
+
+inline void ClickButtonAt(POINT point, bool right, int clicks) {
+  std::vector<INPUT> inputs = ClickInputs(point, right, clicks);
   SetCursorPos(point.x, point.y);
   SendAll(inputs);
 }
@@ -82,11 +99,16 @@ inline void ClickAt(POINT point, int clicks = 1) {
   ClickButtonAt(point, false, clicks);
 }
 
-// A left click in the middle of the window.
-inline void ClickOn(HWND window) {
+// The middle of a window, on the screen.
+inline POINT MiddleOf(HWND window) {
   RECT place;
   GetWindowRect(window, &place);
-  ClickAt({(place.left + place.right) / 2, (place.top + place.bottom) / 2});
+  return {(place.left + place.right) / 2, (place.top + place.bottom) / 2};
+}
+
+// A left click in the middle of the window.
+inline void ClickOn(HWND window) {
+  ClickAt(MiddleOf(window));
 }
 
 // Clicks into a box and waits until it has the program's keyboard focus, so that the keys
